@@ -1,0 +1,47 @@
+# Set-up on a fresh Debian 12 machine: `make run` or `make test`; each installs what is missing.
+JOBS        ?= $(shell nproc)
+BUILD       := build
+SAN_BUILD   := build-sanitize
+FUZZ_BUILD  := build-fuzz
+XVFB        := xvfb-run -a -s "-screen 0 1280x1024x24"
+FUZZ_SECONDS ?= 20
+LONG_FUZZ_SECONDS ?= 600
+
+.PHONY: deps build run test test-main test-sanitize fuzz-build fuzz-brief fuzz bench clean
+
+deps:
+	@bash scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/tessivar
+
+test: build
+	$(MAKE) test-main test-sanitize fuzz-brief
+
+test-main:
+	$(XVFB) ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+test-sanitize: deps
+	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTESSIVAR_GUI=OFF -DTESSIVAR_SANITIZE=ON -DTESSIVAR_BENCH=OFF
+	cmake --build $(SAN_BUILD) -j $(JOBS)
+	ctest --test-dir $(SAN_BUILD) --output-on-failure -j $(JOBS)
+
+fuzz-build: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSIVAR_GUI=OFF -DTESSIVAR_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+fuzz-brief: fuzz-build
+	bash scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+fuzz: fuzz-build
+	bash scripts/fuzz.sh $(FUZZ_BUILD) $(LONG_FUZZ_SECONDS)
+
+bench: build
+	bash scripts/bench.sh $(BUILD)
+
+clean:
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "DecodeInstruction.h"
+#include "MachineError.h"
+#include "ProgramText.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <optional>
+
+namespace tessivar {
+
+inline constexpr int kRegisterCount = 256;
+using RegisterFile = std::array<std::int64_t, kRegisterCount>;
+
+// Set refuses values this near the 64-bit limits: the ball slots of a register
+// are addressed by value + slot index - 200.
+inline constexpr std::int64_t kLargestSetValue = std::numeric_limits<std::int64_t>::max() - 200;
+
+enum class InstructionKind { S, Z, T, J, Comment, NoOp };
+
+// What one completed step did; the step animation is started from this.
+struct InstructionEffect {
+    DecodedInstruction decoded;
+    InstructionKind kind = InstructionKind::NoOp;
+    std::int64_t executedPC = 0;     // index of the line that ran
+    int sourceRegister = 0;          // 1-based: T's m, J's m; 0 otherwise
+    int targetRegister = 0;          // 1-based: the register S, Z, T wrote, J's n; 0 otherwise
+    std::int64_t newValue = 0;       // the value written (S, Z, T)
+    bool jumpTaken = false;
+};
+
+struct StepOutcome {
+    InstructionEffect effect;
+    std::optional<MachineError> error;   // set: nothing changed
+};
+
+struct SetOutcome {
+    // Registers 0 .. loadedRegisters-1 hold their new values and may be shown;
+    // on an overflow error the offending register is stored but not counted.
+    std::size_t loadedRegisters = 0;
+    std::optional<MachineError> error;   // set: program, PC and Step untouched
+};
+
+// The register machine's whole state and its operations. Pure C++: the window
+// feeds it editor lines and shows what it reports.
+class Machine {
+public:
+    RegisterFile Reg{};
+    TextLines Prg;
+    std::int64_t PC = 0;
+    std::int64_t Step = 0;
+
+    // Loads the registers from the register editor's lines, rewriting each line
+    // in canonical form, then the program from the program editor's lines, and
+    // resets PC and Step.
+    SetOutcome Set(TextLines& registerLines, const TextLines& programLines);
+
+    // Empties the program list (New, Open): nothing runs until the next Set.
+    void ClearProgram();
+
+    // There is a line at PC.
+    bool CanContinue() const;
+
+    // The decoded line at PC; requires CanContinue().
+    DecodedInstruction DecodeCurrent() const;
+
+    // Applies the decoded line at PC: registers, then PC and Step.
+    // Requires CanContinue(). On error nothing changes.
+    StepOutcome Apply(const DecodedInstruction& instruction);
+
+    // Guard, decode and apply: the machine part of one step.
+    StepOutcome ExecuteStep();
+};
+
+// Register-panel update: appends "0" lines up to `registerNumber`, then rewrites
+// that line with the register's canonical text.
+void UpdateRegisterPanel(TextLines& panelLines, int registerNumber, std::int64_t value);
+
+} // namespace tessivar

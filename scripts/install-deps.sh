@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs every Debian package the build, the tests, the benchmarks and the fuzzers use.
+# Idempotent: packages already present are left alone and apt is not touched at all.
+set -euo pipefail
+
+packages=(
+  # toolchain and build
+  g++ make cmake pkg-config
+  # libFuzzer and the sanitizer runtimes
+  clang libclang-rt-14-dev
+  # tests and benchmarks
+  libgtest-dev libgmock-dev libbenchmark-dev
+  # Qt 6 widgets with OpenGL; without recommends the OpenGL module must be named
+  qt6-base-dev libqt6opengl6-dev qt6-qpa-plugins
+  # OpenGL, GLU's tessellator, Mesa's software renderer
+  libgl-dev libglu1-mesa-dev libgl1-mesa-dri libglx-mesa0 libegl-mesa0
+  # a display for the GUI tests and screenshots
+  xvfb xauth x11-apps imagemagick
+  # Japanese fonts: proportional UI font and fixed-width editor font
+  fonts-ipafont-gothic fonts-noto-cjk fontconfig
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+  sudo=(sudo)
+fi
+
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
