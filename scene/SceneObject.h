@@ -1,17 +1,36 @@
 #pragma once
 
+#include "SharedString.h"
+
 #include <cstdint>
-#include <string>
-#include <vector>
+#include <iterator>
+#include <string_view>
 
 namespace tessivar::scene {
 
-class TFloatAnimation;
+class TViewport3D;
+struct FloatTarget;
+
+// What an object is, for the renderer's walk without dynamic_cast.
+enum class TObjectKind : std::uint8_t {
+    Owner,
+    Viewport3D,
+    Dummy,
+    Camera,
+    Light,
+    Grid3D,
+    Plane,
+    Sphere,
+    Text3D,
+    FloatAnimation,
+    ColorMaterialSource,
+    LightMaterialSource,
+};
 
 // Base of everything in the scene: a name, a tag, an owner that frees it with
 // itself, and a parent whose children follow it and die with it.
-// Freeing (delete) an object frees its children and takes their animations off
-// the clock without OnFinish.
+// `delete` frees an object: its children are freed with it, its animations
+// leave the clock without OnFinish, and what it owns is freed too.
 class TFmxObject {
 public:
     explicit TFmxObject(TFmxObject* owner);
@@ -19,40 +38,118 @@ public:
     TFmxObject(const TFmxObject&) = delete;
     TFmxObject& operator=(const TFmxObject&) = delete;
 
-    std::string Name;
+    virtual TObjectKind Kind() const = 0;
+
+    SharedString Name;
     int Tag = 0;
 
     TFmxObject* Owner() const { return owner_; }
     TFmxObject* Parent() const { return parent_; }
-    const std::vector<TFmxObject*>& Children() const { return children_; }
+    // The TViewport3D that the parent chain reaches, or nullptr.
+    TViewport3D* Root() const { return root_; }
 
     // Attaches as the last child of `parent` (nullptr detaches).
     void SetParent(TFmxObject* parent);
 
-    // A copy of the stored properties with every child cloned recursively; no
-    // parent, an empty name, shared materials, no run-time state.
-    TFmxObject* Clone(TFmxObject* owner) const;
+    // Children in drawing order: for (TFmxObject* c : object->Children()) ...
+    class ChildRange;
+    ChildRange Children() const;
+    std::size_t ChildCount() const { return childCount_; }
+    TFmxObject* FirstChild() const { return firstChild_; }
+    TFmxObject* NextSibling() const { return nextSibling_; }
 
-    // Whether this object is shown; objects that draw nothing are always visible.
-    virtual bool IsVisible() const { return true; }
+    // A copy of the stored properties with every child cloned recursively, as
+    // children of the copy; owned by `owner`, no parent, an empty name, shared
+    // materials, no run-time state.
+    TFmxObject* Clone(TFmxObject* owner) const;
+    template <class T>
+    T* CloneAs(TFmxObject* owner) const { return static_cast<T*>(Clone(owner)); }
+
+    // The object's own Visible flag; objects that draw nothing are visible.
+    bool Visible() const { return visible_; }
+
+    // The float property at a dotted, case-insensitive path, e.g. "Position.X";
+    // an empty target when the path names nothing.
+    FloatTarget FindFloatProperty(std::string_view path);
 
 protected:
-    // Makes the same kind of object with the stored properties (not the children).
+    // A new object of the same class with the stored properties (no children).
     virtual TFmxObject* CloneSelf(TFmxObject* owner) const = 0;
-    virtual void ChildrenChanged() {}
+    // Resolves a path whose components are already split: object-valued
+    // properties first, the float property last.
+    virtual FloatTarget ResolveFloat(const std::string_view* components, std::size_t count);
+    // Called after the parent chain changed (new parent or a new root above).
+    virtual void ParentChanged() {}
+    // Records a change that the view must draw.
+    void Changed();
+    void SetVisibleFlag(bool visible);
+
+    bool visible_ = true;
 
 private:
+    friend class TViewport3D;
+    void Unlink();
+    void SetRootOfSubtree(TViewport3D* root);
     void AddOwned(TFmxObject* object);
     void RemoveOwned(TFmxObject* object);
+    void FreeChildren();
+    void FreeOwned();
 
     TFmxObject* owner_ = nullptr;
     TFmxObject* parent_ = nullptr;
-    std::vector<TFmxObject*> children_;
-    // Owned objects form an intrusive list, so that freeing one of many
-    // thousands of balls costs O(1).
+    TViewport3D* root_ = nullptr;
+    // Children and owned objects form intrusive lists, so that freeing one of
+    // many thousands of balls costs O(1).
+    TFmxObject* firstChild_ = nullptr;
+    TFmxObject* lastChild_ = nullptr;
+    TFmxObject* previousSibling_ = nullptr;
+    TFmxObject* nextSibling_ = nullptr;
     TFmxObject* firstOwned_ = nullptr;
     TFmxObject* previousOwned_ = nullptr;
     TFmxObject* nextOwned_ = nullptr;
+    std::uint32_t childCount_ = 0;
+};
+
+class TFmxObject::ChildRange {
+public:
+    class Iterator {
+    public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = TFmxObject*;
+        using difference_type = std::ptrdiff_t;
+        using pointer = TFmxObject* const*;
+        using reference = TFmxObject* const&;
+
+        Iterator() = default;
+        explicit Iterator(TFmxObject* at) : at_(at) {}
+        TFmxObject* operator*() const { return at_; }
+        Iterator& operator++() { at_ = at_->nextSibling_; return *this; }
+        Iterator operator++(int) { Iterator before = *this; ++*this; return before; }
+        friend bool operator==(const Iterator&, const Iterator&) = default;
+
+    private:
+        TFmxObject* at_ = nullptr;
+    };
+
+    explicit ChildRange(TFmxObject* first) : first_(first) {}
+    Iterator begin() const { return Iterator(first_); }
+    Iterator end() const { return Iterator(); }
+
+private:
+    TFmxObject* first_;
+};
+
+inline TFmxObject::ChildRange TFmxObject::Children() const { return ChildRange(firstChild_); }
+
+// The owner of run-time copies and design objects (the window's role): it
+// frees whatever it still owns when it is freed.
+class TComponentOwner final : public TFmxObject {
+public:
+    TComponentOwner() : TFmxObject(nullptr) {}
+    TObjectKind Kind() const override { return TObjectKind::Owner; }
+
+protected:
+    TFmxObject* CloneSelf(TFmxObject* owner) const override;
 };
 
 } // namespace tessivar::scene

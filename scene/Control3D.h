@@ -1,0 +1,104 @@
+#pragma once
+
+#include "SceneMath.h"
+#include "SceneObject.h"
+
+#include <cstdint>
+
+namespace tessivar::scene {
+
+class TControl3D;
+
+// A resolved float property: where the value lives and whom to tell.
+struct FloatTarget {
+    float* Value = nullptr;
+    TControl3D* Object = nullptr;
+    bool Layout = false;   // the value shapes a text layout (size, font)
+
+    explicit operator bool() const { return Value != nullptr; }
+    // The property's setter: an equal value changes nothing.
+    inline void Set(float value) const;
+};
+
+// Position, RotationAngle or Scale of a scene object: three floats whose
+// setters tell the object.
+class TPosition3D {
+public:
+    explicit TPosition3D(TControl3D& object, const Vector3& value) : object_(&object), value_(value) {}
+    TPosition3D(const TPosition3D&) = delete;
+    TPosition3D& operator=(const TPosition3D&) = delete;
+
+    float X() const { return value_.X; }
+    float Y() const { return value_.Y; }
+    float Z() const { return value_.Z; }
+    const Vector3& Point() const { return value_; }
+    void SetX(float x) { Set(value_.X, x); }
+    void SetY(float y) { Set(value_.Y, y); }
+    void SetZ(float z) { Set(value_.Z, z); }
+    void SetPoint(const Vector3& p);
+
+private:
+    friend class TControl3D;
+    void Set(float& field, float value);
+    FloatTarget Resolve(std::string_view axis);
+
+    TControl3D* object_;
+    Vector3 value_;
+};
+
+// A scene object with a place, a turn, a scale, a box and a Visible flag.
+class TControl3D : public TFmxObject {
+public:
+    explicit TControl3D(TFmxObject* owner);
+
+    TPosition3D Position{*this, {0, 0, 0}};
+    TPosition3D RotationAngle{*this, {0, 0, 0}};   // degrees about X, Y, Z
+    TPosition3D Scale{*this, {1, 1, 1}};
+
+    float Width() const { return width_; }
+    float Height() const { return height_; }
+    float Depth() const { return depth_; }
+    void SetWidth(float width) { SetLayoutValue(width_, width); }
+    void SetHeight(float height) { SetLayoutValue(height_, height); }
+    void SetDepth(float depth) { SetLayoutValue(depth_, depth); }
+
+    void SetVisible(bool visible) { SetVisibleFlag(visible); }
+    // Drawn only if this object and every ancestor are visible.
+    bool ParentedVisible() const;
+
+    // S * R * T of this object alone.
+    Matrix4 LocalMatrix() const;
+    // Local to scene: LocalMatrix() * the parents' matrices.
+    Matrix4 AbsoluteMatrix() const;
+    Vector3 LocalToAbsolute(const Vector3& p) const { return AbsoluteMatrix().TransformPoint(p); }
+
+    // Counts changes of what a text layout depends on (box, text, font), so
+    // that the renderer rebuilds a text mesh only when needed.
+    std::uint32_t LayoutRevision() const { return layoutRevision_; }
+
+    // Tells the object and its view that a value changed.
+    void ValueChanged(bool layout)
+    {
+        layoutRevision_ += layout ? 1 : 0;
+        Changed();
+    }
+
+protected:
+    TControl3D(TFmxObject* owner, const TControl3D& source);   // copies the stored properties
+    FloatTarget ResolveFloat(const std::string_view* components, std::size_t count) override;
+    void SetLayoutValue(float& field, float value);
+
+private:
+    float width_ = 1, height_ = 1, depth_ = 1;
+    std::uint32_t layoutRevision_ = 0;
+};
+
+inline void FloatTarget::Set(float value) const
+{
+    if (*Value == value)
+        return;
+    *Value = value;
+    Object->ValueChanged(Layout);
+}
+
+} // namespace tessivar::scene

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+
+namespace tessivar::scene {
+
+// Easing curves the scene uses.
+enum class TInterpolationType : std::uint8_t { Linear, Bounce };
+enum class TAnimationType : std::uint8_t { In, Out, InOut };
+
+// e(u) for normalised time u in [0, 1], in 32-bit floats.
+float Ease(TInterpolationType interpolation, TAnimationType type, float u);
+
+// Penner's bounce b(u): reaches 1 first at u = 1/2.75, then rebounds by 1/4,
+// 1/16 and 1/64 of the travel.
+float BounceOut(float u);
+
+} // namespace tessivar::scene
