@@ -1,0 +1,191 @@
+#include "DecodeInstruction.h"
+
+#include <algorithm>
+
+namespace tessivar {
+
+namespace {
+
+// Blanks and control characters; code 0 never reaches here (see SplitFields).
+bool IsSeparatorBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+void SkipBlanks(std::string_view& rest) {
+    while (!rest.empty() && IsSeparatorBlank(rest.front())) {
+        rest.remove_prefix(1);
+    }
+}
+
+// `rest` starts after the opening quote; a doubled quote stands for one.
+// Without a closing quote the field runs to the end of the line.
+std::string TakeQuotedField(std::string_view& rest) {
+    std::string field;
+    while (!rest.empty()) {
+        const char c = rest.front();
+        rest.remove_prefix(1);
+        if (c != '"') {
+            field += c;
+        } else if (!rest.empty() && rest.front() == '"') {
+            field += '"';
+            rest.remove_prefix(1);
+        } else {
+            break;
+        }
+    }
+    return field;
+}
+
+std::string TakePlainField(std::string_view& rest) {
+    const auto end = std::find_if(rest.begin(), rest.end(), [](char c) { return IsSeparatorBlank(c) || c == ','; });
+    const auto length = static_cast<std::size_t>(end - rest.begin());
+    std::string field(rest.substr(0, length));
+    rest.remove_prefix(length);
+    return field;
+}
+
+std::optional<unsigned> DigitValue(char c, unsigned base) {
+    unsigned digit = base;
+    if (c >= '0' && c <= '9') {
+        digit = static_cast<unsigned>(c - '0');
+    } else if (c >= 'A' && c <= 'F') {
+        digit = static_cast<unsigned>(c - 'A' + 10);
+    } else if (c >= 'a' && c <= 'f') {
+        digit = static_cast<unsigned>(c - 'a' + 10);
+    }
+    if (digit >= base) {
+        return std::nullopt;
+    }
+    return digit;
+}
+
+bool StartsHexadecimal(std::string_view text) {
+    if (text.empty()) {
+        return false;
+    }
+    const char c = text.front();
+    return c == '$' || c == 'x' || c == 'X' || (c == '0' && text.size() > 1 && (text[1] == 'x' || text[1] == 'X'));
+}
+
+// The magnitude of a digit string, or nothing when it is empty, holds another
+// character, or exceeds `limit`.
+std::optional<std::uint64_t> ReadMagnitude(std::string_view digits, unsigned base, std::uint64_t limit) {
+    if (digits.empty()) {
+        return std::nullopt;
+    }
+    std::uint64_t value = 0;
+    for (const char c : digits) {
+        const std::optional<unsigned> digit = DigitValue(c, base);
+        if (!digit) {
+            return std::nullopt;
+        }
+        value = value * base + *digit;
+        if (value > limit) {
+            return std::nullopt;
+        }
+    }
+    return value;
+}
+
+std::string LowerAscii(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    return text;
+}
+
+bool Fits32(std::int64_t value) {
+    return value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max();
+}
+
+// `PC` + k - 1 for ".k", q - 2 for q; -2 means the line before the first and
+// becomes the end of the program.
+std::int32_t JumpTarget(std::string_view field, std::int64_t PC, std::int32_t lineCount) {
+    std::int64_t target = 0;
+    if (!field.empty() && field.front() == '.') {
+        const std::int64_t k = ParseInstructionNumber(field.substr(1)).value_or(0);
+        if (__builtin_add_overflow(PC, k - 1, &target)) {
+            return kJumpNeverTaken;
+        }
+    } else {
+        target = std::int64_t{ParseInstructionNumber(field).value_or(2)} - 2;
+    }
+    if (target == -2) {
+        target = std::int64_t{lineCount} - 1;
+    }
+    return Fits32(target) ? static_cast<std::int32_t>(target) : kJumpNeverTaken;
+}
+
+} // namespace
+
+std::vector<std::string> SplitFields(std::string_view line) {
+    // The line ends at a NUL character, as it does for the platform's text
+    // routines; past it nothing could be read as a field.
+    std::string_view rest = line.substr(0, line.find('\0'));
+    std::vector<std::string> fields;
+    SkipBlanks(rest);
+    while (!rest.empty()) {
+        if (rest.front() == '"') {
+            rest.remove_prefix(1);
+            fields.push_back(TakeQuotedField(rest));
+        } else {
+            fields.push_back(TakePlainField(rest));
+        }
+        SkipBlanks(rest);
+        if (!rest.empty() && rest.front() == ',') {
+            if (rest.size() == 1) {
+                fields.emplace_back();
+            }
+            rest.remove_prefix(1);
+            SkipBlanks(rest);
+        }
+    }
+    return fields;
+}
+
+std::optional<std::int32_t> ParseInstructionNumber(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') {
+        text.remove_prefix(1);
+    }
+    bool negative = false;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    if (StartsHexadecimal(text)) {
+        text.remove_prefix(text.front() == '0' ? 2 : 1);
+        // Eight significant digits fill 32 bits; the pattern is two's complement.
+        const std::optional<std::uint64_t> bits = ReadMagnitude(text, 16, 0xFFFFFFFFu);
+        if (!bits) {
+            return std::nullopt;
+        }
+        const auto pattern = static_cast<std::uint32_t>(*bits);
+        return static_cast<std::int32_t>(negative ? 0u - pattern : pattern);
+    }
+    const std::uint64_t largest = negative ? std::uint64_t{1} << 31 : (std::uint64_t{1} << 31) - 1;
+    const std::optional<std::uint64_t> magnitude = ReadMagnitude(text, 10, largest);
+    if (!magnitude) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(negative ? -static_cast<std::int64_t>(*magnitude)
+                                              : static_cast<std::int64_t>(*magnitude));
+}
+
+DecodedInstruction DecodeInstruction(std::string_view line, std::int64_t PC, std::int32_t lineCount) {
+    const std::vector<std::string> fields = SplitFields(line);
+    DecodedInstruction decoded;
+    if (fields.empty()) {
+        return decoded;
+    }
+    decoded.Mnemonic = LowerAscii(fields[0]);
+    decoded.IsComment = !fields[0].empty() && fields[0].front() == '/';
+    if (fields.size() >= 2) {
+        decoded.FirstArg = ParseInstructionNumber(fields[1]).value_or(0);
+    }
+    if (fields.size() >= 3) {
+        decoded.SecondArg = ParseInstructionNumber(fields[2]).value_or(0);
+    }
+    if (fields.size() >= 4) {
+        decoded.JumpPC = JumpTarget(fields[3], PC, lineCount);
+    }
+    return decoded;
+}
+
+} // namespace tessivar

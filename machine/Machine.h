@@ -15,9 +15,10 @@ namespace tessivar {
 inline constexpr int kRegisterCount = 256;
 using RegisterFile = std::array<std::int64_t, kRegisterCount>;
 
-// Set refuses values this near the 64-bit limits: the ball slots of a register
-// are addressed by value + slot index - 200.
-inline constexpr std::int64_t kLargestSetValue = std::numeric_limits<std::int64_t>::max() - 200;
+// Set refuses values nearer the 64-bit limits: the ball slots of a register are
+// addressed by value + slot index - 200, with slot indexes 0 to 199, so the
+// largest value is 2^63 - 200 and the smallest -(2^63 - 200).
+inline constexpr std::int64_t kLargestSetValue = std::numeric_limits<std::int64_t>::max() - 199;
 
 enum class InstructionKind { S, Z, T, J, Comment, NoOp };
 
@@ -33,6 +34,7 @@ struct InstructionEffect {
 };
 
 struct StepOutcome {
+    // On error: the instruction that was refused, with its registers named.
     InstructionEffect effect;
     std::optional<MachineError> error;   // set: nothing changed
 };
@@ -51,7 +53,7 @@ public:
     RegisterFile Reg{};
     TextLines Prg;
     std::int64_t PC = 0;
-    std::int64_t Step = 0;
+    std::int64_t Step = 0;   // executed lines since Set, comment lines not counted
 
     // Loads the registers from the register editor's lines, rewriting each line
     // in canonical form, then the program from the program editor's lines, and
@@ -67,8 +69,9 @@ public:
     // The decoded line at PC; requires CanContinue().
     DecodedInstruction DecodeCurrent() const;
 
-    // Applies the decoded line at PC: registers, then PC and Step.
-    // Requires CanContinue(). On error nothing changes.
+    // Applies the decoded line at PC: registers, then PC and Step. Refused when
+    // the machine cannot continue, when a register above 256 is named, and for S
+    // on a register at the 64-bit maximum; on error nothing changes.
     StepOutcome Apply(const DecodedInstruction& instruction);
 
     // Guard, decode and apply: the machine part of one step.
@@ -78,5 +81,11 @@ public:
 // Register-panel update: appends "0" lines up to `registerNumber`, then rewrites
 // that line with the register's canonical text.
 void UpdateRegisterPanel(TextLines& panelLines, int registerNumber, std::int64_t value);
+
+// S, Z and T write their target register; J, comments and no-op lines write none.
+bool WritesRegister(InstructionKind kind);
+
+// The panel update of one completed step: the written register's line, if any.
+void UpdateRegisterPanel(TextLines& panelLines, const InstructionEffect& effect);
 
 } // namespace tessivar
