@@ -27,6 +27,9 @@ enum class TObjectKind : std::uint8_t {
     LightMaterialSource,
 };
 
+// Scene objects with a place in space: TDummy .. TText3D.
+constexpr bool IsControl3D(TObjectKind kind) { return kind >= TObjectKind::Dummy && kind <= TObjectKind::Text3D; }
+
 // Base of everything in the scene: a name, a tag, an owner that frees it with
 // itself, and a parent whose children follow it and die with it.
 // `delete` frees an object: its children are freed with it, its animations
@@ -88,7 +91,7 @@ protected:
 
 private:
     friend class TViewport3D;
-    void Unlink();
+    void DetachFromParent();
     void SetRootOfSubtree(TViewport3D* root);
     void AddOwned(TFmxObject* object);
     void RemoveOwned(TFmxObject* object);
@@ -145,7 +148,7 @@ inline TFmxObject::ChildRange TFmxObject::Children() const { return ChildRange(f
 // frees whatever it still owns when it is freed.
 class TComponentOwner final : public TFmxObject {
 public:
-    TComponentOwner() : TFmxObject(nullptr) {}
+    explicit TComponentOwner(TFmxObject* owner = nullptr) : TFmxObject(owner) {}
     TObjectKind Kind() const override { return TObjectKind::Owner; }
 
 protected:

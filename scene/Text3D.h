@@ -60,7 +60,7 @@ protected:
 
 private:
     template <class T>
-    void SetLook(T& field, T value);
+    void SetLook(T& field, T value, bool layout);
 
     SharedString text_;
     TFont font_;

@@ -15,6 +15,7 @@ class TCamera;
 class TViewport3D final : public TFmxObject {
 public:
     explicit TViewport3D(TFmxObject* owner);
+    ~TViewport3D() override;
     TObjectKind Kind() const override { return TObjectKind::Viewport3D; }
 
     TAlphaColor Color() const { return color_; }
@@ -24,7 +25,7 @@ public:
     TCamera* Camera() const { return camera_; }
     void SetCamera(TCamera* camera);
     bool UsingDesignCamera() const { return usingDesignCamera_; }
-    void SetUsingDesignCamera(bool using_);
+    void SetUsingDesignCamera(bool value);
 
     // Size of the view in pixels; the projection's aspect is Width / Height.
     float Width() const { return width_; }

@@ -1,0 +1,59 @@
+#include "Camera.h"
+
+#include "SameText.h"
+#include "Viewport3D.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace tessivar::scene {
+
+TCamera::~TCamera()
+{
+    if (Root() && Root()->camera_ == this)
+        Root()->SetCamera(nullptr);
+}
+
+void TCamera::SetAngleOfView(float degrees)
+{
+    if (angleOfView_ == degrees)
+        return;
+    angleOfView_ = degrees;
+    ValueChanged(false);
+}
+
+Vector3 TCamera::EyePosition() const { return AbsoluteMatrix().Row(3); }
+
+Vector3 TCamera::LookDirection() const { return AbsoluteMatrix().Row(2).Normalized(); }
+
+Matrix4 TCamera::ViewMatrix() const { return AbsoluteMatrix().AffineInverse(); }
+
+Matrix4 TCamera::ProjectionMatrix(float aspect) const
+{
+    const double halfAngle = static_cast<double>(angleOfView_) * std::numbers::pi / 360.0;
+    const float h = static_cast<float>(1.0 / std::tan(halfAngle));
+    const float n = NearPlane, f = FarPlane;
+    Matrix4 p;
+    p.m[0][0] = h / aspect;
+    p.m[1][1] = -h;   // scene Y points down, clip Y up
+    p.m[2][2] = (f + n) / (f - n);
+    p.m[2][3] = 1;
+    p.m[3][2] = -2 * f * n / (f - n);
+    return p;
+}
+
+TFmxObject* TCamera::CloneSelf(TFmxObject* owner) const
+{
+    auto* copy = new TCamera(owner, *this);
+    copy->angleOfView_ = angleOfView_;
+    return copy;
+}
+
+FloatTarget TCamera::ResolveFloat(const std::string_view* components, std::size_t count)
+{
+    if (count == 1 && SameText(components[0], "AngleOfView"))
+        return {&angleOfView_, this, false};
+    return TControl3D::ResolveFloat(components, count);
+}
+
+} // namespace tessivar::scene

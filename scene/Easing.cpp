@@ -1,0 +1,45 @@
+#include "Easing.h"
+
+namespace tessivar::scene {
+
+float BounceOut(float u)
+{
+    constexpr float k = 7.5625f;
+    constexpr float d = 2.75f;
+    if (u < 1 / d)
+        return k * u * u;
+    if (u < 2 / d) {
+        u -= 1.5f / d;
+        return k * u * u + 0.75f;
+    }
+    if (u < 2.5f / d) {
+        u -= 2.25f / d;
+        return k * u * u + 15.0f / 16.0f;
+    }
+    u -= 2.625f / d;
+    return k * u * u + 63.0f / 64.0f;
+}
+
+namespace {
+
+float Bounce(TAnimationType type, float u)
+{
+    switch (type) {
+    case TAnimationType::In:
+        return 1 - BounceOut(1 - u);
+    case TAnimationType::Out:
+        return BounceOut(u);
+    case TAnimationType::InOut:
+        return u < 0.5f ? (1 - BounceOut(1 - 2 * u)) / 2 : BounceOut(2 * u - 1) / 2 + 0.5f;
+    }
+    return u;
+}
+
+} // namespace
+
+float Ease(TInterpolationType interpolation, TAnimationType type, float u)
+{
+    return interpolation == TInterpolationType::Bounce ? Bounce(type, u) : u;
+}
+
+} // namespace tessivar::scene

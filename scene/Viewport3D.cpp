@@ -1,0 +1,60 @@
+#include "Viewport3D.h"
+
+#include "Camera.h"
+
+namespace tessivar::scene {
+
+TViewport3D::TViewport3D(TFmxObject* owner) : TFmxObject(owner) { root_ = this; }
+
+TViewport3D::~TViewport3D()
+{
+    // The children count this object's revision while they go.
+    FreeChildren();
+}
+
+void TViewport3D::SetColor(TAlphaColor color)
+{
+    if (color_ == color)
+        return;
+    color_ = color;
+    Changed();
+}
+
+void TViewport3D::SetCamera(TCamera* camera)
+{
+    if (camera_ == camera)
+        return;
+    camera_ = camera;
+    Changed();
+}
+
+void TViewport3D::SetUsingDesignCamera(bool value)
+{
+    if (usingDesignCamera_ == value)
+        return;
+    usingDesignCamera_ = value;
+    Changed();
+}
+
+void TViewport3D::SetSize(float width, float height)
+{
+    if (width_ == width && height_ == height)
+        return;
+    width_ = width;
+    height_ = height;
+    Changed();
+}
+
+TFmxObject* TViewport3D::CloneSelf(TFmxObject* owner) const
+{
+    auto* copy = new TViewport3D(owner);
+    copy->Tag = Tag;
+    copy->visible_ = visible_;
+    copy->color_ = color_;
+    copy->width_ = width_;
+    copy->height_ = height_;
+    copy->usingDesignCamera_ = usingDesignCamera_;
+    return copy;
+}
+
+} // namespace tessivar::scene
