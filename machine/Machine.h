@@ -24,7 +24,7 @@ enum class InstructionKind { S, Z, T, J, Comment, NoOp };
 
 // What one completed step did; the step animation is started from this.
 struct InstructionEffect {
-    DecodedInstruction decoded;
+    DecodedInstruction decoded{};
     InstructionKind kind = InstructionKind::NoOp;
     std::int64_t executedPC = 0;     // index of the line that ran
     int sourceRegister = 0;          // 1-based: T's m, J's m; 0 otherwise
