@@ -1,0 +1,85 @@
+#include "ProgramFile.h"
+
+#include "AtomicFileWrite.h"
+#include "ReadWholeFile.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace tessivar {
+
+namespace {
+
+constexpr std::string_view NoMappingMessage =
+    "Unicode 文字のマッピングがターゲットのマルチバイト コード ページに存在しません";
+
+TextLines SplitFileLines(std::string_view text) {
+    TextLines lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t lineBreak = text.find_first_of("\r\n", start);
+        if (lineBreak == std::string_view::npos) {
+            lines.emplace_back(text.substr(start));
+            break;
+        }
+        lines.emplace_back(text.substr(start, lineBreak - start));
+        const bool crLf = text.substr(lineBreak, 2) == "\r\n";
+        start = lineBreak + (crLf ? 2 : 1);
+        if (crLf && start == text.size())
+            lines.emplace_back();
+    }
+    return lines;
+}
+
+std::string FullPath(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::absolute(path, error);
+    return error ? path : full.string();
+}
+
+// The system's message for the error, without trailing blanks or full stops.
+std::string SystemErrorText(const std::error_code& error) {
+    std::string text = error.message();
+    const std::size_t kept = text.find_last_not_of(" .");
+    text.erase(kept == std::string::npos ? 0 : kept + 1);
+    return text;
+}
+
+ProgramFileError OpenError(const std::string& path, const std::error_code& error) {
+    return {"ファイル " + FullPath(path) + " は開けません。 " + SystemErrorText(error) + " "};
+}
+
+ProgramFileError CreateError(const std::string& path, const std::error_code& error) {
+    return {"ファイル \"" + FullPath(path) + "\" を作成できません。" + SystemErrorText(error)};
+}
+
+} // namespace
+
+ProgramFileReading DecodeProgramText(std::string_view bytes) {
+    const TextEncoding encoding = DetectEncoding(bytes);
+    std::optional<std::string> text = DecodeText(bytes.substr(ByteOrderMark(encoding).size()), encoding);
+    if (!text)
+        return {encoding, {}, ProgramFileError{std::string(NoMappingMessage)}};
+    std::erase(*text, '\0');
+    return {encoding, SplitFileLines(*text), std::nullopt};
+}
+
+std::string EncodeProgramText(const TextLines& lines, TextEncoding encoding) {
+    return std::string(ByteOrderMark(encoding)) + EncodeText(JoinTextLines(lines), encoding);
+}
+
+ProgramFileReading ReadProgramFile(const std::string& path) {
+    std::string bytes;
+    if (const std::error_code error = ReadWholeFile(path, bytes))
+        return {std::nullopt, {}, OpenError(path, error)};
+    return DecodeProgramText(bytes);
+}
+
+std::optional<ProgramFileError> WriteProgramFile(const std::string& path, const TextLines& lines,
+                                                 TextEncoding encoding) {
+    if (const std::error_code error = WriteFileAtomically(path, EncodeProgramText(lines, encoding)))
+        return CreateError(path, error);
+    return std::nullopt;
+}
+
+} // namespace tessivar

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "ProgramText.h"
+#include "TextEncoding.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tessivar {
+
+// A failed read or write; `message` is the text to show the user.
+struct ProgramFileError {
+    std::string message;
+};
+
+// What reading a program file gave.
+struct ProgramFileReading {
+    // The encoding found; set also when the text then failed to decode, since the
+    // editor remembers it even then. Unset when the file could not be read at all.
+    std::optional<TextEncoding> encoding;
+    // The editor's new lines; empty when `error` is set.
+    TextLines lines;
+    std::optional<ProgramFileError> error;
+};
+
+// Reading rules for the whole content of a file: the encoding from the byte-order
+// mark (code page 932 without one), lines split at CR LF, lone CR and lone LF, a
+// final CR LF leaving an empty last line but a final lone CR or LF none, NUL
+// characters dropped.
+ProgramFileReading DecodeProgramText(std::string_view bytes);
+
+// Writing rules: the mark of `encoding`, then the lines joined with CR LF and no
+// break after the last one. Characters code page 932 cannot represent become "?".
+std::string EncodeProgramText(const TextLines& lines, TextEncoding encoding);
+
+// Reads and decodes the file at `path` (UTF-8 bytes, as the system takes them).
+ProgramFileReading ReadProgramFile(const std::string& path);
+
+// Encodes `lines` and makes them the file at `path`; on failure the old file is
+// left as it was.
+std::optional<ProgramFileError> WriteProgramFile(const std::string& path, const TextLines& lines,
+                                                 TextEncoding encoding);
+
+} // namespace tessivar
