@@ -1,5 +1,6 @@
 #include "SharedString.h"
 
+#include <ostream>
 #include <utility>
 
 namespace tessivar::scene {
@@ -38,6 +39,8 @@ const std::string& SharedString::Str() const
     static const std::string empty;
     return rep_ ? rep_->text : empty;
 }
+
+std::ostream& operator<<(std::ostream& out, const SharedString& s) { return out << s.View(); }
 
 void SharedString::Release() noexcept
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,9 @@ public:
 
     friend bool operator==(const SharedString& a, const SharedString& b) { return a.View() == b.View(); }
     friend bool operator==(const SharedString& a, std::string_view b) { return a.View() == b; }
+    friend bool operator==(const SharedString& a, const char* b) { return a.View() == b; }
+    friend bool operator==(const SharedString& a, const std::string& b) { return a.View() == b; }
+    friend std::ostream& operator<<(std::ostream& out, const SharedString& s);
 
 private:
     struct Rep {

@@ -1,0 +1,385 @@
+#include "ManualClock.h"
+
+#include "Camera.h"
+#include "Text3D.h"
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace tessivar::scene::testing {
+namespace {
+
+using SceneObjectTest = SceneTest;
+
+std::vector<TFmxObject*> ChildrenOf(const TFmxObject& object)
+{
+    return {object.Children().begin(), object.Children().end()};
+}
+
+// --- Parent and children ---------------------------------------------------------
+
+TEST_F(SceneObjectTest, ChildrenKeepTheOrderOfAttachment)
+{
+    TDummy* group = MakeObject();
+    TDummy* a = MakeObject(group);
+    TDummy* b = MakeObject(group);
+    TDummy* c = MakeObject(group);
+    EXPECT_EQ(ChildrenOf(*group), (std::vector<TFmxObject*>{a, b, c}));
+    EXPECT_EQ(group->ChildCount(), 3u);
+
+    b->SetParent(group);   // same parent: nothing moves
+    EXPECT_EQ(ChildrenOf(*group), (std::vector<TFmxObject*>{a, b, c}));
+
+    a->SetParent(nullptr);
+    EXPECT_EQ(ChildrenOf(*group), (std::vector<TFmxObject*>{b, c}));
+    EXPECT_EQ(a->Parent(), nullptr);
+    EXPECT_EQ(a->Root(), nullptr);
+
+    a->SetParent(group);   // attaches last
+    EXPECT_EQ(ChildrenOf(*group), (std::vector<TFmxObject*>{b, c, a}));
+    EXPECT_EQ(a->Root(), view);
+}
+
+TEST_F(SceneObjectTest, ParentThatWouldMakeACycleIsRefused)
+{
+    TDummy* group = MakeObject();
+    TDummy* child = MakeObject(group);
+    TDummy* grandchild = MakeObject(child);
+    group->SetParent(grandchild);
+    group->SetParent(group);
+    EXPECT_EQ(group->Parent(), view);
+    EXPECT_EQ(ChildrenOf(*group), std::vector<TFmxObject*>{child});
+}
+
+TEST_F(SceneObjectTest, RootFollowsTheWholeSubtree)
+{
+    auto* group = new TDummy(&form);
+    TDummy* child = MakeObject(group);
+    TFloatAnimation* animation = MakeAnimation(child, 0, 1, 1);
+    EXPECT_EQ(animation->Root(), nullptr);
+    group->SetParent(view);
+    EXPECT_EQ(child->Root(), view);
+    EXPECT_EQ(animation->Root(), view);
+    group->SetParent(nullptr);
+    EXPECT_EQ(animation->Root(), nullptr);
+}
+
+TEST_F(SceneObjectTest, OwnerIsNotTheParent)
+{
+    TComponentOwner other;
+    auto* ball = new TSphere(&other);
+    ball->SetParent(view);
+    EXPECT_EQ(ball->Owner(), &other);
+    EXPECT_EQ(ball->Parent(), view);
+    EXPECT_EQ(view->Owner(), &form);
+}
+
+TEST_F(SceneObjectTest, FreeingAParentFreesItsChildrenWhoeverOwnsThem)
+{
+    TComponentOwner other;
+    TDummy* group = MakeObject();
+    auto* child = new TSphere(&other);
+    child->SetParent(group);
+    auto* grandchild = new TSphere(&other);
+    grandchild->SetParent(child);
+    delete group;
+    EXPECT_EQ(view->ChildCount(), 0u);
+    // `other` no longer lists them: freeing it must not free them again (ASan).
+}
+
+TEST_F(SceneObjectTest, FreeingTheOwnerFreesWhatItOwnsWhereverItHangs)
+{
+    auto other = std::make_unique<TComponentOwner>();
+    for (int i = 0; i < 5; ++i)
+        (new TSphere(other.get()))->SetParent(view);
+    MakeObject();
+    EXPECT_EQ(view->ChildCount(), 6u);
+    other.reset();
+    EXPECT_EQ(view->ChildCount(), 1u);
+}
+
+TEST_F(SceneObjectTest, FreeingOneOfManyOwnedObjects)
+{
+    std::vector<TSphere*> balls;
+    for (int i = 0; i < 100; ++i) {
+        balls.push_back(new TSphere(&form));
+        balls.back()->SetParent(view);
+    }
+    // Out of order, from the middle, first and last.
+    for (int i : {50, 0, 99, 51, 49, 1, 98})
+        delete balls[static_cast<std::size_t>(i)];
+    EXPECT_EQ(view->ChildCount(), 93u);
+    std::vector<TFmxObject*> expected;
+    for (int i = 0; i < 100; ++i)
+        if (i != 50 && i != 0 && i != 99 && i != 51 && i != 49 && i != 1 && i != 98)
+            expected.push_back(balls[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(ChildrenOf(*view), expected);
+}
+
+TEST_F(SceneObjectTest, ParentedVisibleNeedsEveryAncestor)
+{
+    TDummy* group = MakeObject();
+    TDummy* child = MakeObject(group);
+    EXPECT_TRUE(child->ParentedVisible());
+    group->SetVisible(false);
+    EXPECT_TRUE(child->Visible());
+    EXPECT_FALSE(child->ParentedVisible());
+    group->SetVisible(true);
+    view->SetVisible(false);
+    EXPECT_FALSE(child->ParentedVisible());
+}
+
+TEST_F(SceneObjectTest, FreeingTheViewsCameraTakesItOutOfTheView)
+{
+    auto* camera = new TCamera(&form);
+    camera->SetParent(view);
+    view->SetCamera(camera);
+    delete camera;
+    EXPECT_EQ(view->Camera(), nullptr);
+}
+
+// --- Revision ---------------------------------------------------------------------
+
+TEST_F(SceneObjectTest, EveryVisibleChangeMovesTheRevision)
+{
+    auto* text = new TText3D(&form);
+    TDummy* group = MakeObject();
+    auto* other = new TColorMaterialSource(&form);
+    struct Change {
+        const char* name;
+        std::function<void()> apply;
+    };
+    const Change changes[] = {
+        {"attach", [&] { text->SetParent(group); }},
+        {"position", [&] { text->Position.SetX(1); }},
+        {"rotation", [&] { text->RotationAngle.SetY(30); }},
+        {"scale", [&] { text->Scale.SetPoint({2, 2, 2}); }},
+        {"size", [&] { text->SetWidth(7); }},
+        {"text", [&] { text->SetText("R(2)"); }},
+        {"font", [&] { text->SetFontSize(5); }},
+        {"align", [&] { text->SetHorzTextAlign(TTextAlign::Leading); }},
+        {"material", [&] { text->SetMaterialSource(other); }},
+        {"view colour", [&] { view->SetColor(0xFF102030); }},
+        {"animation", [&] { MakeAnimation(text, 0, 3, 1)->Start(); }},
+        {"tick", [&] { Advance(0.5); }},
+        {"visible", [&] { text->SetVisible(false); }},
+        {"detach", [&] { text->SetParent(nullptr); }},
+        {"free", [&] { delete group; }},
+    };
+    for (const Change& change : changes) {
+        const auto before = view->Revision();
+        change.apply();
+        EXPECT_GT(view->Revision(), before) << change.name;
+    }
+}
+
+TEST_F(SceneObjectTest, EqualValuesAndDetachedObjectsLeaveTheRevision)
+{
+    TDummy* object = MakeObject();
+    object->Position.SetPoint({1, 2, 3});
+    auto* detached = new TDummy(&form);
+    const auto before = view->Revision();
+    object->Position.SetPoint({1, 2, 3});
+    object->SetVisible(true);
+    object->SetParent(view);
+    detached->Position.SetX(5);
+    EXPECT_EQ(view->Revision(), before);
+}
+
+TEST_F(SceneObjectTest, LayoutRevisionCountsOnlyWhatShapesTheText)
+{
+    auto* text = new TText3D(&form);
+    struct Change {
+        const char* name;
+        std::function<void()> apply;
+        bool layout;
+    };
+    const Change changes[] = {
+        {"text", [&] { text->SetText("abc"); }, true},
+        {"width", [&] { text->SetWidth(3); }, true},
+        {"height", [&] { text->SetHeight(3); }, true},
+        {"font size", [&] { text->SetFontSize(4); }, true},
+        {"alignment", [&] { text->SetVertTextAlign(TTextAlign::Leading); }, true},
+        {"same text", [&] { text->SetText("abc"); }, false},
+        {"position", [&] { text->Position.SetY(3); }, false},
+        {"visible", [&] { text->SetVisible(false); }, false},
+    };
+    for (const Change& change : changes) {
+        const auto before = text->LayoutRevision();
+        change.apply();
+        EXPECT_EQ(text->LayoutRevision() != before, change.layout) << change.name;
+    }
+}
+
+// --- Clone ---------------------------------------------------------------------------
+
+TEST_F(SceneObjectTest, CloneCopiesStoredPropertiesOnly)
+{
+    auto* material = new TColorMaterialSource(&form, 0xFF00FF00);
+    auto* back = new TColorMaterialSource(&form);
+    auto* text = new TText3D(&form);
+    text->Name = "Text3D1";
+    text->SetParent(view);
+    text->Tag = 7;
+    text->Position.SetPoint({1, 2, 3});
+    text->RotationAngle.SetPoint({10, 20, 30});
+    text->Scale.SetPoint({0.1f, 0.5f, 1});
+    text->SetWidth(10);
+    text->SetHeight(2);
+    text->SetDepth(0.3f);
+    text->SetVisible(false);
+    text->SetText("R(1)");
+    text->SetFontSize(4);
+    text->SetHorzTextAlign(TTextAlign::Leading);
+    text->SetSides(SideFront | SideBack);
+    text->SetMaterialSource(material);
+    text->SetMaterialBackSource(back);
+
+    TComponentOwner other;
+    auto* copy = text->CloneAs<TText3D>(&other);
+    EXPECT_EQ(copy->Kind(), TObjectKind::Text3D);
+    EXPECT_TRUE(copy->Name.Empty());
+    EXPECT_EQ(copy->Owner(), &other);
+    EXPECT_EQ(copy->Parent(), nullptr);
+    EXPECT_EQ(copy->Root(), nullptr);
+    EXPECT_EQ(copy->Tag, 7);
+    EXPECT_EQ(copy->Position.Point(), (Vector3{1, 2, 3}));
+    EXPECT_EQ(copy->RotationAngle.Point(), (Vector3{10, 20, 30}));
+    EXPECT_EQ(copy->Scale.Point(), (Vector3{0.1f, 0.5f, 1}));
+    EXPECT_EQ(copy->Width(), 10);
+    EXPECT_EQ(copy->Height(), 2);
+    EXPECT_EQ(copy->Depth(), 0.3f);
+    EXPECT_FALSE(copy->Visible());
+    EXPECT_TRUE(copy->Text().SharesWith(text->Text()));
+    EXPECT_EQ(copy->Font().Size, 4);
+    EXPECT_EQ(copy->HorzTextAlign(), TTextAlign::Leading);
+    EXPECT_EQ(copy->VertTextAlign(), TTextAlign::Center);
+    EXPECT_EQ(copy->Sides(), SideFront | SideBack);
+    EXPECT_EQ(copy->MaterialSource(), material);
+    EXPECT_EQ(copy->MaterialBackSource(), back);
+    EXPECT_EQ(copy->MaterialShaftSource(), nullptr);
+
+    // The copy's setters tell the copy, not the source.
+    copy->SetParent(view);
+    copy->Position.SetX(9);
+    EXPECT_EQ(text->Position.X(), 1);
+    EXPECT_EQ(copy->Position.X(), 9);
+}
+
+TEST_F(SceneObjectTest, CloneCopiesEveryAnimationFieldButNoRunState)
+{
+    TDummy* object = MakeObject();
+    TFloatAnimation* source = MakeAnimation(object, 1, 2, 3, "Position.Y");
+    source->Name = "FloatAnimation1";
+    source->Delay = 0.5f;
+    source->Loop = true;
+    source->AutoReverse = true;
+    source->Inverse = true;
+    source->Enabled = true;
+    source->Tag = 30;
+    source->Interpolation = TInterpolationType::Bounce;
+    source->AnimationType = TAnimationType::InOut;
+    FinishLog finished;
+    source->OnFinish = finished.Handler();
+    source->Start();
+    Advance(0.75);
+
+    auto* copy = source->CloneAs<TFloatAnimation>(&form);
+    EXPECT_TRUE(copy->Name.Empty());
+    EXPECT_EQ(copy->Parent(), nullptr);
+    EXPECT_TRUE(copy->PropertyName.SharesWith(source->PropertyName));
+    EXPECT_EQ(copy->StartValue, 1);
+    EXPECT_EQ(copy->StopValue, 2);
+    EXPECT_EQ(copy->Duration, 3);
+    EXPECT_EQ(copy->Delay, 0.5f);
+    EXPECT_TRUE(copy->Loop);
+    EXPECT_TRUE(copy->AutoReverse);
+    EXPECT_TRUE(copy->Inverse);
+    EXPECT_TRUE(copy->Enabled);
+    EXPECT_EQ(copy->Tag, 30);
+    EXPECT_EQ(copy->Interpolation, TInterpolationType::Bounce);
+    EXPECT_EQ(copy->AnimationType, TAnimationType::InOut);
+    EXPECT_FALSE(copy->Running());
+    EXPECT_FALSE(copy->TargetResolved());
+    EXPECT_EQ(copy->CurrentTime(), 0);
+    EXPECT_EQ(copy->RemainingDelay(), 0);
+    EXPECT_EQ(clock.Count(), 1u);
+
+    copy->SetParent(object);
+    copy->Delay = 0;
+    copy->Duration = 0;
+    copy->Start();   // the copied handler is called for the copy
+    EXPECT_EQ(finished.senders, std::vector<TFmxObject*>{copy});
+}
+
+TEST_F(SceneObjectTest, CloneCopiesChildrenRecursivelyInOrder)
+{
+    auto* material = new TLightMaterialSource(&form);
+    auto* ball = new TSphere(&form);
+    ball->SetParent(view);
+    ball->SetMaterialSource(material);
+    ball->SetVisible(false);
+    const char* const paths[] = {"RotationAngle.Y", "Position.Y", "Position.X"};
+    for (const char* path : paths) {
+        TFloatAnimation* animation = MakeAnimation(ball, 0, 1, 2, path);
+        animation->Enabled = true;
+    }
+    TDummy* inner = MakeObject(ball);
+    MakeAnimation(inner, 5, 6, 1);
+
+    auto* copy = ball->CloneAs<TSphere>(&form);
+    EXPECT_EQ(copy->MaterialSource(), material);
+    ASSERT_EQ(copy->ChildCount(), 4u);
+    std::vector<TFmxObject*> children = ChildrenOf(*copy);
+    for (std::size_t i = 0; i < 3; ++i) {
+        auto* animation = static_cast<TFloatAnimation*>(children[i]);
+        EXPECT_EQ(animation->Kind(), TObjectKind::FloatAnimation);
+        EXPECT_EQ(animation->Parent(), copy);
+        EXPECT_EQ(animation->Owner(), &form);
+        EXPECT_EQ(animation->PropertyName, paths[i]);
+        EXPECT_NE(animation, ChildrenOf(*ball)[i]);
+    }
+    ASSERT_EQ(children[3]->ChildCount(), 1u);
+    EXPECT_EQ(static_cast<TFloatAnimation*>(children[3]->FirstChild())->StartValue, 5);
+
+    // Copies of enabled animations do not start by themselves.
+    copy->SetParent(view);
+    copy->SetVisible(true);
+    EXPECT_EQ(clock.Count(), 0u);
+}
+
+TEST_F(SceneObjectTest, CloneOfEveryKindKeepsItsKindAndLooks)
+{
+    auto* grid = new TGrid3D(&form);
+    grid->SetMarks(1);
+    grid->SetFrequency(0.5f);
+    grid->SetLineColor(0xFF5F9EA0);
+    auto* light = new TLight(&form);
+    light->SetColor(0xFF808080);
+    light->SetLightType(TLightType::Point);
+    auto* camera = new TCamera(&form);
+    camera->SetAngleOfView(30);
+    auto* lit = new TLightMaterialSource(&form);
+    lit->Texture = "ball";
+    lit->Shininess = 12;
+
+    auto* gridCopy = grid->CloneAs<TGrid3D>(&form);
+    EXPECT_EQ(gridCopy->Marks(), 1);
+    EXPECT_EQ(gridCopy->Frequency(), 0.5f);
+    EXPECT_EQ(gridCopy->LineColor(), 0xFF5F9EA0u);
+    auto* lightCopy = light->CloneAs<TLight>(&form);
+    EXPECT_EQ(lightCopy->Color(), 0xFF808080u);
+    EXPECT_EQ(lightCopy->LightType(), TLightType::Point);
+    EXPECT_EQ(camera->CloneAs<TCamera>(&form)->AngleOfView(), 30);
+    auto* litCopy = lit->CloneAs<TLightMaterialSource>(&form);
+    EXPECT_EQ(litCopy->Texture, "ball");
+    EXPECT_EQ(litCopy->Shininess, 12);
+    EXPECT_EQ((new TPlane(&form))->Clone(&form)->Kind(), TObjectKind::Plane);
+    EXPECT_EQ((new TDummy(&form))->Clone(&form)->Kind(), TObjectKind::Dummy);
+    EXPECT_EQ((new TColorMaterialSource(&form, 0xFF123456))->CloneAs<TColorMaterialSource>(&form)->Color,
+              0xFF123456u);
+}
+
+} // namespace
+} // namespace tessivar::scene::testing
