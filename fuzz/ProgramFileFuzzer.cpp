@@ -1,0 +1,74 @@
+// Program files: any bytes read either as lines or as the one decoding error;
+// lines that were read survive a save and a second read in the encoding found.
+
+#include "ProgramFile.h"
+#include "UnicodeText.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+namespace {
+
+using namespace tessivar;
+using namespace std::string_view_literals;
+
+void Check(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+bool IsUtf16(TextEncoding encoding) {
+    return encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE;
+}
+
+// A line as the editor may hold it: well-formed, no NUL, no line break inside.
+bool IsEditorLine(const std::string& line) {
+    return IsValidUtf8(line) && line.find_first_of("\0\r\n"sv) == std::string::npos;
+}
+
+// Code page 932 writes U+FFFD, which stands for bytes it could not decode, as "?".
+TextLines AsSavedInCp932(TextLines lines) {
+    std::string replacement;
+    AppendUtf8(replacement, ReplacementCharacter);
+    for (std::string& line : lines) {
+        for (std::size_t at = line.find(replacement); at != std::string::npos;
+             at = line.find(replacement, at + 1)) {
+            line.replace(at, replacement.size(), "?");
+        }
+    }
+    return lines;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const ProgramFileReading first = DecodeProgramText(bytes);
+    Check(first.encoding.has_value());
+    const TextEncoding encoding = *first.encoding;
+    if (first.error) {
+        Check(encoding != TextEncoding::Ansi && first.lines.empty());
+        return 0;
+    }
+    for (const std::string& line : first.lines) {
+        Check(IsEditorLine(line));
+    }
+
+    const ProgramFileReading second = DecodeProgramText(EncodeProgramText(first.lines, encoding));
+    Check(second.encoding == encoding);
+    // The editor shows one empty line and no lines alike; both save as no text.
+    const bool emptyEditor = JoinTextLines(first.lines).empty();
+    if (emptyEditor && IsUtf16(encoding)) {
+        // An empty program saved in UTF-16 is a bare mark, which holds no character.
+        Check(second.error.has_value());
+        return 0;
+    }
+    Check(!second.error);
+    const TextLines expected = encoding == TextEncoding::Ansi ? AsSavedInCp932(first.lines) : first.lines;
+    Check(emptyEditor ? second.lines.empty() : second.lines == expected);
+    return 0;
+}
