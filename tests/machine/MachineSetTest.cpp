@@ -21,7 +21,7 @@ RegisterFile RegistersWith(std::initializer_list<std::int64_t> leading) {
 TextLines NumberedLines(int count) {
     TextLines lines;
     for (int i = 1; i <= count; ++i) {
-        lines.push_back("+" + std::to_string(i));
+        lines.push_back(std::string("+").append(std::to_string(i)));
     }
     return lines;
 }

@@ -55,16 +55,16 @@ INSTANTIATE_TEST_SUITE_P(
                     RegisterLineCase{"18446744073709551616", std::nullopt},
                     RegisterLineCase{"99999999999999999999", std::nullopt},
                     RegisterLineCase{std::string(23, '0') + "42", 42},
-                    RegisterLineCase{"-" + std::string(30, '0') + "9223372036854775808", kMin},
+                    RegisterLineCase{std::string("-").append(30, '0').append("9223372036854775808"), kMin},
                     RegisterLineCase{"$FFFFFFFFFFFFFFFF", -1},
                     RegisterLineCase{"-$FFFFFFFFFFFFFFFF", 1},
                     RegisterLineCase{"$7FFFFFFFFFFFFFFF", kMax},
                     RegisterLineCase{"$8000000000000000", kMin},
                     RegisterLineCase{"-$8000000000000000", kMin},
-                    RegisterLineCase{"$1" + std::string(15, '0'), std::int64_t{1} << 60},
-                    RegisterLineCase{"$1" + std::string(16, '0'), std::nullopt},
+                    RegisterLineCase{std::string("$1").append(15, '0'), std::int64_t{1} << 60},
+                    RegisterLineCase{std::string("$1").append(16, '0'), std::nullopt},
                     RegisterLineCase{"$FFFFFFFFFFFFFFFF0", std::nullopt},
-                    RegisterLineCase{"$" + std::string(20, '0') + "FFFFFFFFFFFFFFFF", -1}));
+                    RegisterLineCase{std::string("$").append(20, '0').append("FFFFFFFFFFFFFFFF"), -1}));
 
 INSTANTIATE_TEST_SUITE_P(
     InvalidLines, RegisterLineTest,
