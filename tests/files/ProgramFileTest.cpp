@@ -1,4 +1,6 @@
 #include "ProgramFile.h"
+
+#include "EncodingNames.h"
 #include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -287,7 +289,7 @@ TEST(ProgramFileRoundTripTest, SavedFileOpensWithTheSameLinesAndEncoding) {
     const TextLines lines = {"/ \xE4\xB8\x8D\xE5\xAE\x8C\xE5\x85\xA8 \xEF\xBD\xB1", "S(2)", ""};
     for (const TextEncoding encoding :
          {TextEncoding::Ansi, TextEncoding::Utf8, TextEncoding::Utf16LE, TextEncoding::Utf16BE}) {
-        SCOPED_TRACE(static_cast<int>(encoding));
+        SCOPED_TRACE(EncodingName(encoding));
         ASSERT_FALSE(WriteProgramFile(path, lines, encoding));
         const ProgramFileReading reading = ReadProgramFile(path);
         EXPECT_FALSE(reading.error);

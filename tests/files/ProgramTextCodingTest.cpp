@@ -1,5 +1,7 @@
 #include "ProgramFile.h"
 
+#include "EncodingNames.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -159,9 +161,7 @@ TEST_P(ProgramTextRoundTripTest, CrLfFileIsWrittenBackByteForByte) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EachEncoding, ProgramTextRoundTripTest,
-                         testing::Values(TextEncoding::Ansi, TextEncoding::Utf8,
-                                         TextEncoding::Utf16LE, TextEncoding::Utf16BE));
+INSTANTIATE_TEST_SUITE_P(EachEncoding, ProgramTextRoundTripTest, EveryEncoding, EncodingTestName);
 
 TEST(ProgramTextEdgeTest, TwoLinesWithFinalCrLfReadAsThreeAndWriteBackUnchanged) {
     const std::string twoLines = "Z(1)\r\nS(1)";

@@ -1,5 +1,7 @@
 #include "TextEncoding.h"
 
+#include "EncodingNames.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -88,7 +90,7 @@ TEST(DecodeTextTest, Utf8IsTakenOnlyWhenWellFormed) {
 
 TEST(DecodeTextTest, Utf16NeedsOneWholeCharacter) {
     for (const TextEncoding e : {TextEncoding::Utf16LE, TextEncoding::Utf16BE}) {
-        SCOPED_TRACE(static_cast<int>(e));
+        SCOPED_TRACE(EncodingName(e));
         ExpectDecodes({{"", e, std::nullopt}, {"Z", e, std::nullopt}});
     }
 }
@@ -186,9 +188,7 @@ TEST_P(TextRoundTripTest, WrittenTextReadsBackTheSame) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EachEncoding, TextRoundTripTest,
-                         testing::Values(TextEncoding::Ansi, TextEncoding::Utf8,
-                                         TextEncoding::Utf16LE, TextEncoding::Utf16BE));
+INSTANTIATE_TEST_SUITE_P(EachEncoding, TextRoundTripTest, EveryEncoding, EncodingTestName);
 
 } // namespace
 } // namespace tessivar
