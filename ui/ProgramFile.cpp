@@ -3,8 +3,8 @@
 #include "AtomicFileWrite.h"
 #include "ReadWholeFile.h"
 
-#include <algorithm>
 #include <filesystem>
+#include <system_error>
 
 namespace tessivar {
 

@@ -25,13 +25,17 @@ struct ProgramFileReading {
 };
 
 // Reading rules for the whole content of a file: the encoding from the byte-order
-// mark (code page 932 without one), lines split at CR LF, lone CR and lone LF, a
-// final CR LF leaving an empty last line but a final lone CR or LF none, NUL
-// characters dropped.
+// mark (code page 932 without one), NUL characters dropped, then lines split at
+// CR LF, lone CR and lone LF, a final CR LF leaving an empty last line but a
+// final lone CR or LF none. Ill-formed UTF-8 after its mark, or UTF-16 without a
+// whole character after its mark, gives the error "Unicode 文字のマッピングが…"
+// together with the encoding of the mark.
 ProgramFileReading DecodeProgramText(std::string_view bytes);
 
 // Writing rules: the mark of `encoding`, then the lines joined with CR LF and no
-// break after the last one. Characters code page 932 cannot represent become "?".
+// break after the last one, so an empty last line gives a final CR LF (and a
+// single empty line is written as no text at all, like no lines). Characters code
+// page 932 cannot represent become "?".
 std::string EncodeProgramText(const TextLines& lines, TextEncoding encoding);
 
 // Reads and decodes the file at `path` (UTF-8 bytes, as the system takes them).
