@@ -1,5 +1,7 @@
 #include "DecodeInstruction.h"
 
+#include "NumberSyntax.h"
+
 #include <algorithm>
 
 namespace tessivar {
@@ -40,29 +42,6 @@ std::string TakePlainField(std::string_view& rest) {
     std::string field(rest.substr(0, length));
     rest.remove_prefix(length);
     return field;
-}
-
-std::optional<unsigned> DigitValue(char c, unsigned base) {
-    unsigned digit = base;
-    if (c >= '0' && c <= '9') {
-        digit = static_cast<unsigned>(c - '0');
-    } else if (c >= 'A' && c <= 'F') {
-        digit = static_cast<unsigned>(c - 'A' + 10);
-    } else if (c >= 'a' && c <= 'f') {
-        digit = static_cast<unsigned>(c - 'a' + 10);
-    }
-    if (digit >= base) {
-        return std::nullopt;
-    }
-    return digit;
-}
-
-bool StartsHexadecimal(std::string_view text) {
-    if (text.empty()) {
-        return false;
-    }
-    const char c = text.front();
-    return c == '$' || c == 'x' || c == 'X' || (c == '0' && text.size() > 1 && (text[1] == 'x' || text[1] == 'X'));
 }
 
 // The magnitude of a digit string, or nothing when it is empty, holds another
@@ -141,31 +120,23 @@ std::vector<std::string> SplitFields(std::string_view line) {
 }
 
 std::optional<std::int32_t> ParseInstructionNumber(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') {
-        text.remove_prefix(1);
-    }
-    bool negative = false;
-    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    if (StartsHexadecimal(text)) {
-        text.remove_prefix(text.front() == '0' ? 2 : 1);
+    const NumberText number = SplitNumberText(text);
+    if (number.hexadecimal) {
         // Eight significant digits fill 32 bits; the pattern is two's complement.
-        const std::optional<std::uint64_t> bits = ReadMagnitude(text, 16, 0xFFFFFFFFu);
+        const std::optional<std::uint64_t> bits = ReadMagnitude(number.digits, 16, 0xFFFFFFFFu);
         if (!bits) {
             return std::nullopt;
         }
         const auto pattern = static_cast<std::uint32_t>(*bits);
-        return static_cast<std::int32_t>(negative ? 0u - pattern : pattern);
+        return static_cast<std::int32_t>(number.negative ? 0u - pattern : pattern);
     }
-    const std::uint64_t largest = negative ? std::uint64_t{1} << 31 : (std::uint64_t{1} << 31) - 1;
-    const std::optional<std::uint64_t> magnitude = ReadMagnitude(text, 10, largest);
+    const std::uint64_t largest = number.negative ? std::uint64_t{1} << 31 : (std::uint64_t{1} << 31) - 1;
+    const std::optional<std::uint64_t> magnitude = ReadMagnitude(number.digits, 10, largest);
     if (!magnitude) {
         return std::nullopt;
     }
-    return static_cast<std::int32_t>(negative ? -static_cast<std::int64_t>(*magnitude)
-                                              : static_cast<std::int64_t>(*magnitude));
+    const auto value = static_cast<std::int64_t>(*magnitude);
+    return static_cast<std::int32_t>(number.negative ? -value : value);
 }
 
 DecodedInstruction DecodeInstruction(std::string_view line, std::int64_t PC, std::int32_t lineCount) {

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace tessivar {
+
+// The front of a number, shared by register lines and instruction fields:
+// leading blanks, an optional sign, and the hexadecimal prefix if there is one.
+struct NumberText {
+    bool negative = false;
+    bool hexadecimal = false;
+    std::string_view digits;   // everything after the prefix, still unchecked
+};
+
+// Blanks are U+0020 only; "$", "x", "X", "0x" and "0X" introduce hexadecimal.
+NumberText SplitNumberText(std::string_view text);
+
+// The value of digit `c` in `base` (10 or 16, either letter case), if it is one.
+std::optional<unsigned> DigitValue(char c, unsigned base);
+
+} // namespace tessivar
