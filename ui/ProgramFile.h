@@ -27,8 +27,8 @@ struct ProgramFileReading {
 // Reading rules for the whole content of a file: the encoding from the byte-order
 // mark (code page 932 without one), NUL characters dropped, then lines split at
 // CR LF, lone CR and lone LF, a final CR LF leaving an empty last line but a
-// final lone CR or LF none. Ill-formed UTF-8 after its mark, or UTF-16 without a
-// whole character after its mark, gives the error "Unicode 文字のマッピングが…"
+// final lone CR or LF none. Ill-formed UTF-8 after its mark, or a single byte
+// after a UTF-16 mark, gives the error "Unicode 文字のマッピングが…"
 // together with the encoding of the mark.
 ProgramFileReading DecodeProgramText(std::string_view bytes);
 

@@ -9,8 +9,6 @@ namespace tessivar {
 
 namespace {
 
-constexpr std::size_t Utf16UnitSize = 2;
-
 // Marks in the order they are tested.
 constexpr std::array MarkedEncodings = {TextEncoding::Utf8, TextEncoding::Utf16LE,
                                         TextEncoding::Utf16BE};
@@ -47,7 +45,8 @@ std::optional<std::string> DecodeText(std::string_view body, TextEncoding encodi
         return std::string(body);
     case TextEncoding::Utf16LE:
     case TextEncoding::Utf16BE:
-        if (body.size() < Utf16UnitSize)
+        // A bare mark is what an empty program is saved as; a lone byte is no character.
+        if (body.size() == 1)
             return std::nullopt;
         return Utf16ToUtf8(body, encoding == TextEncoding::Utf16LE ? ByteOrder::LittleEndian
                                                                    : ByteOrder::BigEndian);

@@ -18,8 +18,8 @@ std::string_view ByteOrderMark(TextEncoding encoding);
 TextEncoding DetectEncoding(std::string_view bytes);
 
 // The UTF-8 text of `body` (the bytes after the mark). Nothing when the body
-// cannot be mapped to characters: ill-formed UTF-8, or UTF-16 without one whole
-// character. Code page 932 never fails: bytes it cannot decode become U+FFFD.
+// cannot be mapped to characters: ill-formed UTF-8, or UTF-16 whose only content
+// is a single byte (a bare mark is an empty text). Code page 932 never fails: bytes it cannot decode become U+FFFD.
 std::optional<std::string> DecodeText(std::string_view body, TextEncoding encoding);
 
 // The bytes of UTF-8 `text` in `encoding`, without the mark.

@@ -119,7 +119,7 @@ TEST(ReadProgramFileTest, RelativePathIsShownInFull) {
 TEST(ReadProgramFileTest, UndecodableFileKeepsItsEncoding) {
     const TemporaryFolder folder;
     const std::string path = folder.File("prog.urm");
-    WriteBytes(path, "\xFE\xFF");
+    WriteBytes(path, "\xFE\xFFZ");
 
     const ProgramFileReading reading = ReadProgramFile(path);
     ASSERT_TRUE(reading.error);

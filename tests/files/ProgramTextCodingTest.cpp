@@ -89,9 +89,7 @@ TEST(DecodeProgramTextTest, UnmappableTextFailsButNamesTheMarkedEncoding) {
     const std::vector<Case> cases = {
         {"\xEF\xBB\xBFZ(1)\r\n\xC3(", TextEncoding::Utf8},
         {"\xEF\xBB\xBF\xFF\xFE", TextEncoding::Utf8},
-        {"\xFF\xFE", TextEncoding::Utf16LE},
         {"\xFF\xFEZ", TextEncoding::Utf16LE},
-        {"\xFE\xFF", TextEncoding::Utf16BE},
         {"\xFE\xFF\0"s, TextEncoding::Utf16BE},
     };
     for (const Case& c : cases) {
@@ -182,6 +180,18 @@ TEST(ProgramTextEdgeTest, LoneLfFileIsWrittenWithCrLfAndNoFinalBreak) {
 TEST(ProgramTextEdgeTest, OneEmptyLineAndNoLinesAreTheSameFile) {
     EXPECT_EQ(EncodeProgramText({""}, TextEncoding::Utf8), EncodeProgramText({}, TextEncoding::Utf8));
     EXPECT_TRUE(DecodeProgramText("\xEF\xBB\xBF").lines.empty());
+}
+
+TEST(DecodeProgramTextTest, EmptyProgramSavedInUtf16OpensAgain) {
+    for (const TextEncoding encoding : {TextEncoding::Utf16LE, TextEncoding::Utf16BE}) {
+        SCOPED_TRACE(EncodingName(encoding));
+        const std::string saved = EncodeProgramText({}, encoding);
+        ASSERT_EQ(saved, ByteOrderMark(encoding));
+        const ProgramFileReading reading = DecodeProgramText(saved);
+        EXPECT_FALSE(reading.error);
+        EXPECT_EQ(reading.encoding, encoding);
+        EXPECT_TRUE(reading.lines.empty());
+    }
 }
 
 } // namespace

@@ -88,10 +88,10 @@ TEST(DecodeTextTest, Utf8IsTakenOnlyWhenWellFormed) {
     });
 }
 
-TEST(DecodeTextTest, Utf16NeedsOneWholeCharacter) {
+TEST(DecodeTextTest, Utf16LoneByteIsNoCharacterButNothingIsEmptyText) {
     for (const TextEncoding e : {TextEncoding::Utf16LE, TextEncoding::Utf16BE}) {
         SCOPED_TRACE(EncodingName(e));
-        ExpectDecodes({{"", e, std::nullopt}, {"Z", e, std::nullopt}});
+        ExpectDecodes({{"", e, ""}, {"Z", e, std::nullopt}});
     }
 }
 
