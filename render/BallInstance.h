@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Objects3D.h"
+
+namespace tessivar::render {
+
+// One ball as the ball shaders read it: where it is, how big, and how it is
+// turned (its local +Y and +Z axes in the scene; +X follows).
+struct BallInstance {
+    float CX, CY, CZ, Radius;
+    float YX, YY, YZ;
+    float ZX, ZY, ZZ;
+
+    scene::Vector3 Centre() const { return {CX, CY, CZ}; }
+};
+
+// The ball of `sphere` placed by `world` (its local-to-scene matrix). A ball is
+// round: an uneven scale takes the mean of the three axes.
+BallInstance BallInstanceOf(const scene::TSphere& sphere, const scene::Matrix4& world);
+
+} // namespace tessivar::render

@@ -1,0 +1,57 @@
+#include "GridRenderer.h"
+
+#include "GridLines.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace tessivar::render {
+
+namespace {
+
+struct LineVertex {
+    float X, Y, Z;
+    float R, G, B, A;
+};
+
+std::vector<LineVertex> LineVertices(const scene::TGrid3D& grid)
+{
+    std::vector<LineVertex> vertices;
+    for (const GridLine& line : GridLines(grid)) {
+        const QVector4D c = ColourOf(line.Colour);
+        vertices.push_back({line.X1, line.Y1, 0, c.x(), c.y(), c.z(), c.w()});
+        vertices.push_back({line.X2, line.Y2, 0, c.x(), c.y(), c.z(), c.w()});
+    }
+    return vertices;
+}
+
+} // namespace
+
+GridRenderer::GridRenderer(GL& gl)
+{
+    vertexArray_.create();
+    const QOpenGLVertexArrayObject::Binder binder(&vertexArray_);
+    buffer_.create();
+    buffer_.setUsagePattern(QOpenGLBuffer::StreamDraw);
+    buffer_.bind();
+    const auto stride = static_cast<GLsizei>(sizeof(LineVertex));
+    gl.glEnableVertexAttribArray(0);
+    gl.glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(LineVertex, X)));
+    gl.glEnableVertexAttribArray(1);
+    gl.glVertexAttribPointer(1, 4, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(LineVertex, R)));
+}
+
+void GridRenderer::Draw(GL& gl, QOpenGLShaderProgram& program, const Placed<scene::TGrid3D>& grid,
+                        const scene::Matrix4& viewProjection)
+{
+    const std::vector<LineVertex> vertices = LineVertices(*grid.Object);
+    if (vertices.empty())
+        return;
+    program.setUniformValue("modelViewProjection", ToQt(grid.World * viewProjection));
+    const QOpenGLVertexArrayObject::Binder binder(&vertexArray_);
+    buffer_.bind();
+    buffer_.allocate(vertices.data(), static_cast<int>(vertices.size() * sizeof(LineVertex)));
+    gl.glDrawArrays(GL_LINES, 0, static_cast<GLsizei>(vertices.size()));
+}
+
+} // namespace tessivar::render

@@ -1,0 +1,33 @@
+#include "PictureTextures.h"
+
+#include <QImage>
+
+namespace tessivar::render {
+
+namespace {
+
+std::unique_ptr<QOpenGLTexture> Load(std::string_view name)
+{
+    const QImage image(QStringLiteral(":/pictures/%1.png").arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))));
+    if (image.isNull())
+        return nullptr;
+    auto texture = std::make_unique<QOpenGLTexture>(image, QOpenGLTexture::GenerateMipMaps);
+    texture->setMinMagFilters(QOpenGLTexture::LinearMipMapLinear, QOpenGLTexture::Linear);
+    texture->setWrapMode(QOpenGLTexture::DirectionS, QOpenGLTexture::Repeat);
+    texture->setWrapMode(QOpenGLTexture::DirectionT, QOpenGLTexture::ClampToEdge);
+    return texture;
+}
+
+} // namespace
+
+QOpenGLTexture* PictureTextures::Find(const scene::SharedString& name)
+{
+    if (name.Empty())
+        return nullptr;
+    auto found = textures_.find(name.View());
+    if (found == textures_.end())
+        found = textures_.emplace(std::string(name.View()), Load(name.View())).first;
+    return found->second.get();
+}
+
+} // namespace tessivar::render

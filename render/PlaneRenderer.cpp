@@ -1,0 +1,34 @@
+#include "PlaneRenderer.h"
+
+#include "MaterialUniforms.h"
+#include "SurfaceDrawing.h"
+
+namespace tessivar::render {
+
+namespace {
+
+// The unit square, its face towards -Z.
+SurfaceTriangles UnitQuad()
+{
+    const SurfaceVertex topLeft{-0.5F, -0.5F, 0, 0, 0, -1, 0, 0};
+    const SurfaceVertex topRight{0.5F, -0.5F, 0, 0, 0, -1, 1, 0};
+    const SurfaceVertex bottomLeft{-0.5F, 0.5F, 0, 0, 0, -1, 0, 1};
+    const SurfaceVertex bottomRight{0.5F, 0.5F, 0, 0, 0, -1, 1, 1};
+    return {topLeft, bottomLeft, topRight, topRight, bottomLeft, bottomRight};
+}
+
+} // namespace
+
+PlaneRenderer::PlaneRenderer(GL& gl) : quad_(gl, UnitQuad()) {}
+
+void PlaneRenderer::Draw(GL& gl, QOpenGLShaderProgram& surface, const Placed<scene::TPlane>& plane,
+                         PictureTextures& pictures)
+{
+    const scene::TPlane& object = *plane.Object;
+    if (object.Width() == 0 || object.Height() == 0 || !SetMaterial(surface, object.MaterialSource(), pictures))
+        return;
+    SetModel(surface, scene::Matrix4::Scaling({object.Width(), object.Height(), 1}) * plane.World);
+    quad_.Draw(gl, 0, 6);
+}
+
+} // namespace tessivar::render

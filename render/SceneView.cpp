@@ -1,0 +1,77 @@
+#include "SceneView.h"
+
+#include "SceneRenderer.h"
+#include "Viewport3D.h"
+
+#include <QOpenGLContext>
+#include <QOpenGLVersionFunctionsFactory>
+#include <QSurfaceFormat>
+
+namespace tessivar::render {
+
+SceneView::SceneView(scene::TViewport3D* viewport, QWidget* parent) : QOpenGLWidget(parent), viewport_(viewport)
+{
+    QSurfaceFormat format = QSurfaceFormat::defaultFormat();
+    format.setVersion(3, 3);
+    format.setProfile(QSurfaceFormat::CoreProfile);
+    format.setDepthBufferSize(24);
+    setFormat(format);
+}
+
+SceneView::~SceneView() { ReleaseGl(); }
+
+void SceneView::UpdateIfChanged()
+{
+    if (!drawnOnce_ || viewport_->Revision() != drawnRevision_)
+        update();
+}
+
+void SceneView::SetBalls(BallDrawing drawing)
+{
+    if (ballDrawing_ == drawing)
+        return;
+    ballDrawing_ = drawing;
+    update();
+}
+
+QString SceneView::RenderError() const { return renderer_ ? renderer_->Error() : contextError_; }
+
+std::uint64_t SceneView::TextMeshBuilds() const { return renderer_ ? renderer_->TextMeshBuilds() : 0; }
+
+void SceneView::initializeGL()
+{
+    // A new context (first show, or moved to another window) needs everything anew.
+    renderer_.reset();
+    auto* gl = QOpenGLVersionFunctionsFactory::get<GL>(context());
+    if (!gl || !gl->initializeOpenGLFunctions()) {
+        contextError_ = QStringLiteral("OpenGL 3.3 core profile is not available");
+        return;
+    }
+    contextError_.clear();
+    renderer_ = std::make_unique<SceneRenderer>(*gl);
+    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &SceneView::ReleaseGl, Qt::UniqueConnection);
+}
+
+void SceneView::resizeGL(int width, int height)
+{
+    viewport_->SetSize(static_cast<float>(width), static_cast<float>(height));
+}
+
+void SceneView::paintGL()
+{
+    drawnRevision_ = viewport_->Revision();
+    drawnOnce_ = true;
+    if (renderer_)
+        renderer_->Render(*viewport_, width(), height(), ballDrawing_);
+}
+
+void SceneView::ReleaseGl()
+{
+    if (!renderer_)
+        return;
+    makeCurrent();
+    renderer_.reset();
+    doneCurrent();
+}
+
+} // namespace tessivar::render

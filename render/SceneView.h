@@ -1,0 +1,62 @@
+#pragma once
+
+#include "BallDrawing.h"
+
+#include <QOpenGLWidget>
+
+#include <cstdint>
+#include <memory>
+
+namespace tessivar::scene {
+class TViewport3D;
+}
+
+namespace tessivar::render {
+
+class SceneRenderer;
+
+// The 3D view: draws the scene under a TViewport3D through the viewport's
+// camera (OpenGL 3.3 core). It draws only when Qt asks it to paint: after
+// update() or when it is exposed or resized; it has no timer of its own, so
+// that a continuous redraw on a software renderer cannot starve the clocks.
+class SceneView : public QOpenGLWidget {
+    Q_OBJECT
+
+public:
+    // The viewport must outlive the view.
+    explicit SceneView(scene::TViewport3D* viewport, QWidget* parent = nullptr);
+    ~SceneView() override;
+
+    scene::TViewport3D* Viewport() const { return viewport_; }
+
+    // Schedules a redraw when the scene changed since the last one drawn.
+    void UpdateIfChanged();
+    // The scene revision that the last drawn frame showed.
+    std::uint64_t DrawnRevision() const { return drawnRevision_; }
+
+    BallDrawing Balls() const { return ballDrawing_; }
+    void SetBalls(BallDrawing drawing);
+
+    // Why nothing but the background is drawn (no OpenGL 3.3 core, shaders
+    // that did not build), or empty.
+    QString RenderError() const;
+    // How many 3D text meshes have been made so far.
+    std::uint64_t TextMeshBuilds() const;
+
+protected:
+    void initializeGL() override;
+    void resizeGL(int width, int height) override;
+    void paintGL() override;
+
+private:
+    void ReleaseGl();
+
+    scene::TViewport3D* viewport_;
+    std::unique_ptr<SceneRenderer> renderer_;
+    QString contextError_;
+    BallDrawing ballDrawing_ = BallDrawing::Impostors;
+    std::uint64_t drawnRevision_ = 0;
+    bool drawnOnce_ = false;
+};
+
+} // namespace tessivar::render

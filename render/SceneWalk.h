@@ -1,0 +1,40 @@
+#pragma once
+
+#include "BallInstance.h"
+#include "Frustum.h"
+#include "Objects3D.h"
+#include "Text3D.h"
+#include "Viewport3D.h"
+
+#include <vector>
+
+namespace tessivar::render {
+
+// A visible object and its local-to-scene matrix.
+template <class T>
+struct Placed {
+    const T* Object;
+    scene::Matrix4 World;
+};
+
+// The balls of one material, those that can show.
+struct BallBatch {
+    const scene::TMaterialSource* Material;
+    std::vector<BallInstance> Instances;
+};
+
+// What one frame draws, gathered in one pass over the scene.
+struct SceneFrame {
+    std::vector<Placed<scene::TPlane>> Planes;
+    std::vector<Placed<scene::TText3D>> Texts;
+    std::vector<Placed<scene::TGrid3D>> Grids;
+    std::vector<BallBatch> Balls;
+    // The first visible directional light, if any.
+    const scene::TLight* Light = nullptr;
+};
+
+// Visits every visible object under the viewport (an invisible object hides
+// its children too); balls that lie outside `view` are left out.
+SceneFrame WalkScene(const scene::TViewport3D& viewport, const Frustum& view);
+
+} // namespace tessivar::render

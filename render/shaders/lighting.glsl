@@ -1,0 +1,28 @@
+// Materials and the one directional light. A colour material paints flat; a
+// lit one takes its picture as surface colour, shaded Blinn-Phong.
+uniform bool lit;
+uniform vec4 flatColour;
+uniform sampler2D picture;
+uniform bool hasPicture;
+uniform vec3 materialDiffuse;
+uniform vec3 materialAmbient;
+uniform vec3 materialSpecular;
+uniform vec3 materialEmissive;
+uniform float materialShininess;
+uniform vec3 lightDirection;   // the way the light travels, unit, scene coordinates
+uniform vec3 lightColour;      // black when the scene has no light
+uniform vec3 eyePosition;
+
+vec4 ShadedColour(vec4 texel, vec3 normal, vec3 position)
+{
+    if (!lit)
+        return flatColour;
+    vec3 surface = hasPicture ? texel.rgb : vec3(1.0);
+    vec3 toLight = -lightDirection;
+    vec3 toEye = normalize(eyePosition - position);
+    float diffuse = max(dot(normal, toLight), 0.0);
+    float specular = diffuse > 0.0 ? pow(max(dot(normal, normalize(toLight + toEye)), 0.0), materialShininess) : 0.0;
+    vec3 colour = surface * (materialAmbient + materialDiffuse * lightColour * diffuse)
+                  + materialSpecular * lightColour * specular + materialEmissive;
+    return vec4(colour, hasPicture ? texel.a : 1.0);
+}
