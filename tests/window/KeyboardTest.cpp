@@ -1,0 +1,57 @@
+#include "ShownForm.h"
+
+#include "MessageBoxWatcher.h"
+#include "ValueSlider.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+
+namespace tessivar::ui::test {
+namespace {
+
+class EnterKey : public ShownForm {
+protected:
+    void SetUp() override
+    {
+        ShownForm::SetUp();
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+
+    // Presses Enter in the focused control and counts the clicks of "1ステップ".
+    int StepClicksForEnterIn(QWidget* focused, Qt::Key key = Qt::Key_Return)
+    {
+        focused->setFocus();
+        QSignalSpy clicks(form.Button4, &QPushButton::clicked);
+        MessageBoxWatcher boxes;   // a step before Set shows its message
+        QTest::keyClick(focused, key);
+        return static_cast<int>(clicks.count());
+    }
+};
+
+TEST_F(EnterKey, TriggersTheStepButtonFromControlsThatDoNotUseIt)
+{
+    for (QWidget* focused : std::initializer_list<QWidget*>{form.Button5, form.Button2, form.TrackBar1, form.TrackBar2}) {
+        EXPECT_EQ(StepClicksForEnterIn(focused), 1) << focused->metaObject()->className();
+        EXPECT_EQ(StepClicksForEnterIn(focused, Qt::Key_Enter), 1) << "keypad Enter";
+    }
+}
+
+TEST_F(EnterKey, DoesNothingWhileTheStepButtonIsDisabled)
+{
+    form.Button4->setEnabled(false);
+    EXPECT_EQ(StepClicksForEnterIn(form.Button5), 0);
+}
+
+TEST_F(EnterKey, InsertsALineInTheEditorsInsteadOfStepping)
+{
+    for (QPlainTextEdit* editor : {form.Memo1, form.Memo2}) {
+        const int linesBefore = editor->document()->blockCount();
+        EXPECT_EQ(StepClicksForEnterIn(editor), 0);
+        EXPECT_EQ(editor->document()->blockCount(), linesBefore + 1);
+    }
+}
+
+} // namespace
+} // namespace tessivar::ui::test

@@ -1,0 +1,150 @@
+#include "ShownForm.h"
+
+#include "MessageBoxWatcher.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBlock>
+
+namespace tessivar::ui::test {
+namespace {
+
+class MachineControls : public ShownForm {
+protected:
+    void SetUp() override
+    {
+        ShownForm::SetUp();
+        QTest::mouseClick(form.Button6, Qt::LeftButton);
+    }
+
+    void Type(QPlainTextEdit* editor, const char* text) { editor->setPlainText(QString::fromUtf8(text)); }
+    QString Text(QPlainTextEdit* editor) const { return editor->toPlainText(); }
+    void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+};
+
+TEST_F(MachineControls, SetRewritesEveryRegisterLineCanonically)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"7\n  7\n+7\n007\n$7\n0x7\nX7", "7\n7\n7\n7\n7\n7\n7"},
+        {"-3\nabc\n7 \n7.0\n+\n$", "-3\n0\n0\n0\n0\n0"},
+        {"$FFFFFFFFFFFFFFFF\n00000000000000000000000042", "-1\n42"},
+        {"1\n2\n", "1\n2\n0"},
+        {"", ""},
+    };
+    for (const auto& [typed, canonical] : cases) {
+        Type(form.Memo1, typed);
+        Click(form.Button2);
+        EXPECT_EQ(Text(form.Memo1), QString::fromUtf8(canonical)) << typed;
+    }
+}
+
+TEST_F(MachineControls, SetLoadsTheMachineFromBothEditors)
+{
+    Type(form.Memo1, "3\n+4");
+    Click(form.Button2);
+    const Machine& machine = form.MachineState();
+    EXPECT_EQ(machine.Reg[0], 3);
+    EXPECT_EQ(machine.Reg[1], 4);
+    EXPECT_EQ(machine.Reg[2], 0);
+    EXPECT_EQ(machine.Prg.size(), 8u) << "the sample program";
+    EXPECT_EQ(machine.Prg[0], "S 3 ");
+    EXPECT_EQ(machine.PC, 0);
+    EXPECT_EQ(machine.Step, 0);
+}
+
+TEST_F(MachineControls, SetKeepsTheCaretInTheLineItWasIn)
+{
+    Type(form.Memo1, "1\n+22\n333");
+    QTextCursor caret = form.Memo1->textCursor();
+    caret.setPosition(form.Memo1->document()->findBlockByNumber(2).position() + 2);
+    form.Memo1->setTextCursor(caret);
+    Click(form.Button2);
+    EXPECT_EQ(Text(form.Memo1), QStringLiteral("1\n22\n333"));
+    EXPECT_EQ(form.Memo1->textCursor().blockNumber(), 2);
+    EXPECT_EQ(form.Memo1->textCursor().positionInBlock(), 2);
+}
+
+TEST_F(MachineControls, SetBeyondTheRegisterFileShowsTheRangeErrorBox)
+{
+    QStringList lines;
+    for (int i = 1; i <= 257; ++i)
+        lines.append(QStringLiteral("+%1").arg(i));
+    form.Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+    MessageBoxWatcher boxes;
+    Click(form.Button2);
+    ASSERT_EQ(boxes.Seen().size(), 1u);
+    EXPECT_EQ(boxes.Seen()[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(boxes.Seen()[0].text, QString::fromUtf8("範囲チェックエラー."));
+    // Registers up to 256 are loaded and rewritten; the program is not.
+    EXPECT_EQ(form.Memo1->document()->findBlockByNumber(255).text(), QStringLiteral("256"));
+    EXPECT_EQ(form.Memo1->document()->findBlockByNumber(256).text(), QStringLiteral("+257"));
+    EXPECT_TRUE(form.MachineState().Prg.empty());
+}
+
+TEST_F(MachineControls, StepBeforeSetOnlyShowsTheMessage)
+{
+    Type(form.Memo1, "+5");
+    MessageBoxWatcher boxes;
+    Click(form.Button4);
+    ASSERT_EQ(boxes.Seen().size(), 1u);
+    const SeenMessageBox& box = boxes.Seen()[0];
+    EXPECT_EQ(box.text, QString::fromUtf8("セットしてください。"));
+    EXPECT_EQ(box.title, QStringLiteral("Tessivar"));
+    EXPECT_EQ(box.buttonCount, 1);
+    EXPECT_EQ(Text(form.Memo1), QStringLiteral("+5"));
+    EXPECT_EQ(form.MachineState().Step, 0);
+    EXPECT_TRUE(form.Button4->isEnabled());
+}
+
+TEST_F(MachineControls, StepsRewriteTheLinesOfTheRegistersTheyWrite)
+{
+    Type(form.Memo2, "S(5)\nT(1,2)\nJ(1,2,1)");
+    Type(form.Memo1, "7\n2");
+    Click(form.Button2);
+
+    MessageBoxWatcher boxes;
+    Click(form.Button4);
+    EXPECT_EQ(Text(form.Memo1), QStringLiteral("7\n2\n0\n0\n1")) << "S(5) extends the panel";
+    Click(form.Button4);
+    EXPECT_EQ(Text(form.Memo1), QStringLiteral("7\n7\n0\n0\n1")) << "T(1,2) rewrites line 2";
+    Type(form.Memo1, "edited");
+    Click(form.Button4);
+    EXPECT_EQ(Text(form.Memo1), QStringLiteral("edited")) << "J writes no register line";
+    EXPECT_EQ(form.MachineState().PC, 0) << "the jump back to line 1 was taken";
+    EXPECT_TRUE(boxes.Seen().empty());
+}
+
+TEST_F(MachineControls, StepAfterTheEndShowsTheMessageUntilTheNextSet)
+{
+    Type(form.Memo2, "S(1)");
+    Type(form.Memo1, "");
+    Click(form.Button2);
+    MessageBoxWatcher boxes;
+    Click(form.Button4);
+    EXPECT_EQ(Text(form.Memo1), QStringLiteral("1"));
+    Click(form.Button4);
+    ASSERT_EQ(boxes.Seen().size(), 1u);
+    EXPECT_EQ(boxes.Seen()[0].text, QString::fromUtf8("セットしてください。"));
+    EXPECT_EQ(Text(form.Memo1), QStringLiteral("1"));
+    Click(form.Button2);
+    Click(form.Button4);
+    EXPECT_EQ(Text(form.Memo1), QStringLiteral("2")) << "Set reloads R(1) from the panel";
+}
+
+TEST_F(MachineControls, ClearEmptiesTheRegisterPanelButNotTheRegisters)
+{
+    Type(form.Memo1, "4");
+    Click(form.Button2);
+    Click(form.Button1);
+    EXPECT_TRUE(Text(form.Memo1).isEmpty());
+    EXPECT_EQ(form.MachineState().Reg[0], 4);
+}
+
+TEST_F(MachineControls, QuitClosesTheWindow)
+{
+    Click(form.Button3);
+    EXPECT_FALSE(form.isVisible());
+}
+
+} // namespace
+} // namespace tessivar::ui::test

@@ -1,0 +1,70 @@
+#include "ShownForm.h"
+
+#include "ImageControl.h"
+#include "OverlayPanel.h"
+
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace tessivar::ui::test {
+namespace {
+
+using Overlay = ShownForm;
+
+// Points in the title strip, the viewport, the zoom slider and each panel.
+const QPoint kClientPoints[] = {{5, 5}, {470, 12}, {300, 300}, {745, 400}, {800, 100}, {800, 250}, {800, 500}};
+
+bool InsideOverlay(const TForm1& form, QPoint clientPoint)
+{
+    QWidget* hit = form.ClientArea->childAt(clientPoint);
+    return hit != nullptr && (hit == form.Panel9 || form.Panel9->isAncestorOf(hit));
+}
+
+TEST_F(Overlay, CoversTheWholeClientAreaAtStartButNotTheMenuBar)
+{
+    EXPECT_TRUE(form.Panel9->isVisible());
+    EXPECT_EQ(form.Panel9->geometry(), form.ClientArea->rect());
+    for (const QPoint point : kClientPoints)
+        EXPECT_TRUE(InsideOverlay(form, point)) << point.x() << "," << point.y();
+    const QPoint menuPoint = form.MainMenu1->actionGeometry(form.MenuItem1->menuAction()).center();
+    EXPECT_EQ(form.childAt(form.MainMenu1->mapTo(&form, menuPoint)), form.MainMenu1);
+}
+
+TEST_F(Overlay, FollowsTheWindowWhileShownWithItsButtonAnchored)
+{
+    ResizeClient({1147, 827});
+    EXPECT_EQ(form.Panel9->geometry(), QRect(0, 0, 1147, 827));
+    EXPECT_EQ(form.ImageControl1->geometry(), QRect(0, 0, 1147, 577));
+    // Anchored left, right and bottom: 433 from the left, 434 from the right, 14 from the bottom.
+    EXPECT_EQ(form.Button6->geometry(), QRect(433, 827 - 36, 1147 - 867, 22));
+}
+
+TEST_F(Overlay, ButtonHidesItForGoodAlsoAfterResizing)
+{
+    QTest::mouseClick(form.Button6, Qt::LeftButton);
+    EXPECT_FALSE(form.Panel9->isVisible());
+    for (const QSize size : {QSize(1100, 700), QSize(947, 627)}) {
+        ResizeClient(size);
+        EXPECT_FALSE(form.Panel9->isVisible());
+        for (const QPoint point : kClientPoints)
+            EXPECT_FALSE(InsideOverlay(form, point)) << point.x() << "," << point.y();
+    }
+}
+
+TEST_F(Overlay, ShowsTheExplanationPictureScaledToFitWithItsProportions)
+{
+    const QPixmap& picture = form.ImageControl1->Bitmap();
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(picture.size(), QSize(1074, 661));
+    for (const QSize size : {QSize(947, 627), QSize(1400, 700)}) {
+        ResizeClient(size);
+        const QRect shown = form.ImageControl1->PictureRect();
+        EXPECT_TRUE(form.ImageControl1->rect().contains(shown));
+        // One side fills the control; the other keeps the picture's proportions.
+        EXPECT_TRUE(shown.width() == form.ImageControl1->width() || shown.height() == form.ImageControl1->height());
+        EXPECT_NEAR(double(shown.width()) / shown.height(), 1074.0 / 661.0, 0.01);
+    }
+}
+
+} // namespace
+} // namespace tessivar::ui::test

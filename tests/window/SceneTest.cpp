@@ -1,0 +1,48 @@
+#include "ShownForm.h"
+
+#include "MessageBoxWatcher.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace tessivar::ui::test {
+namespace {
+
+using SceneOfTheForm = ShownForm;
+
+TEST_F(SceneOfTheForm, ShowingTheWindowBuildsTheThirteenRegisterLabels)
+{
+    scene::DesignScene& scene = form.Scene();
+    for (int i = 0; i < scene::DesignScene::LabelCount; ++i) {
+        ASSERT_NE(scene.Labels[i], nullptr);
+        EXPECT_EQ(scene.Labels[i]->Text(), "R(" + std::to_string(i + 1) + ")");
+        EXPECT_FLOAT_EQ(scene.Labels[i]->Position.X(), static_cast<float>(i));
+        EXPECT_TRUE(scene.Labels[i]->Visible());
+    }
+    EXPECT_FALSE(scene.Text3D1->Visible());
+    EXPECT_FALSE(scene.Sphere1->Visible());
+    EXPECT_FALSE(scene.Plane3->Visible());
+}
+
+TEST_F(SceneOfTheForm, ShowingTheWindowAgainBuildsNoFurtherLabels)
+{
+    const auto labels = form.Scene().Labels;
+    form.hide();
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    EXPECT_EQ(form.Scene().Labels, labels);
+}
+
+TEST_F(SceneOfTheForm, EachStepShowsTheCountOfExecutedStepsRightAligned)
+{
+    form.Memo2->setPlainText(QStringLiteral("S(1)\n/ comment\nS(1)"));
+    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    const char* const expected[] = {"Step:   1", "Step:   1", "Step:   2"};
+    for (const char* text : expected) {
+        QTest::mouseClick(form.Button4, Qt::LeftButton);
+        EXPECT_EQ(form.Scene().Text3D3->Text(), text);
+    }
+}
+
+} // namespace
+} // namespace tessivar::ui::test

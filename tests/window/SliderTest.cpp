@@ -1,0 +1,109 @@
+#include "ShownForm.h"
+
+#include "ValueSlider.h"
+
+#include <QStyle>
+#include <QStyleOptionSlider>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace tessivar::ui::test {
+namespace {
+
+using Sliders = ShownForm;
+
+QRect HandleRect(const ValueSlider& slider)
+{
+    QStyleOptionSlider option;
+    option.initFrom(&slider);
+    option.orientation = slider.orientation();
+    option.minimum = slider.minimum();
+    option.maximum = slider.maximum();
+    option.sliderPosition = slider.sliderPosition();
+    option.sliderValue = slider.value();
+    option.upsideDown = !slider.invertedAppearance();   // vertical sliders are drawn upside down by default
+    return slider.style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, &slider);
+}
+
+// Drags the handle to the given y and reports every value seen on the way.
+std::vector<double> DragHandleTo(ValueSlider& slider, int y)
+{
+    std::vector<double> seen;
+    const QMetaObject::Connection connection =
+        QObject::connect(&slider, &ValueSlider::ValueChanged, [&](double value) { seen.push_back(value); });
+    const QPoint start = HandleRect(slider).center();
+    QTest::mousePress(&slider, Qt::LeftButton, {}, start);
+    const int steps = 10;
+    for (int i = 1; i <= steps; ++i)
+        QTest::mouseMove(&slider, QPoint(start.x(), start.y() + (y - start.y()) * i / steps));
+    QTest::mouseRelease(&slider, Qt::LeftButton, {}, QPoint(start.x(), y));
+    QObject::disconnect(connection);
+    return seen;
+}
+
+TEST_F(Sliders, StartAtTheirDesignedRangesAndValues)
+{
+    EXPECT_EQ(form.TrackBar1->orientation(), Qt::Vertical);
+    EXPECT_DOUBLE_EQ(form.TrackBar1->Min(), 5);
+    EXPECT_DOUBLE_EQ(form.TrackBar1->Max(), 50);
+    EXPECT_DOUBLE_EQ(form.TrackBar1->Value(), 10);
+    EXPECT_EQ(form.TrackBar2->orientation(), Qt::Vertical);
+    EXPECT_DOUBLE_EQ(form.TrackBar2->Min(), 1);
+    EXPECT_DOUBLE_EQ(form.TrackBar2->Max(), 5);
+    EXPECT_DOUBLE_EQ(form.TrackBar2->Value(), 1);
+}
+
+TEST_F(Sliders, TakeValuesBetweenWholeUnits)
+{
+    for (const double value : {1.0, 2.5, 3.999, 4.5, 5.0}) {
+        form.TrackBar2->SetValue(value);
+        EXPECT_DOUBLE_EQ(form.TrackBar2->Value(), value);
+    }
+    form.TrackBar2->SetValue(7);
+    EXPECT_DOUBLE_EQ(form.TrackBar2->Value(), 5) << "values are kept within the range";
+}
+
+TEST_F(Sliders, HaveTheirMinimumAtTheTopAndReportWhileDragged)
+{
+    for (ValueSlider* slider : {form.TrackBar1, form.TrackBar2}) {
+        const std::vector<double> towardsBottom = DragHandleTo(*slider, slider->height() - 1);
+        EXPECT_DOUBLE_EQ(slider->Value(), slider->Max());
+        const std::vector<double> towardsTop = DragHandleTo(*slider, 0);
+        EXPECT_DOUBLE_EQ(slider->Value(), slider->Min());
+        // Reported on the way, not only on release, and not in whole steps only.
+        for (const std::vector<double>* seen : {&towardsBottom, &towardsTop}) {
+            EXPECT_GT(seen->size(), 3u);
+            EXPECT_TRUE(std::any_of(seen->begin(), seen->end(), [](double v) { return v != std::floor(v); }));
+        }
+    }
+}
+
+float CameraZ(TForm1& form)
+{
+    return form.Scene().Camera1->Position.Z();
+}
+
+TEST_F(Sliders, ZoomSliderMovesTheCameraFromMinus5AtTheTopToMinus50AtTheBottom)
+{
+    EXPECT_FLOAT_EQ(CameraZ(form), -10);
+    DragHandleTo(*form.TrackBar1, form.TrackBar1->height() - 1);
+    EXPECT_FLOAT_EQ(CameraZ(form), -50);
+    DragHandleTo(*form.TrackBar1, 0);
+    EXPECT_FLOAT_EQ(CameraZ(form), -5);
+    form.TrackBar1->SetValue(12.5);
+    EXPECT_FLOAT_EQ(CameraZ(form), -12.5);
+}
+
+TEST_F(Sliders, SpeedSliderLeavesTheCameraWhereTheZoomSliderPutIt)
+{
+    form.TrackBar1->SetValue(20);
+    const scene::Vector3 before = form.Scene().Camera1->Position.Point();
+    const std::vector<double> seen = DragHandleTo(*form.TrackBar2, form.TrackBar2->height() / 2);
+    ASSERT_FALSE(seen.empty()) << "the speed slider moved";
+    EXPECT_EQ(form.Scene().Camera1->Position.Point(), before);
+}
+
+} // namespace
+} // namespace tessivar::ui::test

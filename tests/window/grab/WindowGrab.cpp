@@ -1,0 +1,88 @@
+// Starts the real main window on the current display, optionally closes the
+// explanation, types register values and presses "セット", then saves a picture
+// of the window. With --explanation it makes the window's explanation picture.
+#include "Callouts.h"
+#include "MessageBoxes.h"
+#include "Unit1.h"
+#include "ValueSlider.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+using tessivar::ui::TForm1;
+namespace grab = tessivar::ui::grab;
+
+constexpr QSize kExplanationSize(1074, 661);
+// The camera pan that Set starts runs 2 s out and 2 s back at the slowest speed.
+constexpr int kSetSettleMs = 4500;
+
+QPoint CentreInWindow(const TForm1& form, const QWidget* widget)
+{
+    return widget->mapTo(&form, widget->rect().center());
+}
+
+QImage ExplanationPicture(const TForm1& form, const QImage& shot)
+{
+    const grab::Fitted fitted = grab::FitInto(shot, kExplanationSize);
+    const QPoint zoom = fitted.Map(CentreInWindow(form, form.TrackBar1));
+    const QPoint speed = fitted.Map(CentreInWindow(form, form.TrackBar2));
+    return grab::WithCallouts(fitted.picture, {
+        {QString::fromUtf8("表示範囲の拡大・縮小"), zoom + QPoint(-200, 90), zoom},
+        {QString::fromUtf8("実行速度の調整"), speed + QPoint(-330, -40), speed},
+    });
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(tessivar::ui::kApplicationTitle));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Saves a picture of the main window."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("picture"), QStringLiteral("PNG file to write"));
+    const QCommandLineOption closeOverlay(QStringLiteral("close-explanation"), QStringLiteral("press the close button of the explanation"));
+    const QCommandLineOption registers(QStringLiteral("registers"), QStringLiteral("register editor text"), QStringLiteral("text"));
+    const QCommandLineOption set(QStringLiteral("set"), QStringLiteral("press the set button and let the scene settle"));
+    const QCommandLineOption explanation(QStringLiteral("explanation"),
+                                         QStringLiteral("the explanation picture: sample program set with 3 in R(1), callouts"));
+    parser.addOptions({closeOverlay, registers, set, explanation});
+    parser.process(application);
+    if (parser.positionalArguments().size() != 1)
+        parser.showHelp(2);
+    const bool makeExplanation = parser.isSet(explanation);
+
+    TForm1 form;
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form)) {
+        std::fprintf(stderr, "the window was not shown\n");
+        return 1;
+    }
+    QTest::qWait(200);
+    if (makeExplanation || parser.isSet(closeOverlay))
+        QTest::mouseClick(form.Button6, Qt::LeftButton);
+    if (makeExplanation || parser.isSet(registers))
+        form.Memo1->setPlainText(makeExplanation ? QStringLiteral("3") : parser.value(registers));
+    if (makeExplanation || parser.isSet(set)) {
+        QTest::mouseClick(form.Button2, Qt::LeftButton);
+        QTest::qWait(kSetSettleMs);
+    }
+    QTest::qWait(200);
+
+    const QImage shot = form.grab().toImage();
+    const QImage picture = makeExplanation ? ExplanationPicture(form, shot) : shot;
+    const QString path = parser.positionalArguments().first();
+    if (!picture.save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,88 @@
+#include "EditorLines.h"
+
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <cstddef>
+
+namespace tessivar::ui {
+
+namespace {
+
+QString ToQString(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void ReplaceBlockText(QTextCursor& cursor, const QTextBlock& block, const QString& text)
+{
+    cursor.setPosition(block.position());
+    cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+    cursor.insertText(text);
+}
+
+void RemoveAll(QTextCursor& cursor)
+{
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
+}
+
+// Removes the line break before `first` and everything after it.
+void RemoveLinesFrom(QTextCursor& cursor, const QTextBlock& first)
+{
+    cursor.setPosition(first.position() - 1);
+    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+}
+
+void AppendLines(QTextCursor& cursor, const TextLines& lines, std::size_t from, bool documentEmpty)
+{
+    cursor.movePosition(QTextCursor::End);
+    for (std::size_t i = from; i < lines.size(); ++i) {
+        if (i > 0 || !documentEmpty)
+            cursor.insertBlock();
+        cursor.insertText(ToQString(lines[i]));
+    }
+}
+
+} // namespace
+
+TextLines EditorLines(const QPlainTextEdit& editor)
+{
+    const QTextDocument& document = *editor.document();
+    if (document.isEmpty())
+        return {};
+    TextLines lines;
+    lines.reserve(static_cast<std::size_t>(document.blockCount()));
+    for (QTextBlock block = document.firstBlock(); block.isValid(); block = block.next())
+        lines.push_back(block.text().toStdString());
+    return lines;
+}
+
+void RewriteEditorLines(QPlainTextEdit& editor, const TextLines& lines)
+{
+    QTextDocument& document = *editor.document();
+    const bool documentEmpty = document.isEmpty();
+    const std::size_t oldCount = documentEmpty ? 0 : static_cast<std::size_t>(document.blockCount());
+
+    QTextCursor cursor(&document);
+    cursor.beginEditBlock();
+    std::size_t i = 0;
+    for (; i < oldCount && i < lines.size(); ++i) {
+        const QTextBlock block = document.findBlockByNumber(static_cast<int>(i));
+        const QString text = ToQString(lines[i]);
+        if (block.text() != text)
+            ReplaceBlockText(cursor, block, text);
+    }
+    if (lines.empty())
+        RemoveAll(cursor);
+    else if (i < oldCount)
+        RemoveLinesFrom(cursor, document.findBlockByNumber(static_cast<int>(i)));
+    else
+        AppendLines(cursor, lines, i, documentEmpty);
+    cursor.endEditBlock();
+}
+
+} // namespace tessivar::ui

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "ProgramText.h"
+
+class QPlainTextEdit;
+
+namespace tessivar::ui {
+
+// The line list of a multi-line editor. Every line counts, an empty last line
+// included; an editor without any text has no lines.
+TextLines EditorLines(const QPlainTextEdit& editor);
+
+// Makes the editor hold `lines`, touching only the lines that differ, so the
+// caret and the scroll position stay where the user left them. One undo step.
+void RewriteEditorLines(QPlainTextEdit& editor, const TextLines& lines);
+
+} // namespace tessivar::ui

@@ -1,0 +1,43 @@
+#include "FileDialogs.h"
+
+#include <QFileDialog>
+
+namespace tessivar::ui {
+
+namespace {
+
+QFileDialog* CreateProgramDialog(QWidget* parent, QFileDialog::AcceptMode mode)
+{
+    auto* dialog = new QFileDialog(parent);
+    dialog->setAcceptMode(mode);
+    dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    const QStringList filters = QtNameFilters(QString::fromUtf8(kProgramFileFilter));
+    dialog->setNameFilters(filters);
+    dialog->selectNameFilter(filters.first());
+    return dialog;
+}
+
+} // namespace
+
+QStringList QtNameFilters(const QString& barSeparatedFilter)
+{
+    const QStringList parts = barSeparatedFilter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
+        filters.append(parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')'));
+    }
+    return filters;
+}
+
+QFileDialog* CreateOpenDialog(QWidget* parent)
+{
+    return CreateProgramDialog(parent, QFileDialog::AcceptOpen);
+}
+
+QFileDialog* CreateSaveDialog(QWidget* parent)
+{
+    return CreateProgramDialog(parent, QFileDialog::AcceptSave);
+}
+
+} // namespace tessivar::ui

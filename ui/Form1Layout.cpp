@@ -1,0 +1,198 @@
+// The window's design: every control of the main form with its place, size,
+// look, text and tab order. Behaviour is bound in Unit1.cpp.
+#include "Unit1.h"
+
+#include "FileDialogs.h"
+#include "ImageControl.h"
+#include "OverlayPanel.h"
+#include "PathLabel.h"
+#include "Styles.h"
+#include "ValueSlider.h"
+
+#include <QBoxLayout>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cstddef>
+#include <iterator>
+
+namespace tessivar::ui {
+
+namespace {
+
+constexpr int kClientWidth = 947;
+constexpr int kClientHeight = 627;
+constexpr int kStripHeight = 25;        // title strip and section headers
+constexpr int kColumnWidth = 192;       // the right column of panels
+constexpr int kSliderWidth = 19;
+constexpr int kOperationPanelHeight = 153;
+constexpr int kRegisterPanelHeight = 185;
+constexpr int kMemo1Height = 132;
+constexpr QSize kButtonSize(80, 22);
+
+const char* const kSampleProgram = "S(3)\nJ(1,3,6)\nS(2)\nS(3)\nJ(1,1,2)\nT(2,1)\n/ R(1):=R(1)-1\n/ 不完全";
+
+QString Text(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+QFrame* CreatePanel(QWidget* parent)
+{
+    auto* panel = new QFrame(parent);
+    panel->setAutoFillBackground(true);
+    return panel;
+}
+
+// A header strip with its label filling it, centred.
+QFrame* CreateHeader(QWidget* parent, Look look, QLabel* label)
+{
+    QFrame* header = CreatePanel(parent);
+    SetLook(*header, look);
+    label->setParent(header);
+    label->setAlignment(Qt::AlignCenter);
+    auto* layout = new QVBoxLayout(header);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(label);
+    return header;
+}
+
+QPushButton* CreateButton(QWidget* parent, const char* text, QPoint position)
+{
+    auto* button = new QPushButton(Text(text), parent);
+    button->setGeometry(QRect(position, kButtonSize));
+    return button;
+}
+
+QPlainTextEdit* CreateEditor(QWidget* parent)
+{
+    auto* editor = new QPlainTextEdit(parent);
+    SetLook(*editor, Look::Memo1Style1);
+    editor->setFont(EditorFont());
+    editor->setLineWrapMode(QPlainTextEdit::NoWrap);
+    editor->setTabChangesFocus(true);
+    return editor;
+}
+
+} // namespace
+
+void TForm1::CreateDesign()
+{
+    setWindowTitle(QStringLiteral("Form1"));
+    setStyleSheet(StyleBook1());
+    ClientArea = new QWidget(this);
+    setCentralWidget(ClientArea);
+
+    // The viewport takes what the title strip, the zoom slider and the column leave.
+    Viewport3D1 = new QWidget(ClientArea);
+    Viewport3D1->setAutoFillBackground(true);
+    Viewport3D1->setPalette(QPalette(Qt::black));
+    Viewport3D1->setMinimumSize(0, 0);
+    Viewport3D1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+
+    Panel1 = CreatePanel(ClientArea);
+    Panel1->setFixedWidth(kColumnWidth);
+
+    // Operation panel: fixed height, controls at designed positions.
+    Panel2 = CreatePanel(Panel1);
+    Panel2->setFixedHeight(kOperationPanelHeight);
+    Label1 = new QLabel(Text("操作盤"));
+    Panel5 = CreateHeader(Panel2, Look::Panel5Style1, Label1);
+    Panel5->setGeometry(0, 0, kColumnWidth, kStripHeight);
+    Button2 = CreateButton(Panel2, "セット", {56, 124});
+    Button3 = CreateButton(Panel2, "終了", {56, 94});
+    Button4 = CreateButton(Panel2, "1ステップ", {56, 64});
+    Button5 = CreateButton(Panel2, "実行", {56, 35});
+    TrackBar2 = new ValueSlider(1, 5, 1, Panel2);
+    TrackBar2->setGeometry(kColumnWidth - kSliderWidth, kStripHeight, kSliderWidth,
+                           kOperationPanelHeight - kStripHeight);
+
+    // Register panel: fixed height.
+    Panel3 = CreatePanel(Panel1);
+    Panel3->setFixedHeight(kRegisterPanelHeight);
+    Label2 = new QLabel(Text("レジスタ"));
+    Panel6 = CreateHeader(Panel3, Look::Panel5Style1, Label2);
+    Panel6->setGeometry(0, 0, kColumnWidth, kStripHeight);
+    Button1 = CreateButton(Panel3, "クリアー", {56, 160});
+    Memo1 = CreateEditor(Panel3);
+    Memo1->setGeometry(0, kStripHeight, kColumnWidth, kMemo1Height);
+
+    // Program panel: takes the rest of the column, its editor grows with it.
+    Panel4 = CreatePanel(Panel1);
+    Label3 = new PathLabel(nullptr);
+    Label3->setText(QStringLiteral("New.urm"));
+    Panel7 = CreateHeader(Panel4, Look::Panel5Style1, Label3);
+    Panel7->setFixedHeight(kStripHeight);
+    Memo2 = CreateEditor(Panel4);
+    Memo2->setPlainText(Text(kSampleProgram));
+    auto* programLayout = new QVBoxLayout(Panel4);
+    programLayout->setContentsMargins(0, 0, 0, 0);
+    programLayout->setSpacing(0);
+    programLayout->addWidget(Panel7);
+    programLayout->addWidget(Memo2, 1);
+
+    auto* columnLayout = new QVBoxLayout(Panel1);
+    columnLayout->setContentsMargins(0, 0, 0, 0);
+    columnLayout->setSpacing(0);
+    columnLayout->addWidget(Panel2);
+    columnLayout->addWidget(Panel3);
+    columnLayout->addWidget(Panel4, 1);
+
+    Label4 = new QLabel(Text("Tessivar — URM 3D シミュレータ"));
+    Panel8 = CreateHeader(ClientArea, Look::Panel8Style1, Label4);
+    Panel8->setFixedHeight(kStripHeight);
+
+    TrackBar1 = new ValueSlider(5, 50, 10, ClientArea);
+    TrackBar1->setFixedWidth(kSliderWidth);
+
+    auto* bodyLayout = new QHBoxLayout;
+    bodyLayout->setSpacing(0);
+    bodyLayout->addWidget(Viewport3D1, 1);
+    bodyLayout->addWidget(TrackBar1);
+    bodyLayout->addWidget(Panel1);
+    auto* clientLayout = new QVBoxLayout(ClientArea);
+    clientLayout->setContentsMargins(0, 0, 0, 0);
+    clientLayout->setSpacing(0);
+    clientLayout->addWidget(Panel8);
+    clientLayout->addLayout(bodyLayout, 1);
+
+    // The explanation overlay, last, so it is drawn above everything else.
+    Panel9 = new OverlayPanel(ClientArea);
+    ImageControl1 = Panel9->Picture();
+    ImageControl1->SetBitmap(QPixmap(QStringLiteral(":/explanation.png")));
+    Button6 = Panel9->CloseButton();
+    Button6->setText(Text("説明閉じる"));
+    Panel9->raise();
+
+    MainMenu1 = menuBar();
+    MenuItem1 = MainMenu1->addMenu(Text("ファイル"));
+    MenuItem2 = MenuItem1->addAction(Text("新規作成"));
+    MenuItem3 = MenuItem1->addAction(Text("開く"));
+    MenuItem4 = MenuItem1->addAction(Text("上書き保存"));
+    MenuItem5 = MenuItem1->addAction(Text("名前を付けて保存"));
+
+    OD = CreateOpenDialog(this);
+    SD = CreateSaveDialog(this);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(10);
+    Timer1->setSingleShot(true);
+    Timer1->setTimerType(Qt::PreciseTimer);
+
+    // Tab order: operation panel, program panel, register panel, zoom slider, overlay.
+    QWidget* const tabOrder[] = {Button5, Button4, Button3, Button2, TrackBar2, Memo2,
+                                 Button1, Memo1,   TrackBar1, Button6};
+    for (std::size_t i = 0; i + 1 < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i], tabOrder[i + 1]);
+
+    // The designed client area, at the top-left corner of the screen.
+    resize(kClientWidth, kClientHeight + MainMenu1->sizeHint().height());
+    move(0, 0);
+}
+
+} // namespace tessivar::ui

@@ -1,0 +1,67 @@
+#include "Styles.h"
+
+#include <QStringList>
+#include <QWidget>
+
+namespace tessivar::ui {
+
+namespace {
+
+constexpr int kEditorFontPixels = 18;
+
+// Headers: aqua with a grey outline. Title strip: light grey with a grey outline.
+// Both are decoration only and pass mouse hits through (set in SetLook).
+const char* const kPanelLooks = R"(
+QFrame[look="Panel5Style1"] { background-color: #00FFFF; border: 1px solid #979797; }
+QFrame[look="Panel8Style1"] { background-color: #F0F0F0; border: 1px solid #979797; }
+QFrame[look="Panel5Style1"] QLabel, QFrame[look="Panel8Style1"] QLabel { background: transparent; border: none; }
+)";
+
+// A framed white text box with a 2-pixel inner margin, a blue frame while focused,
+// 16-pixel scroll bars and a half-transparent blue selection.
+const char* const kMemoLook = R"(
+QPlainTextEdit[look="Memo1Style1"] {
+  background-color: white; color: black;
+  border: 1px solid #ABADB3; border-radius: 3px; padding: 2px;
+  selection-background-color: rgba(42, 150, 255, 128); selection-color: black;
+}
+QPlainTextEdit[look="Memo1Style1"]:focus { border: 1px solid #2A96FF; }
+QPlainTextEdit[look="Memo1Style1"] QScrollBar:vertical { width: 16px; }
+QPlainTextEdit[look="Memo1Style1"] QScrollBar:horizontal { height: 16px; }
+)";
+
+} // namespace
+
+QString StyleBook1()
+{
+    return QString::fromUtf8(kPanelLooks) + QString::fromUtf8(kMemoLook);
+}
+
+void SetLook(QWidget& control, Look look)
+{
+    switch (look) {
+    case Look::Panel5Style1:
+        control.setProperty("look", QStringLiteral("Panel5Style1"));
+        control.setAttribute(Qt::WA_TransparentForMouseEvents);
+        break;
+    case Look::Panel8Style1:
+        control.setProperty("look", QStringLiteral("Panel8Style1"));
+        control.setAttribute(Qt::WA_TransparentForMouseEvents);
+        break;
+    case Look::Memo1Style1:
+        control.setProperty("look", QStringLiteral("Memo1Style1"));
+        break;
+    }
+}
+
+QFont EditorFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"),
+                      QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("monospace")});
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPixelSize(kEditorFontPixels);
+    return font;
+}
+
+} // namespace tessivar::ui

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "AnimationClock.h"
+#include "DesignScene.h"
+#include "Machine.h"
+#include "QtClockDriver.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QFileDialog;
+class QFrame;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+
+namespace tessivar::ui {
+
+class ImageControl;
+class OverlayPanel;
+class PathLabel;
+class ValueSlider;
+
+// The main form. It owns the machine state, the scene with its view and every
+// control under its design name, and holds one handler per user event; the
+// work itself is done by the machine, the scene and the renderer.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The controls, in creation order (later siblings are drawn on top).
+    QWidget* ClientArea = nullptr;
+    QWidget* Viewport3D1 = nullptr;
+    QFrame* Panel1 = nullptr;
+    QFrame* Panel2 = nullptr;
+    QFrame* Panel5 = nullptr;
+    QLabel* Label1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPushButton* Button3 = nullptr;
+    QPushButton* Button4 = nullptr;
+    QPushButton* Button5 = nullptr;
+    ValueSlider* TrackBar2 = nullptr;
+    QFrame* Panel3 = nullptr;
+    QFrame* Panel6 = nullptr;
+    QLabel* Label2 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QFrame* Panel4 = nullptr;
+    QFrame* Panel7 = nullptr;
+    PathLabel* Label3 = nullptr;
+    QPlainTextEdit* Memo2 = nullptr;
+    QFrame* Panel8 = nullptr;
+    QLabel* Label4 = nullptr;
+    ValueSlider* TrackBar1 = nullptr;
+    OverlayPanel* Panel9 = nullptr;
+    ImageControl* ImageControl1 = nullptr;
+    QPushButton* Button6 = nullptr;
+
+    // Components without a place of their own.
+    QMenuBar* MainMenu1 = nullptr;
+    QMenu* MenuItem1 = nullptr;
+    QAction* MenuItem2 = nullptr;
+    QAction* MenuItem3 = nullptr;
+    QAction* MenuItem4 = nullptr;
+    QAction* MenuItem5 = nullptr;
+    QFileDialog* OD = nullptr;
+    QFileDialog* SD = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    const Machine& MachineState() const { return machine_; }
+    scene::DesignScene& Scene() { return scene_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // The control tree, its looks, sizes and tab order (Form1Layout.cpp).
+    void CreateDesign();
+    void BindEvents();
+
+    void FormShow();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Button6Click();
+    void TrackBar1Change();
+
+    void ExecuteStep();
+    void ShowRegisterLine(const InstructionEffect& effect);
+
+    Machine machine_;
+    // The clock outlives the scene whose animations it ticks, the driver the clock.
+    QtClockDriver clockDriver_;
+    scene::AnimationClock clock_{clockDriver_};
+    scene::DesignScene scene_{clock_};
+    bool shown_ = false;
+};
+
+} // namespace tessivar::ui
