@@ -2,6 +2,7 @@
 
 #include "SceneMath.h"
 #include "SceneObject.h"
+#include "Viewport3D.h"
 
 #include <cstdint>
 
@@ -79,7 +80,8 @@ public:
     // Tells the object and its view that a value changed.
     void ValueChanged(bool layout)
     {
-        layoutRevision_ += layout ? 1 : 0;
+        if (layout)
+            ++layoutRevision_;
         Changed();
     }
 

@@ -9,7 +9,6 @@ namespace tessivar::scene {
 
 TFloatAnimation::TFloatAnimation(TFmxObject* owner, const TFloatAnimation& source)
     : TFmxObject(owner),
-      PropertyName(source.PropertyName),
       StartValue(source.StartValue),
       StopValue(source.StopValue),
       Duration(source.Duration),
@@ -20,6 +19,7 @@ TFloatAnimation::TFloatAnimation(TFmxObject* owner, const TFloatAnimation& sourc
       Enabled(source.Enabled),
       Interpolation(source.Interpolation),
       AnimationType(source.AnimationType),
+      PropertyName(source.PropertyName),
       OnFinish(source.OnFinish)
 {
     Tag = source.Tag;
@@ -97,7 +97,8 @@ void TFloatAnimation::RunImmediately()
 
 void TFloatAnimation::Tick(float dt)
 {
-    if (!Parent()->Visible()) {
+    // The target's object is the parent (a new parent forgets the target).
+    if (!target_.Object->Visible()) {
         Stop();
         return;
     }

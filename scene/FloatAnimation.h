@@ -27,7 +27,9 @@ public:
     // Duration after an immediate run.
     static constexpr float DurationAfterImmediateRun = 0.00001f;
 
-    SharedString PropertyName;   // dotted path from the parent, any case
+    // The fields of the data model. Those a tick reads come first, next to
+    // the run-time state, so that the clock pass reads one or two cache lines
+    // per animation.
     float StartValue = 0;
     float StopValue = 0;
     float Duration = 0.2f;       // seconds
@@ -38,6 +40,17 @@ public:
     bool Enabled = false;        // started when the design is loaded
     TInterpolationType Interpolation = TInterpolationType::Linear;
     TAnimationType AnimationType = TAnimationType::In;
+
+private:
+    // Run-time state, never copied.
+    std::uint8_t reversals_ = 0;
+    bool running_ = false;
+    float currentTime_ = 0;
+    float remainingDelay_ = 0;
+    FloatTarget target_;
+
+public:
+    SharedString PropertyName;   // dotted path from the parent, any case
     TNotifyEvent OnFinish;
 
     void Start();
@@ -68,14 +81,8 @@ private:
     void LeaveClock();
     void Finish();
 
-    // Run-time state, never copied.
-    FloatTarget target_;
     AnimationClock* clock_ = nullptr;
     std::uint32_t clockIndex_ = 0;
-    float currentTime_ = 0;
-    float remainingDelay_ = 0;
-    std::uint8_t reversals_ = 0;
-    bool running_ = false;
 };
 
 } // namespace tessivar::scene

@@ -129,12 +129,6 @@ FloatTarget TFmxObject::FindFloatProperty(std::string_view path)
 
 FloatTarget TFmxObject::ResolveFloat(const std::string_view*, std::size_t) { return {}; }
 
-void TFmxObject::Changed()
-{
-    if (root_)
-        ++root_->revision_;
-}
-
 void TFmxObject::SetVisibleFlag(bool visible)
 {
     if (visible_ == visible)

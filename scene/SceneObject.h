@@ -43,9 +43,6 @@ public:
 
     virtual TObjectKind Kind() const = 0;
 
-    SharedString Name;
-    int Tag = 0;
-
     TFmxObject* Owner() const { return owner_; }
     TFmxObject* Parent() const { return parent_; }
     // The TViewport3D that the parent chain reaches, or nullptr.
@@ -83,11 +80,9 @@ protected:
     virtual FloatTarget ResolveFloat(const std::string_view* components, std::size_t count);
     // Called after the parent chain changed (new parent or a new root above).
     virtual void ParentChanged() {}
-    // Records a change that the view must draw.
-    void Changed();
+    // Records a change that the view must draw (defined with TViewport3D).
+    inline void Changed();
     void SetVisibleFlag(bool visible);
-
-    bool visible_ = true;
 
 private:
     friend class TViewport3D;
@@ -100,7 +95,6 @@ private:
 
     TFmxObject* owner_ = nullptr;
     TFmxObject* parent_ = nullptr;
-    TViewport3D* root_ = nullptr;
     // Children and owned objects form intrusive lists, so that freeing one of
     // many thousands of balls costs O(1).
     TFmxObject* firstChild_ = nullptr;
@@ -111,6 +105,18 @@ private:
     TFmxObject* previousOwned_ = nullptr;
     TFmxObject* nextOwned_ = nullptr;
     std::uint32_t childCount_ = 0;
+
+public:
+    SharedString Name;
+    int Tag = 0;
+
+private:
+    // Last, next to the first fields of the derived classes (a ball's
+    // position and rotation): an animation's tick reads them together.
+    TViewport3D* root_ = nullptr;
+
+protected:
+    bool visible_ = true;
 };
 
 class TFmxObject::ChildRange {

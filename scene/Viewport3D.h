@@ -59,4 +59,10 @@ private:
     bool usingDesignCamera_ = true;
 };
 
+inline void TFmxObject::Changed()
+{
+    if (root_)
+        ++root_->revision_;
+}
+
 } // namespace tessivar::scene
