@@ -6,6 +6,7 @@
 #include "ImageControl.h"
 #include "OverlayPanel.h"
 #include "PathLabel.h"
+#include "SceneView.h"
 #include "Styles.h"
 #include "ValueSlider.h"
 
@@ -89,9 +90,7 @@ void TForm1::CreateDesign()
     setCentralWidget(ClientArea);
 
     // The viewport takes what the title strip, the zoom slider and the column leave.
-    Viewport3D1 = new QWidget(ClientArea);
-    Viewport3D1->setAutoFillBackground(true);
-    Viewport3D1->setPalette(QPalette(Qt::black));
+    Viewport3D1 = new render::SceneView(scene_.Viewport3D1, ClientArea);
     Viewport3D1->setMinimumSize(0, 0);
     Viewport3D1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 

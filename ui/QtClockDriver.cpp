@@ -1,8 +1,6 @@
 #include "QtClockDriver.h"
 
-#include "Viewport3D.h"
-
-#include <QWidget>
+#include <utility>
 
 namespace tessivar::ui {
 
@@ -13,20 +11,10 @@ QtClockDriver::QtClockDriver()
     monotonic_.start();
 }
 
-void QtClockDriver::Attach(scene::AnimationClock& clock, const scene::TViewport3D& viewport, QWidget& view)
+void QtClockDriver::Attach(scene::AnimationClock& clock, std::function<void()> afterPass)
 {
     clock_ = &clock;
-    viewport_ = &viewport;
-    view_ = &view;
-    drawnRevision_ = viewport.Revision();
-}
-
-void QtClockDriver::RefreshView()
-{
-    if (viewport_ == nullptr || viewport_->Revision() == drawnRevision_)
-        return;
-    drawnRevision_ = viewport_->Revision();
-    view_->update();
+    afterPass_ = std::move(afterPass);
 }
 
 double QtClockDriver::Now()
@@ -46,9 +34,11 @@ void QtClockDriver::StopTimer()
 
 void QtClockDriver::OnTimer()
 {
-    if (clock_ != nullptr)
-        clock_->OnTimer();
-    RefreshView();
+    if (clock_ == nullptr)
+        return;
+    clock_->OnTimer();
+    if (afterPass_)
+        afterPass_();
 }
 
 } // namespace tessivar::ui

@@ -3,6 +3,7 @@
 #include "EditorLines.h"
 #include "MessageBoxes.h"
 #include "OverlayPanel.h"
+#include "SceneView.h"
 #include "ValueSlider.h"
 
 #include <QKeyEvent>
@@ -32,7 +33,7 @@ std::string CounterText(std::int64_t step)
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 {
     CreateDesign();
-    clockDriver_.Attach(clock_, *scene_.Viewport3D1, *Viewport3D1);
+    clockDriver_.Attach(clock_, [this] { Viewport3D1->UpdateIfChanged(); });
     BindEvents();
 }
 
@@ -74,7 +75,7 @@ void TForm1::keyPressEvent(QKeyEvent* event)
 void TForm1::FormShow()
 {
     scene_.BuildRegisterLabels();
-    clockDriver_.RefreshView();
+    Viewport3D1->UpdateIfChanged();
 }
 
 void TForm1::Button1Click()
@@ -110,7 +111,7 @@ void TForm1::Button6Click()
 void TForm1::TrackBar1Change()
 {
     scene_.Camera1->Position.SetZ(-static_cast<float>(TrackBar1->Value()));
-    clockDriver_.RefreshView();
+    Viewport3D1->UpdateIfChanged();
 }
 
 void TForm1::ExecuteStep()
@@ -126,7 +127,7 @@ void TForm1::ExecuteStep()
     }
     ShowRegisterLine(outcome.effect);
     scene_.Text3D3->SetText(CounterText(machine_.Step));
-    clockDriver_.RefreshView();
+    Viewport3D1->UpdateIfChanged();
 }
 
 void TForm1::ShowRegisterLine(const InstructionEffect& effect)

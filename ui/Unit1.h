@@ -17,6 +17,10 @@ class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 
+namespace tessivar::render {
+class SceneView;
+}
+
 namespace tessivar::ui {
 
 class ImageControl;
@@ -35,7 +39,7 @@ public:
 
     // The controls, in creation order (later siblings are drawn on top).
     QWidget* ClientArea = nullptr;
-    QWidget* Viewport3D1 = nullptr;
+    render::SceneView* Viewport3D1 = nullptr;
     QFrame* Panel1 = nullptr;
     QFrame* Panel2 = nullptr;
     QFrame* Panel5 = nullptr;

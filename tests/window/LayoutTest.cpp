@@ -3,6 +3,7 @@
 #include "ImageControl.h"
 #include "OverlayPanel.h"
 #include "PathLabel.h"
+#include "SceneView.h"
 #include "ValueSlider.h"
 
 #include <QFrame>

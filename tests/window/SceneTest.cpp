@@ -1,6 +1,8 @@
 #include "ShownForm.h"
 
-#include "MessageBoxWatcher.h"
+#include "SceneView.h"
+#include "ValueSlider.h"
+#include "Viewport3D.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -42,6 +44,20 @@ TEST_F(SceneOfTheForm, EachStepShowsTheCountOfExecutedStepsRightAligned)
         QTest::mouseClick(form.Button4, Qt::LeftButton);
         EXPECT_EQ(form.Scene().Text3D3->Text(), text);
     }
+}
+
+// The view draws what the scene shows: after a change it catches up with the
+// scene's revision.
+TEST_F(SceneOfTheForm, TheViewCatchesUpWithTheSceneAfterAChange)
+{
+    QTest::mouseClick(form.Button6, Qt::LeftButton);   // the overlay hides the view
+    render::SceneView& view = *form.Viewport3D1;
+    const scene::TViewport3D& model = *form.Scene().Viewport3D1;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view.DrawnRevision() == model.Revision(); }));
+    form.TrackBar1->SetValue(30);
+    EXPECT_NE(view.DrawnRevision(), model.Revision());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view.DrawnRevision() == model.Revision(); }));
+    EXPECT_TRUE(view.RenderError().isEmpty()) << view.RenderError().toStdString();
 }
 
 } // namespace
