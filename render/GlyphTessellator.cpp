@@ -38,13 +38,16 @@ void GLAPIENTRY End(void* data)
         collector.Result.Boundary.append(collector.Current);
         return;
     }
-    // With an edge-flag callback GLU emits separate triangles only.
+    // With an edge-flag callback GLU emits separate triangles only; slivers
+    // of no area are dropped.
     const QPolygonF& points = collector.Current;
     for (qsizetype i = 0; i + 2 < points.size(); i += 3) {
         const QPointF a = points[i], b = points[i + 1], c = points[i + 2];
         const qreal area = (b.x() - a.x()) * (c.y() - a.y()) - (c.x() - a.x()) * (b.y() - a.y());
+        if (area == 0)
+            continue;
         auto& triangles = collector.Result.Triangles;
-        triangles.insert(triangles.end(), {a, area >= 0 ? b : c, area >= 0 ? c : b});
+        triangles.insert(triangles.end(), {a, area > 0 ? b : c, area > 0 ? c : b});
     }
 }
 

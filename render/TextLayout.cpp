@@ -34,14 +34,15 @@ qreal AlignedStart(TTextAlign align, qreal room, qreal extent)
     return (room - extent) / 2;
 }
 
-void AddGlyphs(QPainterPath& path, const QTextLine& line)
+// The line's glyphs, moved by `offset` from where the layout put them.
+void AddGlyphs(QPainterPath& path, const QTextLine& line, QPointF offset)
 {
     for (const QGlyphRun& run : line.glyphRuns()) {
         const QRawFont font = run.rawFont();
         const QList<quint32> indexes = run.glyphIndexes();
         const QList<QPointF> positions = run.positions();
         for (qsizetype i = 0; i < indexes.size(); ++i)
-            path.addPath(font.pathForGlyph(indexes[i]).translated(positions[i]));
+            path.addPath(font.pathForGlyph(indexes[i]).translated(positions[i] + offset));
     }
 }
 
@@ -68,10 +69,9 @@ public:
     {
         QPainterPath path;
         path.setFillRule(Qt::WindingFill);
-        for (const auto& paragraph : paragraphs_)
-            for (int i = 0; i < paragraph->lineCount(); ++i)
-                AddGlyphs(path, paragraph->lineAt(i));
-        const qreal blockHeight = static_cast<qreal>(lineCount_) * pitch_;
+        for (const PlacedLine& line : lines_)
+            AddGlyphs(path, line.Line, line.Offset);
+        const qreal blockHeight = static_cast<qreal>(lines_.size()) * pitch_;
         return path.translated(0, AlignedStart(block_.VertAlign, boxHeight, blockHeight));
     }
 
@@ -83,20 +83,27 @@ private:
         layout->beginLayout();
         for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
             line.setLineWidth(boxWidth);
+            // Lines are placed here rather than by setPosition, which rounds
+            // to 1/64 unit and would make the pitch drift down a listing.
+            line.setPosition(QPointF());
             const qreal x = AlignedStart(block_.HorzAlign, boxWidth, line.naturalTextWidth());
-            const qreal baseline = static_cast<qreal>(lineCount_) * pitch_ + baseline_;
-            line.setPosition(QPointF(x, baseline - line.ascent()));
-            ++lineCount_;
+            const qreal baseline = static_cast<qreal>(lines_.size()) * pitch_ + baseline_;
+            lines_.push_back({line, QPointF(x, baseline - line.ascent())});
         }
         layout->endLayout();
     }
+
+    struct PlacedLine {
+        QTextLine Line;
+        QPointF Offset;
+    };
 
     const TextBlock& block_;
     QFont font_;
     qreal pitch_ = 0;
     qreal baseline_ = 0;
-    int lineCount_ = 0;
     std::vector<std::unique_ptr<QTextLayout>> paragraphs_;
+    std::vector<PlacedLine> lines_;
 };
 
 } // namespace

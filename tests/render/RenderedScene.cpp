@@ -1,0 +1,61 @@
+#include "RenderedScene.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <cmath>
+#include <cstdlib>
+
+namespace tessivar::render::testing {
+
+RenderedScene::RenderedScene()
+{
+    design_.BuildRegisterLabels();
+    view_ = std::make_unique<SceneView>(design_.Viewport3D1);
+    view_->resize(Width, Height);
+    view_->show();
+    (void)QTest::qWaitForWindowExposed(view_.get());
+}
+
+scene::TSphere* RenderedScene::AddBall(int registerIndex, long long value, long long position)
+{
+    auto* ball = design_.Sphere1->CloneAs<scene::TSphere>(&design_.Form);
+    ball->SetParent(design_.Sphere1->Parent());
+    const float s = design_.Sphere1->Scale.Y();
+    ball->Position.SetX(static_cast<float>(registerIndex));
+    ball->Position.SetY(-(static_cast<float>(position % 10) + 0.5F) * s);
+    ball->Position.SetZ(static_cast<float>((value - 1) / 10 - position / 10));
+    ball->SetVisible(true);
+    return ball;
+}
+
+QImage RenderedScene::Frame() { return view_->grabFramebuffer(); }
+
+QPointF RenderedScene::Project(const scene::Vector3& point) const
+{
+    const scene::TCamera& camera = *design_.Camera1;
+    const scene::Matrix4 viewProjection =
+        camera.ViewMatrix() * camera.ProjectionMatrix(static_cast<float>(Width) / static_cast<float>(Height));
+    const auto& m = viewProjection.m;
+    const auto clip = [&](int j) { return point.X * m[0][j] + point.Y * m[1][j] + point.Z * m[2][j] + m[3][j]; };
+    const double w = clip(3);
+    return {(clip(0) / w + 1) / 2 * Width, (1 - clip(1) / w) / 2 * Height};
+}
+
+double RenderedScene::ProjectedRadius(const scene::Vector3& centre, float radius) const
+{
+    // Across the view, the sphere's outline is about as wide as the projection
+    // of a segment through the centre perpendicular to the line of sight.
+    const scene::Vector3 eye = design_.Camera1->EyePosition();
+    const scene::Vector3 toCentre = centre - eye;
+    const scene::Vector3 side = scene::Vector3{toCentre.Z, 0, -toCentre.X}.Normalized() * radius;
+    const QPointF a = Project(centre - side), b = Project(centre + side);
+    return std::hypot(a.x() - b.x(), a.y() - b.y()) / 2;
+}
+
+int ChannelDistance(QRgb a, QRgb b)
+{
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+}
+
+} // namespace tessivar::render::testing

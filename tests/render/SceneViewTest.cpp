@@ -1,0 +1,273 @@
+#include "RenderedScene.h"
+
+#include "Viewport3D.h"
+
+#include <QImage>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+namespace tessivar::render::testing {
+namespace {
+
+using scene::Vector3;
+
+constexpr QRgb Silver = 0xFFC0C0C0;
+constexpr QRgb VioletRed = 0xFFC71585;
+constexpr QRgb Yellow = 0xFFFFFF00;
+constexpr QRgb Black = 0xFF000000;
+
+float Dot(const Vector3& a, const Vector3& b) { return a.X * b.X + a.Y * b.Y + a.Z * b.Z; }
+
+// What a lit material should make of a texel: Blinn-Phong with the design's
+// coefficients (ambient #202020, diffuse white, specular #606060, shininess
+// 30) and the light travelling along (0.5, 0.814, 0.296).
+QRgb Lit(QRgb texel, const Vector3& normal, const Vector3& point, const Vector3& eye)
+{
+    const Vector3 toLight = Vector3{-0.5F, -0.814F, -0.296F}.Normalized();
+    const Vector3 toEye = (eye - point).Normalized();
+    const float diffuse = std::max(Dot(normal, toLight), 0.0F);
+    const float specular = diffuse > 0 ? std::pow(std::max(Dot(normal, (toLight + toEye).Normalized()), 0.0F), 30.0F) : 0;
+    const auto channel = [&](int value) {
+        const float c = static_cast<float>(value) / 255 * (32.0F / 255 + diffuse) + 96.0F / 255 * specular;
+        return std::clamp(static_cast<int>(std::lround(c * 255)), 0, 255);
+    };
+    return qRgb(channel(qRed(texel)), channel(qGreen(texel)), channel(qBlue(texel)));
+}
+
+// The mean colour of a 5 x 5 patch of a picture (smooth regions only).
+QRgb PatchOf(const QImage& picture, double u, double v)
+{
+    int r = 0, g = 0, b = 0;
+    const int x0 = static_cast<int>(u * picture.width()), y0 = static_cast<int>(v * picture.height());
+    for (int dy = -2; dy <= 2; ++dy)
+        for (int dx = -2; dx <= 2; ++dx) {
+            const QRgb c = picture.pixel(x0 + dx, y0 + dy);
+            r += qRed(c), g += qGreen(c), b += qBlue(c);
+        }
+    return qRgb(r / 25, g / 25, b / 25);
+}
+
+QRgb PixelAt(const QImage& frame, QPointF p) { return frame.pixel(static_cast<int>(p.x()), static_cast<int>(p.y())); }
+
+// Whether a pixel within `reach` pixels of `centre` is within `tolerance` of `colour`.
+bool FoundNear(const QImage& frame, QPointF centre, int reach, QRgb colour, int tolerance)
+{
+    for (int dy = -reach; dy <= reach; ++dy)
+        for (int dx = -reach; dx <= reach; ++dx) {
+            const QPoint p(static_cast<int>(centre.x()) + dx, static_cast<int>(centre.y()) + dy);
+            if (frame.rect().contains(p) && ChannelDistance(frame.pixel(p), colour) <= tolerance)
+                return true;
+        }
+    return false;
+}
+
+TEST(SceneView, DrawsTheDesignWithoutError)
+{
+    RenderedScene scene;
+    const QImage frame = scene.Frame();
+    EXPECT_EQ(scene.View().RenderError(), QString());
+    EXPECT_EQ(frame.size(), QSize(RenderedScene::Width, RenderedScene::Height));
+    EXPECT_EQ(frame.pixel(RenderedScene::Width / 2, RenderedScene::Height - 2), Black);
+}
+
+TEST(SceneView, BackdropShowsTheLitBanner)
+{
+    RenderedScene scene;
+    const QImage frame = scene.Frame();
+    const QImage banner(QStringLiteral(":/pictures/banner.png"));
+    ASSERT_EQ(banner.size(), QSize(940, 340));
+    const scene::TPlane& plane = *scene.Design().Plane1;
+    const Vector3 eye = scene.Design().Camera1->EyePosition();
+    // Smooth parts of the picture, away from the lettering.
+    for (const auto& [u, v] : {std::pair{0.1, 0.1}, std::pair{0.08, 0.5}, std::pair{0.9, 0.12}}) {
+        SCOPED_TRACE(::testing::Message() << "u " << u << " v " << v);
+        const Vector3 point = plane.LocalToAbsolute(
+            {static_cast<float>((u - 0.5) * plane.Width()), static_cast<float>((v - 0.5) * plane.Height()), 0});
+        const QRgb expected = Lit(PatchOf(banner, u, v), {0, 0, -1}, point, eye);
+        EXPECT_LE(ChannelDistance(PixelAt(frame, scene.Project(point)), expected), 8)
+            << std::hex << PixelAt(frame, scene.Project(point)) << " expected " << expected;
+    }
+}
+
+TEST(SceneView, RegisterLabelShowsSilverOnlyWhileVisible)
+{
+    RenderedScene scene;
+    scene::TText3D& label = *scene.Design().Labels[0];
+    const QPointF where = scene.Project(label.LocalToAbsolute({0, 0, -label.Depth() / 2}));
+    EXPECT_TRUE(FoundNear(scene.Frame(), where, 12, Silver, 2));
+    label.SetVisible(false);
+    EXPECT_FALSE(FoundNear(scene.Frame(), where, 12, Silver, 2));
+}
+
+TEST(SceneView, ListingBarIsVioletRedWithTheListingInFront)
+{
+    RenderedScene scene;
+    scene::DesignScene& design = scene.Design();
+    const QPointF bar = scene.Project(design.Plane2->LocalToAbsolute({0, 0, 0}));
+    EXPECT_EQ(PixelAt(scene.Frame(), bar), VioletRed);
+
+    // The first program line stands level with the bar, in front of it.
+    design.Text3D2->SetWidth(35);
+    design.Plane2->SetWidth(35);
+    design.Text3D2->SetText("S(3)\r\nJ(1,3,6)\r\nS(2)");
+    const QImage frame = scene.Frame();
+    const QPointF left = scene.Project(design.Plane2->LocalToAbsolute({-17.5F + 2, 0, 0}));
+    const QPointF right = scene.Project(design.Plane2->LocalToAbsolute({17.5F - 2, 0, 0}));
+    int silver = 0, violet = 0;
+    for (int x = static_cast<int>(left.x()); x <= static_cast<int>(right.x()); ++x)
+        for (int dy = -3; dy <= 3; ++dy) {
+            const QRgb c = frame.pixel(x, static_cast<int>(bar.y()) + dy);
+            silver += ChannelDistance(c, Silver) <= 2;
+            violet += c == VioletRed;
+        }
+    EXPECT_GT(silver, 10);
+    EXPECT_GT(violet, 10);
+}
+
+TEST(SceneView, BallStandsWhereTheLayoutPutsItLitAndTextured)
+{
+    RenderedScene scene;
+    // Register index 0 holding 1: its only ball at (0, -0.25, 0), turned so
+    // that the plain back of the picture faces the camera.
+    scene::TSphere* ball = scene.AddBall(0, 1, 0);
+    ball->RotationAngle.SetY(180);
+    const Vector3 centre{0, -0.25F, 0};
+    ASSERT_EQ(ball->AbsoluteMatrix().Row(3), centre);
+    const Vector3 eye = scene.Design().Camera1->EyePosition();
+    const Vector3 toCentre = (centre - eye).Normalized();
+    const Vector3 nearest = centre - toCentre * 0.25F;
+    const QImage picture(QStringLiteral(":/pictures/ball.png"));
+    const QRgb expected = Lit(picture.pixel(2, picture.height() / 2), toCentre * -1, nearest, eye);
+
+    const QImage frame = scene.Frame();
+    const QPointF middle = scene.Project(centre);
+    EXPECT_LE(ChannelDistance(PixelAt(frame, middle), expected), 8)
+        << std::hex << PixelAt(frame, middle) << " expected " << expected;
+    // Just beside the outline: the black background.
+    const double radius = scene.ProjectedRadius(centre, 0.25F);
+    EXPECT_GT(radius, 8);
+    EXPECT_EQ(PixelAt(frame, middle + QPointF(1.3 * radius, 0)), Black);
+    EXPECT_EQ(PixelAt(frame, middle - QPointF(1.3 * radius, 0)), Black);
+    EXPECT_NE(PixelAt(frame, middle + QPointF(0.8 * radius, 0)), Black);
+    EXPECT_NE(PixelAt(frame, middle - QPointF(0.8 * radius, 0)), Black);
+}
+
+TEST(SceneView, BallFaceShowsInGreenFromTheFront)
+{
+    RenderedScene scene;
+    scene.AddBall(0, 1, 0);
+    const Vector3 centre{0, -0.25F, 0};
+    const QImage frame = scene.Frame();
+    const QPointF middle = scene.Project(centre);
+    const int radius = static_cast<int>(scene.ProjectedRadius(centre, 0.25F));
+    int green = 0;
+    for (int dy = -radius; dy <= radius; ++dy)
+        for (int dx = -radius; dx <= radius; ++dx) {
+            const QRgb c = frame.pixel(static_cast<int>(middle.x()) + dx, static_cast<int>(middle.y()) + dy);
+            green += qGreen(c) > qRed(c) + 30 && qGreen(c) > qBlue(c) + 30;
+        }
+    EXPECT_GT(green, 5);
+}
+
+TEST(SceneView, ImpostorBallsLookLikeTheMesh)
+{
+    RenderedScene scene;
+    for (int i = 0; i < 3; ++i)
+        scene.AddBall(i, 3, i)->RotationAngle.SetY(static_cast<float>(100 * i));
+    const QImage impostors = scene.Frame();
+    scene.View().SetBalls(BallDrawing::Mesh);
+    const QImage mesh = scene.Frame();
+    for (int i = 0; i < 3; ++i) {
+        const Vector3 centre{static_cast<float>(i), -(static_cast<float>(i) + 0.5F) * 0.5F, 0};
+        const QPointF middle = scene.Project(centre);
+        const double radius = scene.ProjectedRadius(centre, 0.25F);
+        for (const QPointF offset : {QPointF(0, 0), QPointF(0.5 * radius, 0), QPointF(-0.4 * radius, -0.4 * radius)})
+            EXPECT_LE(ChannelDistance(PixelAt(impostors, middle + offset), PixelAt(mesh, middle + offset)), 16)
+                << "ball " << i << " at " << offset.x() << ", " << offset.y();
+    }
+}
+
+TEST(SceneView, PlanesShowOnlyFromTheirFrontSide)
+{
+    struct Case {
+        const char* name;
+        float height;   // Plane3's Position.Z: its height above the floor
+        bool shows;
+    };
+    for (const Case c : {Case{"seen from above", 1, false}, Case{"seen from below", 3, true}}) {
+        SCOPED_TRACE(c.name);
+        RenderedScene scene;
+        scene::TPlane& plane = *scene.Design().Plane3;
+        plane.SetVisible(true);
+        plane.Position.SetZ(c.height);
+        // A point of the strip near the first register, well inside the view.
+        const Vector3 point = plane.LocalToAbsolute({-48, 0, 0});
+        EXPECT_NEAR(point.Y, -c.height, 1e-5);
+        EXPECT_EQ(PixelAt(scene.Frame(), scene.Project(point)) == Yellow, c.shows);
+    }
+}
+
+TEST(SceneView, GridLinesAreBlendedCadetBlue)
+{
+    RenderedScene scene;
+    // The cross line at register 3, halfway back, over the black background:
+    // #5F9EA0 at alpha 0xA0.
+    const QRgb expected = qRgb(0x5F * 0xA0 / 255, 0x9E * 0xA0 / 255, 0xA0 * 0xA0 / 255);
+    EXPECT_TRUE(FoundNear(scene.Frame(), scene.Project({3, 0, 0.5F}), 1, expected, 3));
+}
+
+TEST(SceneView, RedrawsOnlyWhenAskedAndTheSceneChanged)
+{
+    RenderedScene scene;
+    scene.Frame();
+    QTest::qWait(100);
+    const std::uint64_t drawn = scene.View().DrawnRevision();
+    EXPECT_EQ(drawn, scene.Design().Viewport3D1->Revision());
+
+    // A change alone does not redraw: the view has no timer of its own.
+    scene.Design().Camera1->Position.SetX(1);
+    QTest::qWait(100);
+    EXPECT_EQ(scene.View().DrawnRevision(), drawn);
+
+    scene.View().UpdateIfChanged();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return scene.View().DrawnRevision() != drawn; }));
+    EXPECT_EQ(scene.View().DrawnRevision(), scene.Design().Viewport3D1->Revision());
+}
+
+TEST(SceneView, TextMeshesAreRebuiltOnlyWhenTextOrBoxChanges)
+{
+    RenderedScene scene;
+    scene.Frame();
+    const std::uint64_t built = scene.View().TextMeshBuilds();
+    EXPECT_GT(built, 0u);
+
+    scene::TText3D& counter = *scene.Design().Text3D3;
+    struct Step {
+        const char* name;
+        std::function<void()> change;
+        std::uint64_t newMeshes;
+    };
+    const Step steps[] = {
+        {"nothing", [] {}, 0},
+        {"moved", [&] { counter.Position.SetX(0.5F); }, 0},
+        {"recoloured", [&] { counter.SetMaterialSource(scene.Design().ColorMaterialSource6); }, 0},
+        {"new text", [&] { counter.SetText("Step:   1"); }, 1},
+        {"same text again", [&] { counter.SetText("Step:   1"); }, 0},
+        {"wider box", [&] { counter.SetWidth(25); }, 1},
+        {"taller box", [&] { counter.SetHeight(3); }, 1},
+    };
+    std::uint64_t before = built;
+    for (const Step& step : steps) {
+        step.change();
+        scene.Frame();
+        EXPECT_EQ(scene.View().TextMeshBuilds() - before, step.newMeshes) << step.name;
+        before = scene.View().TextMeshBuilds();
+    }
+}
+
+} // namespace
+} // namespace tessivar::render::testing

@@ -1,0 +1,112 @@
+#include "SceneWalk.h"
+
+#include "DesignScene.h"
+#include "StillClockDriver.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace tessivar::render {
+namespace {
+
+class SceneWalkTest : public ::testing::Test {
+protected:
+    SceneWalkTest() { design.BuildRegisterLabels(); }
+
+    SceneFrame Walk() const
+    {
+        const scene::TCamera& camera = *design.Camera1;
+        return WalkScene(*design.Viewport3D1, Frustum(camera.ViewMatrix() * camera.ProjectionMatrix(736.0F / 602.0F)));
+    }
+
+    scene::TSphere* Ball(const scene::Vector3& position)
+    {
+        auto* ball = design.Sphere1->CloneAs<scene::TSphere>(&design.Form);
+        ball->SetParent(design.Viewport3D1);
+        ball->Position.SetPoint(position);
+        ball->SetVisible(true);
+        return ball;
+    }
+
+    template <class T>
+    static bool Has(const std::vector<Placed<T>>& placed, const T* object)
+    {
+        return std::any_of(placed.begin(), placed.end(), [&](const Placed<T>& p) { return p.Object == object; });
+    }
+
+    testing::StillClockDriver driver;
+    scene::AnimationClock clock{driver};
+    scene::DesignScene design{clock};
+};
+
+TEST_F(SceneWalkTest, DesignAfterShowDrawsTheVisibleObjectsOnly)
+{
+    const SceneFrame frame = Walk();
+    EXPECT_EQ(frame.Planes.size(), 2u);
+    EXPECT_TRUE(Has(frame.Planes, static_cast<const scene::TPlane*>(design.Plane1)));
+    EXPECT_TRUE(Has(frame.Planes, static_cast<const scene::TPlane*>(design.Plane2)));
+    EXPECT_FALSE(Has(frame.Planes, static_cast<const scene::TPlane*>(design.Plane3)));
+    // Thirteen labels, the listing, the executed instruction and the counter;
+    // not the label template.
+    EXPECT_EQ(frame.Texts.size(), 16u);
+    EXPECT_FALSE(Has(frame.Texts, static_cast<const scene::TText3D*>(design.Text3D1)));
+    EXPECT_TRUE(Has(frame.Texts, static_cast<const scene::TText3D*>(design.Labels[12])));
+    EXPECT_EQ(frame.Grids.size(), 1u);
+    EXPECT_EQ(frame.Light, design.Light1);
+    EXPECT_TRUE(frame.Balls.empty());
+}
+
+TEST_F(SceneWalkTest, ChildrenFollowTheirParentsTransform)
+{
+    const SceneFrame frame = Walk();
+    const auto bar = std::find_if(frame.Planes.begin(), frame.Planes.end(),
+                                  [&](const auto& p) { return p.Object == design.Plane2; });
+    ASSERT_NE(bar, frame.Planes.end());
+    // The bar's centre, (-3, -47, 0) in the listing frame.
+    const scene::Vector3 centre = bar->World.Row(3);
+    EXPECT_NEAR(centre.X, -3.6F, 1e-3);
+    EXPECT_NEAR(centre.Y, 1.14F, 1e-3);
+    EXPECT_NEAR(centre.Z, 1.384F, 1e-3);
+}
+
+TEST_F(SceneWalkTest, AHiddenParentHidesItsChildren)
+{
+    design.Dummy2->SetVisible(false);
+    const SceneFrame frame = Walk();
+    EXPECT_FALSE(Has(frame.Planes, static_cast<const scene::TPlane*>(design.Plane2)));
+    EXPECT_FALSE(Has(frame.Texts, static_cast<const scene::TText3D*>(design.Text3D2)));
+    EXPECT_FALSE(Has(frame.Texts, static_cast<const scene::TText3D*>(design.Text3D4)));
+    EXPECT_TRUE(Has(frame.Planes, static_cast<const scene::TPlane*>(design.Plane1)));
+}
+
+TEST_F(SceneWalkTest, BallsInViewGoIntoOneBatchPerMaterial)
+{
+    Ball({0, -0.25F, 0});
+    Ball({1, -0.25F, 0});
+    Ball({200, -0.25F, 0});   // far outside the view
+    scene::TSphere* hidden = Ball({2, -0.25F, 0});
+    hidden->SetVisible(false);
+    auto* flat = Ball({3, -0.25F, 0});
+    flat->SetMaterialSource(design.ColorMaterialSource4);
+
+    const SceneFrame frame = Walk();
+    ASSERT_EQ(frame.Balls.size(), 2u);
+    EXPECT_EQ(frame.Balls[0].Material, design.LightMaterialSource2);
+    ASSERT_EQ(frame.Balls[0].Instances.size(), 2u);
+    EXPECT_EQ(frame.Balls[0].Instances[1].CX, 1);
+    EXPECT_EQ(frame.Balls[1].Material, design.ColorMaterialSource4);
+    EXPECT_EQ(frame.Balls[1].Instances.size(), 1u);
+}
+
+TEST_F(SceneWalkTest, AnInvisibleViewportDrawsNothing)
+{
+    design.Viewport3D1->SetVisible(false);
+    const SceneFrame frame = Walk();
+    EXPECT_TRUE(frame.Planes.empty());
+    EXPECT_TRUE(frame.Texts.empty());
+    EXPECT_EQ(frame.Light, nullptr);
+}
+
+} // namespace
+} // namespace tessivar::render

@@ -1,0 +1,155 @@
+#include "FontApplication.h"
+#include "TextLayout.h"
+
+#include <gtest/gtest.h>
+
+namespace tessivar::render {
+namespace {
+
+using scene::TTextAlign;
+
+QRectF Bounds(const QList<QPolygonF>& contours)
+{
+    QRectF bounds;
+    for (const QPolygonF& contour : contours)
+        bounds = bounds.united(contour.boundingRect());
+    return bounds;
+}
+
+TextBlock Block(const char* text, qreal width, qreal height, TTextAlign horz = TTextAlign::Leading,
+                TTextAlign vert = TTextAlign::Leading, qreal size = 4)
+{
+    return {QString::fromUtf8(text), QString(), size, width, height, horz, vert};
+}
+
+// The listing of a twenty-line program, lines joined with CR LF.
+QString TwentyLines()
+{
+    QStringList lines;
+    for (int i = 1; i <= 20; ++i)
+        lines << QStringLiteral("S(%1)").arg(i);
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+class TextLayoutTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { testing::EnsureFontApplication(); }
+};
+
+TEST_F(TextLayoutTest, LinesStandFiveAndAThirdUnitsApartAtSizeFour)
+{
+    struct Case {
+        qreal size;
+        qreal pitch;
+    };
+    for (const Case c : {Case{4, 5.35}, Case{8, 10.7}, Case{2, 2.675}}) {
+        const QRectF one = Bounds(TextOutlines(Block("A", 1000, 1000, TTextAlign::Leading, TTextAlign::Leading, c.size)));
+        const QRectF two = Bounds(TextOutlines(Block("A\nA", 1000, 1000, TTextAlign::Leading, TTextAlign::Leading, c.size)));
+        EXPECT_NEAR(two.top(), one.top(), 1e-6) << "size " << c.size;
+        EXPECT_NEAR(two.height() - one.height(), c.pitch, 1e-3) << "size " << c.size;
+    }
+}
+
+TEST_F(TextLayoutTest, EveryKindOfLineBreakStartsANewLine)
+{
+    const qreal expected = Bounds(TextOutlines(Block("A\nA", 1000, 1000))).height();
+    for (const char* text : {"A\r\nA", "A\rA", "A\nA"})
+        EXPECT_NEAR(Bounds(TextOutlines(Block(text, 1000, 1000))).height(), expected, 1e-6) << text;
+    // An empty line still takes its place.
+    EXPECT_NEAR(Bounds(TextOutlines(Block("A\r\n\r\nA", 1000, 1000))).height(), expected + 5.35, 1e-3);
+}
+
+TEST_F(TextLayoutTest, FitRuleKeepsOrSqueezesAlongEachAxis)
+{
+    struct Case {
+        const char* name;
+        QString text;
+        qreal width, height;
+        bool squeezedX, squeezedY;
+    };
+    const Case cases[] = {
+        {"fits", QStringLiteral("R(1)"), 20, 10, false, false},
+        {"too wide", QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"), 20, 10, true, false},
+        {"twenty-line listing", TwentyLines(), 20, 100, false, true},
+        {"register label", QStringLiteral("R(1)"), 10, 2, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TextBlock block{c.text, QString(), 4, c.width, c.height, TTextAlign::Center, TTextAlign::Center};
+        const QRectF fitted = Bounds(TextOutlines(block));
+        block.Width = block.Height = 10000;
+        const QRectF natural = Bounds(TextOutlines(block));
+        ASSERT_FALSE(natural.isEmpty());
+
+        if (c.squeezedX) {
+            EXPECT_GT(natural.width(), c.width);
+            EXPECT_NEAR(fitted.width(), c.width, 1e-6);
+        } else {
+            EXPECT_NEAR(fitted.width(), natural.width(), 1e-6);
+        }
+        if (c.squeezedY) {
+            EXPECT_GT(natural.height(), c.height);
+            EXPECT_NEAR(fitted.height(), c.height, 1e-6);
+        } else {
+            EXPECT_NEAR(fitted.height(), natural.height(), 1e-6);
+        }
+        // Whatever happened, the glyphs end up inside the box.
+        EXPECT_GE(fitted.left(), -c.width / 2 - 1e-6);
+        EXPECT_LE(fitted.right(), c.width / 2 + 1e-6);
+        EXPECT_GE(fitted.top(), -c.height / 2 - 1e-6);
+        EXPECT_LE(fitted.bottom(), c.height / 2 + 1e-6);
+    }
+}
+
+TEST_F(TextLayoutTest, AlignmentPlacesLinesAndBlock)
+{
+    const QRectF leading = Bounds(TextOutlines(Block("S(1)", 40, 40, TTextAlign::Leading, TTextAlign::Leading)));
+    // Left and top edges of the box, give or take the glyphs' bearings.
+    EXPECT_GE(leading.left(), -20);
+    EXPECT_LT(leading.left(), -19.5);
+    EXPECT_GE(leading.top(), -20);
+    EXPECT_LT(leading.top(), -18.5);
+
+    const QRectF centred = Bounds(TextOutlines(Block("S(1)", 40, 40, TTextAlign::Center, TTextAlign::Center)));
+    EXPECT_NEAR(centred.center().x(), 0, 0.3);
+    EXPECT_NEAR(centred.center().y(), 0, 1.0);
+    EXPECT_NEAR(centred.width(), leading.width(), 1e-6);
+
+    const QRectF trailing = Bounds(TextOutlines(Block("S(1)", 40, 40, TTextAlign::Trailing, TTextAlign::Trailing)));
+    EXPECT_GT(trailing.right(), 19.5);
+    EXPECT_LE(trailing.right(), 20);
+    EXPECT_GT(trailing.bottom(), 18.5);
+    EXPECT_LE(trailing.bottom(), 20);
+}
+
+TEST_F(TextLayoutTest, WordWrapContinuesALongLineOnTheNext)
+{
+    const QRectF wide = Bounds(TextOutlines(Block("S(1) S(2) S(3)", 100, 100)));
+    const QRectF narrow = Bounds(TextOutlines(Block("S(1) S(2) S(3)", 12, 100)));
+    EXPECT_LT(wide.height(), 5.35);
+    EXPECT_GT(narrow.height(), 2 * 5.35);
+    EXPECT_LE(narrow.width(), 12);
+    // Wrapping happens in the box, not by squeezing: the glyphs keep their size.
+    const QRectF word = Bounds(TextOutlines(Block("S(1)", 100, 100)));
+    EXPECT_NEAR(Bounds(TextOutlines(Block("S(1) S(2)", 12, 100))).height(), word.height() + 5.35, 0.5);
+}
+
+TEST_F(TextLayoutTest, NothingShowsForEmptyOrBlankText)
+{
+    EXPECT_TRUE(TextOutlines(Block("", 20, 10)).isEmpty());
+    EXPECT_TRUE(TextOutlines(Block("   \r\n  ", 20, 10)).isEmpty());
+    EXPECT_TRUE(TextOutlines(Block("S(1)", 20, 10, TTextAlign::Leading, TTextAlign::Leading, 0)).isEmpty());
+}
+
+TEST_F(TextLayoutTest, ContoursAreClosedPolygons)
+{
+    const QList<QPolygonF> contours = TextOutlines(Block("R(1) 不完全", 100, 20));
+    ASSERT_FALSE(contours.isEmpty());
+    for (const QPolygonF& contour : contours) {
+        ASSERT_GE(contour.size(), 4);
+        EXPECT_EQ(contour.first(), contour.last());
+    }
+}
+
+} // namespace
+} // namespace tessivar::render
