@@ -8,8 +8,9 @@ TViewport3D::TViewport3D(TFmxObject* owner) : TFmxObject(owner) { root_ = this; 
 
 TViewport3D::~TViewport3D()
 {
-    // The children count this object's revision while they go.
+    // While this is still a view: the children count its revision as they go.
     FreeChildren();
+    DetachFromParent();
 }
 
 void TViewport3D::SetColor(TAlphaColor color)

@@ -248,5 +248,29 @@ TEST_F(DesignSceneTest, BallCopiedFromTheTemplateStartsHiddenWithItsAnimations)
     EXPECT_EQ(clock.Count(), 0u);
 }
 
+TEST(DesignSceneLifetime, FreeingTheSceneFreesBallsWithRunningAnimations)
+{
+    ManualClockDriver driver;
+    AnimationClock clock(driver);
+    {
+        DesignScene scene(clock);
+        scene.BuildRegisterLabels();
+        driver.now += 0.01;
+        clock.OnTimer();   // the template's spin stops unseen
+        for (int i = 0; i < 20; ++i) {
+            auto* ball = scene.Sphere1->CloneAs<TSphere>(&scene.Form);
+            ball->SetParent(scene.Viewport3D1);
+            ball->SetVisible(true);
+            auto* spin = scene.FloatAnimation1->CloneAs<TFloatAnimation>(&scene.Form);
+            spin->SetParent(ball);
+            spin->Start();
+        }
+        scene.FloatAnimation4->Start();
+        EXPECT_EQ(clock.Count(), 21u);
+    }
+    EXPECT_EQ(clock.Count(), 0u);
+    EXPECT_FALSE(driver.timerOn);
+}
+
 } // namespace
 } // namespace tessivar::scene::testing

@@ -117,6 +117,20 @@ TEST_F(SceneObjectTest, FreeingOneOfManyOwnedObjects)
     EXPECT_EQ(ChildrenOf(*view), expected);
 }
 
+TEST_F(SceneObjectTest, ViewFreedInsideAnotherObjectTakesItsSceneAlong)
+{
+    auto* frame = new TDummy(&form);
+    auto* inner = new TViewport3D(&form);
+    inner->SetParent(frame);
+    inner->SetClock(&clock);
+    TDummy* object = MakeObject(inner);
+    EXPECT_EQ(object->Root(), inner);   // a view is the root of what it holds
+    MakeAnimation(object, 0, 1, 1)->Start();
+    EXPECT_EQ(clock.Count(), 1u);
+    delete frame;
+    EXPECT_EQ(clock.Count(), 0u);
+}
+
 TEST_F(SceneObjectTest, ParentedVisibleNeedsEveryAncestor)
 {
     TDummy* group = MakeObject();
