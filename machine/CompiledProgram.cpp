@@ -135,8 +135,7 @@ private:
             outcome_.error = std::move(step.error);
             return Finish(RunOutcome::Stop::Error, pc_);
         }
-        const InstructionKind kind = step.effect.kind;
-        if (kind == InstructionKind::S || kind == InstructionKind::Z || kind == InstructionKind::T) {
+        if (WritesRegister(step.effect.kind)) {
             Wrote(RegisterIndex(step.effect.targetRegister));
         }
         if (machine_.PC >= lineCount_) {

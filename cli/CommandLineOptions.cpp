@@ -1,0 +1,123 @@
+#include "CommandLineOptions.h"
+
+#include "RegisterText.h"
+
+#include <charconv>
+#include <optional>
+#include <string_view>
+
+namespace tessivar {
+
+namespace {
+
+constexpr std::string_view kMaxStepsOption = "--max-steps";
+
+std::optional<std::uint64_t> ParseLineCount(std::string_view text) {
+    std::uint64_t count = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, count);
+    if (text.empty() || error != std::errc{} || stop != end) {
+        return std::nullopt;
+    }
+    return count;
+}
+
+class Parser {
+public:
+    explicit Parser(std::span<const std::string> args) : args_(args) {}
+
+    std::variant<CommandLineOptions, UsageError> Parse() {
+        while (!error_ && next_ < args_.size()) {
+            const std::string& arg = args_[next_++];
+            if (!valuesOnly_ && (arg == "--help" || arg == "-h")) {
+                return CommandLineOptions{.action = CommandLineOptions::Action::Help, .run = {}};
+            }
+            if (!valuesOnly_ && arg == "--version") {
+                return CommandLineOptions{.action = CommandLineOptions::Action::Version, .run = {}};
+            }
+            Take(arg);
+        }
+        if (error_) {
+            return *error_;
+        }
+        if (!hasProgram_) {
+            return UsageError{"missing --run PROGRAM"};
+        }
+        return options_;
+    }
+
+private:
+    void Take(const std::string& arg) {
+        if (valuesOnly_) {
+            TakeValue(arg);
+        } else if (arg == "--") {
+            valuesOnly_ = true;
+        } else if (arg == "--run") {
+            TakeProgram();
+        } else if (arg == kMaxStepsOption) {
+            TakeMaxSteps(NextArgument(arg));
+        } else if (arg.starts_with(std::string(kMaxStepsOption) + "=")) {
+            TakeMaxSteps(arg.substr(kMaxStepsOption.size() + 1));
+        } else if (arg.starts_with("-") && !ParseRegisterLine(arg)) {
+            Fail("unknown option '" + arg + "'");
+        } else {
+            TakeValue(arg);
+        }
+    }
+
+    std::optional<std::string> NextArgument(const std::string& option) {
+        if (next_ == args_.size()) {
+            Fail(option + " needs an argument");
+            return std::nullopt;
+        }
+        return args_[next_++];
+    }
+
+    void TakeProgram() {
+        if (hasProgram_) {
+            Fail("--run given twice");
+            return;
+        }
+        if (auto path = NextArgument("--run")) {
+            options_.run.programPath = *path;
+            hasProgram_ = true;
+        }
+    }
+
+    void TakeMaxSteps(const std::optional<std::string>& text) {
+        if (!text) {
+            return;
+        }
+        const std::optional<std::uint64_t> count = ParseLineCount(*text);
+        if (!count) {
+            Fail("--max-steps needs a whole number of 0 or more, not '" + *text + "'");
+            return;
+        }
+        options_.run.maxLines = *count;
+    }
+
+    void TakeValue(const std::string& arg) {
+        if (!ParseRegisterLine(arg)) {
+            Fail("invalid register value '" + arg + "'");
+            return;
+        }
+        options_.run.values.push_back(arg);
+    }
+
+    void Fail(std::string message) { error_ = UsageError{std::move(message)}; }
+
+    std::span<const std::string> args_;
+    std::size_t next_ = 0;
+    bool valuesOnly_ = false;
+    bool hasProgram_ = false;
+    CommandLineOptions options_;
+    std::optional<UsageError> error_;
+};
+
+} // namespace
+
+std::variant<CommandLineOptions, UsageError> ParseCommandLine(std::span<const std::string> args) {
+    return Parser(args).Parse();
+}
+
+} // namespace tessivar

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "CompiledProgram.h"
+#include "ProgramText.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <variant>
+
+namespace tessivar {
+
+// What `tessivar --run PROGRAM [VALUE ...] [--max-steps N]` asks for.
+struct RunRequest {
+    std::string programPath;
+    TextLines values;                            // register lines, R(1) first, each a valid value
+    std::uint64_t maxLines = kUnlimitedLines;    // executed lines allowed, comments included
+};
+
+struct CommandLineOptions {
+    enum class Action { Run, Help, Version };
+    Action action = Action::Run;
+    RunRequest run;
+};
+
+struct UsageError {
+    std::string message;
+};
+
+// `args` excludes the program name. An argument that reads as a register value
+// (such as -3) is a VALUE even where an option could stand; after "--" every
+// argument is a VALUE.
+std::variant<CommandLineOptions, UsageError> ParseCommandLine(std::span<const std::string> args);
+
+} // namespace tessivar

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "CommandLineOptions.h"
+
+#include <ostream>
+
+namespace tessivar {
+
+// Sets the machine from the program file and the VALUEs as the window's Set
+// would, runs it, prints the register lines to `out` and a summary to `err`.
+// Returns the exit status.
+int RunHeadless(const RunRequest& request, std::ostream& out, std::ostream& err);
+
+} // namespace tessivar

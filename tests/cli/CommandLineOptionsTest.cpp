@@ -1,0 +1,100 @@
+#include "CommandLineOptions.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tessivar::test {
+namespace {
+
+using Args = std::vector<std::string>;
+
+struct AcceptedCase {
+    std::string name;
+    Args args;
+    RunRequest expected;
+};
+
+class AcceptedRunArguments : public ::testing::TestWithParam<AcceptedCase> {};
+
+TEST_P(AcceptedRunArguments, GiveTheRunRequest) {
+    const AcceptedCase& test = GetParam();
+    const auto parsed = ParseCommandLine(test.args);
+    ASSERT_TRUE(std::holds_alternative<CommandLineOptions>(parsed)) << std::get<UsageError>(parsed).message;
+    const CommandLineOptions& options = std::get<CommandLineOptions>(parsed);
+    EXPECT_EQ(options.action, CommandLineOptions::Action::Run);
+    EXPECT_EQ(options.run.programPath, test.expected.programPath);
+    EXPECT_EQ(options.run.values, test.expected.values);
+    EXPECT_EQ(options.run.maxLines, test.expected.maxLines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, AcceptedRunArguments,
+    ::testing::Values(
+        AcceptedCase{"ProgramOnly", {"--run", "p.urm"}, {"p.urm", {}, kUnlimitedLines}},
+        AcceptedCase{"Values", {"--run", "p.urm", "3", "+4", "$1F", "0x10"}, {"p.urm", {"3", "+4", "$1F", "0x10"}}},
+        AcceptedCase{"NegativeValuesAreNotOptions", {"--run", "p", "-3", "-0x10", "-$a"}, {"p", {"-3", "-0x10", "-$a"}}},
+        AcceptedCase{"LeadingBlanksAsInTheEditor", {"--run", "p", "  7"}, {"p", {"  7"}}},
+        AcceptedCase{"MaxStepsAfterValues", {"--run", "p", "1", "2", "--max-steps", "5"}, {"p", {"1", "2"}, 5}},
+        AcceptedCase{"MaxStepsBetweenValues", {"--run", "p", "1", "--max-steps=0", "2"}, {"p", {"1", "2"}, 0}},
+        AcceptedCase{"MaxStepsFirst", {"--max-steps", "18446744073709551615", "--run", "p"}, {"p", {}, kUnlimitedLines}},
+        AcceptedCase{"DoubleDashEndsOptions", {"--run", "p", "--", "-3", "-1"}, {"p", {"-3", "-1"}}},
+        AcceptedCase{"ProgramPathWithDash", {"--run", "-odd.urm", "1"}, {"-odd.urm", {"1"}}},
+        AcceptedCase{"LastMaxStepsWins", {"--run", "p", "--max-steps", "4", "--max-steps", "9"}, {"p", {}, 9}}),
+    [](const auto& test) { return test.param.name; });
+
+struct RejectedCase {
+    std::string name;
+    Args args;
+    std::string messagePart;
+};
+
+class RejectedArguments : public ::testing::TestWithParam<RejectedCase> {};
+
+TEST_P(RejectedArguments, GiveAUsageErrorNamingTheProblem) {
+    const RejectedCase& test = GetParam();
+    const auto parsed = ParseCommandLine(test.args);
+    ASSERT_TRUE(std::holds_alternative<UsageError>(parsed));
+    EXPECT_NE(std::get<UsageError>(parsed).message.find(test.messagePart), std::string::npos)
+        << std::get<UsageError>(parsed).message;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, RejectedArguments,
+    ::testing::Values(
+        RejectedCase{"NoProgram", {"3"}, "--run"},
+        RejectedCase{"RunWithoutPath", {"--run"}, "--run needs an argument"},
+        RejectedCase{"RunTwice", {"--run", "a", "--run", "b"}, "twice"},
+        RejectedCase{"UnreadableValue", {"--run", "p", "abc"}, "'abc'"},
+        RejectedCase{"EmptyValue", {"--run", "p", ""}, "''"},
+        RejectedCase{"TrailingBlankValue", {"--run", "p", "7 "}, "'7 '"},
+        RejectedCase{"DecimalValueTooLarge", {"--run", "p", "9223372036854775808"}, "'9223372036854775808'"},
+        RejectedCase{"UnknownOption", {"--run", "p", "--fast"}, "unknown option '--fast'"},
+        RejectedCase{"LoneDash", {"--run", "p", "-"}, "'-'"},
+        RejectedCase{"InvalidValueAfterDoubleDash", {"--run", "p", "--", "--help"}, "'--help'"},
+        RejectedCase{"MaxStepsMissing", {"--run", "p", "--max-steps"}, "--max-steps needs an argument"},
+        RejectedCase{"MaxStepsNegative", {"--run", "p", "--max-steps", "-1"}, "'-1'"},
+        RejectedCase{"MaxStepsNotANumber", {"--run", "p", "--max-steps=ten"}, "'ten'"},
+        RejectedCase{"MaxStepsEmpty", {"--run", "p", "--max-steps="}, "''"},
+        RejectedCase{"MaxStepsTooLarge", {"--run", "p", "--max-steps", "18446744073709551616"}, "18446744073709551616"}),
+    [](const auto& test) { return test.param.name; });
+
+TEST(CommandLineOptions, HelpAndVersionWinWhereverTheyStand) {
+    const std::vector<std::pair<Args, CommandLineOptions::Action>> cases{
+        {{"--help"}, CommandLineOptions::Action::Help},
+        {{"-h"}, CommandLineOptions::Action::Help},
+        {{"--run", "p", "3", "--help"}, CommandLineOptions::Action::Help},
+        {{"--version"}, CommandLineOptions::Action::Version},
+        {{"--run", "p", "--version", "--help"}, CommandLineOptions::Action::Version},
+    };
+    for (const auto& [args, action] : cases) {
+        SCOPED_TRACE(args.back());
+        const auto parsed = ParseCommandLine(args);
+        ASSERT_TRUE(std::holds_alternative<CommandLineOptions>(parsed));
+        EXPECT_EQ(std::get<CommandLineOptions>(parsed).action, action);
+    }
+}
+
+} // namespace
+} // namespace tessivar::test

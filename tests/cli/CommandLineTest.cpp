@@ -1,0 +1,159 @@
+#include "CommandLine.h"
+#include "ExitCode.h"
+#include "Machine.h"
+#include "ProgramFileFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace tessivar::test {
+namespace {
+
+struct CommandLineResult {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+CommandLineResult RunTessivar(const std::vector<std::string>& args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int exitCode = RunCommandLine(args, "9.8.7", out, err);
+    return {exitCode, out.str(), err.str()};
+}
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// The message the machine itself gives for the first failing step or Set.
+std::string MachineMessage(const TextLines& program, TextLines registers) {
+    Machine machine;
+    if (const SetOutcome set = machine.Set(registers, program); set.error) {
+        return set.error->message;
+    }
+    while (machine.CanContinue()) {
+        if (const StepOutcome step = machine.ExecuteStep(); step.error) {
+            return step.error->message;
+        }
+    }
+    return "";
+}
+
+TEST(CommandLine, SampleProgramEndsWithTwoInTheFirstRegister) {
+    const TemporaryProgramFile program(kSampleProgramFile);
+    const CommandLineResult result = RunTessivar({"--run", program.Path(), "3"});
+    EXPECT_EQ(result.exitCode, kExitEnded);
+    EXPECT_EQ(result.out, "2\n2\n3\n");
+    EXPECT_TRUE(Contains(result.err, "Step:  11")) << result.err;
+    EXPECT_TRUE(Contains(result.err, "program ended")) << result.err;
+}
+
+TEST(CommandLine, LineBudgetStopsTheRunAndPrintsTheRegistersSoFar) {
+    const TemporaryProgramFile program(kSampleProgramFile);
+    const CommandLineResult result = RunTessivar({"--run", program.Path(), "--max-steps", "5", "3"});
+    EXPECT_EQ(result.exitCode, kExitNotEnded);
+    EXPECT_EQ(result.out, "3\n1\n2\n");
+    EXPECT_TRUE(Contains(result.err, "Step:   5")) << result.err;
+    EXPECT_TRUE(Contains(result.err, "not ended")) << result.err;
+}
+
+TEST(CommandLine, ProgramEndingWithinTheBudgetEnds) {
+    const TemporaryProgramFile program(kSampleProgramFile);
+    const CommandLineResult result = RunTessivar({"--run", program.Path(), "3", "--max-steps=13"});
+    EXPECT_EQ(result.exitCode, kExitEnded);
+    EXPECT_EQ(result.out, "2\n2\n3\n");
+}
+
+TEST(CommandLine, RegisterAboveTopFailsWithTheMachinesMessage) {
+    const TemporaryProgramFile program("S(1)\nS(300)\nS(2)\n");
+    const CommandLineResult result = RunTessivar({"--run", program.Path(), "-3"});
+    EXPECT_EQ(result.exitCode, kExitStepFailed);
+    EXPECT_EQ(result.out, "-2\n");
+    const std::string message = MachineMessage({"S(1)", "S(300)"}, {"-3"});
+    ASSERT_FALSE(message.empty());
+    EXPECT_TRUE(Contains(result.err, message)) << result.err;
+    EXPECT_TRUE(Contains(result.err, "Step:   1")) << result.err;
+}
+
+TEST(CommandLine, ValuesAreLoadedAsTheRegisterEditorLoadsThem) {
+    const TemporaryProgramFile program("/ nothing to do\r\n");
+    const CommandLineResult result = RunTessivar({"--run", program.Path(), "+7", "$10", "-0x2", "007"});
+    EXPECT_EQ(result.exitCode, kExitEnded);
+    EXPECT_EQ(result.out, "7\n16\n-2\n7\n");
+    EXPECT_TRUE(Contains(result.err, "Step:   0")) << result.err;
+}
+
+TEST(CommandLine, ReadsUtf8FilesWithMarkAndBareLineFeeds) {
+    const TemporaryProgramFile program("\xEF\xBB\xBF/ 足し算\nS(2)\nS(2)\n");
+    const CommandLineResult result = RunTessivar({"--run", program.Path()});
+    EXPECT_EQ(result.exitCode, kExitEnded);
+    EXPECT_EQ(result.out, "0\n2\n");
+}
+
+TEST(CommandLine, ValuesSetRefusesAreUsageErrors) {
+    const TemporaryProgramFile program("S(1)");
+    const std::vector<std::string> tooLarge{"9223372036854775609"};
+    const std::vector<std::string> tooMany(257, "1");
+    for (const std::vector<std::string>& values : {tooLarge, tooMany}) {
+        SCOPED_TRACE(values.size());
+        std::vector<std::string> args{"--run", program.Path()};
+        args.insert(args.end(), values.begin(), values.end());
+        const CommandLineResult result = RunTessivar(args);
+        EXPECT_EQ(result.exitCode, kExitUsage);
+        EXPECT_EQ(result.out, "");
+        const std::string message = MachineMessage({"S(1)"}, values);
+        ASSERT_FALSE(message.empty());
+        EXPECT_TRUE(Contains(result.err, message)) << result.err;
+    }
+}
+
+TEST(CommandLine, UsageErrorsExitWithTwoAndPrintNothing) {
+    const TemporaryProgramFile program("S(1)");
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
+        {{"--run", program.Path(), "seven"}, "'seven'"},
+        {{"--run", program.Path(), "--speed"}, "'--speed'"},
+        {{"--run", program.Path(), "--max-steps"}, "--max-steps"},
+        {{"3"}, "--run"},
+    };
+    for (const auto& [args, messagePart] : cases) {
+        SCOPED_TRACE(messagePart);
+        const CommandLineResult result = RunTessivar(args);
+        EXPECT_EQ(result.exitCode, kExitUsage);
+        EXPECT_EQ(result.out, "");
+        EXPECT_TRUE(Contains(result.err, messagePart)) << result.err;
+        EXPECT_TRUE(Contains(result.err, "--help")) << result.err;
+    }
+}
+
+TEST(CommandLine, MissingFileIsReportedWithItsPath) {
+    const std::string path = MissingFilePath();
+    const CommandLineResult result = RunTessivar({"--run", path, "1"});
+    EXPECT_EQ(result.exitCode, kExitUsage);
+    EXPECT_EQ(result.out, "");
+    EXPECT_TRUE(Contains(result.err, path)) << result.err;
+}
+
+TEST(CommandLine, NoArgumentsPrintsTheUsage) {
+    const CommandLineResult result = RunTessivar({});
+    EXPECT_EQ(result.exitCode, kExitUsage);
+    EXPECT_EQ(result.out, "");
+    EXPECT_TRUE(Contains(result.err, "Usage: tessivar --run PROGRAM")) << result.err;
+}
+
+TEST(CommandLine, HelpAndVersionGoToStandardOutput) {
+    const CommandLineResult help = RunTessivar({"--help"});
+    EXPECT_EQ(help.exitCode, kExitEnded);
+    EXPECT_TRUE(Contains(help.out, "Usage: tessivar --run PROGRAM")) << help.out;
+    EXPECT_TRUE(Contains(help.out, "--max-steps N")) << help.out;
+    EXPECT_EQ(help.err, "");
+
+    const CommandLineResult version = RunTessivar({"--version"});
+    EXPECT_EQ(version.exitCode, kExitEnded);
+    EXPECT_EQ(version.out, "tessivar 9.8.7\n");
+    EXPECT_EQ(version.err, "");
+}
+
+} // namespace
+} // namespace tessivar::test

@@ -1,0 +1,34 @@
+#include "ProgramFileFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <fstream>
+#include <unistd.h>
+
+namespace tessivar::test {
+
+namespace {
+
+std::filesystem::path UniquePath(std::string_view stem) {
+    static std::atomic<int> counter{0};
+    return std::filesystem::path(::testing::TempDir()) /
+           (std::string(stem) + "-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".urm");
+}
+
+} // namespace
+
+TemporaryProgramFile::TemporaryProgramFile(std::string_view bytes) : path_(UniquePath("program")) {
+    std::ofstream file(path_, std::ios::binary);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    EXPECT_TRUE(file.good()) << "cannot write " << path_;
+}
+
+TemporaryProgramFile::~TemporaryProgramFile() {
+    std::error_code ignored;
+    std::filesystem::remove(path_, ignored);
+}
+
+std::string MissingFilePath() { return UniquePath("missing").string(); }
+
+} // namespace tessivar::test

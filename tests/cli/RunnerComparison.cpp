@@ -1,0 +1,117 @@
+#include "RunnerComparison.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace tessivar {
+
+void PrintTo(RunOutcome::Stop stop, std::ostream* out) {
+    switch (stop) {
+    case RunOutcome::Stop::Ended:
+        *out << "Ended";
+        return;
+    case RunOutcome::Stop::LineBudget:
+        *out << "LineBudget";
+        return;
+    case RunOutcome::Stop::Error:
+        *out << "Error";
+        return;
+    }
+}
+
+} // namespace tessivar
+
+namespace tessivar::test {
+
+namespace {
+
+Machine SetMachine(const RunInput& input, TextLines& panel) {
+    Machine machine;
+    panel = input.registers;
+    const SetOutcome set = machine.Set(panel, input.program);
+    EXPECT_FALSE(set.error) << "Set failed: " << set.error->message;
+    return machine;
+}
+
+void TakeState(const Machine& machine, RunSnapshot& snapshot) {
+    snapshot.Reg = machine.Reg;
+    snapshot.PC = machine.PC;
+    snapshot.Step = machine.Step;
+}
+
+void TakeError(const std::optional<MachineError>& error, RunSnapshot& snapshot) {
+    if (error) {
+        snapshot.errorKind = error->kind;
+        snapshot.errorMessage = error->message;
+    }
+}
+
+std::string Describe(const RunInput& input, std::uint64_t maxLines) {
+    std::ostringstream text;
+    text << "program:";
+    for (const std::string& line : input.program) {
+        text << " [" << line << "]";
+    }
+    text << "\nregisters:";
+    for (const std::string& line : input.registers) {
+        text << " [" << line << "]";
+    }
+    text << "\nmax lines: " << maxLines;
+    return text.str();
+}
+
+} // namespace
+
+RunSnapshot RunStepByStep(const RunInput& input, std::uint64_t maxLines) {
+    RunSnapshot snapshot;
+    Machine machine = SetMachine(input, snapshot.panel);
+    for (;;) {
+        if (!machine.CanContinue()) {
+            snapshot.stop = RunOutcome::Stop::Ended;
+            break;
+        }
+        if (snapshot.executedLines == maxLines) {
+            snapshot.stop = RunOutcome::Stop::LineBudget;
+            break;
+        }
+        const StepOutcome step = machine.ExecuteStep();
+        if (step.error) {
+            snapshot.stop = RunOutcome::Stop::Error;
+            TakeError(step.error, snapshot);
+            break;
+        }
+        ++snapshot.executedLines;
+        UpdateRegisterPanel(snapshot.panel, step.effect);
+    }
+    TakeState(machine, snapshot);
+    return snapshot;
+}
+
+RunSnapshot RunCompiled(const RunInput& input, std::uint64_t maxLines) {
+    RunSnapshot snapshot;
+    Machine machine = SetMachine(input, snapshot.panel);
+    const RunOutcome run = CompiledProgram(machine.Prg).Run(machine, maxLines);
+    UpdateRegisterPanel(snapshot.panel, run, machine.Reg);
+    snapshot.stop = run.stop;
+    snapshot.executedLines = run.executedLines;
+    TakeError(run.error, snapshot);
+    TakeState(machine, snapshot);
+    return snapshot;
+}
+
+void ExpectSameRun(const RunInput& input, std::uint64_t maxLines) {
+    SCOPED_TRACE(Describe(input, maxLines));
+    const RunSnapshot expected = RunStepByStep(input, maxLines);
+    const RunSnapshot actual = RunCompiled(input, maxLines);
+    EXPECT_EQ(actual.stop, expected.stop);
+    EXPECT_EQ(actual.executedLines, expected.executedLines);
+    EXPECT_EQ(actual.PC, expected.PC);
+    EXPECT_EQ(actual.Step, expected.Step);
+    EXPECT_EQ(actual.Reg, expected.Reg);
+    EXPECT_EQ(actual.panel, expected.panel);
+    EXPECT_EQ(actual.errorKind, expected.errorKind);
+    EXPECT_EQ(actual.errorMessage, expected.errorMessage);
+}
+
+} // namespace tessivar::test

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "CompiledProgram.h"
+#include "Machine.h"
+
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace tessivar {
+
+// Readable stop reasons in failure messages.
+void PrintTo(RunOutcome::Stop stop, std::ostream* out);
+
+} // namespace tessivar
+
+namespace tessivar::test {
+
+// Everything a run leaves behind that a user could see.
+struct RunSnapshot {
+    RegisterFile Reg{};
+    std::int64_t PC = 0;
+    std::int64_t Step = 0;
+    TextLines panel;
+    RunOutcome::Stop stop = RunOutcome::Stop::Ended;
+    std::uint64_t executedLines = 0;
+    std::optional<MachineError::Kind> errorKind;
+    std::string errorMessage;
+};
+
+struct RunInput {
+    TextLines program;     // program editor lines
+    TextLines registers;   // register editor lines
+};
+
+// Set, then Machine::ExecuteStep one line at a time, keeping the panel as the
+// window does, for at most `maxLines` lines.
+RunSnapshot RunStepByStep(const RunInput& input, std::uint64_t maxLines);
+
+// Set, then the compiled runner.
+RunSnapshot RunCompiled(const RunInput& input, std::uint64_t maxLines);
+
+// Both, field by field, with `input` in every failure message.
+void ExpectSameRun(const RunInput& input, std::uint64_t maxLines);
+
+} // namespace tessivar::test
