@@ -23,19 +23,22 @@ constexpr QSize kExplanationSize(1074, 661);
 // The camera pan that Set starts runs 2 s out and 2 s back at the slowest speed.
 constexpr int kSetSettleMs = 4500;
 
-QPoint CentreInWindow(const TForm1& form, const QWidget* widget)
+// A point down the middle of a widget, `fraction` of its height from its top.
+QPoint PointInWindow(const TForm1& form, const QWidget* widget, double fraction)
 {
-    return widget->mapTo(&form, widget->rect().center());
+    return widget->mapTo(&form, QPoint(widget->width() / 2, static_cast<int>(widget->height() * fraction)));
 }
 
 QImage ExplanationPicture(const TForm1& form, const QImage& shot)
 {
     const grab::Fitted fitted = grab::FitInto(shot, kExplanationSize);
-    const QPoint zoom = fitted.Map(CentreInWindow(form, form.TrackBar1));
-    const QPoint speed = fitted.Map(CentreInWindow(form, form.TrackBar2));
+    // Bubbles over the view: the zoom one low, the speed one high, its tail
+    // running to the slider's top above the buttons.
+    const QPoint zoom = fitted.Map(PointInWindow(form, form.TrackBar1, 0.5));
+    const QPoint speed = fitted.Map(PointInWindow(form, form.TrackBar2, 0.05));
     return grab::WithCallouts(fitted.picture, {
-        {QString::fromUtf8("表示範囲の拡大・縮小"), zoom + QPoint(-200, 90), zoom},
-        {QString::fromUtf8("実行速度の調整"), speed + QPoint(-330, -40), speed},
+        {QString::fromUtf8("表示範囲の拡大・縮小"), zoom + QPoint(-170, 240), zoom},
+        {QString::fromUtf8("実行速度の調整"), speed + QPoint(-340, -20), speed},
     });
 }
 
