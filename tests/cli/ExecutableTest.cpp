@@ -28,9 +28,8 @@ std::string ReadWhole(const std::filesystem::path& path) {
 
 // Runs the built executable with `arguments` (already quoted for the shell).
 ProcessResult RunExecutable(const std::string& arguments) {
-    const std::filesystem::path folder(::testing::TempDir());
-    const std::filesystem::path outPath = folder / "tessivar-executable-test.out";
-    const std::filesystem::path errPath = folder / "tessivar-executable-test.err";
+    const std::filesystem::path outPath = UniqueTemporaryPath("stdout");
+    const std::filesystem::path errPath = UniqueTemporaryPath("stderr");
     const std::string command = std::string("'") + TESSIVAR_EXECUTABLE + "' " + arguments + " >'" +
                                 outPath.string() + "' 2>'" + errPath.string() + "'";
     const int status = std::system(command.c_str());
@@ -40,6 +39,8 @@ ProcessResult RunExecutable(const std::string& arguments) {
     }
     result.out = ReadWhole(outPath);
     result.err = ReadWhole(errPath);
+    std::filesystem::remove(outPath);
+    std::filesystem::remove(errPath);
     return result;
 }
 

@@ -8,17 +8,14 @@
 
 namespace tessivar::test {
 
-namespace {
-
-std::filesystem::path UniquePath(std::string_view stem) {
+std::filesystem::path UniqueTemporaryPath(std::string_view stem) {
     static std::atomic<int> counter{0};
     return std::filesystem::path(::testing::TempDir()) /
-           (std::string(stem) + "-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".urm");
+           (std::string(stem) + "-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
 }
 
-} // namespace
-
-TemporaryProgramFile::TemporaryProgramFile(std::string_view bytes) : path_(UniquePath("program")) {
+TemporaryProgramFile::TemporaryProgramFile(std::string_view bytes)
+    : path_(UniqueTemporaryPath("program").replace_extension(".urm")) {
     std::ofstream file(path_, std::ios::binary);
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     EXPECT_TRUE(file.good()) << "cannot write " << path_;
@@ -29,6 +26,6 @@ TemporaryProgramFile::~TemporaryProgramFile() {
     std::filesystem::remove(path_, ignored);
 }
 
-std::string MissingFilePath() { return UniquePath("missing").string(); }
+std::string MissingFilePath() { return UniqueTemporaryPath("missing").string(); }
 
 } // namespace tessivar::test

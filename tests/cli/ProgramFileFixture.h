@@ -24,6 +24,9 @@ private:
 inline constexpr std::string_view kSampleProgramFile =
     "S(3)\r\nJ(1,3,6)\r\nS(2)\r\nS(3)\r\nJ(1,1,2)\r\nT(2,1)\r\n/ R(1):=R(1)-1\r\n/ 不完全";
 
+// A path in the test's temporary folder that no other test or process uses.
+std::filesystem::path UniqueTemporaryPath(std::string_view stem);
+
 // A path that names no file.
 std::string MissingFilePath();
 
