@@ -16,6 +16,8 @@ class AnimationClock;
 // parent chain reaches, and reports the end of each run through OnFinish.
 // OnFinish may change, restart or free the animation or its parent: neither
 // Start nor the clock touches the animation after the handler returns.
+// Given another parent, an animation forgets its target; a run in progress
+// ends there without OnFinish.
 class TFloatAnimation final : public TFmxObject {
 public:
     explicit TFloatAnimation(TFmxObject* owner) : TFmxObject(owner) {}

@@ -88,15 +88,15 @@ void TFmxObject::SetParent(TFmxObject* parent)
         parent->lastChild_ = this;
         ++parent->childCount_;
     }
-    if (Kind() != TObjectKind::Viewport3D)
-        SetRootOfSubtree(parent ? parent->root_ : nullptr);
+    SetRootOfSubtree(parent ? parent->root_ : nullptr);
     Changed();
     ParentChanged();
 }
 
 void TFmxObject::SetRootOfSubtree(TViewport3D* root)
 {
-    if (root_ == root)
+    // A view is the root of what it holds, wherever it hangs.
+    if (root_ == root || Kind() == TObjectKind::Viewport3D)
         return;
     root_ = root;
     for (TFmxObject* child : Children())

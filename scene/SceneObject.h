@@ -78,7 +78,7 @@ protected:
     // Resolves a path whose components are already split: object-valued
     // properties first, the float property last.
     virtual FloatTarget ResolveFloat(const std::string_view* components, std::size_t count);
-    // Called after the parent chain changed (new parent or a new root above).
+    // Called after the object got another parent.
     virtual void ParentChanged() {}
     // Records a change that the view must draw (defined with TViewport3D).
     inline void Changed();

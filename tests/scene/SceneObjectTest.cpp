@@ -124,7 +124,10 @@ TEST_F(SceneObjectTest, ViewFreedInsideAnotherObjectTakesItsSceneAlong)
     inner->SetParent(frame);
     inner->SetClock(&clock);
     TDummy* object = MakeObject(inner);
-    EXPECT_EQ(object->Root(), inner);   // a view is the root of what it holds
+    frame->SetParent(view);
+    EXPECT_EQ(frame->Root(), view);
+    EXPECT_EQ(inner->Root(), inner);    // a view is the root of what it holds
+    EXPECT_EQ(object->Root(), inner);
     MakeAnimation(object, 0, 1, 1)->Start();
     EXPECT_EQ(clock.Count(), 1u);
     delete frame;
