@@ -54,113 +54,108 @@ Op CompileLine(const DecodedInstruction& decoded, std::int64_t lineCount) {
     return Op{.kind = decoded.IsComment ? OpKind::Comment : OpKind::NoOp};
 }
 
-// The interpreter's working state; registers are written in place.
+// Runs the ops on the machine's registers in place. The loop keeps PC and its
+// counts in locals, so that they stay in processor registers.
 class Runner {
 public:
     Runner(const std::vector<Op>& ops, Machine& machine)
-        : ops_(ops.data()), lineCount_(static_cast<std::int64_t>(ops.size()) - 1), machine_(machine),
-          reg_(machine.Reg.data()),
-          pc_(static_cast<std::uint32_t>(machine.PC)), startStep_(machine.Step) {}
+        : ops_(ops), lineCount_(static_cast<std::int64_t>(ops.size()) - 1), machine_(machine),
+          startStep_(machine.Step) {}
 
     RunOutcome Run(std::uint64_t maxLines) {
-        for (;; ++executed_) {
-            const Op op = ops_[pc_];
-            if (executed_ == maxLines && op.kind != OpKind::Halt) {
-                return Finish(RunOutcome::Stop::LineBudget, pc_);
+        const Op* const ops = ops_.data();
+        std::int64_t* const reg = machine_.Reg.data();
+        bool* const written = outcome_.written.data();
+        auto pc = static_cast<std::uint32_t>(machine_.PC);
+        std::uint64_t executed = 0;   // lines completed, comments included
+        std::uint64_t comments = 0;
+        for (;; ++executed) {
+            const Op op = ops[pc];
+            if (executed == maxLines && op.kind != OpKind::Halt) {
+                return Finish(RunOutcome::Stop::LineBudget, pc, executed, comments);
             }
             switch (op.kind) {
             case OpKind::S:
-                if (reg_[op.first] >= kSlowPathValue) {
-                    if (auto stopped = Delegate()) {
-                        return std::move(*stopped);
-                    }
+                if (reg[op.first] < kSlowPathValue) {
+                    ++reg[op.first];
+                    written[op.first] = true;
+                    ++pc;
                     break;
                 }
-                ++reg_[op.first];
-                Wrote(op.first);
-                ++pc_;
-                break;
-            case OpKind::Z:
-                reg_[op.first] = 0;
-                Wrote(op.first);
-                ++pc_;
-                break;
-            case OpKind::T:
-                reg_[op.second] = reg_[op.first];
-                Wrote(op.second);
-                ++pc_;
-                break;
-            case OpKind::J:
-                pc_ = reg_[op.first] == reg_[op.second] ? op.target : pc_ + 1;
-                break;
-            case OpKind::JumpOut:
-                if (reg_[op.first] == reg_[op.second]) {
-                    ++executed_;
-                    return Finish(RunOutcome::Stop::Ended, op.target);
-                }
-                ++pc_;
-                break;
-            case OpKind::NoOp:
-                ++pc_;
-                break;
-            case OpKind::Comment:
-                ++comments_;
-                ++pc_;
-                break;
+                [[fallthrough]];
             case OpKind::Delegate:
-                if (auto stopped = Delegate()) {
+                if (auto stopped = Delegate(pc, executed, comments)) {
                     return std::move(*stopped);
                 }
+                pc = static_cast<std::uint32_t>(machine_.PC);
+                break;
+            case OpKind::Z:
+                reg[op.first] = 0;
+                written[op.first] = true;
+                ++pc;
+                break;
+            case OpKind::T:
+                reg[op.second] = reg[op.first];
+                written[op.second] = true;
+                ++pc;
+                break;
+            case OpKind::J:
+                pc = reg[op.first] == reg[op.second] ? op.target : pc + 1;
+                break;
+            case OpKind::JumpOut:
+                if (reg[op.first] == reg[op.second]) {
+                    return Finish(RunOutcome::Stop::Ended, op.target, executed + 1, comments);
+                }
+                ++pc;
+                break;
+            case OpKind::NoOp:
+                ++pc;
+                break;
+            case OpKind::Comment:
+                ++comments;
+                ++pc;
                 break;
             case OpKind::Halt:
-                return Finish(RunOutcome::Stop::Ended, pc_);
+                return Finish(RunOutcome::Stop::Ended, pc, executed, comments);
             }
         }
     }
 
 private:
-    void Wrote(std::uint8_t index) { outcome_.written[index] = true; }
-
-    void SyncMachine(std::int64_t pc) {
-        machine_.PC = pc;
-        machine_.Step = startStep_ + static_cast<std::int64_t>(executed_ - comments_);
-    }
-
-    // Hands the line at PC to the machine itself, which then owns its outcome.
+    // Hands the line at `pc` to the machine itself, which then owns its outcome.
     // Returns the finished run when that step failed or ended the program.
-    std::optional<RunOutcome> Delegate() {
-        SyncMachine(pc_);
+    std::optional<RunOutcome> Delegate(std::uint32_t pc, std::uint64_t executed, std::uint64_t comments) {
+        SyncMachine(pc, executed, comments);
         StepOutcome step = machine_.ExecuteStep();
         if (step.error) {
             outcome_.error = std::move(step.error);
-            return Finish(RunOutcome::Stop::Error, pc_);
+            return Finish(RunOutcome::Stop::Error, pc, executed, comments);
         }
         if (WritesRegister(step.effect.kind)) {
-            Wrote(RegisterIndex(step.effect.targetRegister));
+            outcome_.written[RegisterIndex(step.effect.targetRegister)] = true;
         }
         if (machine_.PC >= lineCount_) {
-            ++executed_;
-            return Finish(RunOutcome::Stop::Ended, machine_.PC);
+            return Finish(RunOutcome::Stop::Ended, machine_.PC, executed + 1, comments);
         }
-        pc_ = static_cast<std::uint32_t>(machine_.PC);
         return std::nullopt;
     }
 
-    RunOutcome Finish(RunOutcome::Stop stop, std::int64_t pc) {
-        SyncMachine(pc);
+    void SyncMachine(std::int64_t pc, std::uint64_t executed, std::uint64_t comments) {
+        machine_.PC = pc;
+        machine_.Step = startStep_ + static_cast<std::int64_t>(executed - comments);
+    }
+
+    RunOutcome Finish(RunOutcome::Stop stop, std::int64_t pc, std::uint64_t executed, std::uint64_t comments) {
+        SyncMachine(pc, executed, comments);
         outcome_.stop = stop;
-        outcome_.executedLines = executed_;
+        outcome_.executedLines = executed;
         return std::move(outcome_);
     }
 
-    const Op* ops_;
+    const std::vector<Op>& ops_;
     std::int64_t lineCount_;
     Machine& machine_;
-    std::int64_t* reg_;
-    std::uint32_t pc_;
     std::int64_t startStep_;
-    std::uint64_t executed_ = 0;
-    std::uint64_t comments_ = 0;
     RunOutcome outcome_;
 };
 
