@@ -1,0 +1,79 @@
+#include "ShownForm.h"
+
+#include "PathLabel.h"
+
+#include <QFontInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace tessivar::ui::test {
+namespace {
+
+using Looks = ShownForm;
+
+QColor PixelOf(QWidget* widget, QPoint point)
+{
+    return widget->grab().toImage().pixelColor(point);
+}
+
+TEST_F(Looks, HeadersAreAquaAndTheTitleStripLightGreyBothOutlinedInGrey)
+{
+    QTest::mouseClick(form.Button6, Qt::LeftButton);
+    for (QFrame* header : {form.Panel5, form.Panel6, form.Panel7}) {
+        EXPECT_EQ(PixelOf(header, {3, 12}), QColor(0x00, 0xFF, 0xFF));
+        EXPECT_EQ(PixelOf(header, {0, 0}), QColor(0x97, 0x97, 0x97));
+        EXPECT_TRUE(header->testAttribute(Qt::WA_TransparentForMouseEvents));
+    }
+    EXPECT_EQ(PixelOf(form.Panel8, {3, 12}), QColor(0xF0, 0xF0, 0xF0));
+    EXPECT_EQ(PixelOf(form.Panel8, {0, 0}), QColor(0x97, 0x97, 0x97));
+}
+
+TEST_F(Looks, EditorsUseAFixedWidthJapaneseFontAtSize18)
+{
+    for (QPlainTextEdit* editor : {form.Memo1, form.Memo2}) {
+        const QFontInfo font(editor->font());
+        EXPECT_EQ(font.pixelSize(), 18);
+        const QFontMetrics metrics(editor->font());
+        EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("i")), metrics.horizontalAdvance(QStringLiteral("W")))
+            << font.family().toStdString() << " is not fixed-width";
+        EXPECT_TRUE(metrics.inFont(QChar(0x5168))) << "no glyph for 全 in " << font.family().toStdString();
+        EXPECT_EQ(editor->lineWrapMode(), QPlainTextEdit::NoWrap);
+    }
+}
+
+TEST_F(Looks, EditorsAreWhiteWithBlackTextAndAHalfTransparentBlueSelection)
+{
+    QTest::mouseClick(form.Button6, Qt::LeftButton);
+    form.Memo1->setPlainText(QStringLiteral("12345"));
+    EXPECT_EQ(PixelOf(form.Memo1, {form.Memo1->width() / 2, form.Memo1->height() / 2}), QColor(Qt::white));
+    const QPalette palette = form.Memo1->palette();
+    EXPECT_EQ(palette.color(QPalette::Text), QColor(Qt::black));
+    EXPECT_EQ(palette.color(QPalette::Highlight), QColor(0x2A, 0x96, 0xFF, 128));
+}
+
+TEST_F(Looks, ALongFileNameIsShownWithItsBeginningElided)
+{
+    const QString path = QStringLiteral("/home/user/a/very/long/folder/name/that/does/not/fit/program.urm");
+    form.Label3->setText(path);
+    EXPECT_EQ(form.Label3->text(), path) << "the label keeps the whole path";
+    const QString shown = form.Label3->ShownText();
+    EXPECT_TRUE(shown.endsWith(QStringLiteral("program.urm"))) << shown.toStdString();
+    EXPECT_LT(shown.size(), path.size());
+    EXPECT_LE(form.Label3->fontMetrics().horizontalAdvance(shown), form.Label3->contentsRect().width());
+    EXPECT_EQ(form.Panel7->width(), 192) << "a long name does not widen the header";
+    form.Label3->setText(QStringLiteral("New.urm"));
+    EXPECT_EQ(form.Label3->ShownText(), QStringLiteral("New.urm"));
+}
+
+TEST_F(Looks, RunTickTimerIsA10MillisecondOneShotThatStartsOff)
+{
+    EXPECT_EQ(form.Timer1->interval(), 10);
+    EXPECT_TRUE(form.Timer1->isSingleShot());
+    EXPECT_FALSE(form.Timer1->isActive());
+}
+
+} // namespace
+} // namespace tessivar::ui::test
