@@ -89,15 +89,52 @@ void TForm1::CreateDesign()
     ClientArea = new QWidget(this);
     setCentralWidget(ClientArea);
 
-    // The viewport takes what the title strip, the zoom slider and the column leave.
+    // In the design's order: later siblings are drawn on top.
     Viewport3D1 = new render::SceneView(scene_.Viewport3D1, ClientArea);
     Viewport3D1->setMinimumSize(0, 0);
     Viewport3D1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    CreateColumn();
+    Label4 = new QLabel(Text("Tessivar — URM 3D シミュレータ"));
+    Panel8 = CreateHeader(ClientArea, Look::Panel8Style1, Label4);
+    Panel8->setFixedHeight(kStripHeight);
+    TrackBar1 = new ValueSlider(5, 50, 10, ClientArea);
+    TrackBar1->setFixedWidth(kSliderWidth);
+    LayOutClientArea();
+    CreateOverlay();
 
+    CreateMenu();
+    OD = CreateOpenDialog(this);
+    SD = CreateSaveDialog(this);
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(10);
+    Timer1->setSingleShot(true);
+    Timer1->setTimerType(Qt::PreciseTimer);
+    SetTabOrder();
+
+    // The designed client area, at the top-left corner of the screen.
+    resize(kClientWidth, kClientHeight + MainMenu1->sizeHint().height());
+    move(0, 0);
+}
+
+// The right column: operation and register panels of fixed height, the
+// program panel taking the rest.
+void TForm1::CreateColumn()
+{
     Panel1 = CreatePanel(ClientArea);
     Panel1->setFixedWidth(kColumnWidth);
+    CreateOperationPanel();
+    CreateRegisterPanel();
+    CreateProgramPanel();
+    auto* layout = new QVBoxLayout(Panel1);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(Panel2);
+    layout->addWidget(Panel3);
+    layout->addWidget(Panel4, 1);
+}
 
-    // Operation panel: fixed height, controls at designed positions.
+void TForm1::CreateOperationPanel()
+{
     Panel2 = CreatePanel(Panel1);
     Panel2->setFixedHeight(kOperationPanelHeight);
     Label1 = new QLabel(Text("操作盤"));
@@ -110,8 +147,10 @@ void TForm1::CreateDesign()
     TrackBar2 = new ValueSlider(1, 5, 1, Panel2);
     TrackBar2->setGeometry(kColumnWidth - kSliderWidth, kStripHeight, kSliderWidth,
                            kOperationPanelHeight - kStripHeight);
+}
 
-    // Register panel: fixed height.
+void TForm1::CreateRegisterPanel()
+{
     Panel3 = CreatePanel(Panel1);
     Panel3->setFixedHeight(kRegisterPanelHeight);
     Label2 = new QLabel(Text("レジスタ"));
@@ -120,8 +159,10 @@ void TForm1::CreateDesign()
     Button1 = CreateButton(Panel3, "クリアー", {56, 160});
     Memo1 = CreateEditor(Panel3);
     Memo1->setGeometry(0, kStripHeight, kColumnWidth, kMemo1Height);
+}
 
-    // Program panel: takes the rest of the column, its editor grows with it.
+void TForm1::CreateProgramPanel()
+{
     Panel4 = CreatePanel(Panel1);
     Label3 = new PathLabel(nullptr);
     Label3->setText(QStringLiteral("New.urm"));
@@ -129,69 +170,57 @@ void TForm1::CreateDesign()
     Panel7->setFixedHeight(kStripHeight);
     Memo2 = CreateEditor(Panel4);
     Memo2->setPlainText(Text(kSampleProgram));
-    auto* programLayout = new QVBoxLayout(Panel4);
-    programLayout->setContentsMargins(0, 0, 0, 0);
-    programLayout->setSpacing(0);
-    programLayout->addWidget(Panel7);
-    programLayout->addWidget(Memo2, 1);
+    auto* layout = new QVBoxLayout(Panel4);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(Panel7);
+    layout->addWidget(Memo2, 1);
+}
 
-    auto* columnLayout = new QVBoxLayout(Panel1);
-    columnLayout->setContentsMargins(0, 0, 0, 0);
-    columnLayout->setSpacing(0);
-    columnLayout->addWidget(Panel2);
-    columnLayout->addWidget(Panel3);
-    columnLayout->addWidget(Panel4, 1);
+// The title strip along the top; below it the viewport takes what the zoom
+// slider and the column leave.
+void TForm1::LayOutClientArea()
+{
+    auto* body = new QHBoxLayout;
+    body->setSpacing(0);
+    body->addWidget(Viewport3D1, 1);
+    body->addWidget(TrackBar1);
+    body->addWidget(Panel1);
+    auto* layout = new QVBoxLayout(ClientArea);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(Panel8);
+    layout->addLayout(body, 1);
+}
 
-    Label4 = new QLabel(Text("Tessivar — URM 3D シミュレータ"));
-    Panel8 = CreateHeader(ClientArea, Look::Panel8Style1, Label4);
-    Panel8->setFixedHeight(kStripHeight);
-
-    TrackBar1 = new ValueSlider(5, 50, 10, ClientArea);
-    TrackBar1->setFixedWidth(kSliderWidth);
-
-    auto* bodyLayout = new QHBoxLayout;
-    bodyLayout->setSpacing(0);
-    bodyLayout->addWidget(Viewport3D1, 1);
-    bodyLayout->addWidget(TrackBar1);
-    bodyLayout->addWidget(Panel1);
-    auto* clientLayout = new QVBoxLayout(ClientArea);
-    clientLayout->setContentsMargins(0, 0, 0, 0);
-    clientLayout->setSpacing(0);
-    clientLayout->addWidget(Panel8);
-    clientLayout->addLayout(bodyLayout, 1);
-
-    // The explanation overlay, last, so it is drawn above everything else.
+// The explanation overlay, the client area's last child, above everything else.
+void TForm1::CreateOverlay()
+{
     Panel9 = new OverlayPanel(ClientArea);
     ImageControl1 = Panel9->Picture();
     ImageControl1->SetBitmap(QPixmap(QStringLiteral(":/explanation.png")));
     Button6 = Panel9->CloseButton();
     Button6->setText(Text("説明閉じる"));
     Panel9->raise();
+}
 
+void TForm1::CreateMenu()
+{
     MainMenu1 = menuBar();
     MenuItem1 = MainMenu1->addMenu(Text("ファイル"));
     MenuItem2 = MenuItem1->addAction(Text("新規作成"));
     MenuItem3 = MenuItem1->addAction(Text("開く"));
     MenuItem4 = MenuItem1->addAction(Text("上書き保存"));
     MenuItem5 = MenuItem1->addAction(Text("名前を付けて保存"));
+}
 
-    OD = CreateOpenDialog(this);
-    SD = CreateSaveDialog(this);
-
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(10);
-    Timer1->setSingleShot(true);
-    Timer1->setTimerType(Qt::PreciseTimer);
-
-    // Tab order: operation panel, program panel, register panel, zoom slider, overlay.
-    QWidget* const tabOrder[] = {Button5, Button4, Button3, Button2, TrackBar2, Memo2,
-                                 Button1, Memo1,   TrackBar1, Button6};
-    for (std::size_t i = 0; i + 1 < std::size(tabOrder); ++i)
-        setTabOrder(tabOrder[i], tabOrder[i + 1]);
-
-    // The designed client area, at the top-left corner of the screen.
-    resize(kClientWidth, kClientHeight + MainMenu1->sizeHint().height());
-    move(0, 0);
+// Operation panel, program panel, register panel, zoom slider, overlay.
+void TForm1::SetTabOrder()
+{
+    QWidget* const order[] = {Button5, Button4, Button3, Button2, TrackBar2,
+                              Memo2,   Button1, Memo1,   TrackBar1, Button6};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
 }
 
 } // namespace tessivar::ui

@@ -64,7 +64,7 @@ void TForm1::showEvent(QShowEvent* event)
 void TForm1::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && event->modifiers() == Qt::NoModifier) {
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         if (Button4->isEnabled())
             Button4->click();
         return;

@@ -86,6 +86,14 @@ protected:
 private:
     // The control tree, its looks, sizes and tab order (Form1Layout.cpp).
     void CreateDesign();
+    void CreateColumn();
+    void CreateOperationPanel();
+    void CreateRegisterPanel();
+    void CreateProgramPanel();
+    void LayOutClientArea();
+    void CreateOverlay();
+    void CreateMenu();
+    void SetTabOrder();
     void BindEvents();
 
     void FormShow();

@@ -20,12 +20,13 @@ protected:
     }
 
     // Presses Enter in the focused control and counts the clicks of "1ステップ".
-    int StepClicksForEnterIn(QWidget* focused, Qt::Key key = Qt::Key_Return)
+    int StepClicksForEnterIn(QWidget* focused, Qt::Key key = Qt::Key_Return,
+                             Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         focused->setFocus();
         QSignalSpy clicks(form.Button4, &QPushButton::clicked);
         MessageBoxWatcher boxes;   // a step before Set shows its message
-        QTest::keyClick(focused, key);
+        QTest::keyClick(focused, key, modifiers);
         return static_cast<int>(clicks.count());
     }
 };
@@ -34,7 +35,7 @@ TEST_F(EnterKey, TriggersTheStepButtonFromControlsThatDoNotUseIt)
 {
     for (QWidget* focused : std::initializer_list<QWidget*>{form.Button5, form.Button2, form.TrackBar1, form.TrackBar2}) {
         EXPECT_EQ(StepClicksForEnterIn(focused), 1) << focused->metaObject()->className();
-        EXPECT_EQ(StepClicksForEnterIn(focused, Qt::Key_Enter), 1) << "keypad Enter";
+        EXPECT_EQ(StepClicksForEnterIn(focused, Qt::Key_Enter, Qt::KeypadModifier), 1) << "keypad Enter";
     }
 }
 
@@ -42,6 +43,12 @@ TEST_F(EnterKey, DoesNothingWhileTheStepButtonIsDisabled)
 {
     form.Button4->setEnabled(false);
     EXPECT_EQ(StepClicksForEnterIn(form.Button5), 0);
+}
+
+TEST_F(EnterKey, WithShiftOrControlIsNotTheDefaultButtonsKey)
+{
+    EXPECT_EQ(StepClicksForEnterIn(form.Button5, Qt::Key_Return, Qt::ControlModifier), 0);
+    EXPECT_EQ(StepClicksForEnterIn(form.Button5, Qt::Key_Return, Qt::ShiftModifier), 0);
 }
 
 TEST_F(EnterKey, InsertsALineInTheEditorsInsteadOfStepping)
