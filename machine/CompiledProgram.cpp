@@ -30,28 +30,32 @@ Op CompileJump(const DecodedInstruction& decoded, std::int64_t lineCount) {
 }
 
 Op CompileLine(const DecodedInstruction& decoded, std::int64_t lineCount) {
-    const std::string& mnemonic = decoded.Mnemonic;
-    const bool oneRegister = (mnemonic == "s" || mnemonic == "z") && decoded.FirstArg >= 1;
-    const bool twoRegisters =
-        (mnemonic == "t" || mnemonic == "j") && decoded.FirstArg >= 1 && decoded.SecondArg >= 1;
-    if (oneRegister) {
+    const InstructionKind kind = ClassifyInstruction(decoded);
+    switch (kind) {
+    case InstructionKind::S:
+    case InstructionKind::Z:
         if (!IsRegisterNumber(decoded.FirstArg)) {
             return Op{.kind = OpKind::Delegate};
         }
-        return Op{.kind = mnemonic == "s" ? OpKind::S : OpKind::Z, .first = RegisterIndex(decoded.FirstArg)};
-    }
-    if (twoRegisters) {
+        return Op{.kind = kind == InstructionKind::S ? OpKind::S : OpKind::Z,
+                  .first = RegisterIndex(decoded.FirstArg)};
+    case InstructionKind::T:
+    case InstructionKind::J:
         if (!IsRegisterNumber(decoded.FirstArg) || !IsRegisterNumber(decoded.SecondArg)) {
             return Op{.kind = OpKind::Delegate};
         }
-        if (mnemonic == "j") {
+        if (kind == InstructionKind::J) {
             return CompileJump(decoded, lineCount);
         }
         return Op{.kind = OpKind::T,
                   .first = RegisterIndex(decoded.FirstArg),
                   .second = RegisterIndex(decoded.SecondArg)};
+    case InstructionKind::Comment:
+        return Op{.kind = OpKind::Comment};
+    case InstructionKind::NoOp:
+        break;
     }
-    return Op{.kind = decoded.IsComment ? OpKind::Comment : OpKind::NoOp};
+    return Op{.kind = OpKind::NoOp};
 }
 
 // Runs the ops on the machine's registers in place. The loop keeps PC and its

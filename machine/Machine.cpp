@@ -13,29 +13,10 @@ bool IsRegisterNumber(std::int32_t number) { return number >= 1 && number <= kRe
 // Register R(number), 1-based.
 std::int64_t& R(RegisterFile& Reg, int number) { return Reg[static_cast<std::size_t>(number - 1)]; }
 
-InstructionKind KindOf(const DecodedInstruction& decoded) {
-    const std::string& mnemonic = decoded.Mnemonic;
-    const bool hasFirst = decoded.FirstArg >= 1;
-    const bool hasBoth = hasFirst && decoded.SecondArg >= 1;
-    if (mnemonic == "s" && hasFirst) {
-        return InstructionKind::S;
-    }
-    if (mnemonic == "z" && hasFirst) {
-        return InstructionKind::Z;
-    }
-    if (mnemonic == "t" && hasBoth) {
-        return InstructionKind::T;
-    }
-    if (mnemonic == "j" && hasBoth) {
-        return InstructionKind::J;
-    }
-    return decoded.IsComment ? InstructionKind::Comment : InstructionKind::NoOp;
-}
-
 // The registers the instruction names: S and Z write their one register, T
 // copies its first into its second, J compares its two.
 InstructionEffect PlannedEffect(const DecodedInstruction& decoded, std::int64_t PC) {
-    InstructionEffect effect{.decoded = decoded, .kind = KindOf(decoded), .executedPC = PC};
+    InstructionEffect effect{.decoded = decoded, .kind = ClassifyInstruction(decoded), .executedPC = PC};
     switch (effect.kind) {
     case InstructionKind::S:
     case InstructionKind::Z:
@@ -168,5 +149,25 @@ void UpdateRegisterPanel(TextLines& panelLines, const InstructionEffect& effect)
 bool WritesRegister(InstructionKind kind) {
     return kind == InstructionKind::S || kind == InstructionKind::Z || kind == InstructionKind::T;
 }
+
+InstructionKind ClassifyInstruction(const DecodedInstruction& decoded) {
+    const std::string& mnemonic = decoded.Mnemonic;
+    const bool hasFirst = decoded.FirstArg >= 1;
+    const bool hasBoth = hasFirst && decoded.SecondArg >= 1;
+    if (mnemonic == "s" && hasFirst) {
+        return InstructionKind::S;
+    }
+    if (mnemonic == "z" && hasFirst) {
+        return InstructionKind::Z;
+    }
+    if (mnemonic == "t" && hasBoth) {
+        return InstructionKind::T;
+    }
+    if (mnemonic == "j" && hasBoth) {
+        return InstructionKind::J;
+    }
+    return decoded.IsComment ? InstructionKind::Comment : InstructionKind::NoOp;
+}
+
 
 } // namespace tessivar

@@ -82,6 +82,10 @@ public:
 // that line with the register's canonical text.
 void UpdateRegisterPanel(TextLines& panelLines, int registerNumber, std::int64_t value);
 
+// Which of the four instructions a decoded line is, with its argument conditions;
+// otherwise a comment or a no-op line.
+InstructionKind ClassifyInstruction(const DecodedInstruction& decoded);
+
 // S, Z and T write their target register; J, comments and no-op lines write none.
 bool WritesRegister(InstructionKind kind);
 
