@@ -1,5 +1,8 @@
 #pragma once
 
+#include "AnimationRun.h"
+#include "Control3D.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -42,14 +45,26 @@ public:
 
 private:
     friend class TFloatAnimation;
+
+    // A registered animation: its run, where its value goes, and the
+    // animation itself for the rare ends of a run (nullptr once it left).
+    struct Entry {
+        AnimationRun run;
+        FloatTarget target;
+        TFloatAnimation* animation;
+    };
+
     void Register(TFloatAnimation* animation);
+    // Hands the run back to the animation.
     void Unregister(TFloatAnimation* animation);
-    void Compact();
+    AnimationRun& RunAt(std::uint32_t index) { return entries_[index].run; }
+    void Tick(std::size_t index, float dt);
+    void CompactIfSparse();
 
     ClockDriver& driver_;
-    // In order of registration; a leaver leaves a null behind until the
-    // list is compacted, so a pass can go on while handlers add and remove.
-    std::vector<TFloatAnimation*> animations_;
+    // In order of registration; a leaver leaves a hole behind until the list
+    // is compacted, so a pass can go on while handlers add and remove.
+    std::vector<Entry> entries_;
     std::size_t count_ = 0;
     double previous_ = 0;
     bool timerRunning_ = false;

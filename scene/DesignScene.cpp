@@ -109,13 +109,13 @@ TFloatAnimation* MakeAnimation(TFmxObject& owner, TFmxObject* parent, const char
 {
     auto* animation = Make<TFloatAnimation>(owner, parent, name);
     animation->PropertyName = design.propertyName;
-    animation->StartValue = design.startValue;
-    animation->StopValue = design.stopValue;
-    animation->Duration = design.duration;
-    animation->Loop = design.loop;
-    animation->AutoReverse = design.autoReverse;
-    animation->Interpolation = design.interpolation;
-    animation->AnimationType = design.type;
+    animation->SetStartValue(design.startValue);
+    animation->SetStopValue(design.stopValue);
+    animation->SetDuration(design.duration);
+    animation->SetLoop(design.loop);
+    animation->SetAutoReverse(design.autoReverse);
+    animation->SetInterpolation(design.interpolation);
+    animation->SetAnimationType(design.type);
     animation->Enabled = design.enabled;
     return animation;
 }

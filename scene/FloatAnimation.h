@@ -1,5 +1,7 @@
 #pragma once
 
+#include "AnimationClock.h"
+#include "AnimationRun.h"
 #include "Control3D.h"
 #include "Easing.h"
 #include "NotifyEvent.h"
@@ -8,8 +10,6 @@
 #include <cstdint>
 
 namespace tessivar::scene {
-
-class AnimationClock;
 
 // Drives one float property of its parent from StartValue to StopValue over
 // Duration seconds along an easing curve, on the clock of the window that its
@@ -29,39 +29,40 @@ public:
     // Duration after an immediate run.
     static constexpr float DurationAfterImmediateRun = 0.00001f;
 
-    // The fields of the data model. Those a tick reads come first, next to
-    // the run-time state, so that the clock pass reads one or two cache lines
-    // per animation.
-    float StartValue = 0;
-    float StopValue = 0;
-    float Duration = 0.2f;       // seconds
-    float Delay = 0;             // seconds
-    bool Loop = false;
-    bool AutoReverse = false;
-    bool Inverse = false;
+    // The fields that a tick reads. While the animation runs they live in
+    // its clock's list: a value written then applies to the running pass.
+    float StartValue() const { return Run().StartValue; }
+    float StopValue() const { return Run().StopValue; }
+    float Duration() const { return Run().Duration; }   // seconds
+    float Delay() const { return Run().Delay; }         // seconds
+    bool Loop() const { return Run().Loop; }
+    bool AutoReverse() const { return Run().AutoReverse; }
+    bool Inverse() const { return Run().Inverse; }
+    TInterpolationType Interpolation() const { return Run().Interpolation; }
+    TAnimationType AnimationType() const { return Run().AnimationType; }
+    void SetStartValue(float value) { LiveRun().StartValue = value; }
+    void SetStopValue(float value) { LiveRun().StopValue = value; }
+    void SetDuration(float seconds) { LiveRun().Duration = seconds; }
+    void SetDelay(float seconds) { LiveRun().Delay = seconds; }
+    void SetLoop(bool loop) { LiveRun().Loop = loop; }
+    void SetAutoReverse(bool autoReverse) { LiveRun().AutoReverse = autoReverse; }
+    void SetInverse(bool inverse) { LiveRun().Inverse = inverse; }
+    void SetInterpolation(TInterpolationType interpolation) { LiveRun().Interpolation = interpolation; }
+    void SetAnimationType(TAnimationType type) { LiveRun().AnimationType = type; }
+
+    // The fields that only Start, the design and the end of a run read.
     bool Enabled = false;        // started when the design is loaded
-    TInterpolationType Interpolation = TInterpolationType::Linear;
-    TAnimationType AnimationType = TAnimationType::In;
-
-private:
-    // Run-time state, never copied.
-    std::uint8_t reversals_ = 0;
-    bool running_ = false;
-    float currentTime_ = 0;
-    float remainingDelay_ = 0;
-    FloatTarget target_;
-
-public:
     SharedString PropertyName;   // dotted path from the parent, any case
     TNotifyEvent OnFinish;
 
     void Start();
     void Stop();
 
-    bool Running() const { return running_; }
-    float CurrentTime() const { return currentTime_; }
-    float RemainingDelay() const { return remainingDelay_; }
-    int ReversalCount() const { return reversals_; }
+    // Run-time state, never copied.
+    bool Running() const { return clock_ != nullptr; }
+    float CurrentTime() const { return Run().CurrentTime; }
+    float RemainingDelay() const { return Run().RemainingDelay; }
+    int ReversalCount() const { return Run().Reversals; }
     // Whether the target property has been resolved (from Start to Stop).
     bool TargetResolved() const { return static_cast<bool>(target_); }
 
@@ -73,16 +74,20 @@ private:
     friend class AnimationClock;
     TFloatAnimation(TFmxObject* owner, const TFloatAnimation& source);
 
+    // The clock's copy while registered, else this animation's own.
+    const AnimationRun& Run() const { return clock_ ? clock_->RunAt(clockIndex_) : run_; }
+    AnimationRun& LiveRun() { return clock_ ? clock_->RunAt(clockIndex_) : run_; }
+
     bool ResolveTarget();
     bool AttachedToWindow() const;
     void RunImmediately();
-    void Tick(float dt);
-    void EndOfPass();
-    float NormalisedTime() const;
-    void ApplyValue() const;
+    // The clock's tick reached the end of the run.
+    void EndRun();
     void LeaveClock();
     void Finish();
 
+    AnimationRun run_;
+    FloatTarget target_;
     AnimationClock* clock_ = nullptr;
     std::uint32_t clockIndex_ = 0;
 };

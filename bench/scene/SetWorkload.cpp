@@ -14,7 +14,7 @@ void RepeatOrFreeAnimation(void*, TFmxObject* sender)
         return;
     }
     --animation->Tag;
-    animation->Delay = 0;
+    animation->SetDelay(0);
     animation->Start();
 }
 
@@ -59,8 +59,8 @@ std::vector<TSphere*> BuildAllStacks(DesignScene& scene, int registers)
 
             auto* spin = scene.FloatAnimation1->CloneAs<TFloatAnimation>(&scene.Form);
             spin->SetParent(ball);
-            spin->Delay = static_cast<float>(ballCounter % 7) / 7;
-            spin->Loop = false;
+            spin->SetDelay(static_cast<float>(ballCounter % 7) / 7);
+            spin->SetLoop(false);
             spin->Tag = 30;
             spin->OnFinish = repeatOrFree;
             ++ballCounter;
@@ -68,8 +68,8 @@ std::vector<TSphere*> BuildAllStacks(DesignScene& scene, int registers)
 
             auto* drop = scene.FloatAnimation2->CloneAs<TFloatAnimation>(&scene.Form);
             drop->SetParent(ball);
-            drop->StartValue = ball->Position.Y() - 5;
-            drop->StopValue = ball->Position.Y();
+            drop->SetStartValue(ball->Position.Y() - 5);
+            drop->SetStopValue(ball->Position.Y());
             drop->OnFinish = repeatOrFree;
             drop->Start();
             balls.push_back(ball);

@@ -107,8 +107,8 @@ private:
         ball->SetVisible(true);
         auto* spin = design_.FloatAnimation1->CloneAs<scene::TFloatAnimation>(&design_.Form);
         spin->SetParent(ball);
-        spin->Loop = true;
-        spin->Delay = static_cast<float>(position % 7) / 7;
+        spin->SetLoop(true);
+        spin->SetDelay(static_cast<float>(position % 7) / 7);
         spin->Start();
     }
 

@@ -154,10 +154,16 @@ TEST_F(AnimationClockTest, ClockFreedBeforeItsAnimationsLetsThemGo)
     object->SetParent(otherView);
     TFloatAnimation* animation = MakeAnimation(object, 0, 1, 1);
     animation->Start();
+    driver.now += 0.25;
+    local->OnTimer();
+    animation->SetStopValue(5);
     otherView->SetClock(nullptr);
     local.reset();
     EXPECT_FALSE(driver.timerOn);
     EXPECT_FALSE(animation->Running());
+    // The run comes back to the animation with what was written to it.
+    EXPECT_EQ(animation->StopValue(), 5);
+    EXPECT_EQ(animation->CurrentTime(), 0.25f);
     delete object;   // must not reach the freed clock
 }
 

@@ -172,16 +172,16 @@ TEST_F(DesignSceneTest, Animations)
         const std::string name = a.animation->Name.Str();
         EXPECT_EQ(a.animation->Parent(), a.parent) << name;
         EXPECT_EQ(a.animation->PropertyName, a.path) << name;
-        EXPECT_EQ(a.animation->StartValue, a.start) << name;
-        EXPECT_EQ(a.animation->StopValue, a.stop) << name;
-        EXPECT_EQ(a.animation->Duration, a.duration) << name;
-        EXPECT_EQ(a.animation->Loop, a.loop) << name;
-        EXPECT_EQ(a.animation->AutoReverse, a.autoReverse) << name;
-        EXPECT_EQ(a.animation->Interpolation, a.interpolation) << name;
-        EXPECT_EQ(a.animation->AnimationType, a.type) << name;
+        EXPECT_EQ(a.animation->StartValue(), a.start) << name;
+        EXPECT_EQ(a.animation->StopValue(), a.stop) << name;
+        EXPECT_EQ(a.animation->Duration(), a.duration) << name;
+        EXPECT_EQ(a.animation->Loop(), a.loop) << name;
+        EXPECT_EQ(a.animation->AutoReverse(), a.autoReverse) << name;
+        EXPECT_EQ(a.animation->Interpolation(), a.interpolation) << name;
+        EXPECT_EQ(a.animation->AnimationType(), a.type) << name;
         EXPECT_EQ(a.animation->Enabled, a.enabled) << name;
-        EXPECT_EQ(a.animation->Delay, 0) << name;
-        EXPECT_FALSE(a.animation->Inverse) << name;
+        EXPECT_EQ(a.animation->Delay(), 0) << name;
+        EXPECT_FALSE(a.animation->Inverse()) << name;
         EXPECT_EQ(a.animation->Tag, 0) << name;
         EXPECT_FALSE(a.animation->OnFinish) << name;
         EXPECT_EQ(a.animation->Running(), a.enabled) << name;   // enabled ones started when loaded
@@ -199,7 +199,7 @@ TEST_F(DesignSceneTest, TemplateSpinStopsUnseenAfterItIsHidden)
     Advance(0.01);
     EXPECT_FALSE(scene.FloatAnimation1->Running());
     EXPECT_EQ(scene.Sphere1->RotationAngle.Y(), 359.9f);
-    EXPECT_EQ(scene.FloatAnimation1->Duration, 2);   // the template keeps its design values
+    EXPECT_EQ(scene.FloatAnimation1->Duration(), 2);   // the template keeps its design values
     EXPECT_FALSE(driver.timerOn);
 }
 

@@ -63,7 +63,7 @@ TEST_F(FloatAnimationTest, StartWithoutTargetDoesNothingAtAll)
         animation->Start();
         EXPECT_FALSE(animation->Running()) << c.name;
         EXPECT_FALSE(animation->TargetResolved()) << c.name;
-        EXPECT_EQ(animation->Duration, 0) << c.name;   // not even the immediate run
+        EXPECT_EQ(animation->Duration(), 0) << c.name;   // not even the immediate run
         EXPECT_TRUE(finished.senders.empty()) << c.name;
         EXPECT_EQ(clock.Count(), 0u) << c.name;
     }
@@ -108,7 +108,7 @@ TEST_F(FloatAnimationTest, StopAppliesTheEndFiresOnceAndForgetsTheTarget)
 TEST_F(FloatAnimationTest, StopOfAnInverseRunAppliesTheStartValueEnd)
 {
     TFloatAnimation* animation = Animate(0, 10, 1);
-    animation->Inverse = true;
+    animation->SetInverse(true);
     animation->Start();
     EXPECT_EQ(X(), 10);
     Advance(0.25);
@@ -150,7 +150,7 @@ TEST_F(FloatAnimationTest, TargetIsResolvedOnceUntilStop)
 TEST_F(FloatAnimationTest, ZeroDurationRunsImmediatelyInsideStart)
 {
     TFloatAnimation* animation = Animate(3, 8, 0);
-    animation->Delay = 5;   // plays no part
+    animation->SetDelay(5);   // plays no part
     bool handlerSawTheEnd = false;
     auto check = [&](TFmxObject*) {
         handlerSawTheEnd = X() == 8 && !animation->Running() && animation->CurrentTime() == 0;
@@ -159,7 +159,7 @@ TEST_F(FloatAnimationTest, ZeroDurationRunsImmediatelyInsideStart)
 
     animation->Start();
     EXPECT_TRUE(handlerSawTheEnd);
-    EXPECT_EQ(animation->Duration, TFloatAnimation::DurationAfterImmediateRun);
+    EXPECT_EQ(animation->Duration(), TFloatAnimation::DurationAfterImmediateRun);
     EXPECT_EQ(animation->RemainingDelay(), 0);
     EXPECT_EQ(clock.Count(), 0u);
     EXPECT_FALSE(driver.timerOn);
@@ -188,7 +188,7 @@ TEST_F(FloatAnimationTest, ImmediateRunThresholdAndInverse)
         object->Position.SetX(0);
         finished.senders.clear();
         TFloatAnimation* animation = Animate(3, 8, c.duration);
-        animation->Inverse = c.inverse;
+        animation->SetInverse(c.inverse);
         animation->Start();
         EXPECT_EQ(X(), c.valueAfterStart) << c.duration << ' ' << c.inverse;
         EXPECT_EQ(finished.senders.size(), c.immediate ? 1u : 0u) << c.duration;
@@ -213,11 +213,11 @@ TEST_F(FloatAnimationTest, AnimationOutsideAWindowRunsImmediately)
         TFmxObject* parent = c.parent();
         TFloatAnimation* animation = MakeAnimation(parent, 0, 7, 2);
         animation->OnFinish = finished.Handler();
-        animation->Delay = 1;
+        animation->SetDelay(1);
         animation->Start();
         EXPECT_EQ(static_cast<TDummy*>(parent)->Position.X(), 7) << c.name;
         EXPECT_EQ(finished.senders.size(), 1u) << c.name;
-        EXPECT_EQ(animation->Duration, TFloatAnimation::DurationAfterImmediateRun) << c.name;
+        EXPECT_EQ(animation->Duration(), TFloatAnimation::DurationAfterImmediateRun) << c.name;
         EXPECT_EQ(clock.Count(), 0u) << c.name;
     }
 }
@@ -231,7 +231,7 @@ TEST_F(FloatAnimationTest, StartUnderAHiddenParentDoesNothing)
     animation->Start();
     EXPECT_FALSE(animation->Running());
     EXPECT_EQ(X(), 0);
-    EXPECT_EQ(animation->Duration, 0);
+    EXPECT_EQ(animation->Duration(), 0);
     EXPECT_TRUE(finished.senders.empty());
 }
 
@@ -266,14 +266,14 @@ TEST_F(FloatAnimationTest, HidingTheParentStopsAtTheNextTick)
 TEST_F(FloatAnimationTest, LoopStartsAgainWithoutResettingTheReversalCount)
 {
     TFloatAnimation* animation = Animate(0, 10, 1);
-    animation->AutoReverse = true;
+    animation->SetAutoReverse(true);
     animation->Start();
     Advance(1.25);   // turned back at the far end
     EXPECT_EQ(animation->ReversalCount(), 1);
-    animation->Loop = true;
+    animation->SetLoop(true);
     animation->Start();
     EXPECT_EQ(animation->ReversalCount(), 1);
-    animation->Loop = false;
+    animation->SetLoop(false);
     animation->Start();
     EXPECT_EQ(animation->ReversalCount(), 0);
 }
@@ -284,7 +284,7 @@ TEST_F(FloatAnimationTest, DelayLeavesThePropertyUntilItHasPassed)
 {
     object->Position.SetX(42);
     TFloatAnimation* animation = Animate(0, 10, 1);
-    animation->Delay = 0.5f;
+    animation->SetDelay(0.5f);
     animation->Start();
     EXPECT_EQ(X(), 42);
     EXPECT_TRUE(animation->Running());
@@ -302,7 +302,7 @@ TEST_F(FloatAnimationTest, DelayEndingExactlyOnATickJumpsToTheStart)
 {
     object->Position.SetX(42);
     TFloatAnimation* animation = Animate(4, 10, 1);
-    animation->Delay = 0.5f;
+    animation->SetDelay(0.5f);
     animation->Start();
     Advance(0.5);
     EXPECT_EQ(X(), 4);
@@ -312,7 +312,7 @@ TEST_F(FloatAnimationTest, StopDuringTheDelayAppliesTheStartValue)
 {
     object->Position.SetX(42);
     TFloatAnimation* animation = Animate(3, 10, 1);
-    animation->Delay = 0.5f;
+    animation->SetDelay(0.5f);
     animation->Start();
     Advance(0.25);
     animation->Stop();
@@ -325,7 +325,7 @@ TEST_F(FloatAnimationTest, StopDuringTheDelayAppliesTheStartValue)
 TEST_F(FloatAnimationTest, LoopWrapsShowingTheStartValueEnd)
 {
     TFloatAnimation* animation = Animate(0, 10, 1);
-    animation->Loop = true;
+    animation->SetLoop(true);
     animation->Start();
     Advance(0.5);
     EXPECT_EQ(X(), 5);
@@ -342,8 +342,8 @@ TEST_F(FloatAnimationTest, LoopWrapsShowingTheStartValueEnd)
 TEST_F(FloatAnimationTest, LoopWithAutoReverseSwingsForEver)
 {
     TFloatAnimation* animation = Animate(0, 10, 1);
-    animation->Loop = true;
-    animation->AutoReverse = true;
+    animation->SetLoop(true);
+    animation->SetAutoReverse(true);
     animation->Start();
     const struct {
         double dt;
@@ -353,7 +353,7 @@ TEST_F(FloatAnimationTest, LoopWithAutoReverseSwingsForEver)
     for (const auto& step : steps) {
         Advance(step.dt);
         EXPECT_FLOAT_EQ(X(), step.x);
-        EXPECT_EQ(animation->Inverse, step.inverse);
+        EXPECT_EQ(animation->Inverse(), step.inverse);
     }
     EXPECT_TRUE(finished.senders.empty());
 }
@@ -361,32 +361,32 @@ TEST_F(FloatAnimationTest, LoopWithAutoReverseSwingsForEver)
 TEST_F(FloatAnimationTest, AutoReverseRunsForthAndBackAndEndsInverted)
 {
     TFloatAnimation* animation = Animate(0, 10, 1);
-    animation->AutoReverse = true;
+    animation->SetAutoReverse(true);
     animation->Start();
     Advance(0.5);
     EXPECT_EQ(X(), 5);
     Advance(0.5);
     EXPECT_EQ(X(), 10);
-    EXPECT_TRUE(animation->Inverse);
+    EXPECT_TRUE(animation->Inverse());
     EXPECT_TRUE(finished.senders.empty());
     Advance(0.75);
     EXPECT_FLOAT_EQ(X(), 2.5f);
     Advance(0.25);
     EXPECT_EQ(X(), 0);
     EXPECT_FALSE(animation->Running());
-    EXPECT_TRUE(animation->Inverse);
+    EXPECT_TRUE(animation->Inverse());
     EXPECT_EQ(finished.senders.size(), 1u);
 }
 
 TEST_F(FloatAnimationTest, AutoReverseRestartedWithoutResettingInverseRunsFromTheStopEnd)
 {
     TFloatAnimation* animation = Animate(0, 10, 1);
-    animation->AutoReverse = true;
+    animation->SetAutoReverse(true);
     animation->Start();
     Advance(1);
     Advance(1);
     ASSERT_EQ(finished.senders.size(), 1u);
-    ASSERT_TRUE(animation->Inverse);
+    ASSERT_TRUE(animation->Inverse());
 
     animation->Start();
     EXPECT_EQ(X(), 10);
@@ -394,11 +394,11 @@ TEST_F(FloatAnimationTest, AutoReverseRestartedWithoutResettingInverseRunsFromTh
     EXPECT_FLOAT_EQ(X(), 7.5f);
     Advance(0.75);
     EXPECT_EQ(X(), 0);
-    EXPECT_FALSE(animation->Inverse);
+    EXPECT_FALSE(animation->Inverse());
     Advance(1);
     EXPECT_EQ(X(), 10);
     EXPECT_FALSE(animation->Running());
-    EXPECT_FALSE(animation->Inverse);
+    EXPECT_FALSE(animation->Inverse());
     EXPECT_EQ(finished.senders.size(), 2u);
 }
 
@@ -421,8 +421,8 @@ TEST_F(FloatAnimationTest, StallJumpsToTheEndAndFiresOnce)
 TEST_F(FloatAnimationTest, BounceOutDropLandsAndRebounds)
 {
     TFloatAnimation* animation = Animate(-5, 0, 1);
-    animation->Interpolation = TInterpolationType::Bounce;
-    animation->AnimationType = TAnimationType::Out;
+    animation->SetInterpolation(TInterpolationType::Bounce);
+    animation->SetAnimationType(TAnimationType::Out);
     animation->Start();
     Advance(0.5);
     EXPECT_FLOAT_EQ(X(), -5 + 5 * (49.0f / 64));

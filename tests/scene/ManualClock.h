@@ -61,9 +61,9 @@ protected:
         auto* animation = new TFloatAnimation(&form);
         animation->SetParent(parent);
         animation->PropertyName = propertyName;
-        animation->StartValue = startValue;
-        animation->StopValue = stopValue;
-        animation->Duration = duration;
+        animation->SetStartValue(startValue);
+        animation->SetStopValue(stopValue);
+        animation->SetDuration(duration);
         return animation;
     }
 

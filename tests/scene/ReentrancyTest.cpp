@@ -18,7 +18,7 @@ struct BallHandlers {
             return;
         }
         --animation->Tag;
-        animation->Delay = 0;
+        animation->SetDelay(0);
         animation->Start();
     }
 
@@ -155,8 +155,8 @@ TEST_F(ReentrancyTest, HandlerRestartsAfterStopWithTheTargetResolvedAgain)
 {
     TFloatAnimation* animation = Animate(1, {});
     auto restart = [&](TFmxObject*) {
-        if (animation->StopValue == 10) {
-            animation->StopValue = 20;
+        if (animation->StopValue() == 10) {
+            animation->SetStopValue(20);
             animation->Start();
         }
     };

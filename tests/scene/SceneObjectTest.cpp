@@ -289,14 +289,14 @@ TEST_F(SceneObjectTest, CloneCopiesEveryAnimationFieldButNoRunState)
     TDummy* object = MakeObject();
     TFloatAnimation* source = MakeAnimation(object, 1, 2, 3, "Position.Y");
     source->Name = "FloatAnimation1";
-    source->Delay = 0.5f;
-    source->Loop = true;
-    source->AutoReverse = true;
-    source->Inverse = true;
+    source->SetDelay(0.5f);
+    source->SetLoop(true);
+    source->SetAutoReverse(true);
+    source->SetInverse(true);
     source->Enabled = true;
     source->Tag = 30;
-    source->Interpolation = TInterpolationType::Bounce;
-    source->AnimationType = TAnimationType::InOut;
+    source->SetInterpolation(TInterpolationType::Bounce);
+    source->SetAnimationType(TAnimationType::InOut);
     FinishLog finished;
     source->OnFinish = finished.Handler();
     source->Start();
@@ -306,17 +306,17 @@ TEST_F(SceneObjectTest, CloneCopiesEveryAnimationFieldButNoRunState)
     EXPECT_TRUE(copy->Name.Empty());
     EXPECT_EQ(copy->Parent(), nullptr);
     EXPECT_TRUE(copy->PropertyName.SharesWith(source->PropertyName));
-    EXPECT_EQ(copy->StartValue, 1);
-    EXPECT_EQ(copy->StopValue, 2);
-    EXPECT_EQ(copy->Duration, 3);
-    EXPECT_EQ(copy->Delay, 0.5f);
-    EXPECT_TRUE(copy->Loop);
-    EXPECT_TRUE(copy->AutoReverse);
-    EXPECT_TRUE(copy->Inverse);
+    EXPECT_EQ(copy->StartValue(), 1);
+    EXPECT_EQ(copy->StopValue(), 2);
+    EXPECT_EQ(copy->Duration(), 3);
+    EXPECT_EQ(copy->Delay(), 0.5f);
+    EXPECT_TRUE(copy->Loop());
+    EXPECT_TRUE(copy->AutoReverse());
+    EXPECT_TRUE(copy->Inverse());
     EXPECT_TRUE(copy->Enabled);
     EXPECT_EQ(copy->Tag, 30);
-    EXPECT_EQ(copy->Interpolation, TInterpolationType::Bounce);
-    EXPECT_EQ(copy->AnimationType, TAnimationType::InOut);
+    EXPECT_EQ(copy->Interpolation(), TInterpolationType::Bounce);
+    EXPECT_EQ(copy->AnimationType(), TAnimationType::InOut);
     EXPECT_FALSE(copy->Running());
     EXPECT_FALSE(copy->TargetResolved());
     EXPECT_EQ(copy->CurrentTime(), 0);
@@ -324,8 +324,8 @@ TEST_F(SceneObjectTest, CloneCopiesEveryAnimationFieldButNoRunState)
     EXPECT_EQ(clock.Count(), 1u);
 
     copy->SetParent(object);
-    copy->Delay = 0;
-    copy->Duration = 0;
+    copy->SetDelay(0);
+    copy->SetDuration(0);
     copy->Start();   // the copied handler is called for the copy
     EXPECT_EQ(finished.senders, std::vector<TFmxObject*>{copy});
 }
@@ -358,7 +358,7 @@ TEST_F(SceneObjectTest, CloneCopiesChildrenRecursivelyInOrder)
         EXPECT_NE(animation, ChildrenOf(*ball)[i]);
     }
     ASSERT_EQ(children[3]->ChildCount(), 1u);
-    EXPECT_EQ(static_cast<TFloatAnimation*>(children[3]->FirstChild())->StartValue, 5);
+    EXPECT_EQ(static_cast<TFloatAnimation*>(children[3]->FirstChild())->StartValue(), 5);
 
     // Copies of enabled animations do not start by themselves.
     copy->SetParent(view);

@@ -29,7 +29,7 @@ TEST_F(ClockDriver, RunsTheTimerOnlyWhileAnAnimationIsRegistered)
 {
     EXPECT_FALSE(driver.TimerActive());
     scene::TFloatAnimation& pan = *scene.FloatAnimation4;
-    pan.Duration = 0.05f;
+    pan.SetDuration(0.05f);
     pan.Start();
     EXPECT_TRUE(driver.TimerActive());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !pan.Running(); }));
@@ -42,7 +42,7 @@ TEST_F(ClockDriver, RunsTheTimerOnlyWhileAnAnimationIsRegistered)
 TEST_F(ClockDriver, AdvancesAnimationsByRealTimeAtTheTickRate)
 {
     scene::TFloatAnimation& pan = *scene.FloatAnimation4;   // camera X from -2 to 7 and back
-    pan.Duration = 0.3f;
+    pan.SetDuration(0.3f);
     QElapsedTimer elapsed;
     elapsed.start();
     pan.Start();
