@@ -37,7 +37,12 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     BindEvents();
 }
 
-TForm1::~TForm1() = default;
+// The view draws the scene, so it goes before the scene does: the controls
+// would otherwise be freed by the window after every member has gone.
+TForm1::~TForm1()
+{
+    delete takeCentralWidget();
+}
 
 void TForm1::BindEvents()
 {
