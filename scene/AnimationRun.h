@@ -48,8 +48,33 @@ struct AnimationRun {
     float EndValue() const { return Inverse ? StartValue : StopValue; }
 
 private:
-    // Handles reaching either end; false when the run is over.
+    // At or past either end: turns, wraps or ends; false when the run is over.
     bool TurnAtEnd();
 };
+
+// A clock pass calls these for every running animation: inline.
+
+inline AnimationRun::Step AnimationRun::Tick(float dt)
+{
+    if (DelayPending()) {
+        RemainingDelay -= dt;
+        if (RemainingDelay > 0)
+            return Step::Waiting;
+        // The rest of dt is dropped: the run shows its start end first.
+        RemainingDelay = 0;
+        CurrentTime = Inverse ? Duration : 0;
+        return Step::Moved;
+    }
+    CurrentTime += Inverse ? -dt : dt;
+    if (CurrentTime > 0 && !(CurrentTime >= Duration))
+        return Step::Moved;
+    return TurnAtEnd() ? Step::Moved : Step::Ended;
+}
+
+inline float AnimationRun::Value() const
+{
+    const float u = Duration <= 0 || DelayPending() ? 0 : CurrentTime / Duration;
+    return StartValue + (StopValue - StartValue) * Ease(Interpolation, AnimationType, u);
+}
 
 } // namespace tessivar::scene

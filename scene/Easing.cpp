@@ -20,8 +20,6 @@ float BounceOut(float u)
     return k * u * u + 63.0f / 64.0f;
 }
 
-namespace {
-
 float Bounce(TAnimationType type, float u)
 {
     switch (type) {
@@ -33,13 +31,6 @@ float Bounce(TAnimationType type, float u)
         return u < 0.5f ? (1 - BounceOut(1 - 2 * u)) / 2 : BounceOut(2 * u - 1) / 2 + 0.5f;
     }
     return u;
-}
-
-} // namespace
-
-float Ease(TInterpolationType interpolation, TAnimationType type, float u)
-{
-    return interpolation == TInterpolationType::Bounce ? Bounce(type, u) : u;
 }
 
 } // namespace tessivar::scene

@@ -8,8 +8,14 @@ namespace tessivar::scene {
 enum class TInterpolationType : std::uint8_t { Linear, Bounce };
 enum class TAnimationType : std::uint8_t { In, Out, InOut };
 
+// The bounce curve's In, Out or InOut at normalised time u.
+float Bounce(TAnimationType type, float u);
+
 // e(u) for normalised time u in [0, 1], in 32-bit floats.
-float Ease(TInterpolationType interpolation, TAnimationType type, float u);
+inline float Ease(TInterpolationType interpolation, TAnimationType type, float u)
+{
+    return interpolation == TInterpolationType::Bounce ? Bounce(type, u) : u;
+}
 
 // Penner's bounce b(u): reaches 1 first at u = 1/2.75, then rebounds by 1/4,
 // 1/16 and 1/64 of the travel.
