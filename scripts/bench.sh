@@ -5,7 +5,7 @@ build=$1
 for bench in "$build"/benchmarks/bench_*; do
   echo "== $(basename "$bench")"
   case $(basename "$bench") in
-    bench_render*) xvfb-run -a -s "-screen 0 1280x1024x24" "$bench" ;;
+    bench_render*|bench_ui*) xvfb-run -a -s "-screen 0 1280x1024x24" "$bench" ;;
     *) "$bench" ;;
   esac
 done

@@ -4,6 +4,7 @@
 #include "MessageBoxes.h"
 #include "OverlayPanel.h"
 #include "SceneView.h"
+#include "StepCounterText.h"
 #include "ValueSlider.h"
 
 #include <QKeyEvent>
@@ -11,7 +12,6 @@
 #include <QPushButton>
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
 namespace tessivar::ui {
@@ -19,14 +19,6 @@ namespace tessivar::ui {
 namespace {
 
 const char* const kSetFirstMessage = "セットしてください。";
-
-// "Step:" and the count right-aligned in four places.
-std::string CounterText(std::int64_t step)
-{
-    char count[24];
-    std::snprintf(count, sizeof count, "%4lld", static_cast<long long>(step));
-    return std::string("Step:") + count;
-}
 
 } // namespace
 
@@ -131,7 +123,7 @@ void TForm1::ExecuteStep()
         return;
     }
     ShowRegisterLine(outcome.effect);
-    scene_.Text3D3->SetText(CounterText(machine_.Step));
+    scene_.Text3D3->SetText(StepCounterText(machine_.Step));
     Viewport3D1->UpdateIfChanged();
 }
 
