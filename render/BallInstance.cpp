@@ -1,5 +1,9 @@
 #include "BallInstance.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+
 namespace tessivar::render {
 
 BallInstance BallInstanceOf(const scene::TSphere& sphere, const scene::Matrix4& world)
@@ -10,6 +14,23 @@ BallInstance BallInstanceOf(const scene::TSphere& sphere, const scene::Matrix4& 
     return {centre.X, centre.Y, centre.Z, sphere.Width() / 2 * scale,
             axisY.X,  axisY.Y,  axisY.Z,  axisZ.X,
             axisZ.Y,  axisZ.Z};
+}
+
+void SortNearestFirst(std::vector<BallInstance>& balls, const scene::Vector3& eye)
+{
+    // Distances once per ball, then one gather, rather than two distances
+    // per comparison.
+    std::vector<std::pair<float, std::uint32_t>> order(balls.size());
+    for (std::size_t i = 0; i < balls.size(); ++i) {
+        const scene::Vector3 offset = balls[i].Centre() - eye;
+        order[i] = {offset.X * offset.X + offset.Y * offset.Y + offset.Z * offset.Z, static_cast<std::uint32_t>(i)};
+    }
+    std::sort(order.begin(), order.end());
+    std::vector<BallInstance> sorted;
+    sorted.reserve(balls.size());
+    for (const auto& entry : order)
+        sorted.push_back(balls[entry.second]);
+    balls = std::move(sorted);
 }
 
 } // namespace tessivar::render

@@ -2,6 +2,8 @@
 
 #include "Objects3D.h"
 
+#include <vector>
+
 namespace tessivar::render {
 
 // One ball as the ball shaders read it: where it is, how big, and how it is
@@ -17,5 +19,9 @@ struct BallInstance {
 // The ball of `sphere` placed by `world` (its local-to-scene matrix). A ball is
 // round: an uneven scale takes the mean of the three axes.
 BallInstance BallInstanceOf(const scene::TSphere& sphere, const scene::Matrix4& world);
+
+// Orders balls nearest to the eye first, so that the depth test turns away
+// the hidden parts of the balls behind before they are shaded.
+void SortNearestFirst(std::vector<BallInstance>& balls, const scene::Vector3& eye);
 
 } // namespace tessivar::render

@@ -67,24 +67,36 @@ void BallRenderer::Draw(GL& gl, ShaderLibrary& shaders, BallDrawing drawing, con
                         const scene::Matrix4& viewProjection, const FrameLighting& lighting,
                         PictureTextures& pictures)
 {
-    if (batch.Instances.empty())
-        return;
-    QOpenGLShaderProgram& program = drawing == BallDrawing::Impostors ? shaders.BallImpostor() : shaders.BallMesh();
-    program.bind();
-    if (!SetMaterial(program, batch.Material, pictures))
-        return;
-    SetLighting(program, lighting);
-    program.setUniformValue("viewProjection", ToQt(viewProjection));
-
-    instances_.bind();
-    instances_.allocate(batch.Instances.data(), static_cast<int>(batch.Instances.size() * sizeof(BallInstance)));
-    const auto count = static_cast<GLsizei>(batch.Instances.size());
+    const FrameUniforms frame{viewProjection, lighting, pictures, batch.Material};
     if (drawing == BallDrawing::Impostors) {
         // A quad shows only the sphere's front, whichever way round it winds.
-        const QOpenGLVertexArrayObject::Binder binder(&impostorArray_);
         gl.glDisable(GL_CULL_FACE);
-        gl.glDrawArraysInstanced(GL_TRIANGLE_STRIP, 0, 4, count);
+        DrawInstances(gl, shaders.BallImpostor(false), frame, batch.Instances, Shape::Impostor);
+        DrawInstances(gl, shaders.BallImpostor(true), frame, batch.Touching, Shape::Impostor);
         gl.glEnable(GL_CULL_FACE);
+    } else {
+        DrawInstances(gl, shaders.BallMesh(), frame, batch.Instances, Shape::Mesh);
+        DrawInstances(gl, shaders.BallMesh(), frame, batch.Touching, Shape::Mesh);
+    }
+}
+
+void BallRenderer::DrawInstances(GL& gl, QOpenGLShaderProgram& program, const FrameUniforms& frame,
+                                 const std::vector<BallInstance>& balls, Shape shape)
+{
+    if (balls.empty())
+        return;
+    program.bind();
+    if (!SetMaterial(program, frame.Material, frame.Pictures))
+        return;
+    SetLighting(program, frame.Lighting);
+    program.setUniformValue("viewProjection", ToQt(frame.ViewProjection));
+
+    instances_.bind();
+    instances_.allocate(balls.data(), static_cast<int>(balls.size() * sizeof(BallInstance)));
+    const auto count = static_cast<GLsizei>(balls.size());
+    if (shape == Shape::Impostor) {
+        const QOpenGLVertexArrayObject::Binder binder(&impostorArray_);
+        gl.glDrawArraysInstanced(GL_TRIANGLE_STRIP, 0, 4, count);
     } else {
         const QOpenGLVertexArrayObject::Binder binder(&meshArray_);
         gl.glDrawArraysInstanced(GL_TRIANGLES, 0, meshVertexCount_, count);

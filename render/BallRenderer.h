@@ -11,7 +11,8 @@
 
 namespace tessivar::render {
 
-// Draws every ball of a batch in one instanced call.
+// Draws the balls of a batch with instanced calls: one for the balls that
+// meet other geometry, one for the rest.
 class BallRenderer {
 public:
     explicit BallRenderer(GL& gl);
@@ -20,7 +21,17 @@ public:
               const scene::Matrix4& viewProjection, const FrameLighting& lighting, PictureTextures& pictures);
 
 private:
+    enum class Shape { Impostor, Mesh };
+    struct FrameUniforms {
+        const scene::Matrix4& ViewProjection;
+        const FrameLighting& Lighting;
+        PictureTextures& Pictures;
+        const scene::TMaterialSource* Material;
+    };
+
     void AttachInstances(GL& gl);
+    void DrawInstances(GL& gl, QOpenGLShaderProgram& program, const FrameUniforms& frame,
+                       const std::vector<BallInstance>& balls, Shape shape);
 
     QOpenGLBuffer instances_{QOpenGLBuffer::VertexBuffer};
     QOpenGLBuffer corners_{QOpenGLBuffer::VertexBuffer};

@@ -12,7 +12,10 @@ std::unique_ptr<QOpenGLTexture> Load(std::string_view name)
     if (image.isNull())
         return nullptr;
     auto texture = std::make_unique<QOpenGLTexture>(image, QOpenGLTexture::GenerateMipMaps);
-    texture->setMinMagFilters(QOpenGLTexture::LinearMipMapLinear, QOpenGLTexture::Linear);
+    // Bilinear within the nearest mip level: a software renderer spends a
+    // good part of a frame on the backdrop's texels, and blending two levels
+    // would nearly double that for no visible gain so far away.
+    texture->setMinMagFilters(QOpenGLTexture::LinearMipMapNearest, QOpenGLTexture::Linear);
     texture->setWrapMode(QOpenGLTexture::DirectionS, QOpenGLTexture::Repeat);
     texture->setWrapMode(QOpenGLTexture::DirectionT, QOpenGLTexture::ClampToEdge);
     return texture;

@@ -21,8 +21,9 @@ void SceneRenderer::Render(const scene::TViewport3D& viewport, int width, int he
 
     const float aspect = static_cast<float>(width) / static_cast<float>(height);
     const scene::Matrix4 viewProjection = camera->ViewMatrix() * camera->ProjectionMatrix(aspect);
-    const SceneFrame frame = WalkScene(viewport, Frustum(viewProjection));
-    const FrameLighting lighting = FrameLighting::Of(frame.Light, camera->EyePosition());
+    SceneFrame frame = WalkScene(viewport, Frustum(viewProjection));
+    const scene::Vector3 eye = camera->EyePosition();
+    const FrameLighting lighting = FrameLighting::Of(frame.Light, eye);
 
     // Opaque surfaces, front faces only.
     gl_.glEnable(GL_DEPTH_TEST);
@@ -33,18 +34,22 @@ void SceneRenderer::Render(const scene::TViewport3D& viewport, int width, int he
     gl_.glCullFace(GL_BACK);
     gl_.glFrontFace(GL_CCW);
 
+    // Near things first, so that the depth test spares the software renderer
+    // the shading of what they hide: balls nearest first, the texts, then the
+    // planes (the large backdrop stands behind everything).
+    for (BallBatch& batch : frame.Balls) {
+        SortNearestFirst(batch.Instances, eye);
+        balls_.Draw(gl_, shaders_, balls, batch, viewProjection, lighting, pictures_);
+    }
     QOpenGLShaderProgram& surface = shaders_.Surface();
     surface.bind();
     SetLighting(surface, lighting);
     surface.setUniformValue("viewProjection", ToQt(viewProjection));
+    for (const auto& text : frame.Texts)
+        texts_.Draw(gl_, surface, text, eye, pictures_);
+    texts_.Sweep();
     for (const auto& plane : frame.Planes)
         planes_.Draw(gl_, surface, plane, pictures_);
-    for (const auto& text : frame.Texts)
-        texts_.Draw(gl_, surface, text, pictures_);
-    texts_.Sweep();
-
-    for (const BallBatch& batch : frame.Balls)
-        balls_.Draw(gl_, shaders_, balls, batch, viewProjection, lighting, pictures_);
 
     // Grid lines last, blended over what they cross, leaving depth alone.
     gl_.glEnable(GL_BLEND);

@@ -1,5 +1,10 @@
 #include "SceneWalk.h"
 
+#include "BallContacts.h"
+
+#include <algorithm>
+#include <cmath>
+
 namespace tessivar::render {
 
 namespace {
@@ -12,9 +17,18 @@ public:
 
     void VisitChildren(const scene::TFmxObject& parent, const scene::Matrix4& parentWorld)
     {
-        for (const scene::TFmxObject* child : parent.Children())
-            if (scene::IsControl3D(child->Kind()) && child->Visible())
-                Visit(static_cast<const scene::TControl3D&>(*child), parentWorld);
+        // How much the parent enlarges, for the balls' quick view test.
+        const float parentScale =
+            std::max({parentWorld.Row(0).Length(), parentWorld.Row(1).Length(), parentWorld.Row(2).Length()});
+        for (const scene::TFmxObject* child : parent.Children()) {
+            const TObjectKind kind = child->Kind();
+            if (!scene::IsControl3D(kind) || !child->Visible())
+                continue;
+            if (kind == TObjectKind::Sphere
+                && OutOfView(static_cast<const scene::TSphere&>(*child), parentWorld, parentScale))
+                continue;
+            Visit(static_cast<const scene::TControl3D&>(*child), parentWorld);
+        }
     }
 
 private:
@@ -32,8 +46,10 @@ private:
             frame_.Grids.push_back({static_cast<const scene::TGrid3D*>(&object), world});
             break;
         case TObjectKind::Sphere:
+            // Balls carry nothing but their animations: their children are
+            // not looked at, which would cost a cache miss per ball.
             AddBall(static_cast<const scene::TSphere&>(object), world);
-            break;
+            return;
         case TObjectKind::Light:
             AddLight(static_cast<const scene::TLight&>(object));
             break;
@@ -44,11 +60,18 @@ private:
             VisitChildren(object, world);
     }
 
+    // Most of 51,200 balls lie outside a close view: tell them by their centre
+    // and a bound on their radius, before working out their matrices.
+    bool OutOfView(const scene::TSphere& sphere, const scene::Matrix4& parentWorld, float parentScale) const
+    {
+        const scene::Vector3& s = sphere.Scale.Point();
+        const float radius = sphere.Width() / 2 * std::max({std::abs(s.X), std::abs(s.Y), std::abs(s.Z)}) * parentScale;
+        return !view_.Touches(parentWorld.TransformPoint(sphere.Position.Point()), radius);
+    }
+
     void AddBall(const scene::TSphere& sphere, const scene::Matrix4& world)
     {
         const BallInstance ball = BallInstanceOf(sphere, world);
-        if (!view_.Touches(ball.Centre(), ball.Radius))
-            return;
         // Balls come in long runs of one material: try the last batch first.
         auto& batches = frame_.Balls;
         if (lastBatch_ >= batches.size() || batches[lastBatch_].Material != sphere.MaterialSource())
@@ -62,7 +85,7 @@ private:
         for (std::size_t i = 0; i < batches.size(); ++i)
             if (batches[i].Material == material)
                 return i;
-        batches.push_back(BallBatch{material, {}});
+        batches.push_back(BallBatch{material, {}, {}});
         return batches.size() - 1;
     }
 
@@ -84,6 +107,7 @@ SceneFrame WalkScene(const scene::TViewport3D& viewport, const Frustum& view)
     SceneFrame frame;
     if (viewport.Visible())
         Walker(frame, view).VisitChildren(viewport, scene::Matrix4::Identity());
+    SeparateTouchingBalls(frame);
     return frame;
 }
 

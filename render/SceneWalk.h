@@ -21,6 +21,9 @@ struct Placed {
 struct BallBatch {
     const scene::TMaterialSource* Material;
     std::vector<BallInstance> Instances;
+    // Those that meet other geometry (planes, texts, grids), drawn with the
+    // depth of the sphere itself.
+    std::vector<BallInstance> Touching;
 };
 
 // What one frame draws, gathered in one pass over the scene.
@@ -34,7 +37,9 @@ struct SceneFrame {
 };
 
 // Visits every visible object under the viewport (an invisible object hides
-// its children too); balls that lie outside `view` are left out.
+// its children too); balls that lie outside `view` are left out, and those
+// that meet other geometry are set apart in their batch's Touching list. A
+// sphere's children are not drawn: balls carry only their animations.
 SceneFrame WalkScene(const scene::TViewport3D& viewport, const Frustum& view);
 
 } // namespace tessivar::render

@@ -16,19 +16,21 @@ QByteArray Source(const char* name)
 
 bool ShaderLibrary::Build()
 {
-    return Link(surface_, "surface.vert", "surface.frag", true) && Link(grid_, "grid.vert", "grid.frag", false)
-           && Link(ballImpostor_, "ball_impostor.vert", "ball_impostor.frag", true)
-           && Link(ballMesh_, "ball_mesh.vert", "surface.frag", true);
+    return Link(surface_, "surface", "surface.vert", "surface.frag") && Link(grid_, "grid", "grid.vert", "grid.frag")
+           && Link(flatImpostor_, "ball impostor", "ball_impostor.vert", "ball_impostor.frag")
+           && Link(exactImpostor_, "exact ball impostor", "ball_impostor.vert", "ball_impostor.frag",
+                   "#define EXACT_DEPTH\n")
+           && Link(ballMesh_, "ball mesh", "ball_mesh.vert", "ball_mesh.frag");
 }
 
-bool ShaderLibrary::Link(QOpenGLShaderProgram& program, const char* vertex, const char* fragment, bool lighting)
+bool ShaderLibrary::Link(QOpenGLShaderProgram& program, const char* name, const char* vertex, const char* fragment,
+                         const QByteArray& defines)
 {
-    const QByteArray version = "#version 330 core\n";
-    const QByteArray fragmentSource = version + (lighting ? Source("lighting.glsl") : QByteArray()) + Source(fragment);
-    if (program.addShaderFromSourceCode(QOpenGLShader::Vertex, version + Source(vertex))
-        && program.addShaderFromSourceCode(QOpenGLShader::Fragment, fragmentSource) && program.link())
+    const QByteArray prefix = "#version 330 core\n" + defines + Source("lighting.glsl");
+    if (program.addShaderFromSourceCode(QOpenGLShader::Vertex, prefix + Source(vertex))
+        && program.addShaderFromSourceCode(QOpenGLShader::Fragment, prefix + Source(fragment)) && program.link())
         return true;
-    error_ = QStringLiteral("%1 + %2: %3").arg(QLatin1String(vertex), QLatin1String(fragment), program.log());
+    error_ = QStringLiteral("%1 program: %2").arg(QLatin1String(name), program.log());
     return false;
 }
 

@@ -6,6 +6,7 @@
 namespace tessivar::render {
 
 // The renderer's shader programs, compiled from the sources in the resources.
+// Every stage starts with the shared material and light declarations.
 class ShaderLibrary {
 public:
     // Compiles and links every program in the current context; on failure
@@ -15,13 +16,16 @@ public:
 
     QOpenGLShaderProgram& Surface() { return surface_; }
     QOpenGLShaderProgram& Grid() { return grid_; }
-    QOpenGLShaderProgram& BallImpostor() { return ballImpostor_; }
+    // Balls as impostors: with the sphere's own depth where they meet other
+    // geometry, with the quad's depth elsewhere.
+    QOpenGLShaderProgram& BallImpostor(bool exactDepth) { return exactDepth ? exactImpostor_ : flatImpostor_; }
     QOpenGLShaderProgram& BallMesh() { return ballMesh_; }
 
 private:
-    bool Link(QOpenGLShaderProgram& program, const char* vertex, const char* fragment, bool lighting);
+    bool Link(QOpenGLShaderProgram& program, const char* name, const char* vertex, const char* fragment,
+              const QByteArray& defines = {});
 
-    QOpenGLShaderProgram surface_, grid_, ballImpostor_, ballMesh_;
+    QOpenGLShaderProgram surface_, grid_, flatImpostor_, exactImpostor_, ballMesh_;
     QString error_;
 };
 

@@ -34,16 +34,20 @@ TextShape TextShape::Of(const scene::TText3D& text)
 }
 
 void TextMeshes::Draw(GL& gl, QOpenGLShaderProgram& surface, const Placed<scene::TText3D>& text,
-                      PictureTextures& pictures)
+                      const scene::Vector3& eye, PictureTextures& pictures)
 {
     Entry& entry = Current(gl, *text.Object);
     if (!entry.Buffer)
         return;
     SetModel(surface, text.World);
     const scene::TText3D& object = *text.Object;
-    if (SetMaterial(surface, object.MaterialSource(), pictures))
+    // A flat face seen from behind is culled triangle by triangle; sparing
+    // the software renderer all of them is the same picture, only cheaper.
+    const float eyeZ = text.World.AffineInverse().TransformPoint(eye).Z;
+    const float halfDepth = object.Depth() / 2;
+    if (eyeZ < -halfDepth && SetMaterial(surface, object.MaterialSource(), pictures))
         entry.Buffer->Draw(gl, 0, entry.FrontCount);
-    if (SetMaterial(surface, object.MaterialBackSource(), pictures))
+    if (eyeZ > halfDepth && SetMaterial(surface, object.MaterialBackSource(), pictures))
         entry.Buffer->Draw(gl, entry.FrontCount, entry.BackCount);
     if (SetMaterial(surface, object.MaterialShaftSource(), pictures))
         entry.Buffer->Draw(gl, entry.FrontCount + entry.BackCount, entry.ShaftCount);

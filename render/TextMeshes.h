@@ -28,8 +28,10 @@ struct TextShape {
 // when its shape differs because another object took the old one's address.
 class TextMeshes {
 public:
-    // With the surface program bound and its frame uniforms set.
-    void Draw(GL& gl, QOpenGLShaderProgram& surface, const Placed<scene::TText3D>& text, PictureTextures& pictures);
+    // With the surface program bound and its frame uniforms set; `eye` in
+    // scene coordinates.
+    void Draw(GL& gl, QOpenGLShaderProgram& surface, const Placed<scene::TText3D>& text, const scene::Vector3& eye,
+              PictureTextures& pictures);
 
     // Frees the meshes of texts not drawn since the previous sweep (freed or
     // hidden objects); call once per frame, after drawing.

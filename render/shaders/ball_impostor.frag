@@ -23,8 +23,13 @@ void main()
     vec3 hit = eyePosition + (along - sqrt(halfChordSquared)) * ray;
     vec3 normal = (hit - sphere.xyz) / sphere.w;
 
+#ifdef EXACT_DEPTH
+    // Where the ball meets other geometry, the depth of the sphere itself.
+    // Elsewhere the quad's depth orders balls correctly, and leaving it alone
+    // lets the depth test run before this shader instead of after it.
     vec4 clip = viewProjection * vec4(hit, 1.0);
     gl_FragDepth = (gl_DepthRange.diff * clip.z / clip.w + gl_DepthRange.near + gl_DepthRange.far) * 0.5;
+#endif
 
     // The mesh's texture coordinates: u around the vertical axis (0.5 facing
     // local -Z, growing towards +X), v from top (0) to bottom (1).

@@ -6,7 +6,6 @@ layout(location = 3) in vec3 axisY;          // per ball: its local +Y in the sc
 layout(location = 4) in vec3 axisZ;          // per ball: its local +Z in the scene
 
 uniform mat4 viewProjection;
-uniform vec3 eyePosition;
 
 out vec3 quadPoint;
 flat out vec4 sphere;

@@ -1,10 +1,10 @@
-in vec3 scenePosition;
-in vec3 sceneNormal;
 in vec2 uv;
+in vec3 lightScale;
+in vec3 lightAdd;
 
 out vec4 fragmentColour;
 
 void main()
 {
-    fragmentColour = ShadedColour(texture(picture, uv), normalize(sceneNormal), scenePosition);
+    fragmentColour = lit ? LitColour(texture(picture, uv), Light(lightScale, lightAdd)) : flatColour;
 }

@@ -65,6 +65,20 @@ TEST(BallInstance, TakesCentreRadiusAndSpinFromTheWorldMatrix)
     ExpectNear({instance.ZX, instance.ZY, instance.ZZ}, {1, 0, 0});
 }
 
+TEST(BallInstance, SortNearestFirstOrdersByDistanceFromTheEye)
+{
+    const auto at = [](float x, float y, float z) { return BallInstance{x, y, z, 0.25F, 0, 1, 0, 0, 0, 1}; };
+    std::vector<BallInstance> balls{at(0, 0, 19), at(5, 0, 0), at(0, -4, 3), at(0, 0, 0), at(-30, 0, -9)};
+    SortNearestFirst(balls, {0, 0, -10});
+    const float expectedX[] = {0, 5, 0, 0, -30};
+    const float expectedZ[] = {0, 0, 3, 19, -9};
+    ASSERT_EQ(balls.size(), 5u);
+    for (std::size_t i = 0; i < balls.size(); ++i) {
+        EXPECT_EQ(balls[i].CX, expectedX[i]) << i;
+        EXPECT_EQ(balls[i].CZ, expectedZ[i]) << i;
+    }
+}
+
 TEST(Frustum, TellsWhichBallsCanShowThroughTheDesignCamera)
 {
     testing::StillClockDriver driver;

@@ -82,21 +82,57 @@ TEST_F(SceneWalkTest, AHiddenParentHidesItsChildren)
 
 TEST_F(SceneWalkTest, BallsInViewGoIntoOneBatchPerMaterial)
 {
-    Ball({0, -0.25F, 0});
-    Ball({1, -0.25F, 0});
-    Ball({200, -0.25F, 0});   // far outside the view
-    scene::TSphere* hidden = Ball({2, -0.25F, 0});
+    Ball({0, -2.25F, 0});
+    Ball({1, -2.25F, 0});
+    Ball({200, -2.25F, 0});   // far outside the view
+    scene::TSphere* hidden = Ball({2, -2.25F, 0});
     hidden->SetVisible(false);
-    auto* flat = Ball({3, -0.25F, 0});
+    auto* flat = Ball({3, -2.25F, 0});
     flat->SetMaterialSource(design.ColorMaterialSource4);
 
     const SceneFrame frame = Walk();
     ASSERT_EQ(frame.Balls.size(), 2u);
     EXPECT_EQ(frame.Balls[0].Material, design.LightMaterialSource2);
     ASSERT_EQ(frame.Balls[0].Instances.size(), 2u);
+    EXPECT_EQ(frame.Balls[0].Instances[0].CX, 0);
     EXPECT_EQ(frame.Balls[0].Instances[1].CX, 1);
     EXPECT_EQ(frame.Balls[1].Material, design.ColorMaterialSource4);
     EXPECT_EQ(frame.Balls[1].Instances.size(), 1u);
+}
+
+TEST_F(SceneWalkTest, BallsMeetingOtherGeometryAreSetApart)
+{
+    struct Case {
+        const char* name;
+        scene::Vector3 position;
+        bool touching;
+    };
+    const Case cases[] = {
+        {"lowest ball, on the floor ruler", {0, -0.25F, 0}, true},
+        {"second ball up", {0, -0.75F, 0}, false},
+        {"middle of a column", {0, -2.75F, 0}, false},
+        {"falling through the floor", {0, 0.1F, 0}, true},
+        {"off the end of the ruler", {-1.5F, -0.25F, 0}, false},
+        {"against a register label", {0, 0.5F, -1.4F}, true},
+        {"in front of the backdrop", {0, 0, 39.8F}, true},
+    };
+    for (const Case& c : cases) {
+        scene::TSphere* ball = Ball(c.position);
+        const SceneFrame frame = Walk();
+        ASSERT_EQ(frame.Balls.size(), 1u) << c.name;
+        EXPECT_EQ(frame.Balls[0].Touching.size(), c.touching ? 1u : 0u) << c.name;
+        EXPECT_EQ(frame.Balls[0].Instances.size(), c.touching ? 0u : 1u) << c.name;
+        delete ball;
+    }
+}
+
+TEST_F(SceneWalkTest, TheComparisonPlaneTouchesTheBallsItCutsOnlyWhileShown)
+{
+    Ball({2, -2.25F, 0.5F});
+    design.Plane3->Position.SetZ(2.25F);   // level with the ball's centre
+    EXPECT_TRUE(Walk().Balls[0].Touching.empty());
+    design.Plane3->SetVisible(true);
+    EXPECT_EQ(Walk().Balls[0].Touching.size(), 1u);
 }
 
 TEST_F(SceneWalkTest, AnInvisibleViewportDrawsNothing)
