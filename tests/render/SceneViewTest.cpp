@@ -191,6 +191,51 @@ TEST(SceneView, ImpostorBallsLookLikeTheMesh)
     }
 }
 
+TEST(SceneView, TheSeamOfTheBallPictureLeavesNoLine)
+{
+    // Close up, a ball turned so that a meridian where a texture coordinate
+    // wraps faces the camera (the front one, u = 0.5, or the back one, u = 0),
+    // wearing a test picture of red and blue stripes that is plain red around
+    // both meridians: a row of pixels across the meridian stays smooth and
+    // red, where a mip level chosen across the wrap would draw a purplish line.
+    // Derivatives come per 2 x 2 block of pixels, so the camera is moved by
+    // fractions of a pixel to bring the meridian inside a block.
+    struct Case {
+        const char* name;
+        long long value, position;   // the ball's place in the stack of register 1
+        float turn;                  // 0: front meridian, 180: back meridian
+    };
+    for (const Case c : {Case{"lowest ball, front", 1, 0, 0}, Case{"lowest ball, back", 1, 0, 180},
+                         Case{"second ball, front", 2, 1, 0}, Case{"second ball, back", 2, 1, 180}}) {
+        for (const float shift : {0.0F, 0.002F, 0.004F, 0.006F}) {
+            SCOPED_TRACE(::testing::Message() << c.name << ", camera moved by " << shift);
+            RenderedScene scene;
+            scene.Design().Camera1->Position.SetPoint({shift, 0, -4});
+            scene::TSphere* ball = scene.AddBall(0, c.value, c.position);
+            auto* stripes = new scene::TLightMaterialSource(&scene.Design().Form);
+            stripes->Texture = "seam_stripes";
+            ball->SetMaterialSource(stripes);
+            const Vector3 centre = ball->AbsoluteMatrix().Row(3);
+            const Vector3 eye = scene.Design().Camera1->EyePosition();
+            // Turned by t about Y, the ball's local -Z (u = 0.5) points along (-sin t, 0, -cos t).
+            const double facing = std::atan2(-(eye.X - centre.X), -(eye.Z - centre.Z)) * 180 / std::numbers::pi;
+            ball->RotationAngle.SetY(static_cast<float>(facing) + c.turn);
+
+            const QImage frame = scene.Frame();
+            const QPointF middle = scene.Project(centre);
+            ASSERT_GT(scene.ProjectedRadius(centre, 0.25F), 20);
+            for (int y = static_cast<int>(middle.y()) - 2; y <= static_cast<int>(middle.y()) + 2; ++y)
+                for (int x = static_cast<int>(middle.x()) - 3; x <= static_cast<int>(middle.x()) + 3; ++x) {
+                    const QRgb left = frame.pixel(x - 1, y), here = frame.pixel(x, y), right = frame.pixel(x + 1, y);
+                    const QRgb between = qRgb((qRed(left) + qRed(right)) / 2, (qGreen(left) + qGreen(right)) / 2,
+                                              (qBlue(left) + qBlue(right)) / 2);
+                    EXPECT_LE(ChannelDistance(here, between), 3) << "at " << x << ", " << y;
+                    EXPECT_GT(qRed(here), 3 * qBlue(here)) << "at " << x << ", " << y;
+                }
+        }
+    }
+}
+
 TEST(SceneView, PlanesShowOnlyFromTheirFrontSide)
 {
     struct Case {

@@ -1,0 +1,55 @@
+#include "BallScene.h"
+
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+namespace tessivar::render::bench {
+
+BallScene::BallScene(int registers, scene::Vector3 camera, BallDrawing drawing)
+{
+    design_.BuildRegisterLabels();
+    design_.Text3D2->SetWidth(35);
+    design_.Plane2->SetWidth(35);
+    design_.Text3D2->SetText("S(3)\r\nJ(1,3,6)\r\nS(2)\r\nS(3)\r\nJ(1,1,2)\r\nT(2,1)\r\n/ R(1):=R(1)-1\r\n/ 不完全");
+    design_.Text3D3->SetText("Step:   0");
+    design_.Camera1->Position.SetPoint(camera);
+    for (int i = 0; i < registers; ++i)
+        for (int m = 0; m < 200; ++m)
+            AddBall(i, 200, m);
+    view_ = std::make_unique<SceneView>(design_.Viewport3D1);
+    view_->SetBalls(drawing);
+    view_->resize(736, 602);
+    view_->show();
+    (void)QTest::qWaitForWindowExposed(view_.get());
+    view_->grabFramebuffer();   // shaders, pictures and text meshes made once
+}
+
+void BallScene::DrawFrame() { benchmark::DoNotOptimize(view_->grabFramebuffer()); }
+
+SceneFrame BallScene::Walk() const
+{
+    const scene::TCamera& camera = *design_.Camera1;
+    return WalkScene(*design_.Viewport3D1, Frustum(camera.ViewMatrix() * camera.ProjectionMatrix(736.0F / 602.0F)));
+}
+
+std::size_t BallScene::BallsInView() const
+{
+    const SceneFrame frame = Walk();
+    std::size_t count = 0;
+    for (const BallBatch& batch : frame.Balls)
+        count += batch.Instances.size() + batch.Touching.size();
+    return count;
+}
+
+void BallScene::AddBall(int registerIndex, long long value, long long position)
+{
+    auto* ball = design_.Sphere1->CloneAs<scene::TSphere>(&design_.Form);
+    ball->SetParent(design_.Viewport3D1);
+    ball->Position.SetPoint({static_cast<float>(registerIndex), -(static_cast<float>(position % 10) + 0.5F) * 0.5F,
+                             static_cast<float>((value - 1) / 10 - position / 10)});
+    ball->RotationAngle.SetY(static_cast<float>((position * 37 + registerIndex * 11) % 360));
+    ball->SetVisible(true);
+}
+
+} // namespace tessivar::render::bench

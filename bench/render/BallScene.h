@@ -1,0 +1,43 @@
+#pragma once
+
+#include "DesignScene.h"
+#include "SceneView.h"
+#include "SceneWalk.h"
+
+#include <memory>
+
+namespace tessivar::render::bench {
+
+class StillClockDriver final : public scene::ClockDriver {
+public:
+    double Now() override { return 0; }
+    void StartTimer(int) override {}
+    void StopTimer() override {}
+};
+
+// The design after show, shown in a scene view at the window's viewport size
+// (736 x 602), with `registers` registers of 200 balls each placed as a Set of
+// value 200 places them, spun to assorted angles, and the sample listing.
+class BallScene {
+public:
+    BallScene(int registers, scene::Vector3 camera, BallDrawing drawing);
+
+    // One frame drawn and read back in full, so that the time includes the
+    // walk over the scene, the draw and the wait for the rasteriser.
+    void DrawFrame();
+
+    // What the renderer gathers from the scene for one frame.
+    SceneFrame Walk() const;
+    // How many balls a frame draws (those in view).
+    std::size_t BallsInView() const;
+
+private:
+    void AddBall(int registerIndex, long long value, long long position);
+
+    StillClockDriver driver_;
+    scene::AnimationClock clock_{driver_};
+    scene::DesignScene design_{clock_};
+    std::unique_ptr<SceneView> view_;
+};
+
+} // namespace tessivar::render::bench
