@@ -101,17 +101,6 @@ void Run(const QList<QPolygonF>& contours, Collector& collector)
 
 } // namespace
 
-qreal DoubleSignedArea(const QPolygonF& polygon)
-{
-    qreal sum = 0;
-    for (qsizetype i = 0; i < polygon.size(); ++i) {
-        const QPointF& p = polygon[i];
-        const QPointF& q = polygon[(i + 1) % polygon.size()];
-        sum += p.x() * q.y() - q.x() * p.y();
-    }
-    return sum;
-}
-
 Tessellation Tessellate(const QList<QPolygonF>& contours)
 {
     Collector triangles;

@@ -23,7 +23,4 @@ struct Tessellation {
 // Fails only on input that GLU rejects; the result is then empty.
 Tessellation Tessellate(const QList<QPolygonF>& contours);
 
-// Twice the signed area of a closed polygon (x1 y2 - x2 y1 summed over its edges).
-qreal DoubleSignedArea(const QPolygonF& polygon);
-
 } // namespace tessivar::render

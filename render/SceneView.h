@@ -27,14 +27,12 @@ public:
     explicit SceneView(scene::TViewport3D* viewport, QWidget* parent = nullptr);
     ~SceneView() override;
 
-    scene::TViewport3D* Viewport() const { return viewport_; }
-
     // Schedules a redraw when the scene changed since the last one drawn.
     void UpdateIfChanged();
     // The scene revision that the last drawn frame showed.
     std::uint64_t DrawnRevision() const { return drawnRevision_; }
 
-    BallDrawing Balls() const { return ballDrawing_; }
+    // Impostors unless told otherwise; the mesh serves comparisons.
     void SetBalls(BallDrawing drawing);
 
     // Why nothing but the background is drawn (no OpenGL 3.3 core, shaders

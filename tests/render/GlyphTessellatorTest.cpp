@@ -12,6 +12,18 @@
 namespace tessivar::render {
 namespace {
 
+// Twice the signed area of a closed polygon (x1 y2 - x2 y1 summed over its edges).
+qreal DoubleSignedArea(const QPolygonF& polygon)
+{
+    qreal sum = 0;
+    for (qsizetype i = 0; i < polygon.size(); ++i) {
+        const QPointF& p = polygon[i];
+        const QPointF& q = polygon[(i + 1) % polygon.size()];
+        sum += p.x() * q.y() - q.x() * p.y();
+    }
+    return sum;
+}
+
 QPolygonF Square(qreal left, qreal top, qreal size, bool clockwise)
 {
     QPolygonF square{QPointF(left, top), QPointF(left + size, top), QPointF(left + size, top + size),
