@@ -21,6 +21,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <numeric>
 #include <vector>
@@ -32,19 +33,6 @@ using namespace tessivar;
 constexpr int kBallsPerRegister = 200;
 constexpr int kMeasureMs = 1000;
 constexpr double kLateGap = 0.015;   // seconds: a tick half an interval late
-
-bool EnsureApplication()
-{
-    if (QApplication::instance() != nullptr)
-        return true;
-    if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr)
-        return false;
-    static int argc = 1;
-    static char name[] = "bench_ui_clock_rate";
-    static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-    return true;
-}
 
 // Every register of the first `registers` shows 200 balls, placed as Set
 // places a value of 200, each spinning for ever.
@@ -127,10 +115,6 @@ void MeasureOneSecondEach(benchmark::State& state, EventTimes& times, const char
 
 void ClockPasses(benchmark::State& state)
 {
-    if (!EnsureApplication()) {
-        state.SkipWithError("needs a display (run under xvfb-run)");
-        return;
-    }
     const int registers = static_cast<int>(state.range(0));
     EventTimes passes;
     ui::QtClockDriver driver;
@@ -155,10 +139,6 @@ void ClockPasses(benchmark::State& state)
 
 void MainWindowFrames(benchmark::State& state)
 {
-    if (!EnsureApplication()) {
-        state.SkipWithError("needs a display (run under xvfb-run)");
-        return;
-    }
     const int registers = static_cast<int>(state.range(0));
     ui::TForm1 form;
     form.show();
@@ -188,3 +168,17 @@ BENCHMARK(MainWindowFrames)
     ->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+// The application must outlive every window and end before the process does.
+int main(int argc, char** argv)
+{
+    if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr) {
+        std::fprintf(stderr, "bench_ui_clock_rate needs a display (run under xvfb-run)\n");
+        return 1;
+    }
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
