@@ -16,12 +16,6 @@
 
 namespace tessivar::ui {
 
-namespace {
-
-const char* const kSetFirstMessage = "セットしてください。";
-
-} // namespace
-
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 {
     CreateDesign();
@@ -85,8 +79,11 @@ void TForm1::Button2Click()
     TextLines registerLines = EditorLines(*Memo1);
     const SetOutcome outcome = machine_.Set(registerLines, EditorLines(*Memo2));
     RewriteEditorLines(*Memo1, registerLines);
-    if (outcome.error)
+    if (outcome.error) {
         ShowErrorBox(this, outcome.error->message);
+        return;
+    }
+    ShowStepCounter();
 }
 
 void TForm1::Button3Click()
@@ -113,16 +110,22 @@ void TForm1::TrackBar1Change()
 
 void TForm1::ExecuteStep()
 {
-    if (!machine_.CanContinue()) {
-        ShowMessage(this, kSetFirstMessage);
-        return;
-    }
     const StepOutcome outcome = machine_.ExecuteStep();
     if (outcome.error) {
-        ShowErrorBox(this, outcome.error->message);
+        // Nothing to execute is the one plain message; a step that cannot be
+        // carried out is an error.
+        if (outcome.error->kind == MachineError::Kind::NothingToExecute)
+            ShowMessage(this, outcome.error->message);
+        else
+            ShowErrorBox(this, outcome.error->message);
         return;
     }
     ShowRegisterLine(outcome.effect);
+    ShowStepCounter();
+}
+
+void TForm1::ShowStepCounter()
+{
     scene_.Text3D3->SetText(StepCounterText(machine_.Step));
     Viewport3D1->UpdateIfChanged();
 }

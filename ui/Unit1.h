@@ -106,6 +106,7 @@ private:
 
     void ExecuteStep();
     void ShowRegisterLine(const InstructionEffect& effect);
+    void ShowStepCounter();
 
     Machine machine_;
     // The clock outlives the scene whose animations it ticks, the driver the clock.

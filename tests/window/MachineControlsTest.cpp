@@ -96,6 +96,23 @@ TEST_F(MachineControls, StepBeforeSetOnlyShowsTheMessage)
     EXPECT_TRUE(form.Button4->isEnabled());
 }
 
+TEST_F(MachineControls, StepNamingARegisterBeyondTheFileShowsAnErrorAndChangesNothing)
+{
+    Type(form.Memo1, "1\n2");
+    Type(form.Memo2, "S(1)\nS(300)");
+    Click(form.Button2);
+    Click(form.Button4);
+    MessageBoxWatcher boxes;
+    Click(form.Button4);
+    ASSERT_EQ(boxes.Seen().size(), 1u);
+    EXPECT_EQ(boxes.Seen()[0].icon, QMessageBox::Critical);
+    EXPECT_TRUE(boxes.Seen()[0].text.contains(QStringLiteral("R(300)"))) << boxes.Seen()[0].text.toStdString();
+    EXPECT_EQ(Text(form.Memo1), QStringLiteral("2\n2"));
+    EXPECT_EQ(form.MachineState().PC, 1);
+    EXPECT_EQ(form.MachineState().Step, 1);
+    EXPECT_TRUE(form.Button4->isEnabled());
+}
+
 TEST_F(MachineControls, StepsRewriteTheLinesOfTheRegistersTheyWrite)
 {
     Type(form.Memo2, "S(5)\nT(1,2)\nJ(1,2,1)");

@@ -35,15 +35,19 @@ TEST_F(SceneOfTheForm, ShowingTheWindowAgainBuildsNoFurtherLabels)
     EXPECT_EQ(form.Scene().Labels, labels);
 }
 
-TEST_F(SceneOfTheForm, EachStepShowsTheCountOfExecutedStepsRightAligned)
+TEST_F(SceneOfTheForm, SetShowsZeroStepsAndEachStepTheCountRightAligned)
 {
+    EXPECT_EQ(form.Scene().Text3D3->Text(), "Step");
     form.Memo2->setPlainText(QStringLiteral("S(1)\n/ comment\nS(1)"));
     QTest::mouseClick(form.Button2, Qt::LeftButton);
+    EXPECT_EQ(form.Scene().Text3D3->Text(), "Step:   0");
     const char* const expected[] = {"Step:   1", "Step:   1", "Step:   2"};
     for (const char* text : expected) {
         QTest::mouseClick(form.Button4, Qt::LeftButton);
         EXPECT_EQ(form.Scene().Text3D3->Text(), text);
     }
+    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    EXPECT_EQ(form.Scene().Text3D3->Text(), "Step:   0");
 }
 
 // The view draws what the scene shows: after a change it catches up with the
