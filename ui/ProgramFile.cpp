@@ -13,21 +13,11 @@ namespace {
 constexpr std::string_view NoMappingMessage =
     "Unicode 文字のマッピングがターゲットのマルチバイト コード ページに存在しません";
 
+// Unlike the editor's own split, a final CR LF leaves an empty last line.
 TextLines SplitFileLines(std::string_view text) {
-    TextLines lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t lineBreak = text.find_first_of("\r\n", start);
-        if (lineBreak == std::string_view::npos) {
-            lines.emplace_back(text.substr(start));
-            break;
-        }
-        lines.emplace_back(text.substr(start, lineBreak - start));
-        const bool crLf = text.substr(lineBreak, 2) == "\r\n";
-        start = lineBreak + (crLf ? 2 : 1);
-        if (crLf && start == text.size())
-            lines.emplace_back();
-    }
+    TextLines lines = SplitTextLines(text);
+    if (text.ends_with("\r\n"))
+        lines.emplace_back();
     return lines;
 }
 
