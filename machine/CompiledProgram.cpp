@@ -14,8 +14,6 @@ using OpKind = CompiledProgram::OpKind;
 // Values this near the top are left to the machine, which owns the overflow rule.
 constexpr std::int64_t kSlowPathValue = kLargestSetValue;
 
-bool IsRegisterNumber(std::int32_t number) { return number >= 1 && number <= kRegisterCount; }
-
 std::uint8_t RegisterIndex(std::int32_t number) { return static_cast<std::uint8_t>(number - 1); }
 
 Op CompileJump(const DecodedInstruction& decoded, std::int64_t lineCount) {

@@ -8,8 +8,6 @@ namespace {
 
 bool WithinSetLimits(std::int64_t value) { return value <= kLargestSetValue && value >= -kLargestSetValue; }
 
-bool IsRegisterNumber(std::int32_t number) { return number >= 1 && number <= kRegisterCount; }
-
 // Register R(number), 1-based.
 std::int64_t& R(RegisterFile& Reg, int number) { return Reg[static_cast<std::size_t>(number - 1)]; }
 

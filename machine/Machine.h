@@ -15,6 +15,9 @@ namespace tessivar {
 inline constexpr int kRegisterCount = 256;
 using RegisterFile = std::array<std::int64_t, kRegisterCount>;
 
+// Instructions may name any 32-bit number; only R(1) to R(256) exist.
+constexpr bool IsRegisterNumber(std::int64_t number) { return number >= 1 && number <= kRegisterCount; }
+
 // Set refuses values nearer the 64-bit limits: the ball slots of a register are
 // addressed by value + slot index - 200, with slot indexes 0 to 199, so the
 // largest value is 2^63 - 200 and the smallest -(2^63 - 200).
