@@ -11,6 +11,7 @@ namespace tessivar {
 namespace {
 
 constexpr std::string_view kMaxStepsOption = "--max-steps";
+constexpr std::string_view kMaxStepsWithValue = "--max-steps=";
 
 std::optional<std::uint64_t> ParseLineCount(std::string_view text) {
     std::uint64_t count = 0;
@@ -56,8 +57,8 @@ private:
             TakeProgram();
         } else if (arg == kMaxStepsOption) {
             TakeMaxSteps(NextArgument(arg));
-        } else if (arg.starts_with(std::string(kMaxStepsOption) + "=")) {
-            TakeMaxSteps(arg.substr(kMaxStepsOption.size() + 1));
+        } else if (arg.starts_with(kMaxStepsWithValue)) {
+            TakeMaxSteps(arg.substr(kMaxStepsWithValue.size()));
         } else if (arg.starts_with("-") && !ParseRegisterLine(arg)) {
             Fail("unknown option '" + arg + "'");
         } else {
