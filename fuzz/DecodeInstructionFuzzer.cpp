@@ -4,13 +4,13 @@
 // Input: 8 bytes of PC, 4 bytes of line count (little-endian), then the line.
 
 #include "DecodeInstruction.h"
+#include "FuzzCheck.h"
 #include "Machine.h"
 #include "ReferenceNumber.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -19,14 +19,9 @@
 namespace {
 
 using namespace tessivar;
+using fuzz::Check;
 
 __extension__ typedef __int128 Wide;
-
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
 
 bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 

@@ -1,25 +1,20 @@
 // Program files: any bytes read either as lines or as the one decoding error;
 // lines that were read survive a save and a second read in the encoding found.
 
+#include "FuzzCheck.h"
 #include "ProgramFile.h"
 #include "UnicodeText.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
 namespace {
 
 using namespace tessivar;
+using fuzz::Check;
 using namespace std::string_view_literals;
-
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
 
 // A line as the editor may hold it: well-formed, no NUL, no line break inside.
 bool IsEditorLine(const std::string& line) {

@@ -2,25 +2,20 @@
 // canonical text is a fixed point, and Set keeps the register editor and the
 // registers in agreement.
 
+#include "FuzzCheck.h"
 #include "Machine.h"
 #include "ReferenceNumber.h"
 #include "RegisterText.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
 namespace {
 
 using namespace tessivar;
-
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
+using fuzz::Check;
 
 bool LooksCanonical(const std::string& text) {
     const std::string_view digits = text.starts_with('-') ? std::string_view(text).substr(1) : text;
