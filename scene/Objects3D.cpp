@@ -4,21 +4,9 @@ namespace tessivar::scene {
 
 TFmxObject* TDummy::CloneSelf(TFmxObject* owner) const { return new TDummy(owner, *this); }
 
-void TLight::SetLightType(TLightType type)
-{
-    if (lightType_ == type)
-        return;
-    lightType_ = type;
-    Changed();
-}
+void TLight::SetLightType(TLightType type) { SetField(lightType_, type); }
 
-void TLight::SetColor(TAlphaColor color)
-{
-    if (color_ == color)
-        return;
-    color_ = color;
-    Changed();
-}
+void TLight::SetColor(TAlphaColor color) { SetField(color_, color); }
 
 Vector3 TLight::Direction() const { return AbsoluteMatrix().TransformDirection({0, 0, 1}).Normalized(); }
 
@@ -34,13 +22,7 @@ void TGrid3D::SetMarks(float marks) { SetLayoutValue(marks_, marks); }
 
 void TGrid3D::SetFrequency(float frequency) { SetLayoutValue(frequency_, frequency); }
 
-void TGrid3D::SetLineColor(TAlphaColor color)
-{
-    if (lineColor_ == color)
-        return;
-    lineColor_ = color;
-    Changed();
-}
+void TGrid3D::SetLineColor(TAlphaColor color) { SetField(lineColor_, color); }
 
 TFmxObject* TGrid3D::CloneSelf(TFmxObject* owner) const
 {
@@ -56,13 +38,7 @@ TShape3D::TShape3D(TFmxObject* owner, const TShape3D& source)
 {
 }
 
-void TShape3D::SetMaterialSource(TMaterialSource* material)
-{
-    if (materialSource_ == material)
-        return;
-    materialSource_ = material;
-    Changed();
-}
+void TShape3D::SetMaterialSource(TMaterialSource* material) { SetField(materialSource_, material); }
 
 TFmxObject* TPlane::CloneSelf(TFmxObject* owner) const { return new TPlane(owner, *this); }
 

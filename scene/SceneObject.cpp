@@ -129,13 +129,7 @@ FloatTarget TFmxObject::FindFloatProperty(std::string_view path)
 
 FloatTarget TFmxObject::ResolveFloat(const std::string_view*, std::size_t) { return {}; }
 
-void TFmxObject::SetVisibleFlag(bool visible)
-{
-    if (visible_ == visible)
-        return;
-    visible_ = visible;
-    Changed();
-}
+void TFmxObject::SetVisibleFlag(bool visible) { SetField(visible_, visible); }
 
 TFmxObject* TComponentOwner::CloneSelf(TFmxObject* owner) const { return new TComponentOwner(owner); }
 

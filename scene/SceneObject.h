@@ -82,6 +82,16 @@ protected:
     virtual void ParentChanged() {}
     // Records a change that the view must draw (defined with TViewport3D).
     inline void Changed();
+    // A property setter: stores the value and records the change; an equal
+    // value changes nothing.
+    template <class T>
+    void SetField(T& field, const T& value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        Changed();
+    }
     void SetVisibleFlag(bool visible);
 
 private:

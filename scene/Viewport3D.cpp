@@ -13,29 +13,11 @@ TViewport3D::~TViewport3D()
     DetachFromParent();
 }
 
-void TViewport3D::SetColor(TAlphaColor color)
-{
-    if (color_ == color)
-        return;
-    color_ = color;
-    Changed();
-}
+void TViewport3D::SetColor(TAlphaColor color) { SetField(color_, color); }
 
-void TViewport3D::SetCamera(TCamera* camera)
-{
-    if (camera_ == camera)
-        return;
-    camera_ = camera;
-    Changed();
-}
+void TViewport3D::SetCamera(TCamera* camera) { SetField(camera_, camera); }
 
-void TViewport3D::SetUsingDesignCamera(bool value)
-{
-    if (usingDesignCamera_ == value)
-        return;
-    usingDesignCamera_ = value;
-    Changed();
-}
+void TViewport3D::SetUsingDesignCamera(bool value) { SetField(usingDesignCamera_, value); }
 
 void TViewport3D::SetSize(float width, float height)
 {
