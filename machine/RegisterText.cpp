@@ -20,7 +20,7 @@ bool IsNegative(std::uint64_t bits) { return static_cast<std::int64_t>(bits) < 0
 // another digit; `digits` keeps what was not read.
 std::uint64_t ReadDigits(std::string_view& digits, unsigned base, std::uint64_t lastSafe) {
     std::uint64_t value = 0;
-    while (!digits.empty() && !IsNegative(value) && value <= lastSafe) {
+    while (!digits.empty() && value <= lastSafe) {
         const std::optional<unsigned> digit = DigitValue(digits.front(), base);
         if (!digit) {
             break;
