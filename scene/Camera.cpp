@@ -14,13 +14,7 @@ TCamera::~TCamera()
         Root()->SetCamera(nullptr);
 }
 
-void TCamera::SetAngleOfView(float degrees)
-{
-    if (angleOfView_ == degrees)
-        return;
-    angleOfView_ = degrees;
-    ValueChanged(false);
-}
+void TCamera::SetAngleOfView(float degrees) { SetField(angleOfView_, degrees); }
 
 Vector3 TCamera::EyePosition() const { return AbsoluteMatrix().Row(3); }
 

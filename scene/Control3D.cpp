@@ -62,14 +62,6 @@ FloatTarget TControl3D::ResolveFloat(const std::string_view* components, std::si
     return {};
 }
 
-void TControl3D::SetLayoutValue(float& field, float value)
-{
-    if (field == value)
-        return;
-    field = value;
-    ValueChanged(true);
-}
-
 bool TControl3D::ParentedVisible() const
 {
     for (const TFmxObject* object = this; object; object = object->Parent())

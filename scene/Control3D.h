@@ -88,7 +88,15 @@ public:
 protected:
     TControl3D(TFmxObject* owner, const TControl3D& source);   // copies the stored properties
     FloatTarget ResolveFloat(const std::string_view* components, std::size_t count) override;
-    void SetLayoutValue(float& field, float value);
+    // SetField for a value that a text layout depends on.
+    template <class T>
+    void SetLayoutValue(T& field, const T& value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        ValueChanged(true);
+    }
 
 private:
     float width_ = 1, height_ = 1, depth_ = 1;

@@ -2,34 +2,23 @@
 
 #include "SameText.h"
 
-#include <utility>
-
 namespace tessivar::scene {
 
-template <class T>
-void TText3D::SetLook(T& field, T value, bool layout)
-{
-    if (field == value)
-        return;
-    field = std::move(value);
-    ValueChanged(layout);
-}
+void TText3D::SetText(SharedString text) { SetLayoutValue(text_, text); }
 
-void TText3D::SetText(SharedString text) { SetLook(text_, std::move(text), true); }
+void TText3D::SetFontFamily(SharedString family) { SetLayoutValue(font_.Family, family); }
 
-void TText3D::SetFontFamily(SharedString family) { SetLook(font_.Family, std::move(family), true); }
+void TText3D::SetHorzTextAlign(TTextAlign align) { SetLayoutValue(horzTextAlign_, align); }
 
-void TText3D::SetHorzTextAlign(TTextAlign align) { SetLook(horzTextAlign_, align, true); }
+void TText3D::SetVertTextAlign(TTextAlign align) { SetLayoutValue(vertTextAlign_, align); }
 
-void TText3D::SetVertTextAlign(TTextAlign align) { SetLook(vertTextAlign_, align, true); }
+void TText3D::SetSides(std::uint8_t sides) { SetLayoutValue(sides_, sides); }
 
-void TText3D::SetSides(std::uint8_t sides) { SetLook(sides_, sides, true); }
+void TText3D::SetMaterialSource(TMaterialSource* material) { SetField(materialSource_, material); }
 
-void TText3D::SetMaterialSource(TMaterialSource* material) { SetLook(materialSource_, material, false); }
+void TText3D::SetMaterialBackSource(TMaterialSource* material) { SetField(materialBackSource_, material); }
 
-void TText3D::SetMaterialBackSource(TMaterialSource* material) { SetLook(materialBackSource_, material, false); }
-
-void TText3D::SetMaterialShaftSource(TMaterialSource* material) { SetLook(materialShaftSource_, material, false); }
+void TText3D::SetMaterialShaftSource(TMaterialSource* material) { SetField(materialShaftSource_, material); }
 
 TFmxObject* TText3D::CloneSelf(TFmxObject* owner) const
 {

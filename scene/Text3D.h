@@ -59,9 +59,6 @@ protected:
     FloatTarget ResolveFloat(const std::string_view* components, std::size_t count) override;
 
 private:
-    template <class T>
-    void SetLook(T& field, T value, bool layout);
-
     SharedString text_;
     TFont font_;
     float flatness_ = 1;
