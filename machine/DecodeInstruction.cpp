@@ -44,26 +44,6 @@ std::string TakePlainField(std::string_view& rest) {
     return field;
 }
 
-// The magnitude of a digit string, or nothing when it is empty, holds another
-// character, or exceeds `limit`.
-std::optional<std::uint64_t> ReadMagnitude(std::string_view digits, unsigned base, std::uint64_t limit) {
-    if (digits.empty()) {
-        return std::nullopt;
-    }
-    std::uint64_t value = 0;
-    for (const char c : digits) {
-        const std::optional<unsigned> digit = DigitValue(c, base);
-        if (!digit) {
-            return std::nullopt;
-        }
-        value = value * base + *digit;
-        if (value > limit) {
-            return std::nullopt;
-        }
-    }
-    return value;
-}
-
 std::string LowerAscii(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });

@@ -18,6 +18,22 @@ std::size_t HexPrefixLength(std::string_view text) {
     return 0;
 }
 
+// The value of digit `c` in `base`, if it is one.
+std::optional<unsigned> DigitValue(char c, unsigned base) {
+    unsigned digit = base;
+    if (c >= '0' && c <= '9') {
+        digit = static_cast<unsigned>(c - '0');
+    } else if (c >= 'A' && c <= 'F') {
+        digit = static_cast<unsigned>(c - 'A' + 10);
+    } else if (c >= 'a' && c <= 'f') {
+        digit = static_cast<unsigned>(c - 'a' + 10);
+    }
+    if (digit >= base) {
+        return std::nullopt;
+    }
+    return digit;
+}
+
 } // namespace
 
 NumberText SplitNumberText(std::string_view text) {
@@ -33,19 +49,20 @@ NumberText SplitNumberText(std::string_view text) {
     return number;
 }
 
-std::optional<unsigned> DigitValue(char c, unsigned base) {
-    unsigned digit = base;
-    if (c >= '0' && c <= '9') {
-        digit = static_cast<unsigned>(c - '0');
-    } else if (c >= 'A' && c <= 'F') {
-        digit = static_cast<unsigned>(c - 'A' + 10);
-    } else if (c >= 'a' && c <= 'f') {
-        digit = static_cast<unsigned>(c - 'a' + 10);
-    }
-    if (digit >= base) {
+std::optional<std::uint64_t> ReadMagnitude(std::string_view digits, unsigned base, std::uint64_t limit) {
+    if (digits.empty()) {
         return std::nullopt;
     }
-    return digit;
+    std::uint64_t value = 0;
+    for (const char c : digits) {
+        const std::optional<unsigned> digit = DigitValue(c, base);
+        // Tested before the step, which could otherwise run past 64 bits.
+        if (!digit || *digit > limit || value > (limit - *digit) / base) {
+            return std::nullopt;
+        }
+        value = value * base + *digit;
+    }
+    return value;
 }
 
 } // namespace tessivar

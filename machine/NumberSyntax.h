@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -16,7 +17,8 @@ struct NumberText {
 // Blanks are U+0020 only; "$", "x", "X", "0x" and "0X" introduce hexadecimal.
 NumberText SplitNumberText(std::string_view text);
 
-// The value of digit `c` in `base` (10 or 16, either letter case), if it is one.
-std::optional<unsigned> DigitValue(char c, unsigned base);
+// The magnitude of `digits` in `base` (10 or 16, either letter case), or nothing
+// when they are empty, hold another character, or exceed `limit`.
+std::optional<std::uint64_t> ReadMagnitude(std::string_view digits, unsigned base, std::uint64_t limit);
 
 } // namespace tessivar
