@@ -4,13 +4,7 @@
 
 namespace tessivar::scene {
 
-void TPosition3D::Set(float& field, float value)
-{
-    if (field == value)
-        return;
-    field = value;
-    object_->ValueChanged(false);
-}
+void TPosition3D::Set(float& field, float value) { FloatTarget{&field, object_, false}.Set(value); }
 
 void TPosition3D::SetPoint(const Vector3& p)
 {
