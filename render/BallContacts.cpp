@@ -5,12 +5,6 @@
 
 namespace tessivar::render {
 
-namespace {
-
-float Dot(const scene::Vector3& a, const scene::Vector3& b) { return a.X * b.X + a.Y * b.Y + a.Z * b.Z; }
-
-} // namespace
-
 ContactBoxes::ContactBoxes(const SceneFrame& frame)
 {
     for (const auto& plane : frame.Planes)
@@ -45,7 +39,7 @@ bool ContactBoxes::Near(const Box& box, const scene::Vector3& point, float reach
     const scene::Vector3 offset = point - box.Centre;
     float outside = 0;
     for (int k = 0; k < 3; ++k) {
-        const float beyond = std::max(std::abs(Dot(offset, box.Axes[k])) - box.HalfSizes[k], 0.0F);
+        const float beyond = std::max(std::abs(scene::Dot(offset, box.Axes[k])) - box.HalfSizes[k], 0.0F);
         outside += beyond * beyond;
     }
     return outside < reach * reach;

@@ -13,21 +13,14 @@ SphereVertex At(float u, float v)
     return {d.X, d.Y, d.Z, u, v};
 }
 
-scene::Vector3 Cross(const scene::Vector3& a, const scene::Vector3& b)
-{
-    return {a.Y * b.Z - a.Z * b.Y, a.Z * b.X - a.X * b.Z, a.X * b.Y - a.Y * b.X};
-}
-
-float Dot(const scene::Vector3& a, const scene::Vector3& b) { return a.X * b.X + a.Y * b.Y + a.Z * b.Z; }
-
 // Appends the triangle facing away from the centre; skips the slivers at the poles.
 void AddOutward(std::vector<SphereVertex>& mesh, SphereVertex a, SphereVertex b, SphereVertex c)
 {
     const scene::Vector3 pa{a.X, a.Y, a.Z}, pb{b.X, b.Y, b.Z}, pc{c.X, c.Y, c.Z};
-    const scene::Vector3 normal = Cross(pb - pa, pc - pa);
+    const scene::Vector3 normal = scene::Cross(pb - pa, pc - pa);
     if (normal.Length() < 1e-6F)
         return;
-    if (Dot(normal, pa + pb + pc) < 0)
+    if (scene::Dot(normal, pa + pb + pc) < 0)
         std::swap(b, c);
     mesh.insert(mesh.end(), {a, b, c});
 }

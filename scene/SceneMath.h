@@ -15,6 +15,13 @@ struct Vector3 {
     Vector3 Normalized() const;
 };
 
+inline float Dot(const Vector3& a, const Vector3& b) { return a.X * b.X + a.Y * b.Y + a.Z * b.Z; }
+
+inline Vector3 Cross(const Vector3& a, const Vector3& b)
+{
+    return {a.Y * b.Z - a.Z * b.Y, a.Z * b.X - a.X * b.Z, a.X * b.Y - a.Y * b.X};
+}
+
 // Row-vector convention: a point p maps to p * M; an object's matrix is
 // S * R * T * parent. Row 3 holds the translation.
 struct Matrix4 {

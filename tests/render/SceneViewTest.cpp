@@ -13,14 +13,13 @@
 namespace tessivar::render::testing {
 namespace {
 
+using scene::Dot;
 using scene::Vector3;
 
 constexpr QRgb Silver = 0xFFC0C0C0;
 constexpr QRgb VioletRed = 0xFFC71585;
 constexpr QRgb Yellow = 0xFFFFFF00;
 constexpr QRgb Black = 0xFF000000;
-
-float Dot(const Vector3& a, const Vector3& b) { return a.X * b.X + a.Y * b.Y + a.Z * b.Z; }
 
 // What a lit material should make of a texel: Blinn-Phong with the design's
 // coefficients (ambient #202020, diffuse white, specular #606060, shininess
