@@ -30,6 +30,20 @@ QPlainTextEdit[look="Memo1Style1"] QScrollBar:vertical { width: 16px; }
 QPlainTextEdit[look="Memo1Style1"] QScrollBar:horizontal { height: 16px; }
 )";
 
+// The name that the style sheet selects the look by.
+const char* LookName(Look look)
+{
+    switch (look) {
+    case Look::Panel5Style1:
+        return "Panel5Style1";
+    case Look::Panel8Style1:
+        return "Panel8Style1";
+    case Look::Memo1Style1:
+        break;
+    }
+    return "Memo1Style1";
+}
+
 } // namespace
 
 QString StyleBook1()
@@ -39,19 +53,10 @@ QString StyleBook1()
 
 void SetLook(QWidget& control, Look look)
 {
-    switch (look) {
-    case Look::Panel5Style1:
-        control.setProperty("look", QStringLiteral("Panel5Style1"));
+    control.setProperty("look", QString::fromLatin1(LookName(look)));
+    // Headers and the title strip are decoration only.
+    if (look != Look::Memo1Style1)
         control.setAttribute(Qt::WA_TransparentForMouseEvents);
-        break;
-    case Look::Panel8Style1:
-        control.setProperty("look", QStringLiteral("Panel8Style1"));
-        control.setAttribute(Qt::WA_TransparentForMouseEvents);
-        break;
-    case Look::Memo1Style1:
-        control.setProperty("look", QStringLiteral("Memo1Style1"));
-        break;
-    }
 }
 
 QFont EditorFont()
