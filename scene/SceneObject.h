@@ -56,7 +56,6 @@ public:
     ChildRange Children() const;
     std::size_t ChildCount() const { return childCount_; }
     TFmxObject* FirstChild() const { return firstChild_; }
-    TFmxObject* NextSibling() const { return nextSibling_; }
 
     // A copy of the stored properties with every child cloned recursively, as
     // children of the copy; owned by `owner`, no parent, an empty name, shared

@@ -31,7 +31,6 @@ public:
     float Width() const { return width_; }
     float Height() const { return height_; }
     void SetSize(float width, float height);
-    float Aspect() const { return height_ > 0 ? width_ / height_ : 1; }
 
     void SetVisible(bool visible) { SetVisibleFlag(visible); }
 
