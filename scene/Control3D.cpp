@@ -33,8 +33,6 @@ TControl3D::TControl3D(TFmxObject* owner, const TControl3D& source)
       height_(source.height_),
       depth_(source.depth_)
 {
-    Tag = source.Tag;
-    visible_ = source.visible_;
 }
 
 FloatTarget TControl3D::ResolveFloat(const std::string_view* components, std::size_t count)

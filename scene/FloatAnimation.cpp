@@ -13,7 +13,6 @@ TFloatAnimation::TFloatAnimation(TFmxObject* owner, const TFloatAnimation& sourc
       OnFinish(source.OnFinish),
       run_(source.Run().Fields())
 {
-    Tag = source.Tag;
 }
 
 TFloatAnimation::~TFloatAnimation() { LeaveClock(); }

@@ -4,15 +4,12 @@ namespace tessivar::scene {
 
 TFmxObject* TColorMaterialSource::CloneSelf(TFmxObject* owner) const
 {
-    auto* copy = new TColorMaterialSource(owner, Color);
-    copy->Tag = Tag;
-    return copy;
+    return new TColorMaterialSource(owner, Color);
 }
 
 TFmxObject* TLightMaterialSource::CloneSelf(TFmxObject* owner) const
 {
     auto* copy = new TLightMaterialSource(owner);
-    copy->Tag = Tag;
     copy->Diffuse = Diffuse;
     copy->Ambient = Ambient;
     copy->Emissive = Emissive;

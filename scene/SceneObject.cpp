@@ -106,6 +106,8 @@ void TFmxObject::SetRootOfSubtree(TViewport3D* root)
 TFmxObject* TFmxObject::Clone(TFmxObject* owner) const
 {
     TFmxObject* copy = CloneSelf(owner);
+    copy->Tag = Tag;
+    copy->visible_ = visible_;
     for (const TFmxObject* child : Children())
         child->Clone(owner)->SetParent(copy);
     return copy;

@@ -72,7 +72,8 @@ public:
     FloatTarget FindFloatProperty(std::string_view path);
 
 protected:
-    // A new object of the same class with the stored properties (no children).
+    // A new object of the same class with the stored properties of its class
+    // (no children; Clone copies Tag and Visible).
     virtual TFmxObject* CloneSelf(TFmxObject* owner) const = 0;
     // Resolves a path whose components are already split: object-valued
     // properties first, the float property last.

@@ -31,8 +31,6 @@ void TViewport3D::SetSize(float width, float height)
 TFmxObject* TViewport3D::CloneSelf(TFmxObject* owner) const
 {
     auto* copy = new TViewport3D(owner);
-    copy->Tag = Tag;
-    copy->visible_ = visible_;
     copy->color_ = color_;
     copy->width_ = width_;
     copy->height_ = height_;
