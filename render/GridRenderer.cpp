@@ -27,6 +27,11 @@ std::vector<LineVertex> LineVertices(const scene::TGrid3D& grid)
 
 } // namespace
 
+GridShape GridShape::Of(const scene::TGrid3D& grid)
+{
+    return {grid.Width(), grid.Height(), grid.Marks(), grid.Frequency(), grid.LineColor()};
+}
+
 GridRenderer::GridRenderer(GL& gl)
 {
     vertexArray_.create();
@@ -44,14 +49,26 @@ GridRenderer::GridRenderer(GL& gl)
 void GridRenderer::Draw(GL& gl, QOpenGLShaderProgram& program, const Placed<scene::TGrid3D>& grid,
                         const scene::Matrix4& viewProjection)
 {
-    const std::vector<LineVertex> vertices = LineVertices(*grid.Object);
-    if (vertices.empty())
+    Upload(*grid.Object);
+    if (vertexCount_ == 0)
         return;
     program.setUniformValue("modelViewProjection", ToQt(grid.World * viewProjection));
     const QOpenGLVertexArrayObject::Binder binder(&vertexArray_);
+    gl.glDrawArrays(GL_LINES, 0, vertexCount_);
+}
+
+void GridRenderer::Upload(const scene::TGrid3D& grid)
+{
+    const GridShape shape = GridShape::Of(grid);
+    if (uploaded_ == shape)
+        return;
+    uploaded_ = shape;
+    const std::vector<LineVertex> vertices = LineVertices(grid);
+    vertexCount_ = static_cast<GLsizei>(vertices.size());
+    if (vertices.empty())
+        return;
     buffer_.bind();
     buffer_.allocate(vertices.data(), static_cast<int>(vertices.size() * sizeof(LineVertex)));
-    gl.glDrawArrays(GL_LINES, 0, static_cast<GLsizei>(vertices.size()));
 }
 
 } // namespace tessivar::render

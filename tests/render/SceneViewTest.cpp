@@ -264,6 +264,25 @@ TEST(SceneView, GridLinesAreBlendedCadetBlue)
     EXPECT_TRUE(FoundNear(scene.Frame(), scene.Project({3, 0, 0.5F}), 1, expected, 3));
 }
 
+TEST(SceneView, GridLinesFollowColourAndSpacingFromFrameToFrame)
+{
+    RenderedScene scene;
+    scene::TGrid3D& grid = *scene.Design().Grid3D1;
+    const QPointF crossLine = scene.Project({3, 0, 0.5F});
+    const QRgb cadetBlue = qRgb(0x5F * 0xA0 / 255, 0x9E * 0xA0 / 255, 0xA0 * 0xA0 / 255);
+    const QRgb red = qRgb(0xA0, 0, 0);
+    EXPECT_TRUE(FoundNear(scene.Frame(), crossLine, 1, cadetBlue, 3));
+
+    grid.SetLineColor(0xFFFF0000);
+    const QImage recoloured = scene.Frame();
+    EXPECT_TRUE(FoundNear(recoloured, crossLine, 1, red, 3));
+    EXPECT_FALSE(FoundNear(recoloured, crossLine, 1, cadetBlue, 3));
+
+    // Lines every 4 units from the grid's centre at 49 leave out the one at 3.
+    grid.SetFrequency(4);
+    EXPECT_FALSE(FoundNear(scene.Frame(), crossLine, 1, red, 3));
+}
+
 TEST(SceneView, RedrawsOnlyWhenAskedAndTheSceneChanged)
 {
     RenderedScene scene;
