@@ -26,6 +26,13 @@ Frustum::Frustum(const scene::Matrix4& viewProjection)
     }
 }
 
+Frustum Frustum::Everything()
+{
+    Frustum everything;
+    everything.planes_.fill(Plane{0, 0, 0, 1});
+    return everything;
+}
+
 bool Frustum::Touches(const scene::Vector3& centre, float radius) const
 {
     for (const Plane& plane : planes_)

@@ -12,6 +12,9 @@ public:
     // From a scene-to-clip matrix in the scene's row-vector convention.
     explicit Frustum(const scene::Matrix4& viewProjection);
 
+    // A volume that every sphere touches, for drawing without view culling.
+    static Frustum Everything();
+
     // Whether a sphere reaches into the volume (conservative near the corners).
     bool Touches(const scene::Vector3& centre, float radius) const;
 
@@ -19,6 +22,7 @@ private:
     struct Plane {
         float A, B, C, D;   // inside where A x + B y + C z + D >= 0, (A, B, C) unit
     };
+    Frustum() = default;
     std::array<Plane, 6> planes_;
 };
 

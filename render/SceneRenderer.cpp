@@ -21,7 +21,8 @@ void SceneRenderer::Render(const scene::TViewport3D& viewport, int width, int he
 
     const float aspect = static_cast<float>(width) / static_cast<float>(height);
     const scene::Matrix4 viewProjection = camera->ViewMatrix() * camera->ProjectionMatrix(aspect);
-    SceneFrame frame = WalkScene(viewport, Frustum(viewProjection));
+    const Frustum view = balls == BallDrawing::PlainMesh ? Frustum::Everything() : Frustum(viewProjection);
+    SceneFrame frame = WalkScene(viewport, view);
     const scene::Vector3 eye = camera->EyePosition();
     const FrameLighting lighting = FrameLighting::Of(frame.Light, eye);
 

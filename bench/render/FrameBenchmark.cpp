@@ -40,6 +40,7 @@ FRAME_BENCHMARK(DefaultView13Registers_Mesh, 13, DefaultCamera, BallDrawing::Mes
 // (b) All 256 registers of 200 balls, zoomed out.
 FRAME_BENCHMARK(ZoomedOut256Registers_Impostors, 256, ZoomedOutCamera, BallDrawing::Impostors);
 FRAME_BENCHMARK(ZoomedOut256Registers_Mesh, 256, ZoomedOutCamera, BallDrawing::Mesh);
+FRAME_BENCHMARK(ZoomedOut256Registers_PlainMesh, 256, ZoomedOutCamera, BallDrawing::PlainMesh);
 // (c) All 51,200 balls in view.
 FRAME_BENCHMARK(WholeRuler256Registers_Impostors, 256, WholeRulerCamera, BallDrawing::Impostors);
 FRAME_BENCHMARK(WholeRuler256Registers_Mesh, 256, WholeRulerCamera, BallDrawing::Mesh);

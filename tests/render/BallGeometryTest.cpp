@@ -102,8 +102,10 @@ TEST(Frustum, TellsWhichBallsCanShowThroughTheDesignCamera)
         {"below the view", {0, 30, 0}, 0.25F, false},
         {"big enough to reach in", {0, 30, 0}, 40, true},
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(view.Touches(c.centre, c.radius), c.touches) << c.name;
+        EXPECT_TRUE(Frustum::Everything().Touches(c.centre, c.radius)) << c.name;
+    }
 }
 
 } // namespace
