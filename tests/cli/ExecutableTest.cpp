@@ -4,9 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <sys/wait.h>
 
@@ -19,28 +16,20 @@ struct ProcessResult {
     std::string err;
 };
 
-std::string ReadWhole(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
 // Runs the built executable with `arguments` (already quoted for the shell).
 ProcessResult RunExecutable(const std::string& arguments) {
-    const std::filesystem::path outPath = UniqueTemporaryPath("stdout");
-    const std::filesystem::path errPath = UniqueTemporaryPath("stderr");
-    const std::string command = std::string("'") + TESSIVAR_EXECUTABLE + "' " + arguments + " >'" +
-                                outPath.string() + "' 2>'" + errPath.string() + "'";
+    const TemporaryFolder folder;
+    const std::string outPath = folder.File("stdout");
+    const std::string errPath = folder.File("stderr");
+    const std::string command =
+        std::string("'") + TESSIVAR_EXECUTABLE + "' " + arguments + " >'" + outPath + "' 2>'" + errPath + "'";
     const int status = std::system(command.c_str());
     ProcessResult result;
     if (WIFEXITED(status)) {
         result.exitCode = WEXITSTATUS(status);
     }
-    result.out = ReadWhole(outPath);
-    result.err = ReadWhole(errPath);
-    std::filesystem::remove(outPath);
-    std::filesystem::remove(errPath);
+    result.out = ReadBytes(outPath);
+    result.err = ReadBytes(errPath);
     return result;
 }
 

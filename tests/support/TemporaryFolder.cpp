@@ -12,7 +12,7 @@ namespace tessivar::test {
 namespace fs = std::filesystem;
 
 TemporaryFolder::TemporaryFolder() {
-    std::string pattern = (fs::temp_directory_path() / "tessivar-files-XXXXXX").string();
+    std::string pattern = (fs::temp_directory_path() / "tessivar-test-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr)
         throw std::runtime_error("cannot create a temporary folder");
     path_ = pattern;
