@@ -9,7 +9,8 @@
 #include <vector>
 
 // Any argument asks for the command line; none opens the window where there is one.
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
 #ifdef TESSIVAR_WITH_WINDOW
     if (argc <= 1) {
         return RunWindow(argc, argv);

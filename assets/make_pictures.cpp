@@ -86,7 +86,8 @@ QImage Banner()
     painter.setPen(QPen(QColor(0xE8, 0xC5, 0x6A, 140), 1.5));
     painter.drawRoundedRect(QRectF(22, 22, 896, 296), 12, 12);
 
-    const QPainterPath title = CentredText(QStringLiteral("Tessivar"), PictureFont(132, QFont::Bold), QPointF(470, 120));
+    const QPainterPath title
+        = CentredText(QStringLiteral("Tessivar"), PictureFont(132, QFont::Bold), QPointF(470, 120));
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 90));
     painter.drawPath(title.translated(5, 6));
@@ -99,8 +100,8 @@ QImage Banner()
 
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0xF6, 0xDC, 0x8C));
-    painter.drawPath(CentredText(QStringLiteral("URM \u00B7 Unlimited Register Machine"), PictureFont(34, QFont::Medium),
-                                 QPointF(470, 222)));
+    painter.drawPath(CentredText(QStringLiteral("URM \u00B7 Unlimited Register Machine"),
+                                 PictureFont(34, QFont::Medium), QPointF(470, 222)));
     painter.setBrush(QColor(0xE4, 0xF4, 0xF6));
     painter.drawPath(CentredText(QStringLiteral("Z(n)    S(n)    T(m,n)    J(m,n,q)"), PictureFont(26, QFont::Normal),
                                  QPointF(470, 272)));
@@ -134,7 +135,7 @@ int main(int argc, char** argv)
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     const bool saved = Banner().save(folder.filePath(QStringLiteral("banner.png")))
-                       && BallPicture().save(folder.filePath(QStringLiteral("ball.png")));
+        && BallPicture().save(folder.filePath(QStringLiteral("ball.png")));
     if (!saved) {
         std::fprintf(stderr, "tessivar_make_pictures: cannot write into %s\n", argv[1]);
         return 1;

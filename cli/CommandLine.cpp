@@ -9,8 +9,8 @@
 
 namespace tessivar {
 
-int RunCommandLine(std::span<const std::string> args, std::string_view version, std::ostream& out,
-                   std::ostream& err) {
+int RunCommandLine(std::span<const std::string> args, std::string_view version, std::ostream& out, std::ostream& err)
+{
     if (args.empty()) {
         err << UsageText();
         return kExitUsage;

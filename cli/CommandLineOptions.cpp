@@ -13,7 +13,8 @@ namespace {
 constexpr std::string_view kMaxStepsOption = "--max-steps";
 constexpr std::string_view kMaxStepsWithValue = "--max-steps=";
 
-std::optional<std::uint64_t> ParseLineCount(std::string_view text) {
+std::optional<std::uint64_t> ParseLineCount(std::string_view text)
+{
     std::uint64_t count = 0;
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, count);
@@ -27,7 +28,8 @@ class Parser {
 public:
     explicit Parser(std::span<const std::string> args) : args_(args) {}
 
-    std::variant<CommandLineOptions, UsageError> Parse() {
+    std::variant<CommandLineOptions, UsageError> Parse()
+    {
         while (!error_ && next_ < args_.size()) {
             const std::string& arg = args_[next_++];
             if (!valuesOnly_ && (arg == "--help" || arg == "-h")) {
@@ -48,7 +50,8 @@ public:
     }
 
 private:
-    void Take(const std::string& arg) {
+    void Take(const std::string& arg)
+    {
         if (valuesOnly_) {
             TakeValue(arg);
         } else if (arg == "--") {
@@ -66,7 +69,8 @@ private:
         }
     }
 
-    std::optional<std::string> NextArgument(const std::string& option) {
+    std::optional<std::string> NextArgument(const std::string& option)
+    {
         if (next_ == args_.size()) {
             Fail(option + " needs an argument");
             return std::nullopt;
@@ -74,7 +78,8 @@ private:
         return args_[next_++];
     }
 
-    void TakeProgram() {
+    void TakeProgram()
+    {
         if (hasProgram_) {
             Fail("--run given twice");
             return;
@@ -85,7 +90,8 @@ private:
         }
     }
 
-    void TakeMaxSteps(const std::optional<std::string>& text) {
+    void TakeMaxSteps(const std::optional<std::string>& text)
+    {
         if (!text) {
             return;
         }
@@ -97,7 +103,8 @@ private:
         options_.run.maxLines = *count;
     }
 
-    void TakeValue(const std::string& arg) {
+    void TakeValue(const std::string& arg)
+    {
         if (!ParseRegisterLine(arg)) {
             Fail("invalid register value '" + arg + "'");
             return;
@@ -117,7 +124,8 @@ private:
 
 } // namespace
 
-std::variant<CommandLineOptions, UsageError> ParseCommandLine(std::span<const std::string> args) {
+std::variant<CommandLineOptions, UsageError> ParseCommandLine(std::span<const std::string> args)
+{
     return Parser(args).Parse();
 }
 

@@ -13,8 +13,8 @@ namespace tessivar {
 // What `tessivar --run PROGRAM [VALUE ...] [--max-steps N]` asks for.
 struct RunRequest {
     std::string programPath;
-    TextLines values;                            // register lines, R(1) first, each a valid value
-    std::uint64_t maxLines = kUnlimitedLines;    // executed lines allowed, comments included
+    TextLines values; // register lines, R(1) first, each a valid value
+    std::uint64_t maxLines = kUnlimitedLines; // executed lines allowed, comments included
 };
 
 struct CommandLineOptions {

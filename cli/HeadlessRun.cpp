@@ -12,7 +12,8 @@ namespace tessivar {
 
 namespace {
 
-std::optional<TextLines> ReadEditorLines(const std::string& path, std::ostream& err) {
+std::optional<TextLines> ReadEditorLines(const std::string& path, std::ostream& err)
+{
     ProgramFileReading reading = ReadProgramFile(path);
     if (reading.error) {
         err << "tessivar: " << reading.error->message << '\n';
@@ -21,7 +22,8 @@ std::optional<TextLines> ReadEditorLines(const std::string& path, std::ostream& 
     return std::move(reading.lines);
 }
 
-void PrintSummary(const Machine& machine, const RunOutcome& run, std::ostream& err) {
+void PrintSummary(const Machine& machine, const RunOutcome& run, std::ostream& err)
+{
     err << StepCounterText(machine.Step);
     switch (run.stop) {
     case RunOutcome::Stop::Ended:
@@ -37,7 +39,8 @@ void PrintSummary(const Machine& machine, const RunOutcome& run, std::ostream& e
     }
 }
 
-int ExitCodeOf(RunOutcome::Stop stop) {
+int ExitCodeOf(RunOutcome::Stop stop)
+{
     switch (stop) {
     case RunOutcome::Stop::Ended:
         return kExitEnded;
@@ -51,7 +54,8 @@ int ExitCodeOf(RunOutcome::Stop stop) {
 
 } // namespace
 
-int RunHeadless(const RunRequest& request, std::ostream& out, std::ostream& err) {
+int RunHeadless(const RunRequest& request, std::ostream& out, std::ostream& err)
+{
     const std::optional<TextLines> programLines = ReadEditorLines(request.programPath, err);
     if (!programLines) {
         return kExitUsage;

@@ -2,7 +2,8 @@
 
 namespace tessivar {
 
-std::string UsageText() {
+std::string UsageText()
+{
     return R"(Usage: tessivar --run PROGRAM [VALUE ...] [--max-steps N]
        tessivar --help | --version
 

@@ -23,11 +23,15 @@ using fuzz::Check;
 
 __extension__ typedef __int128 Wide;
 
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool IsBlank(char c)
+{
+    return static_cast<unsigned char>(c) <= ' ';
+}
 
 // Without quotes, the non-empty fields are exactly the runs of characters that
 // are neither blanks, control characters nor commas.
-void CheckPlainFields(std::string_view line, const std::vector<std::string>& fields) {
+void CheckPlainFields(std::string_view line, const std::vector<std::string>& fields)
+{
     std::vector<std::string> runs;
     std::string run;
     for (const char c : line) {
@@ -49,14 +53,16 @@ void CheckPlainFields(std::string_view line, const std::vector<std::string>& fie
     Check(nonEmpty == runs);
 }
 
-std::int32_t ReferenceArgument(const std::vector<std::string>& fields, std::size_t index) {
+std::int32_t ReferenceArgument(const std::vector<std::string>& fields, std::size_t index)
+{
     if (fields.size() <= index) {
         return 0;
     }
     return static_cast<std::int32_t>(fuzz::ReferenceNumber(fields[index], 32).value_or(0));
 }
 
-std::int32_t ReferenceJumpPC(const std::vector<std::string>& fields, std::int64_t PC, std::int32_t lineCount) {
+std::int32_t ReferenceJumpPC(const std::vector<std::string>& fields, std::int64_t PC, std::int32_t lineCount)
+{
     if (fields.size() < 4) {
         return 0;
     }
@@ -74,7 +80,8 @@ std::int32_t ReferenceJumpPC(const std::vector<std::string>& fields, std::int64_
     return fits ? static_cast<std::int32_t>(result) : kJumpNeverTaken;
 }
 
-void CheckDecoded(std::string_view line, std::int64_t PC, std::int32_t lineCount) {
+void CheckDecoded(std::string_view line, std::int64_t PC, std::int32_t lineCount)
+{
     const std::string_view text = line.substr(0, line.find('\0'));
     const std::vector<std::string> fields = SplitFields(line);
     if (text.find('"') == std::string_view::npos) {
@@ -85,8 +92,7 @@ void CheckDecoded(std::string_view line, std::int64_t PC, std::int32_t lineCount
     }
 
     const DecodedInstruction decoded = DecodeInstruction(line, PC, lineCount);
-    Check(std::none_of(decoded.Mnemonic.begin(), decoded.Mnemonic.end(),
-                       [](char c) { return c >= 'A' && c <= 'Z'; }));
+    Check(std::none_of(decoded.Mnemonic.begin(), decoded.Mnemonic.end(), [](char c) { return c >= 'A' && c <= 'Z'; }));
     const std::string first = fields.empty() ? std::string() : fields[0];
     Check(decoded.Mnemonic.size() == first.size());
     for (std::size_t i = 0; i < first.size(); ++i) {
@@ -108,7 +114,8 @@ void CheckDecoded(std::string_view line, std::int64_t PC, std::int32_t lineCount
 }
 
 // One step of `line`, placed at a small PC in an otherwise empty program.
-void CheckStep(std::string_view line, std::int64_t PC) {
+void CheckStep(std::string_view line, std::int64_t PC)
+{
     Machine machine;
     machine.Prg.assign(static_cast<std::size_t>(PC) + 2, "");
     machine.Prg[static_cast<std::size_t>(PC)] = std::string(line);
@@ -122,8 +129,8 @@ void CheckStep(std::string_view line, std::int64_t PC) {
     const DecodedInstruction decoded = machine.DecodeCurrent();
     const StepOutcome outcome = machine.ExecuteStep();
     if (outcome.error) {
-        Check(outcome.error->kind == MachineError::Kind::RegisterNumber ||
-              outcome.error->kind == MachineError::Kind::IntegerOverflow);
+        Check(outcome.error->kind == MachineError::Kind::RegisterNumber
+              || outcome.error->kind == MachineError::Kind::IntegerOverflow);
         Check(machine.Reg == before.Reg && machine.PC == before.PC && machine.Step == before.Step);
         return;
     }
@@ -145,8 +152,8 @@ void CheckStep(std::string_view line, std::int64_t PC) {
     }
 }
 
-template <typename T>
-T Take(const std::uint8_t*& data, std::size_t& size) {
+template <typename T> T Take(const std::uint8_t*& data, std::size_t& size)
+{
     T value{};
     const std::size_t count = std::min(size, sizeof value);
     std::memcpy(&value, data, count);
@@ -157,7 +164,8 @@ T Take(const std::uint8_t*& data, std::size_t& size) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     const auto PC = Take<std::int64_t>(data, size);
     const auto lineCount = Take<std::int32_t>(data, size);
     const std::string_view line(reinterpret_cast<const char*>(data), size);

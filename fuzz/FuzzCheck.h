@@ -5,7 +5,8 @@
 namespace tessivar::fuzz {
 
 // A broken property aborts, which the fuzzer reports with the input that broke it.
-inline void Check(bool condition) {
+inline void Check(bool condition)
+{
     if (!condition) {
         std::abort();
     }

@@ -17,17 +17,18 @@ using fuzz::Check;
 using namespace std::string_view_literals;
 
 // A line as the editor may hold it: well-formed, no NUL, no line break inside.
-bool IsEditorLine(const std::string& line) {
+bool IsEditorLine(const std::string& line)
+{
     return IsValidUtf8(line) && line.find_first_of("\0\r\n"sv) == std::string::npos;
 }
 
 // Code page 932 writes U+FFFD, which stands for bytes it could not decode, as "?".
-TextLines AsSavedInCp932(TextLines lines) {
+TextLines AsSavedInCp932(TextLines lines)
+{
     std::string replacement;
     AppendUtf8(replacement, ReplacementCharacter);
     for (std::string& line : lines) {
-        for (std::size_t at = line.find(replacement); at != std::string::npos;
-             at = line.find(replacement, at + 1)) {
+        for (std::size_t at = line.find(replacement); at != std::string::npos; at = line.find(replacement, at + 1)) {
             line.replace(at, replacement.size(), "?");
         }
     }
@@ -36,7 +37,8 @@ TextLines AsSavedInCp932(TextLines lines) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const ProgramFileReading first = DecodeProgramText(bytes);
     Check(first.encoding.has_value());

@@ -13,7 +13,8 @@ namespace tessivar::fuzz {
 // "0X" and hexadecimal digits; nothing after. Decimal must lie in the signed
 // range of `bits` bits; hexadecimal has at most bits/4 significant digits and
 // is that many bits of two's complement. Returns the value sign-extended.
-inline std::optional<std::int64_t> ReferenceNumber(std::string_view text, unsigned bits) {
+inline std::optional<std::int64_t> ReferenceNumber(std::string_view text, unsigned bits)
+{
     while (!text.empty() && text.front() == ' ') {
         text.remove_prefix(1);
     }
@@ -34,8 +35,8 @@ inline std::optional<std::int64_t> ReferenceNumber(std::string_view text, unsign
         return std::nullopt;
     }
     const std::size_t firstSignificant = text.find_first_not_of('0');
-    const std::string_view significant =
-        firstSignificant == std::string_view::npos ? std::string_view{} : text.substr(firstSignificant);
+    const std::string_view significant
+        = firstSignificant == std::string_view::npos ? std::string_view{} : text.substr(firstSignificant);
     if (significant.size() > (hexadecimal ? bits / 4 : 19)) {
         return std::nullopt;
     }
@@ -55,7 +56,7 @@ inline std::optional<std::int64_t> ReferenceNumber(std::string_view text, unsign
     const std::uint64_t mask = bits == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << bits) - 1;
     std::uint64_t pattern = (negative ? 0 - magnitude : magnitude) & mask;
     if (pattern & signBit) {
-        pattern |= ~mask;   // sign-extend to 64 bits
+        pattern |= ~mask; // sign-extend to 64 bits
     }
     return static_cast<std::int64_t>(pattern);
 }

@@ -17,13 +17,15 @@ namespace {
 using namespace tessivar;
 using fuzz::Check;
 
-bool LooksCanonical(const std::string& text) {
+bool LooksCanonical(const std::string& text)
+{
     const std::string_view digits = text.starts_with('-') ? std::string_view(text).substr(1) : text;
-    return !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos &&
-           (digits == "0" ? text == "0" : digits.front() != '0');
+    return !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos
+        && (digits == "0" ? text == "0" : digits.front() != '0');
 }
 
-void CheckLine(std::string_view line) {
+void CheckLine(std::string_view line)
+{
     const std::optional<std::int64_t> value = ParseRegisterLine(line);
     Check(value == fuzz::ReferenceNumber(line, 64));
     Check(RegisterLineValue(line) == value.value_or(0));
@@ -34,7 +36,8 @@ void CheckLine(std::string_view line) {
     Check(CanonicalRegisterText(*ParseRegisterLine(canonical)) == canonical);
 }
 
-void CheckSet(std::string_view text) {
+void CheckSet(std::string_view text)
+{
     const TextLines typed = SplitTextLines(text);
     TextLines panel = typed;
     Machine machine;
@@ -44,8 +47,8 @@ void CheckSet(std::string_view text) {
     Check(outcome.loadedRegisters <= typed.size() && outcome.loadedRegisters <= kRegisterCount);
     // Lines up to the one that stopped Set were loaded and rewritten; the rest are as typed.
     const std::size_t touched = outcome.error && outcome.error->kind == MachineError::Kind::IntegerOverflow
-                                    ? outcome.loadedRegisters + 1
-                                    : outcome.loadedRegisters;
+        ? outcome.loadedRegisters + 1
+        : outcome.loadedRegisters;
     for (std::size_t i = 0; i < panel.size(); ++i) {
         const std::int64_t expected = i < touched ? RegisterLineValue(typed[i]) : 0;
         if (i < kRegisterCount) {
@@ -57,13 +60,14 @@ void CheckSet(std::string_view text) {
         }
     }
     Check(outcome.error.has_value() == (outcome.loadedRegisters < typed.size()));
-    Check(!outcome.error || outcome.error->kind != MachineError::Kind::RangeCheck ||
-          outcome.loadedRegisters == kRegisterCount);
+    Check(!outcome.error || outcome.error->kind != MachineError::Kind::RangeCheck
+          || outcome.loadedRegisters == kRegisterCount);
 }
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const std::size_t lineEnd = text.find_first_of("\r\n");
     CheckLine(text.substr(0, lineEnd));

@@ -14,9 +14,13 @@ using OpKind = CompiledProgram::OpKind;
 // Values this near the top are left to the machine, which owns the overflow rule.
 constexpr std::int64_t kSlowPathValue = kLargestSetValue;
 
-std::uint8_t RegisterIndex(std::int32_t number) { return static_cast<std::uint8_t>(number - 1); }
+std::uint8_t RegisterIndex(std::int32_t number)
+{
+    return static_cast<std::uint8_t>(number - 1);
+}
 
-Op CompileJump(const DecodedInstruction& decoded, std::int64_t lineCount) {
+Op CompileJump(const DecodedInstruction& decoded, std::int64_t lineCount)
+{
     if (decoded.JumpPC < -1) {
         return Op{.kind = OpKind::NoOp};
     }
@@ -27,7 +31,8 @@ Op CompileJump(const DecodedInstruction& decoded, std::int64_t lineCount) {
               .second = RegisterIndex(decoded.SecondArg)};
 }
 
-Op CompileLine(const DecodedInstruction& decoded, std::int64_t lineCount) {
+Op CompileLine(const DecodedInstruction& decoded, std::int64_t lineCount)
+{
     const InstructionKind kind = ClassifyInstruction(decoded);
     switch (kind) {
     case InstructionKind::S:
@@ -35,8 +40,7 @@ Op CompileLine(const DecodedInstruction& decoded, std::int64_t lineCount) {
         if (!IsRegisterNumber(decoded.FirstArg)) {
             return Op{.kind = OpKind::Delegate};
         }
-        return Op{.kind = kind == InstructionKind::S ? OpKind::S : OpKind::Z,
-                  .first = RegisterIndex(decoded.FirstArg)};
+        return Op{.kind = kind == InstructionKind::S ? OpKind::S : OpKind::Z, .first = RegisterIndex(decoded.FirstArg)};
     case InstructionKind::T:
     case InstructionKind::J:
         if (!IsRegisterNumber(decoded.FirstArg) || !IsRegisterNumber(decoded.SecondArg)) {
@@ -45,9 +49,8 @@ Op CompileLine(const DecodedInstruction& decoded, std::int64_t lineCount) {
         if (kind == InstructionKind::J) {
             return CompileJump(decoded, lineCount);
         }
-        return Op{.kind = OpKind::T,
-                  .first = RegisterIndex(decoded.FirstArg),
-                  .second = RegisterIndex(decoded.SecondArg)};
+        return Op{
+            .kind = OpKind::T, .first = RegisterIndex(decoded.FirstArg), .second = RegisterIndex(decoded.SecondArg)};
     case InstructionKind::Comment:
         return Op{.kind = OpKind::Comment};
     case InstructionKind::NoOp:
@@ -61,15 +64,16 @@ Op CompileLine(const DecodedInstruction& decoded, std::int64_t lineCount) {
 class Runner {
 public:
     Runner(const std::vector<Op>& ops, Machine& machine)
-        : ops_(ops), lineCount_(static_cast<std::int64_t>(ops.size()) - 1), machine_(machine),
-          startStep_(machine.Step) {}
+        : ops_(ops), lineCount_(static_cast<std::int64_t>(ops.size()) - 1), machine_(machine), startStep_(machine.Step)
+    {}
 
-    RunOutcome Run(std::uint64_t maxLines) {
+    RunOutcome Run(std::uint64_t maxLines)
+    {
         const Op* const ops = ops_.data();
         std::int64_t* const reg = machine_.Reg.data();
         bool* const written = outcome_.written.data();
         auto pc = static_cast<std::uint32_t>(machine_.PC);
-        std::uint64_t executed = 0;   // lines completed, comments included
+        std::uint64_t executed = 0; // lines completed, comments included
         std::uint64_t comments = 0;
         for (;; ++executed) {
             const Op op = ops[pc];
@@ -126,7 +130,8 @@ public:
 private:
     // Hands the line at `pc` to the machine itself, which then owns its outcome.
     // Returns the finished run when that step failed or ended the program.
-    std::optional<RunOutcome> Delegate(std::uint32_t pc, std::uint64_t executed, std::uint64_t comments) {
+    std::optional<RunOutcome> Delegate(std::uint32_t pc, std::uint64_t executed, std::uint64_t comments)
+    {
         SyncMachine(pc, executed, comments);
         StepOutcome step = machine_.ExecuteStep();
         if (step.error) {
@@ -142,12 +147,14 @@ private:
         return std::nullopt;
     }
 
-    void SyncMachine(std::int64_t pc, std::uint64_t executed, std::uint64_t comments) {
+    void SyncMachine(std::int64_t pc, std::uint64_t executed, std::uint64_t comments)
+    {
         machine_.PC = pc;
         machine_.Step = startStep_ + static_cast<std::int64_t>(executed - comments);
     }
 
-    RunOutcome Finish(RunOutcome::Stop stop, std::int64_t pc, std::uint64_t executed, std::uint64_t comments) {
+    RunOutcome Finish(RunOutcome::Stop stop, std::int64_t pc, std::uint64_t executed, std::uint64_t comments)
+    {
         SyncMachine(pc, executed, comments);
         outcome_.stop = stop;
         outcome_.executedLines = executed;
@@ -163,7 +170,8 @@ private:
 
 } // namespace
 
-int RunOutcome::HighestWrittenRegister() const {
+int RunOutcome::HighestWrittenRegister() const
+{
     for (int number = kRegisterCount; number >= 1; --number) {
         if (written[static_cast<std::size_t>(number - 1)]) {
             return number;
@@ -172,7 +180,8 @@ int RunOutcome::HighestWrittenRegister() const {
     return 0;
 }
 
-CompiledProgram::CompiledProgram(const TextLines& Prg) {
+CompiledProgram::CompiledProgram(const TextLines& Prg)
+{
     const auto lineCount = static_cast<std::int32_t>(Prg.size());
     ops_.reserve(Prg.size() + 1);
     for (std::int32_t index = 0; index < lineCount; ++index) {
@@ -182,7 +191,8 @@ CompiledProgram::CompiledProgram(const TextLines& Prg) {
     ops_.push_back(Op{.kind = OpKind::Halt});
 }
 
-RunOutcome CompiledProgram::Run(Machine& machine, std::uint64_t maxLines) const {
+RunOutcome CompiledProgram::Run(Machine& machine, std::uint64_t maxLines) const
+{
     assert(machine.Prg.size() + 1 == ops_.size());
     if (!machine.CanContinue()) {
         return RunOutcome{};
@@ -190,7 +200,8 @@ RunOutcome CompiledProgram::Run(Machine& machine, std::uint64_t maxLines) const 
     return Runner(ops_, machine).Run(maxLines);
 }
 
-void UpdateRegisterPanel(TextLines& panelLines, const RunOutcome& run, const RegisterFile& Reg) {
+void UpdateRegisterPanel(TextLines& panelLines, const RunOutcome& run, const RegisterFile& Reg)
+{
     for (int number = 1; number <= kRegisterCount; ++number) {
         const auto index = static_cast<std::size_t>(number - 1);
         if (run.written[index]) {

@@ -9,9 +9,13 @@ namespace tessivar {
 namespace {
 
 // Blanks and control characters; code 0 never reaches here (see SplitFields).
-bool IsSeparatorBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool IsSeparatorBlank(char c)
+{
+    return static_cast<unsigned char>(c) <= ' ';
+}
 
-void SkipBlanks(std::string_view& rest) {
+void SkipBlanks(std::string_view& rest)
+{
     while (!rest.empty() && IsSeparatorBlank(rest.front())) {
         rest.remove_prefix(1);
     }
@@ -19,7 +23,8 @@ void SkipBlanks(std::string_view& rest) {
 
 // `rest` starts after the opening quote; a doubled quote stands for one.
 // Without a closing quote the field runs to the end of the line.
-std::string TakeQuotedField(std::string_view& rest) {
+std::string TakeQuotedField(std::string_view& rest)
+{
     std::string field;
     while (!rest.empty()) {
         const char c = rest.front();
@@ -36,7 +41,8 @@ std::string TakeQuotedField(std::string_view& rest) {
     return field;
 }
 
-std::string TakePlainField(std::string_view& rest) {
+std::string TakePlainField(std::string_view& rest)
+{
     const auto end = std::find_if(rest.begin(), rest.end(), [](char c) { return IsSeparatorBlank(c) || c == ','; });
     const auto length = static_cast<std::size_t>(end - rest.begin());
     std::string field(rest.substr(0, length));
@@ -44,19 +50,22 @@ std::string TakePlainField(std::string_view& rest) {
     return field;
 }
 
-std::string LowerAscii(std::string text) {
+std::string LowerAscii(std::string text)
+{
     std::transform(text.begin(), text.end(), text.begin(),
                    [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
     return text;
 }
 
-bool Fits32(std::int64_t value) {
+bool Fits32(std::int64_t value)
+{
     return value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max();
 }
 
 // `PC` + k - 1 for ".k", q - 2 for q; -2 means the line before the first and
 // becomes the end of the program.
-std::int32_t JumpTarget(std::string_view field, std::int64_t PC, std::int32_t lineCount) {
+std::int32_t JumpTarget(std::string_view field, std::int64_t PC, std::int32_t lineCount)
+{
     std::int64_t target = 0;
     if (!field.empty() && field.front() == '.') {
         const std::int64_t k = ParseInstructionNumber(field.substr(1)).value_or(0);
@@ -74,7 +83,8 @@ std::int32_t JumpTarget(std::string_view field, std::int64_t PC, std::int32_t li
 
 } // namespace
 
-std::vector<std::string> SplitFields(std::string_view line) {
+std::vector<std::string> SplitFields(std::string_view line)
+{
     // The line ends at a NUL character, as it does for the platform's text
     // routines; past it nothing could be read as a field.
     std::string_view rest = line.substr(0, line.find('\0'));
@@ -99,7 +109,8 @@ std::vector<std::string> SplitFields(std::string_view line) {
     return fields;
 }
 
-std::optional<std::int32_t> ParseInstructionNumber(std::string_view text) {
+std::optional<std::int32_t> ParseInstructionNumber(std::string_view text)
+{
     const NumberText number = SplitNumberText(text);
     if (number.hexadecimal) {
         // Eight significant digits fill 32 bits; the pattern is two's complement.
@@ -119,7 +130,8 @@ std::optional<std::int32_t> ParseInstructionNumber(std::string_view text) {
     return static_cast<std::int32_t>(number.negative ? -value : value);
 }
 
-DecodedInstruction DecodeInstruction(std::string_view line, std::int64_t PC, std::int32_t lineCount) {
+DecodedInstruction DecodeInstruction(std::string_view line, std::int64_t PC, std::int32_t lineCount)
+{
     const std::vector<std::string> fields = SplitFields(line);
     DecodedInstruction decoded;
     if (fields.empty()) {

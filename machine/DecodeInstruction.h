@@ -14,10 +14,10 @@ namespace tessivar {
 inline constexpr std::int32_t kJumpNeverTaken = std::numeric_limits<std::int32_t>::min();
 
 struct DecodedInstruction {
-    std::string Mnemonic;        // first field, ASCII letters lower-cased; empty when the line has no field
+    std::string Mnemonic; // first field, ASCII letters lower-cased; empty when the line has no field
     std::int32_t FirstArg = 0;
     std::int32_t SecondArg = 0;
-    std::int32_t JumpPC = 0;     // PC value after a taken jump, before the step's advance by one
+    std::int32_t JumpPC = 0; // PC value after a taken jump, before the step's advance by one
     bool IsComment = false;
 };
 

@@ -6,14 +6,21 @@ namespace tessivar {
 
 namespace {
 
-bool WithinSetLimits(std::int64_t value) { return value <= kLargestSetValue && value >= -kLargestSetValue; }
+bool WithinSetLimits(std::int64_t value)
+{
+    return value <= kLargestSetValue && value >= -kLargestSetValue;
+}
 
 // Register R(number), 1-based.
-std::int64_t& R(RegisterFile& Reg, int number) { return Reg[static_cast<std::size_t>(number - 1)]; }
+std::int64_t& R(RegisterFile& Reg, int number)
+{
+    return Reg[static_cast<std::size_t>(number - 1)];
+}
 
 // The registers the instruction names: S and Z write their one register, T
 // copies its first into its second, J compares its two.
-InstructionEffect PlannedEffect(const DecodedInstruction& decoded, std::int64_t PC) {
+InstructionEffect PlannedEffect(const DecodedInstruction& decoded, std::int64_t PC)
+{
     InstructionEffect effect{.decoded = decoded, .kind = ClassifyInstruction(decoded), .executedPC = PC};
     switch (effect.kind) {
     case InstructionKind::S:
@@ -33,7 +40,8 @@ InstructionEffect PlannedEffect(const DecodedInstruction& decoded, std::int64_t 
 }
 
 // The first register named that lies outside the register file, or 0.
-int MissingRegister(const InstructionEffect& effect) {
+int MissingRegister(const InstructionEffect& effect)
+{
     for (const int number : {effect.sourceRegister, effect.targetRegister}) {
         if (number != 0 && !IsRegisterNumber(number)) {
             return number;
@@ -44,7 +52,8 @@ int MissingRegister(const InstructionEffect& effect) {
 
 } // namespace
 
-SetOutcome Machine::Set(TextLines& registerLines, const TextLines& programLines) {
+SetOutcome Machine::Set(TextLines& registerLines, const TextLines& programLines)
+{
     Reg.fill(0);
     for (std::size_t i = 0; i < registerLines.size(); ++i) {
         if (i >= Reg.size()) {
@@ -71,15 +80,23 @@ SetOutcome Machine::Set(TextLines& registerLines, const TextLines& programLines)
     return SetOutcome{registerLines.size(), std::nullopt};
 }
 
-void Machine::ClearProgram() { Prg.clear(); }
+void Machine::ClearProgram()
+{
+    Prg.clear();
+}
 
-bool Machine::CanContinue() const { return PC >= 0 && PC < static_cast<std::int64_t>(Prg.size()); }
+bool Machine::CanContinue() const
+{
+    return PC >= 0 && PC < static_cast<std::int64_t>(Prg.size());
+}
 
-DecodedInstruction Machine::DecodeCurrent() const {
+DecodedInstruction Machine::DecodeCurrent() const
+{
     return DecodeInstruction(Prg[static_cast<std::size_t>(PC)], PC, static_cast<std::int32_t>(Prg.size()));
 }
 
-StepOutcome Machine::Apply(const DecodedInstruction& instruction) {
+StepOutcome Machine::Apply(const DecodedInstruction& instruction)
+{
     StepOutcome outcome{PlannedEffect(instruction, PC), std::nullopt};
     InstructionEffect& effect = outcome.effect;
     if (!CanContinue()) {
@@ -106,8 +123,7 @@ StepOutcome Machine::Apply(const DecodedInstruction& instruction) {
         effect.newValue = R(Reg, effect.targetRegister) = R(Reg, effect.sourceRegister);
         break;
     case InstructionKind::J:
-        effect.jumpTaken =
-            R(Reg, effect.sourceRegister) == R(Reg, effect.targetRegister) && instruction.JumpPC >= -1;
+        effect.jumpTaken = R(Reg, effect.sourceRegister) == R(Reg, effect.targetRegister) && instruction.JumpPC >= -1;
         if (effect.jumpTaken) {
             PC = instruction.JumpPC;
         }
@@ -124,31 +140,36 @@ StepOutcome Machine::Apply(const DecodedInstruction& instruction) {
     return outcome;
 }
 
-StepOutcome Machine::ExecuteStep() {
+StepOutcome Machine::ExecuteStep()
+{
     if (!CanContinue()) {
         return StepOutcome{InstructionEffect{}, NothingToExecuteError()};
     }
     return Apply(DecodeCurrent());
 }
 
-void UpdateRegisterPanel(TextLines& panelLines, int registerNumber, std::int64_t value) {
+void UpdateRegisterPanel(TextLines& panelLines, int registerNumber, std::int64_t value)
+{
     if (panelLines.size() < static_cast<std::size_t>(registerNumber)) {
         panelLines.resize(static_cast<std::size_t>(registerNumber), "0");
     }
     panelLines[static_cast<std::size_t>(registerNumber - 1)] = CanonicalRegisterText(value);
 }
 
-void UpdateRegisterPanel(TextLines& panelLines, const InstructionEffect& effect) {
+void UpdateRegisterPanel(TextLines& panelLines, const InstructionEffect& effect)
+{
     if (WritesRegister(effect.kind)) {
         UpdateRegisterPanel(panelLines, effect.targetRegister, effect.newValue);
     }
 }
 
-bool WritesRegister(InstructionKind kind) {
+bool WritesRegister(InstructionKind kind)
+{
     return kind == InstructionKind::S || kind == InstructionKind::Z || kind == InstructionKind::T;
 }
 
-InstructionKind ClassifyInstruction(const DecodedInstruction& decoded) {
+InstructionKind ClassifyInstruction(const DecodedInstruction& decoded)
+{
     const std::string& mnemonic = decoded.Mnemonic;
     const bool hasFirst = decoded.FirstArg >= 1;
     const bool hasBoth = hasFirst && decoded.SecondArg >= 1;
@@ -166,6 +187,5 @@ InstructionKind ClassifyInstruction(const DecodedInstruction& decoded) {
     }
     return decoded.IsComment ? InstructionKind::Comment : InstructionKind::NoOp;
 }
-
 
 } // namespace tessivar

@@ -16,7 +16,10 @@ inline constexpr int kRegisterCount = 256;
 using RegisterFile = std::array<std::int64_t, kRegisterCount>;
 
 // Instructions may name any 32-bit number; only R(1) to R(256) exist.
-constexpr bool IsRegisterNumber(std::int64_t number) { return number >= 1 && number <= kRegisterCount; }
+constexpr bool IsRegisterNumber(std::int64_t number)
+{
+    return number >= 1 && number <= kRegisterCount;
+}
 
 // Set refuses values nearer the 64-bit limits: the ball slots of a register are
 // addressed by value + slot index - 200, with slot indexes 0 to 199, so the
@@ -29,24 +32,24 @@ enum class InstructionKind { S, Z, T, J, Comment, NoOp };
 struct InstructionEffect {
     DecodedInstruction decoded{};
     InstructionKind kind = InstructionKind::NoOp;
-    std::int64_t executedPC = 0;     // index of the line that ran
-    int sourceRegister = 0;          // 1-based: T's m, J's m; 0 otherwise
-    int targetRegister = 0;          // 1-based: the register S, Z, T wrote, J's n; 0 otherwise
-    std::int64_t newValue = 0;       // the value written (S, Z, T)
+    std::int64_t executedPC = 0; // index of the line that ran
+    int sourceRegister = 0; // 1-based: T's m, J's m; 0 otherwise
+    int targetRegister = 0; // 1-based: the register S, Z, T wrote, J's n; 0 otherwise
+    std::int64_t newValue = 0; // the value written (S, Z, T)
     bool jumpTaken = false;
 };
 
 struct StepOutcome {
     // On error: the instruction that was refused, with its registers named.
     InstructionEffect effect;
-    std::optional<MachineError> error;   // set: nothing changed
+    std::optional<MachineError> error; // set: nothing changed
 };
 
 struct SetOutcome {
     // Registers 0 .. loadedRegisters-1 hold their new values and may be shown;
     // on an overflow error the offending register is stored but not counted.
     std::size_t loadedRegisters = 0;
-    std::optional<MachineError> error;   // set: program, PC and Step untouched
+    std::optional<MachineError> error; // set: program, PC and Step untouched
 };
 
 // The register machine's whole state and its operations. Pure C++: the window
@@ -56,7 +59,7 @@ public:
     RegisterFile Reg{};
     TextLines Prg;
     std::int64_t PC = 0;
-    std::int64_t Step = 0;   // executed lines since Set, comment lines not counted
+    std::int64_t Step = 0; // executed lines since Set, comment lines not counted
 
     // Loads the registers from the register editor's lines, rewriting each line
     // in canonical form, then the program from the program editor's lines, and

@@ -2,7 +2,8 @@
 
 namespace tessivar {
 
-std::string ErrorBoxText(const std::string& message) {
+std::string ErrorBoxText(const std::string& message)
+{
     // Compared as unsigned bytes: the last byte of a multibyte UTF-8 character
     // is 0x80 or above, like the code of any non-ASCII character.
     if (!message.empty() && static_cast<unsigned char>(message.back()) > '.') {
@@ -11,28 +12,33 @@ std::string ErrorBoxText(const std::string& message) {
     return message;
 }
 
-MachineError RangeCheckError() {
+MachineError RangeCheckError()
+{
     return {MachineError::Kind::RangeCheck, "範囲チェックエラー"};
 }
 
-MachineError SetOverflowError() {
+MachineError SetOverflowError()
+{
     return {MachineError::Kind::IntegerOverflow, "整数のオーバーフロー"};
 }
 
-MachineError NothingToExecuteError() {
+MachineError NothingToExecuteError()
+{
     return {MachineError::Kind::NothingToExecute, "セットしてください。"};
 }
 
-MachineError RegisterNumberError(std::int64_t lineNumber, std::int64_t registerNumber) {
+MachineError RegisterNumberError(std::int64_t lineNumber, std::int64_t registerNumber)
+{
     return {MachineError::Kind::RegisterNumber,
-            std::to_string(lineNumber) + " 行目: レジスタ R(" + std::to_string(registerNumber) +
-                ") はありません（R(1)〜R(256)）"};
+            std::to_string(lineNumber) + " 行目: レジスタ R(" + std::to_string(registerNumber)
+                + ") はありません（R(1)〜R(256)）"};
 }
 
-MachineError StepOverflowError(std::int64_t lineNumber, std::int64_t registerNumber) {
+MachineError StepOverflowError(std::int64_t lineNumber, std::int64_t registerNumber)
+{
     return {MachineError::Kind::IntegerOverflow,
-            std::to_string(lineNumber) + " 行目: R(" + std::to_string(registerNumber) +
-                ") の値が 64 ビット整数の範囲を超えます（整数のオーバーフロー）"};
+            std::to_string(lineNumber) + " 行目: R(" + std::to_string(registerNumber)
+                + ") の値が 64 ビット整数の範囲を超えます（整数のオーバーフロー）"};
 }
 
 } // namespace tessivar

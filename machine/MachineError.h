@@ -9,10 +9,10 @@ namespace tessivar {
 // in its error box, the command-line runner prints it.
 struct MachineError {
     enum class Kind {
-        RangeCheck,         // more than 256 register lines
-        IntegerOverflow,    // a value too near the 64-bit limits
-        RegisterNumber,     // an instruction names a register above 256
-        NothingToExecute,   // a step asked for before Set or after the program ended
+        RangeCheck, // more than 256 register lines
+        IntegerOverflow, // a value too near the 64-bit limits
+        RegisterNumber, // an instruction names a register above 256
+        NothingToExecute, // a step asked for before Set or after the program ended
     };
     Kind kind;
     std::string message;

@@ -6,9 +6,13 @@ namespace tessivar {
 
 namespace {
 
-bool IsHexMark(char c) { return c == 'x' || c == 'X'; }
+bool IsHexMark(char c)
+{
+    return c == 'x' || c == 'X';
+}
 
-std::size_t HexPrefixLength(std::string_view text) {
+std::size_t HexPrefixLength(std::string_view text)
+{
     if (text.starts_with('$') || (!text.empty() && IsHexMark(text.front()))) {
         return 1;
     }
@@ -19,7 +23,8 @@ std::size_t HexPrefixLength(std::string_view text) {
 }
 
 // The value of digit `c` in `base`, if it is one.
-std::optional<unsigned> DigitValue(char c, unsigned base) {
+std::optional<unsigned> DigitValue(char c, unsigned base)
+{
     unsigned digit = base;
     if (c >= '0' && c <= '9') {
         digit = static_cast<unsigned>(c - '0');
@@ -36,7 +41,8 @@ std::optional<unsigned> DigitValue(char c, unsigned base) {
 
 } // namespace
 
-NumberText SplitNumberText(std::string_view text) {
+NumberText SplitNumberText(std::string_view text)
+{
     NumberText number;
     text.remove_prefix(std::min(text.find_first_not_of(' '), text.size()));
     if (text.starts_with('-') || text.starts_with('+')) {
@@ -49,7 +55,8 @@ NumberText SplitNumberText(std::string_view text) {
     return number;
 }
 
-std::optional<std::uint64_t> ReadMagnitude(std::string_view digits, unsigned base, std::uint64_t limit) {
+std::optional<std::uint64_t> ReadMagnitude(std::string_view digits, unsigned base, std::uint64_t limit)
+{
     if (digits.empty()) {
         return std::nullopt;
     }

@@ -11,7 +11,7 @@ namespace tessivar {
 struct NumberText {
     bool negative = false;
     bool hexadecimal = false;
-    std::string_view digits;   // everything after the prefix, still unchecked
+    std::string_view digits; // everything after the prefix, still unchecked
 };
 
 // Blanks are U+0020 only; "$", "x", "X", "0x" and "0X" introduce hexadecimal.

@@ -4,7 +4,8 @@
 
 namespace tessivar {
 
-TextLines SplitTextLines(std::string_view text) {
+TextLines SplitTextLines(std::string_view text)
+{
     TextLines lines;
     std::size_t start = 0;
     while (start < text.size()) {
@@ -21,7 +22,8 @@ TextLines SplitTextLines(std::string_view text) {
     return lines;
 }
 
-std::string JoinTextLines(const TextLines& lines) {
+std::string JoinTextLines(const TextLines& lines)
+{
     std::string text;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i > 0) {
@@ -32,15 +34,18 @@ std::string JoinTextLines(const TextLines& lines) {
     return text;
 }
 
-TextLines ProgramListFromEditorLines(const TextLines& editorLines) {
+TextLines ProgramListFromEditorLines(const TextLines& editorLines)
+{
     return SplitTextLines(JoinTextLines(editorLines));
 }
 
-std::string PrepareProgramLine(std::string line) {
+std::string PrepareProgramLine(std::string line)
+{
     if (line.empty() || line.front() == '/') {
         return line;
     }
-    std::replace_if(line.begin(), line.end(), [](char c) { return c == '(' || c == ')'; }, ' ');
+    std::replace_if(
+        line.begin(), line.end(), [](char c) { return c == '(' || c == ')'; }, ' ');
     return line;
 }
 

@@ -6,7 +6,7 @@
 
 namespace tessivar {
 
-using TextLines = std::vector<std::string>;  // UTF-8, one entry per line
+using TextLines = std::vector<std::string>; // UTF-8, one entry per line
 
 // Splits at CR LF, lone CR and lone LF. A final break yields no empty last line.
 TextLines SplitTextLines(std::string_view text);

@@ -5,7 +5,8 @@
 
 namespace tessivar {
 
-std::string StepCounterText(std::int64_t step) {
+std::string StepCounterText(std::int64_t step)
+{
     std::ostringstream text;
     text << "Step:" << std::setw(4) << step;
     return text.str();

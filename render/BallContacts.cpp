@@ -48,8 +48,7 @@ bool ContactBoxes::Near(const Box& box, const scene::Vector3& point, float reach
 bool ContactBoxes::Touches(const BallInstance& ball) const
 {
     const float reach = 1.5F * ball.Radius;
-    return std::any_of(boxes_.begin(), boxes_.end(),
-                       [&](const Box& box) { return Near(box, ball.Centre(), reach); });
+    return std::any_of(boxes_.begin(), boxes_.end(), [&](const Box& box) { return Near(box, ball.Centre(), reach); });
 }
 
 void SeparateTouchingBalls(SceneFrame& frame)

@@ -19,9 +19,9 @@ public:
 private:
     struct Box {
         scene::Vector3 Centre;
-        std::array<scene::Vector3, 3> Axes;   // unit
+        std::array<scene::Vector3, 3> Axes; // unit
         std::array<float, 3> HalfSizes;
-        scene::Vector3 Low, High;   // bounds along the scene's axes, for a quick miss
+        scene::Vector3 Low, High; // bounds along the scene's axes, for a quick miss
     };
 
     static bool Near(const Box& box, const scene::Vector3& point, float reach);

@@ -9,7 +9,10 @@ namespace tessivar::render {
 
 namespace {
 
-void* Offset(std::size_t bytes) { return reinterpret_cast<void*>(bytes); }
+void* Offset(std::size_t bytes)
+{
+    return reinterpret_cast<void*>(bytes);
+}
 
 } // namespace
 
@@ -33,8 +36,8 @@ BallRenderer::BallRenderer(GL& gl)
     meshArray_.create();
     {
         const QOpenGLVertexArrayObject::Binder binder(&meshArray_);
-        const std::vector<SphereVertex> sphere = SphereMesh(scene::TSphere::SubdivisionsAxes,
-                                                            scene::TSphere::SubdivisionsHeight);
+        const std::vector<SphereVertex> sphere
+            = SphereMesh(scene::TSphere::SubdivisionsAxes, scene::TSphere::SubdivisionsHeight);
         meshVertexCount_ = static_cast<int>(sphere.size());
         mesh_.create();
         mesh_.bind();
@@ -64,8 +67,7 @@ void BallRenderer::AttachInstances(GL& gl)
 }
 
 void BallRenderer::Draw(GL& gl, ShaderLibrary& shaders, BallDrawing drawing, const BallBatch& batch,
-                        const scene::Matrix4& viewProjection, const FrameLighting& lighting,
-                        PictureTextures& pictures)
+                        const scene::Matrix4& viewProjection, const FrameLighting& lighting, PictureTextures& pictures)
 {
     const FrameUniforms frame{viewProjection, lighting, pictures, batch.Material};
     if (drawing == BallDrawing::Impostors) {

@@ -20,7 +20,7 @@ public:
 
 private:
     struct Plane {
-        float A, B, C, D;   // inside where A x + B y + C z + D >= 0, (A, B, C) unit
+        float A, B, C, D; // inside where A x + B y + C z + D >= 0, (A, B, C) unit
     };
     Frustum() = default;
     std::array<Plane, 6> planes_;

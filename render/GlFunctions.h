@@ -14,9 +14,15 @@ namespace tessivar::render {
 using GL = QOpenGLFunctions_3_3_Core;
 
 // The scene's row-vector matrix as the column-vector matrix that shaders use.
-inline QMatrix4x4 ToQt(const scene::Matrix4& m) { return QMatrix4x4(&m.m[0][0]).transposed(); }
+inline QMatrix4x4 ToQt(const scene::Matrix4& m)
+{
+    return QMatrix4x4(&m.m[0][0]).transposed();
+}
 
-inline QVector3D ToQt(const scene::Vector3& v) { return {v.X, v.Y, v.Z}; }
+inline QVector3D ToQt(const scene::Vector3& v)
+{
+    return {v.X, v.Y, v.Z};
+}
 
 // 0xAARRGGBB as red, green, blue, alpha from 0 to 1.
 inline QVector4D ColourOf(std::uint32_t argb)

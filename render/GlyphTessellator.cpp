@@ -14,16 +14,22 @@ using Vertex = std::array<GLdouble, 3>;
 
 // What the GLU callbacks write into, passed to them as the polygon data.
 struct Collector {
-    std::deque<Vertex> Vertices;   // stable addresses, for GLU and for combine
+    std::deque<Vertex> Vertices; // stable addresses, for GLU and for combine
     QPolygonF Current;
     Tessellation Result;
     bool BoundaryOnly = false;
     bool Failed = false;
 };
 
-Collector& Of(void* data) { return *static_cast<Collector*>(data); }
+Collector& Of(void* data)
+{
+    return *static_cast<Collector*>(data);
+}
 
-void GLAPIENTRY Begin(GLenum, void* data) { Of(data).Current.clear(); }
+void GLAPIENTRY Begin(GLenum, void* data)
+{
+    Of(data).Current.clear();
+}
 
 void GLAPIENTRY AddVertex(void* vertex, void* data)
 {
@@ -51,19 +57,22 @@ void GLAPIENTRY End(void* data)
     }
 }
 
-void GLAPIENTRY Combine(GLdouble coordinates[3], void*[4], GLfloat[4], void** out, void* data)
+void GLAPIENTRY Combine(GLdouble coordinates[3], void* [4], GLfloat[4], void** out, void* data)
 {
     Collector& collector = Of(data);
     collector.Vertices.push_back({coordinates[0], coordinates[1], 0});
     *out = &collector.Vertices.back();
 }
 
-void GLAPIENTRY EdgeFlag(GLboolean, void*) {}
+void GLAPIENTRY EdgeFlag(GLboolean, void*)
+{}
 
-void GLAPIENTRY Error(GLenum, void* data) { Of(data).Failed = true; }
+void GLAPIENTRY Error(GLenum, void* data)
+{
+    Of(data).Failed = true;
+}
 
-template <class F>
-_GLUfuncptr Callback(F* function)
+template <class F> _GLUfuncptr Callback(F* function)
 {
     return reinterpret_cast<_GLUfuncptr>(function);
 }

@@ -8,7 +8,10 @@ namespace {
 
 constexpr scene::TAlphaColor MarkAlpha = 0xA0000000;
 
-bool IsWhole(float value) { return std::abs(value - std::round(value)) < 1e-4F; }
+bool IsWhole(float value)
+{
+    return std::abs(value - std::round(value)) < 1e-4F;
+}
 
 scene::TAlphaColor LineColour(float offset, const scene::TGrid3D& grid)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SceneWalk.h"
 #include "GlFunctions.h"
+#include "SceneWalk.h"
 
 #include <QOpenGLBuffer>
 #include <QOpenGLShaderProgram>

@@ -6,7 +6,10 @@ namespace tessivar::render {
 
 namespace {
 
-QVector3D Rgb(scene::TAlphaColor argb) { return ColourOf(argb).toVector3D(); }
+QVector3D Rgb(scene::TAlphaColor argb)
+{
+    return ColourOf(argb).toVector3D();
+}
 
 void SetLit(QOpenGLShaderProgram& program, const scene::TLightMaterialSource& material, PictureTextures& pictures)
 {
@@ -50,7 +53,8 @@ bool SetMaterial(QOpenGLShaderProgram& program, const scene::TMaterialSource* ma
     switch (material->Kind()) {
     case scene::TObjectKind::ColorMaterialSource:
         program.setUniformValue("lit", false);
-        program.setUniformValue("flatColour", ColourOf(static_cast<const scene::TColorMaterialSource*>(material)->Color));
+        program.setUniformValue("flatColour",
+                                ColourOf(static_cast<const scene::TColorMaterialSource*>(material)->Color));
         return true;
     case scene::TObjectKind::LightMaterialSource:
         SetLit(program, *static_cast<const scene::TLightMaterialSource*>(material), pictures);

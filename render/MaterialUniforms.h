@@ -11,8 +11,8 @@ namespace tessivar::render {
 
 // The light and the eye of one frame, as every lit program reads them.
 struct FrameLighting {
-    QVector3D Direction{0, 0, 1};   // the way the light travels
-    QVector3D Colour{0, 0, 0};      // black: no light in the scene
+    QVector3D Direction{0, 0, 1}; // the way the light travels
+    QVector3D Colour{0, 0, 0}; // black: no light in the scene
     QVector3D Eye;
 
     static FrameLighting Of(const scene::TLight* light, const scene::Vector3& eye);

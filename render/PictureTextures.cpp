@@ -8,7 +8,8 @@ namespace {
 
 std::unique_ptr<QOpenGLTexture> Load(std::string_view name)
 {
-    const QImage image(QStringLiteral(":/pictures/%1.png").arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))));
+    const QImage image(
+        QStringLiteral(":/pictures/%1.png").arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))));
     if (image.isNull())
         return nullptr;
     auto texture = std::make_unique<QOpenGLTexture>(image, QOpenGLTexture::GenerateMipMaps);

@@ -19,7 +19,8 @@ SurfaceTriangles UnitQuad()
 
 } // namespace
 
-PlaneRenderer::PlaneRenderer(GL& gl) : quad_(gl, UnitQuad()) {}
+PlaneRenderer::PlaneRenderer(GL& gl) : quad_(gl, UnitQuad())
+{}
 
 void PlaneRenderer::Draw(GL& gl, QOpenGLShaderProgram& surface, const Placed<scene::TPlane>& plane,
                          PictureTextures& pictures)

@@ -5,10 +5,8 @@
 
 namespace tessivar::render {
 
-SceneRenderer::SceneRenderer(GL& gl)
-    : gl_(gl), ready_(shaders_.Build()), planes_(gl), grids_(gl), balls_(gl)
-{
-}
+SceneRenderer::SceneRenderer(GL& gl) : gl_(gl), ready_(shaders_.Build()), planes_(gl), grids_(gl), balls_(gl)
+{}
 
 void SceneRenderer::Render(const scene::TViewport3D& viewport, int width, int height, BallDrawing balls)
 {

@@ -18,7 +18,10 @@ SceneView::SceneView(scene::TViewport3D* viewport, QWidget* parent) : QOpenGLWid
     setFormat(format);
 }
 
-SceneView::~SceneView() { ReleaseGl(); }
+SceneView::~SceneView()
+{
+    ReleaseGl();
+}
 
 void SceneView::UpdateIfChanged()
 {
@@ -34,9 +37,15 @@ void SceneView::SetBalls(BallDrawing drawing)
     update();
 }
 
-QString SceneView::RenderError() const { return renderer_ ? renderer_->Error() : contextError_; }
+QString SceneView::RenderError() const
+{
+    return renderer_ ? renderer_->Error() : contextError_;
+}
 
-std::uint64_t SceneView::TextMeshBuilds() const { return renderer_ ? renderer_->TextMeshBuilds() : 0; }
+std::uint64_t SceneView::TextMeshBuilds() const
+{
+    return renderer_ ? renderer_->TextMeshBuilds() : 0;
+}
 
 void SceneView::initializeGL()
 {

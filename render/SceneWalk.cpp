@@ -18,8 +18,8 @@ public:
     void VisitChildren(const scene::TFmxObject& parent, const scene::Matrix4& parentWorld)
     {
         // How much the parent enlarges, for the balls' quick view test.
-        const float parentScale =
-            std::max({parentWorld.Row(0).Length(), parentWorld.Row(1).Length(), parentWorld.Row(2).Length()});
+        const float parentScale
+            = std::max({parentWorld.Row(0).Length(), parentWorld.Row(1).Length(), parentWorld.Row(2).Length()});
         for (const scene::TFmxObject* child : parent.Children()) {
             const TObjectKind kind = child->Kind();
             if (!scene::IsControl3D(kind) || !child->Visible())

@@ -11,8 +11,7 @@
 namespace tessivar::render {
 
 // A visible object and its local-to-scene matrix.
-template <class T>
-struct Placed {
+template <class T> struct Placed {
     const T* Object;
     scene::Matrix4 World;
 };

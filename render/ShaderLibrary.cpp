@@ -17,10 +17,10 @@ QByteArray Source(const char* name)
 bool ShaderLibrary::Build()
 {
     return Link(surface_, "surface", "surface.vert", "surface.frag") && Link(grid_, "grid", "grid.vert", "grid.frag")
-           && Link(flatImpostor_, "ball impostor", "ball_impostor.vert", "ball_impostor.frag")
-           && Link(exactImpostor_, "exact ball impostor", "ball_impostor.vert", "ball_impostor.frag",
-                   "#define EXACT_DEPTH\n")
-           && Link(ballMesh_, "ball mesh", "ball_mesh.vert", "ball_mesh.frag");
+        && Link(flatImpostor_, "ball impostor", "ball_impostor.vert", "ball_impostor.frag")
+        && Link(exactImpostor_, "exact ball impostor", "ball_impostor.vert", "ball_impostor.frag",
+                "#define EXACT_DEPTH\n")
+        && Link(ballMesh_, "ball mesh", "ball_mesh.vert", "ball_mesh.frag");
 }
 
 bool ShaderLibrary::Link(QOpenGLShaderProgram& program, const char* name, const char* vertex, const char* fragment,

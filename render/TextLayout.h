@@ -11,9 +11,9 @@ namespace tessivar::render {
 // What the outlines of a 3D text depend on; sizes in scene units.
 struct TextBlock {
     QString Text;
-    QString Family;   // empty: the default interface font
+    QString Family; // empty: the default interface font
     qreal FontSize = 4;
-    qreal Width = 0, Height = 0;   // the box, centred on the object's position
+    qreal Width = 0, Height = 0; // the box, centred on the object's position
     scene::TTextAlign HorzAlign = scene::TTextAlign::Center;
     scene::TTextAlign VertAlign = scene::TTextAlign::Center;
 

@@ -29,8 +29,8 @@ TextMesh MeshOf(const TextShape& shape)
 
 TextShape TextShape::Of(const scene::TText3D& text)
 {
-    return {text.Text(),   text.Font().Family,   text.Font().Size,     text.Width(), text.Height(),
-            text.Depth(),  text.HorzTextAlign(), text.VertTextAlign(), text.Sides()};
+    return {text.Text(),  text.Font().Family,   text.Font().Size,     text.Width(), text.Height(),
+            text.Depth(), text.HorzTextAlign(), text.VertTextAlign(), text.Sides()};
 }
 
 void TextMeshes::Draw(GL& gl, QOpenGLShaderProgram& surface, const Placed<scene::TText3D>& text,

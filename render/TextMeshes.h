@@ -44,7 +44,7 @@ private:
     struct Entry {
         TextShape Shape;
         std::uint32_t Revision;
-        std::unique_ptr<SurfaceBuffer> Buffer;   // null when nothing shows
+        std::unique_ptr<SurfaceBuffer> Buffer; // null when nothing shows
         int FrontCount = 0, BackCount = 0, ShaftCount = 0;
         bool Used = true;
     };

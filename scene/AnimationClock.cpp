@@ -13,7 +13,8 @@ constexpr std::size_t CompactionSlack = 64;
 
 } // namespace
 
-AnimationClock::AnimationClock(ClockDriver& driver) : driver_(driver) {}
+AnimationClock::AnimationClock(ClockDriver& driver) : driver_(driver)
+{}
 
 AnimationClock::~AnimationClock()
 {

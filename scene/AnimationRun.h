@@ -13,23 +13,23 @@ namespace tessivar::scene {
 struct AnimationRun {
     // What a tick of a running animation comes to.
     enum class Step : std::uint8_t {
-        Waiting,   // the delay goes on: nothing to apply
-        Moved,     // a new value is due
-        Ended,     // the last value is due, then the run is over
+        Waiting, // the delay goes on: nothing to apply
+        Moved, // a new value is due
+        Ended, // the last value is due, then the run is over
     };
 
     float StartValue = 0;
     float StopValue = 0;
-    float Duration = 0.2f;   // seconds
-    float Delay = 0;         // seconds
-    float CurrentTime = 0;   // seconds into the pass
+    float Duration = 0.2f; // seconds
+    float Delay = 0; // seconds
+    float CurrentTime = 0; // seconds into the pass
     float RemainingDelay = 0;
     TInterpolationType Interpolation = TInterpolationType::Linear;
     TAnimationType AnimationType = TAnimationType::In;
     bool Loop = false;
     bool AutoReverse = false;
     bool Inverse = false;
-    std::uint8_t Reversals = 0;   // turns of a non-looping auto-reverse run
+    std::uint8_t Reversals = 0; // turns of a non-looping auto-reverse run
 
     // The stored fields alone, as a copy of the animation starts out.
     AnimationRun Fields() const;

@@ -14,13 +14,25 @@ TCamera::~TCamera()
         Root()->SetCamera(nullptr);
 }
 
-void TCamera::SetAngleOfView(float degrees) { SetField(angleOfView_, degrees); }
+void TCamera::SetAngleOfView(float degrees)
+{
+    SetField(angleOfView_, degrees);
+}
 
-Vector3 TCamera::EyePosition() const { return AbsoluteMatrix().Row(3); }
+Vector3 TCamera::EyePosition() const
+{
+    return AbsoluteMatrix().Row(3);
+}
 
-Vector3 TCamera::LookDirection() const { return AbsoluteMatrix().Row(2).Normalized(); }
+Vector3 TCamera::LookDirection() const
+{
+    return AbsoluteMatrix().Row(2).Normalized();
+}
 
-Matrix4 TCamera::ViewMatrix() const { return AbsoluteMatrix().AffineInverse(); }
+Matrix4 TCamera::ViewMatrix() const
+{
+    return AbsoluteMatrix().AffineInverse();
+}
 
 Matrix4 TCamera::ProjectionMatrix(float aspect) const
 {
@@ -29,7 +41,7 @@ Matrix4 TCamera::ProjectionMatrix(float aspect) const
     const float n = NearPlane, f = FarPlane;
     Matrix4 p;
     p.m[0][0] = h / aspect;
-    p.m[1][1] = -h;   // scene Y points down, clip Y up
+    p.m[1][1] = -h; // scene Y points down, clip Y up
     p.m[2][2] = (f + n) / (f - n);
     p.m[2][3] = 1;
     p.m[3][2] = -2 * f * n / (f - n);

@@ -18,8 +18,8 @@ public:
     float AngleOfView() const { return angleOfView_; }
     void SetAngleOfView(float degrees);
 
-    Vector3 EyePosition() const;     // in scene coordinates
-    Vector3 LookDirection() const;   // unit vector, scene coordinates
+    Vector3 EyePosition() const; // in scene coordinates
+    Vector3 LookDirection() const; // unit vector, scene coordinates
     // Scene to camera: the camera at the origin looking along +Z, +Y down.
     Matrix4 ViewMatrix() const;
     // Camera to OpenGL clip space (row vectors): x right, y up (scene -Y),

@@ -4,7 +4,10 @@
 
 namespace tessivar::scene {
 
-void TPosition3D::Set(float& field, float value) { FloatTarget{&field, object_, false}.Set(value); }
+void TPosition3D::Set(float& field, float value)
+{
+    FloatTarget{&field, object_, false}.Set(value);
+}
 
 void TPosition3D::SetPoint(const Vector3& p)
 {
@@ -15,14 +18,15 @@ void TPosition3D::SetPoint(const Vector3& p)
 
 FloatTarget TPosition3D::Resolve(std::string_view axis)
 {
-    float* field = SameText(axis, "X")   ? &value_.X
-                   : SameText(axis, "Y") ? &value_.Y
-                   : SameText(axis, "Z") ? &value_.Z
-                                         : nullptr;
+    float* field = SameText(axis, "X") ? &value_.X
+        : SameText(axis, "Y")          ? &value_.Y
+        : SameText(axis, "Z")          ? &value_.Z
+                                       : nullptr;
     return field ? FloatTarget{field, object_, false} : FloatTarget{};
 }
 
-TControl3D::TControl3D(TFmxObject* owner) : TFmxObject(owner) {}
+TControl3D::TControl3D(TFmxObject* owner) : TFmxObject(owner)
+{}
 
 TControl3D::TControl3D(TFmxObject* owner, const TControl3D& source)
     : TFmxObject(owner),
@@ -32,23 +36,22 @@ TControl3D::TControl3D(TFmxObject* owner, const TControl3D& source)
       width_(source.width_),
       height_(source.height_),
       depth_(source.depth_)
-{
-}
+{}
 
 FloatTarget TControl3D::ResolveFloat(const std::string_view* components, std::size_t count)
 {
     if (count == 1) {
-        float* field = SameText(components[0], "Width")    ? &width_
-                       : SameText(components[0], "Height") ? &height_
-                       : SameText(components[0], "Depth")  ? &depth_
-                                                           : nullptr;
+        float* field = SameText(components[0], "Width") ? &width_
+            : SameText(components[0], "Height")         ? &height_
+            : SameText(components[0], "Depth")          ? &depth_
+                                                        : nullptr;
         return field ? FloatTarget{field, this, true} : FloatTarget{};
     }
     if (count == 2) {
-        TPosition3D* vector = SameText(components[0], "Position")        ? &Position
-                              : SameText(components[0], "RotationAngle") ? &RotationAngle
-                              : SameText(components[0], "Scale")         ? &Scale
-                                                                         : nullptr;
+        TPosition3D* vector = SameText(components[0], "Position") ? &Position
+            : SameText(components[0], "RotationAngle")            ? &RotationAngle
+            : SameText(components[0], "Scale")                    ? &Scale
+                                                                  : nullptr;
         return vector ? vector->Resolve(components[1]) : FloatTarget{};
     }
     return {};

@@ -14,7 +14,7 @@ class TControl3D;
 struct FloatTarget {
     float* Value = nullptr;
     TControl3D* Object = nullptr;
-    bool Layout = false;   // the value shapes a text layout (size, font)
+    bool Layout = false; // the value shapes a text layout (size, font)
 
     explicit operator bool() const { return Value != nullptr; }
     // The property's setter: an equal value changes nothing.
@@ -53,7 +53,7 @@ public:
     explicit TControl3D(TFmxObject* owner);
 
     TPosition3D Position{*this, {0, 0, 0}};
-    TPosition3D RotationAngle{*this, {0, 0, 0}};   // degrees about X, Y, Z
+    TPosition3D RotationAngle{*this, {0, 0, 0}}; // degrees about X, Y, Z
     TPosition3D Scale{*this, {1, 1, 1}};
 
     float Width() const { return width_; }
@@ -86,11 +86,10 @@ public:
     }
 
 protected:
-    TControl3D(TFmxObject* owner, const TControl3D& source);   // copies the stored properties
+    TControl3D(TFmxObject* owner, const TControl3D& source); // copies the stored properties
     FloatTarget ResolveFloat(const std::string_view* components, std::size_t count) override;
     // SetField for a value that a text layout depends on.
-    template <class T>
-    void SetLayoutValue(T& field, const T& value)
+    template <class T> void SetLayoutValue(T& field, const T& value)
     {
         if (field == value)
             return;

@@ -20,8 +20,7 @@ constexpr TAlphaColor CadetBlue = 0xFF5F9EA0;
 constexpr float DesignViewWidth = 736;
 constexpr float DesignViewHeight = 602;
 
-template <class T>
-T* Make(TFmxObject& owner, TFmxObject* parent, const char* name)
+template <class T> T* Make(TFmxObject& owner, TFmxObject* parent, const char* name)
 {
     auto* object = new T(&owner);
     object->Name = name;
@@ -182,8 +181,8 @@ DesignScene::DesignScene(AnimationClock& clock)
     Plane2->SetHeight(5);
     Plane2->SetMaterialSource(ColorMaterialSource4);
 
-    Text3D4 = MakeText(Form, Dummy2, "Text3D4", {{{0, -47.5f, 0}}, 20, 5, ColorMaterialSource6, Leading, ""},
-                       textBack, textShaft);
+    Text3D4 = MakeText(Form, Dummy2, "Text3D4", {{{0, -47.5f, 0}}, 20, 5, ColorMaterialSource6, Leading, ""}, textBack,
+                       textShaft);
 
     Light1 = Make<TLight>(Form, Viewport3D1, "Light1");
     Place(*Light1, {{-4, -6, -10}, {290, 30, 0}});
@@ -206,12 +205,18 @@ DesignScene::DesignScene(AnimationClock& clock)
 
     FloatAnimation1 = MakeAnimation(Form, Sphere1, "FloatAnimation1",
                                     {"RotationAngle.Y", 0, 359.9f, 2, true, false, Linear, In, true});
-    FloatAnimation2 = MakeAnimation(Form, Sphere1, "FloatAnimation2", {"Position.Y", 0, 0, 1, false, false, Bounce, Out, false});
-    FloatAnimation3 = MakeAnimation(Form, Sphere1, "FloatAnimation3", {"Position.X", 0, 0, 0.2f, false, false, Linear, In, false});
-    FloatAnimation4 = MakeAnimation(Form, Camera1, "FloatAnimation4", {"Position.X", -2, 7, 2, false, true, Linear, In, false});
-    FloatAnimation5 = MakeAnimation(Form, Text3D4, "FloatAnimation5", {"Position.X", 0, 0, 1.5f, false, false, Linear, In, false});
-    FloatAnimation6 = MakeAnimation(Form, Text3D2, "FloatAnimation6", {"Position.Y", 0, 0, 0.2f, false, false, Linear, In, false});
-    FloatAnimation7 = MakeAnimation(Form, Plane3, "FloatAnimation7", {"Position.Z", 0, 0, 2, false, false, Linear, In, false});
+    FloatAnimation2
+        = MakeAnimation(Form, Sphere1, "FloatAnimation2", {"Position.Y", 0, 0, 1, false, false, Bounce, Out, false});
+    FloatAnimation3
+        = MakeAnimation(Form, Sphere1, "FloatAnimation3", {"Position.X", 0, 0, 0.2f, false, false, Linear, In, false});
+    FloatAnimation4
+        = MakeAnimation(Form, Camera1, "FloatAnimation4", {"Position.X", -2, 7, 2, false, true, Linear, In, false});
+    FloatAnimation5
+        = MakeAnimation(Form, Text3D4, "FloatAnimation5", {"Position.X", 0, 0, 1.5f, false, false, Linear, In, false});
+    FloatAnimation6
+        = MakeAnimation(Form, Text3D2, "FloatAnimation6", {"Position.Y", 0, 0, 0.2f, false, false, Linear, In, false});
+    FloatAnimation7
+        = MakeAnimation(Form, Plane3, "FloatAnimation7", {"Position.Z", 0, 0, 2, false, false, Linear, In, false});
 
     Viewport3D1->SetCamera(Camera1);
     Viewport3D1->SetUsingDesignCamera(false);

@@ -12,12 +12,17 @@ TFloatAnimation::TFloatAnimation(TFmxObject* owner, const TFloatAnimation& sourc
       PropertyName(source.PropertyName),
       OnFinish(source.OnFinish),
       run_(source.Run().Fields())
+{}
+
+TFloatAnimation::~TFloatAnimation()
 {
+    LeaveClock();
 }
 
-TFloatAnimation::~TFloatAnimation() { LeaveClock(); }
-
-TFmxObject* TFloatAnimation::CloneSelf(TFmxObject* owner) const { return new TFloatAnimation(owner, *this); }
+TFmxObject* TFloatAnimation::CloneSelf(TFmxObject* owner) const
+{
+    return new TFloatAnimation(owner, *this);
+}
 
 void TFloatAnimation::ParentChanged()
 {
@@ -69,7 +74,10 @@ bool TFloatAnimation::ResolveTarget()
     return static_cast<bool>(target_);
 }
 
-bool TFloatAnimation::AttachedToWindow() const { return Root() && Root()->Clock(); }
+bool TFloatAnimation::AttachedToWindow() const
+{
+    return Root() && Root()->Clock();
+}
 
 void TFloatAnimation::RunImmediately()
 {

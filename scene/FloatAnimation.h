@@ -33,8 +33,8 @@ public:
     // its clock's list: a value written then applies to the running pass.
     float StartValue() const { return Run().StartValue; }
     float StopValue() const { return Run().StopValue; }
-    float Duration() const { return Run().Duration; }   // seconds
-    float Delay() const { return Run().Delay; }         // seconds
+    float Duration() const { return Run().Duration; } // seconds
+    float Delay() const { return Run().Delay; } // seconds
     bool Loop() const { return Run().Loop; }
     bool AutoReverse() const { return Run().AutoReverse; }
     bool Inverse() const { return Run().Inverse; }
@@ -51,8 +51,8 @@ public:
     void SetAnimationType(TAnimationType type) { LiveRun().AnimationType = type; }
 
     // The fields that only Start, the design and the end of a run read.
-    bool Enabled = false;        // started when the design is loaded
-    SharedString PropertyName;   // dotted path from the parent, any case
+    bool Enabled = false; // started when the design is loaded
+    SharedString PropertyName; // dotted path from the parent, any case
     TNotifyEvent OnFinish;
 
     void Start();

@@ -19,7 +19,8 @@ public:
 class TColorMaterialSource final : public TMaterialSource {
 public:
     explicit TColorMaterialSource(TFmxObject* owner, TAlphaColor color = 0xFFFFFFFF)
-        : TMaterialSource(owner), Color(color) {}
+        : TMaterialSource(owner), Color(color)
+    {}
     TObjectKind Kind() const override { return TObjectKind::ColorMaterialSource; }
 
     TAlphaColor Color;
@@ -36,7 +37,7 @@ public:
 
     TAlphaColor Diffuse = 0xFFFFFFFF;
     TAlphaColor Ambient = 0xFF202020;
-    TAlphaColor Emissive = 0x00000000;   // none
+    TAlphaColor Emissive = 0x00000000; // none
     TAlphaColor Specular = 0xFF606060;
     int Shininess = 30;
     // The picture by resource name ("banner", "ball"); the renderer loads it.

@@ -14,19 +14,16 @@ public:
     TNotifyEvent(Function function, void* context) : function_(function), context_(context) {}
 
     // TNotifyEvent::Of<&TForm1::FloatAnimation6Finish>(form)
-    template <auto Method, class T>
-    static TNotifyEvent Of(T* object)
+    template <auto Method, class T> static TNotifyEvent Of(T* object)
     {
         return TNotifyEvent([](void* context, TFmxObject* sender) { (static_cast<T*>(context)->*Method)(sender); },
                             object);
     }
 
     // Calls (*callable)(sender); the callable must outlive the handler.
-    template <class F>
-    static TNotifyEvent Calling(F* callable)
+    template <class F> static TNotifyEvent Calling(F* callable)
     {
-        return TNotifyEvent([](void* context, TFmxObject* sender) { (*static_cast<F*>(context))(sender); },
-                            callable);
+        return TNotifyEvent([](void* context, TFmxObject* sender) { (*static_cast<F*>(context))(sender); }, callable);
     }
 
     explicit operator bool() const { return function_ != nullptr; }

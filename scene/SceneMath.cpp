@@ -16,7 +16,10 @@ void SinCos(float degrees, float& s, float& c)
 
 } // namespace
 
-float Vector3::Length() const { return std::sqrt(X * X + Y * Y + Z * Z); }
+float Vector3::Length() const
+{
+    return std::sqrt(X * X + Y * Y + Z * Z);
+}
 
 Vector3 Vector3::Normalized() const
 {
@@ -102,19 +105,21 @@ Matrix4 Matrix4::operator*(const Matrix4& right) const
     Matrix4 r;
     for (int i = 0; i < 4; ++i)
         for (int j = 0; j < 4; ++j)
-            r.m[i][j] = m[i][0] * right.m[0][j] + m[i][1] * right.m[1][j] + m[i][2] * right.m[2][j] +
-                        m[i][3] * right.m[3][j];
+            r.m[i][j]
+                = m[i][0] * right.m[0][j] + m[i][1] * right.m[1][j] + m[i][2] * right.m[2][j] + m[i][3] * right.m[3][j];
     return r;
 }
 
 Vector3 Matrix4::TransformDirection(const Vector3& d) const
 {
-    return {d.X * m[0][0] + d.Y * m[1][0] + d.Z * m[2][0],
-            d.X * m[0][1] + d.Y * m[1][1] + d.Z * m[2][1],
+    return {d.X * m[0][0] + d.Y * m[1][0] + d.Z * m[2][0], d.X * m[0][1] + d.Y * m[1][1] + d.Z * m[2][1],
             d.X * m[0][2] + d.Y * m[1][2] + d.Z * m[2][2]};
 }
 
-Vector3 Matrix4::TransformPoint(const Vector3& p) const { return TransformDirection(p) + Row(3); }
+Vector3 Matrix4::TransformPoint(const Vector3& p) const
+{
+    return TransformDirection(p) + Row(3);
+}
 
 Matrix4 Matrix4::AffineInverse() const
 {

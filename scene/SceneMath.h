@@ -15,7 +15,10 @@ struct Vector3 {
     Vector3 Normalized() const;
 };
 
-inline float Dot(const Vector3& a, const Vector3& b) { return a.X * b.X + a.Y * b.Y + a.Z * b.Z; }
+inline float Dot(const Vector3& a, const Vector3& b)
+{
+    return a.X * b.X + a.Y * b.Y + a.Z * b.Z;
+}
 
 inline Vector3 Cross(const Vector3& a, const Vector3& b)
 {
@@ -25,7 +28,7 @@ inline Vector3 Cross(const Vector3& a, const Vector3& b)
 // Row-vector convention: a point p maps to p * M; an object's matrix is
 // S * R * T * parent. Row 3 holds the translation.
 struct Matrix4 {
-    std::array<std::array<float, 4>, 4> m{};   // m[row][column]
+    std::array<std::array<float, 4>, 4> m{}; // m[row][column]
 
     static Matrix4 Identity();
     static Matrix4 Scaling(const Vector3& s);
@@ -39,8 +42,8 @@ struct Matrix4 {
     static Matrix4 RotationZ(float degrees);
 
     Matrix4 operator*(const Matrix4& right) const;
-    Vector3 TransformPoint(const Vector3& p) const;       // p * M, w = 1
-    Vector3 TransformDirection(const Vector3& d) const;   // d * M, w = 0
+    Vector3 TransformPoint(const Vector3& p) const; // p * M, w = 1
+    Vector3 TransformDirection(const Vector3& d) const; // d * M, w = 0
     // Inverse of an affine matrix (last column 0, 0, 0, 1).
     Matrix4 AffineInverse() const;
     Vector3 Row(int row) const { return {m[row][0], m[row][1], m[row][2]}; }

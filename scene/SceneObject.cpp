@@ -78,7 +78,7 @@ void TFmxObject::SetParent(TFmxObject* parent)
         return;
     for (const TFmxObject* above = parent; above; above = above->parent_)
         if (above == this)
-            return;   // would make a cycle
+            return; // would make a cycle
 
     DetachFromParent();
     if (parent) {
@@ -129,10 +129,19 @@ FloatTarget TFmxObject::FindFloatProperty(std::string_view path)
     return ResolveFloat(components.data(), count);
 }
 
-FloatTarget TFmxObject::ResolveFloat(const std::string_view*, std::size_t) { return {}; }
+FloatTarget TFmxObject::ResolveFloat(const std::string_view*, std::size_t)
+{
+    return {};
+}
 
-void TFmxObject::SetVisibleFlag(bool visible) { SetField(visible_, visible); }
+void TFmxObject::SetVisibleFlag(bool visible)
+{
+    SetField(visible_, visible);
+}
 
-TFmxObject* TComponentOwner::CloneSelf(TFmxObject* owner) const { return new TComponentOwner(owner); }
+TFmxObject* TComponentOwner::CloneSelf(TFmxObject* owner) const
+{
+    return new TComponentOwner(owner);
+}
 
 } // namespace tessivar::scene

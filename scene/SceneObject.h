@@ -28,7 +28,10 @@ enum class TObjectKind : std::uint8_t {
 };
 
 // Scene objects with a place in space: TDummy .. TText3D.
-constexpr bool IsControl3D(TObjectKind kind) { return kind >= TObjectKind::Dummy && kind <= TObjectKind::Text3D; }
+constexpr bool IsControl3D(TObjectKind kind)
+{
+    return kind >= TObjectKind::Dummy && kind <= TObjectKind::Text3D;
+}
 
 // Base of everything in the scene: a name, a tag, an owner that frees it with
 // itself, and a parent whose children follow it and die with it.
@@ -61,8 +64,7 @@ public:
     // children of the copy; owned by `owner`, no parent, an empty name, shared
     // materials, no run-time state.
     TFmxObject* Clone(TFmxObject* owner) const;
-    template <class T>
-    T* CloneAs(TFmxObject* owner) const { return static_cast<T*>(Clone(owner)); }
+    template <class T> T* CloneAs(TFmxObject* owner) const { return static_cast<T*>(Clone(owner)); }
 
     // The object's own Visible flag; objects that draw nothing are visible.
     bool Visible() const { return visible_; }
@@ -84,8 +86,7 @@ protected:
     inline void Changed();
     // A property setter: stores the value and records the change; an equal
     // value changes nothing.
-    template <class T>
-    void SetField(T& field, const T& value)
+    template <class T> void SetField(T& field, const T& value)
     {
         if (field == value)
             return;
@@ -142,8 +143,17 @@ public:
         Iterator() = default;
         explicit Iterator(TFmxObject* at) : at_(at) {}
         TFmxObject* operator*() const { return at_; }
-        Iterator& operator++() { at_ = at_->nextSibling_; return *this; }
-        Iterator operator++(int) { Iterator before = *this; ++*this; return before; }
+        Iterator& operator++()
+        {
+            at_ = at_->nextSibling_;
+            return *this;
+        }
+        Iterator operator++(int)
+        {
+            Iterator before = *this;
+            ++*this;
+            return before;
+        }
         friend bool operator==(const Iterator&, const Iterator&) = default;
 
     private:
@@ -158,7 +168,10 @@ private:
     TFmxObject* first_;
 };
 
-inline TFmxObject::ChildRange TFmxObject::Children() const { return ChildRange(firstChild_); }
+inline TFmxObject::ChildRange TFmxObject::Children() const
+{
+    return ChildRange(firstChild_);
+}
 
 // The owner of run-time copies and design objects (the window's role): it
 // frees whatever it still owns when it is freed.

@@ -5,10 +5,8 @@
 
 namespace tessivar::scene {
 
-SharedString::SharedString(std::string_view text)
-    : rep_(text.empty() ? nullptr : new Rep{1, std::string(text)})
-{
-}
+SharedString::SharedString(std::string_view text) : rep_(text.empty() ? nullptr : new Rep{1, std::string(text)})
+{}
 
 SharedString::SharedString(const SharedString& other) noexcept : rep_(other.rep_)
 {
@@ -16,7 +14,8 @@ SharedString::SharedString(const SharedString& other) noexcept : rep_(other.rep_
         ++rep_->references;
 }
 
-SharedString::SharedString(SharedString&& other) noexcept : rep_(std::exchange(other.rep_, nullptr)) {}
+SharedString::SharedString(SharedString&& other) noexcept : rep_(std::exchange(other.rep_, nullptr))
+{}
 
 SharedString& SharedString::operator=(const SharedString& other) noexcept
 {
@@ -32,7 +31,10 @@ SharedString& SharedString::operator=(SharedString&& other) noexcept
     return *this;
 }
 
-SharedString::~SharedString() { Release(); }
+SharedString::~SharedString()
+{
+    Release();
+}
 
 const std::string& SharedString::Str() const
 {
@@ -40,7 +42,10 @@ const std::string& SharedString::Str() const
     return rep_ ? rep_->text : empty;
 }
 
-std::ostream& operator<<(std::ostream& out, const SharedString& s) { return out << s.View(); }
+std::ostream& operator<<(std::ostream& out, const SharedString& s)
+{
+    return out << s.View();
+}
 
 void SharedString::Release() noexcept
 {

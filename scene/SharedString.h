@@ -13,7 +13,7 @@ namespace tessivar::scene {
 class SharedString {
 public:
     SharedString() = default;
-    SharedString(std::string_view text);   // NOLINT: converts like std::string
+    SharedString(std::string_view text); // NOLINT: converts like std::string
     SharedString(const char* text) : SharedString(std::string_view(text)) {}
     SharedString(const std::string& text) : SharedString(std::string_view(text)) {}
     SharedString(const SharedString& other) noexcept;
@@ -41,7 +41,7 @@ private:
     };
     void Release() noexcept;
 
-    Rep* rep_ = nullptr;   // nullptr for the empty string
+    Rep* rep_ = nullptr; // nullptr for the empty string
 };
 
 } // namespace tessivar::scene

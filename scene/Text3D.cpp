@@ -4,21 +4,45 @@
 
 namespace tessivar::scene {
 
-void TText3D::SetText(SharedString text) { SetLayoutValue(text_, text); }
+void TText3D::SetText(SharedString text)
+{
+    SetLayoutValue(text_, text);
+}
 
-void TText3D::SetFontFamily(SharedString family) { SetLayoutValue(font_.Family, family); }
+void TText3D::SetFontFamily(SharedString family)
+{
+    SetLayoutValue(font_.Family, family);
+}
 
-void TText3D::SetHorzTextAlign(TTextAlign align) { SetLayoutValue(horzTextAlign_, align); }
+void TText3D::SetHorzTextAlign(TTextAlign align)
+{
+    SetLayoutValue(horzTextAlign_, align);
+}
 
-void TText3D::SetVertTextAlign(TTextAlign align) { SetLayoutValue(vertTextAlign_, align); }
+void TText3D::SetVertTextAlign(TTextAlign align)
+{
+    SetLayoutValue(vertTextAlign_, align);
+}
 
-void TText3D::SetSides(std::uint8_t sides) { SetLayoutValue(sides_, sides); }
+void TText3D::SetSides(std::uint8_t sides)
+{
+    SetLayoutValue(sides_, sides);
+}
 
-void TText3D::SetMaterialSource(TMaterialSource* material) { SetField(materialSource_, material); }
+void TText3D::SetMaterialSource(TMaterialSource* material)
+{
+    SetField(materialSource_, material);
+}
 
-void TText3D::SetMaterialBackSource(TMaterialSource* material) { SetField(materialBackSource_, material); }
+void TText3D::SetMaterialBackSource(TMaterialSource* material)
+{
+    SetField(materialBackSource_, material);
+}
 
-void TText3D::SetMaterialShaftSource(TMaterialSource* material) { SetField(materialShaftSource_, material); }
+void TText3D::SetMaterialShaftSource(TMaterialSource* material)
+{
+    SetField(materialShaftSource_, material);
+}
 
 TFmxObject* TText3D::CloneSelf(TFmxObject* owner) const
 {

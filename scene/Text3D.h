@@ -16,8 +16,8 @@ enum TExtrudedShapeSides : std::uint8_t {
 };
 
 struct TFont {
-    SharedString Family;   // empty: the default interface font
-    float Size = 12;       // scene units
+    SharedString Family; // empty: the default interface font
+    float Size = 12; // scene units
 };
 
 // Extruded text laid out in its Width x Height box (word wrap on), Depth deep,

@@ -4,7 +4,10 @@
 
 namespace tessivar::scene {
 
-TViewport3D::TViewport3D(TFmxObject* owner) : TFmxObject(owner) { root_ = this; }
+TViewport3D::TViewport3D(TFmxObject* owner) : TFmxObject(owner)
+{
+    root_ = this;
+}
 
 TViewport3D::~TViewport3D()
 {
@@ -13,11 +16,20 @@ TViewport3D::~TViewport3D()
     DetachFromParent();
 }
 
-void TViewport3D::SetColor(TAlphaColor color) { SetField(color_, color); }
+void TViewport3D::SetColor(TAlphaColor color)
+{
+    SetField(color_, color);
+}
 
-void TViewport3D::SetCamera(TCamera* camera) { SetField(camera_, camera); }
+void TViewport3D::SetCamera(TCamera* camera)
+{
+    SetField(camera_, camera);
+}
 
-void TViewport3D::SetUsingDesignCamera(bool value) { SetField(usingDesignCamera_, value); }
+void TViewport3D::SetUsingDesignCamera(bool value)
+{
+    SetField(usingDesignCamera_, value);
+}
 
 void TViewport3D::SetSize(float width, float height)
 {

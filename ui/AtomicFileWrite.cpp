@@ -13,10 +13,11 @@ namespace {
 
 constexpr int MaxSymlinkHops = 40;
 constexpr const char* TemporaryName = ".tessivar-save-XXXXXX";
-constexpr mode_t NewFileMode = 0666;  // narrowed by the umask
+constexpr mode_t NewFileMode = 0666; // narrowed by the umask
 constexpr mode_t PermissionBits = 07777;
 
-std::error_code LastError() {
+std::error_code LastError()
+{
     return {errno, std::generic_category()};
 }
 
@@ -25,7 +26,8 @@ public:
     explicit FileHandle(int fd) : fd_(fd) {}
     FileHandle(const FileHandle&) = delete;
     FileHandle& operator=(const FileHandle&) = delete;
-    ~FileHandle() {
+    ~FileHandle()
+    {
         if (fd_ >= 0)
             close(fd_);
     }
@@ -33,15 +35,14 @@ public:
     bool IsOpen() const { return fd_ >= 0; }
     int Get() const { return fd_; }
 
-    std::error_code Close() {
-        return close(std::exchange(fd_, -1)) == 0 ? std::error_code() : LastError();
-    }
+    std::error_code Close() { return close(std::exchange(fd_, -1)) == 0 ? std::error_code() : LastError(); }
 
 private:
     int fd_;
 };
 
-std::error_code WriteAll(int fd, std::string_view bytes) {
+std::error_code WriteAll(int fd, std::string_view bytes)
+{
     while (!bytes.empty()) {
         const ssize_t written = write(fd, bytes.data(), bytes.size());
         if (written < 0) {
@@ -56,7 +57,8 @@ std::error_code WriteAll(int fd, std::string_view bytes) {
 
 // Writes the bytes, puts them on the disk and closes the file; only then is a
 // close error (a late write error on some file systems) known.
-std::error_code Fill(FileHandle& file, std::string_view bytes) {
+std::error_code Fill(FileHandle& file, std::string_view bytes)
+{
     if (const std::error_code error = WriteAll(file.Get(), bytes))
         return error;
     // A pipe or a device cannot be synced (EINVAL); that is no failure.
@@ -65,7 +67,8 @@ std::error_code Fill(FileHandle& file, std::string_view bytes) {
     return file.Close();
 }
 
-std::error_code FollowSymlinks(const std::string& path, std::string& target) {
+std::error_code FollowSymlinks(const std::string& path, std::string& target)
+{
     std::filesystem::path current = path;
     for (int hop = 0; hop < MaxSymlinkHops; ++hop) {
         struct stat info {};
@@ -77,25 +80,28 @@ std::error_code FollowSymlinks(const std::string& path, std::string& target) {
         const std::filesystem::path link = std::filesystem::read_symlink(current, error);
         if (error)
             return error;
-        current = current.parent_path() / link;  // an absolute link replaces the whole path
+        current = current.parent_path() / link; // an absolute link replaces the whole path
     }
     return {ELOOP, std::generic_category()};
 }
 
-std::string FolderOf(const std::string& path) {
+std::string FolderOf(const std::string& path)
+{
     const std::filesystem::path folder = std::filesystem::path(path).parent_path();
     return folder.empty() ? std::string(".") : folder.string();
 }
 
 // Makes a rename or a new name in the folder last through a crash; best effort.
-void SyncFolderOf(const std::string& path) {
+void SyncFolderOf(const std::string& path)
+{
     FileHandle folder(open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.IsOpen())
         fsync(folder.Get());
 }
 
 // Nothing to keep: a half-written new file is simply removed again.
-std::error_code CreateNewFile(const std::string& path, std::string_view bytes) {
+std::error_code CreateNewFile(const std::string& path, std::string_view bytes)
+{
     FileHandle file(open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, NewFileMode));
     if (!file.IsOpen())
         return LastError();
@@ -107,21 +113,24 @@ std::error_code CreateNewFile(const std::string& path, std::string_view bytes) {
     return {};
 }
 
-std::error_code OverwriteInPlace(const std::string& path, std::string_view bytes) {
+std::error_code OverwriteInPlace(const std::string& path, std::string_view bytes)
+{
     FileHandle file(open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
     if (!file.IsOpen())
         return LastError();
     return Fill(file, bytes);
 }
 
-bool FolderTakesNoNewFile(int error) {
+bool FolderTakesNoNewFile(int error)
+{
     return error == EACCES || error == EPERM || error == EROFS;
 }
 
 // The owner goes first: changing it clears set-user-ID bits, which the mode then
 // restores. Only a privileged saver can give a file away; otherwise the new file
 // belongs to the saver.
-std::error_code TakeOverAttributes(int fd, const struct stat& old) {
+std::error_code TakeOverAttributes(int fd, const struct stat& old)
+{
     if (fchown(fd, old.st_uid, old.st_gid) != 0 && errno != EPERM)
         return LastError();
     if (fchmod(fd, old.st_mode & PermissionBits) != 0)
@@ -129,8 +138,8 @@ std::error_code TakeOverAttributes(int fd, const struct stat& old) {
     return {};
 }
 
-std::error_code ReplaceExistingFile(const std::string& path, const struct stat& old,
-                                    std::string_view bytes) {
+std::error_code ReplaceExistingFile(const std::string& path, const struct stat& old, std::string_view bytes)
+{
     // The rename would pass over a file that is not to be written.
     if (faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
         return LastError();
@@ -153,7 +162,8 @@ std::error_code ReplaceExistingFile(const std::string& path, const struct stat& 
 
 } // namespace
 
-std::error_code WriteFileAtomically(const std::string& path, std::string_view bytes) {
+std::error_code WriteFileAtomically(const std::string& path, std::string_view bytes)
+{
     std::string target;
     if (const std::error_code error = FollowSymlinks(path, target))
         return error;

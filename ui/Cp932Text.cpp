@@ -15,7 +15,8 @@ constexpr const char* Utf8Name = "UTF-8";
 
 class Converter {
 public:
-    Converter(const char* to, const char* from) : handle_(iconv_open(to, from)) {
+    Converter(const char* to, const char* from) : handle_(iconv_open(to, from))
+    {
         if (handle_ == reinterpret_cast<iconv_t>(-1))
             throw std::system_error(errno, std::generic_category(), "iconv_open");
     }
@@ -26,7 +27,8 @@ public:
     // Converts all of `input`. Where the converter stops at something it cannot
     // take, `substitute` is written and `skipLength` of the rest is skipped.
     std::string Convert(std::string_view input, std::string_view substitute,
-                        std::size_t (*skipLength)(std::string_view)) {
+                        std::size_t (*skipLength)(std::string_view))
+    {
         std::string out;
         out.reserve(input.size() * 2);
         char buffer[4096];
@@ -53,7 +55,8 @@ private:
     iconv_t handle_;
 };
 
-std::string ReplacementCharacterUtf8() {
+std::string ReplacementCharacterUtf8()
+{
     std::string text;
     AppendUtf8(text, ReplacementCharacter);
     return text;
@@ -61,18 +64,18 @@ std::string ReplacementCharacterUtf8() {
 
 } // namespace
 
-std::string Cp932ToUtf8(std::string_view bytes) {
+std::string Cp932ToUtf8(std::string_view bytes)
+{
     static const std::string replacement = ReplacementCharacterUtf8();
     Converter converter(Utf8Name, Cp932Name);
     return converter.Convert(bytes, replacement, [](std::string_view) { return std::size_t{1}; });
 }
 
-std::string Utf8ToCp932(std::string_view text) {
+std::string Utf8ToCp932(std::string_view text)
+{
     const std::string valid = MakeValidUtf8(text);
     Converter converter(Cp932Name, Utf8Name);
-    return converter.Convert(valid, "?", [](std::string_view rest) {
-        return ReadUtf8Character(rest)->length;
-    });
+    return converter.Convert(valid, "?", [](std::string_view rest) { return ReadUtf8Character(rest)->length; });
 }
 
 } // namespace tessivar

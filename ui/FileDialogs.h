@@ -9,8 +9,7 @@ class QWidget;
 namespace tessivar::ui {
 
 // The program files' filter: display name and pattern pairs separated by bars.
-inline constexpr const char* kProgramFileFilter =
-    "URM Program|*.urm|テキストファイル|*.txt|すべてのファイル|*.*";
+inline constexpr const char* kProgramFileFilter = "URM Program|*.urm|テキストファイル|*.txt|すべてのファイル|*.*";
 
 // "Name|pattern|Name|pattern" -> {"Name (pattern)", ...}; a pattern list "a;b"
 // becomes "a b". A trailing name without a pattern is dropped.

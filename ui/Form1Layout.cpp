@@ -28,8 +28,8 @@ namespace {
 
 constexpr int kClientWidth = 947;
 constexpr int kClientHeight = 627;
-constexpr int kStripHeight = 25;        // title strip and section headers
-constexpr int kColumnWidth = 192;       // the right column of panels
+constexpr int kStripHeight = 25; // title strip and section headers
+constexpr int kColumnWidth = 192; // the right column of panels
 constexpr int kSliderWidth = 19;
 constexpr int kOperationPanelHeight = 153;
 constexpr int kRegisterPanelHeight = 185;
@@ -217,8 +217,7 @@ void TForm1::CreateMenu()
 // Operation panel, program panel, register panel, zoom slider, overlay.
 void TForm1::SetTabOrder()
 {
-    QWidget* const order[] = {Button5, Button4, Button3, Button2, TrackBar2,
-                              Memo2,   Button1, Memo1,   TrackBar1, Button6};
+    QWidget* const order[] = {Button5, Button4, Button3, Button2, TrackBar2, Memo2, Button1, Memo1, TrackBar1, Button6};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 }

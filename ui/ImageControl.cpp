@@ -4,7 +4,8 @@
 
 namespace tessivar::ui {
 
-ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {}
+ImageControl::ImageControl(QWidget* parent) : QWidget(parent)
+{}
 
 void ImageControl::SetBitmap(const QPixmap& bitmap)
 {

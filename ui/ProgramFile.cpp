@@ -10,42 +10,48 @@ namespace tessivar {
 
 namespace {
 
-constexpr std::string_view NoMappingMessage =
-    "Unicode 文字のマッピングがターゲットのマルチバイト コード ページに存在しません";
+constexpr std::string_view NoMappingMessage
+    = "Unicode 文字のマッピングがターゲットのマルチバイト コード ページに存在しません";
 
 // Unlike the editor's own split, a final CR LF leaves an empty last line.
-TextLines SplitFileLines(std::string_view text) {
+TextLines SplitFileLines(std::string_view text)
+{
     TextLines lines = SplitTextLines(text);
     if (text.ends_with("\r\n"))
         lines.emplace_back();
     return lines;
 }
 
-std::string FullPath(const std::string& path) {
+std::string FullPath(const std::string& path)
+{
     std::error_code error;
     const std::filesystem::path full = std::filesystem::absolute(path, error);
     return error ? path : full.string();
 }
 
 // The system's message for the error, without trailing blanks or full stops.
-std::string SystemErrorText(const std::error_code& error) {
+std::string SystemErrorText(const std::error_code& error)
+{
     std::string text = error.message();
     const std::size_t kept = text.find_last_not_of(" .");
     text.erase(kept == std::string::npos ? 0 : kept + 1);
     return text;
 }
 
-ProgramFileError OpenError(const std::string& path, const std::error_code& error) {
+ProgramFileError OpenError(const std::string& path, const std::error_code& error)
+{
     return {"ファイル " + FullPath(path) + " は開けません。 " + SystemErrorText(error) + " "};
 }
 
-ProgramFileError CreateError(const std::string& path, const std::error_code& error) {
+ProgramFileError CreateError(const std::string& path, const std::error_code& error)
+{
     return {"ファイル \"" + FullPath(path) + "\" を作成できません。" + SystemErrorText(error)};
 }
 
 } // namespace
 
-ProgramFileReading DecodeProgramText(std::string_view bytes) {
+ProgramFileReading DecodeProgramText(std::string_view bytes)
+{
     const TextEncoding encoding = DetectEncoding(bytes);
     std::optional<std::string> text = DecodeText(bytes.substr(ByteOrderMark(encoding).size()), encoding);
     if (!text)
@@ -54,19 +60,21 @@ ProgramFileReading DecodeProgramText(std::string_view bytes) {
     return {encoding, SplitFileLines(*text), std::nullopt};
 }
 
-std::string EncodeProgramText(const TextLines& lines, TextEncoding encoding) {
+std::string EncodeProgramText(const TextLines& lines, TextEncoding encoding)
+{
     return std::string(ByteOrderMark(encoding)) + EncodeText(JoinTextLines(lines), encoding);
 }
 
-ProgramFileReading ReadProgramFile(const std::string& path) {
+ProgramFileReading ReadProgramFile(const std::string& path)
+{
     std::string bytes;
     if (const std::error_code error = ReadWholeFile(path, bytes))
         return {std::nullopt, {}, OpenError(path, error)};
     return DecodeProgramText(bytes);
 }
 
-std::optional<ProgramFileError> WriteProgramFile(const std::string& path, const TextLines& lines,
-                                                 TextEncoding encoding) {
+std::optional<ProgramFileError> WriteProgramFile(const std::string& path, const TextLines& lines, TextEncoding encoding)
+{
     if (const std::error_code error = WriteFileAtomically(path, EncodeProgramText(lines, encoding)))
         return CreateError(path, error);
     return std::nullopt;

@@ -6,7 +6,8 @@
 
 namespace tessivar {
 
-std::error_code ReadWholeFile(const std::string& path, std::string& bytes) {
+std::error_code ReadWholeFile(const std::string& path, std::string& bytes)
+{
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return {errno, std::generic_category()};

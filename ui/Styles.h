@@ -12,9 +12,9 @@ namespace tessivar::ui {
 QString StyleBook1();
 
 enum class Look {
-    Panel5Style1,  // section headers
-    Panel8Style1,  // title strip
-    Memo1Style1,   // both editors
+    Panel5Style1, // section headers
+    Panel8Style1, // title strip
+    Memo1Style1, // both editors
 };
 
 void SetLook(QWidget& control, Look look);

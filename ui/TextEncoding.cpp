@@ -10,12 +10,12 @@ namespace tessivar {
 namespace {
 
 // Marks in the order they are tested.
-constexpr std::array MarkedEncodings = {TextEncoding::Utf8, TextEncoding::Utf16LE,
-                                        TextEncoding::Utf16BE};
+constexpr std::array MarkedEncodings = {TextEncoding::Utf8, TextEncoding::Utf16LE, TextEncoding::Utf16BE};
 
 } // namespace
 
-std::string_view ByteOrderMark(TextEncoding encoding) {
+std::string_view ByteOrderMark(TextEncoding encoding)
+{
     switch (encoding) {
     case TextEncoding::Utf8:
         return "\xEF\xBB\xBF";
@@ -29,7 +29,8 @@ std::string_view ByteOrderMark(TextEncoding encoding) {
     return {};
 }
 
-TextEncoding DetectEncoding(std::string_view bytes) {
+TextEncoding DetectEncoding(std::string_view bytes)
+{
     for (const TextEncoding encoding : MarkedEncodings) {
         if (bytes.starts_with(ByteOrderMark(encoding)))
             return encoding;
@@ -37,7 +38,8 @@ TextEncoding DetectEncoding(std::string_view bytes) {
     return TextEncoding::Ansi;
 }
 
-std::optional<std::string> DecodeText(std::string_view body, TextEncoding encoding) {
+std::optional<std::string> DecodeText(std::string_view body, TextEncoding encoding)
+{
     switch (encoding) {
     case TextEncoding::Utf8:
         if (!IsValidUtf8(body))
@@ -48,15 +50,15 @@ std::optional<std::string> DecodeText(std::string_view body, TextEncoding encodi
         // A bare mark is what an empty program is saved as; a lone byte is no character.
         if (body.size() == 1)
             return std::nullopt;
-        return Utf16ToUtf8(body, encoding == TextEncoding::Utf16LE ? ByteOrder::LittleEndian
-                                                                   : ByteOrder::BigEndian);
+        return Utf16ToUtf8(body, encoding == TextEncoding::Utf16LE ? ByteOrder::LittleEndian : ByteOrder::BigEndian);
     case TextEncoding::Ansi:
         break;
     }
     return Cp932ToUtf8(body);
 }
 
-std::string EncodeText(std::string_view text, TextEncoding encoding) {
+std::string EncodeText(std::string_view text, TextEncoding encoding)
+{
     switch (encoding) {
     case TextEncoding::Utf8:
         return MakeValidUtf8(text);

@@ -9,21 +9,25 @@ constexpr char32_t LowSurrogateFirst = 0xDC00;
 constexpr char32_t SurrogateEnd = 0xE000;
 constexpr char32_t LastCodePoint = 0x10FFFF;
 
-bool IsContinuationByte(unsigned char byte) {
+bool IsContinuationByte(unsigned char byte)
+{
     return (byte & 0xC0) == 0x80;
 }
 
-bool IsHighSurrogate(char32_t unit) {
+bool IsHighSurrogate(char32_t unit)
+{
     return unit >= HighSurrogateFirst && unit < LowSurrogateFirst;
 }
 
-bool IsLowSurrogate(char32_t unit) {
+bool IsLowSurrogate(char32_t unit)
+{
     return unit >= LowSurrogateFirst && unit < SurrogateEnd;
 }
 
 // The length a lead byte announces and the payload bits it carries; 0 for a byte
 // that cannot lead.
-std::size_t SequenceLength(unsigned char lead, char32_t& bits) {
+std::size_t SequenceLength(unsigned char lead, char32_t& bits)
+{
     if (lead < 0x80) {
         bits = lead;
         return 1;
@@ -43,19 +47,21 @@ std::size_t SequenceLength(unsigned char lead, char32_t& bits) {
     return 0;
 }
 
-char32_t SmallestForLength(std::size_t length) {
+char32_t SmallestForLength(std::size_t length)
+{
     constexpr char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
     return smallest[length];
 }
 
-char32_t ReadUnit(std::string_view bytes, std::size_t at, ByteOrder order) {
+char32_t ReadUnit(std::string_view bytes, std::size_t at, ByteOrder order)
+{
     const auto first = static_cast<unsigned char>(bytes[at]);
     const auto second = static_cast<unsigned char>(bytes[at + 1]);
-    return order == ByteOrder::LittleEndian ? char32_t(first | second << 8)
-                                            : char32_t(first << 8 | second);
+    return order == ByteOrder::LittleEndian ? char32_t(first | second << 8) : char32_t(first << 8 | second);
 }
 
-void AppendUnit(std::string& out, char32_t unit, ByteOrder order) {
+void AppendUnit(std::string& out, char32_t unit, ByteOrder order)
+{
     const char low = static_cast<char>(unit & 0xFF);
     const char high = static_cast<char>(unit >> 8);
     if (order == ByteOrder::LittleEndian) {
@@ -69,7 +75,8 @@ void AppendUnit(std::string& out, char32_t unit, ByteOrder order) {
 
 } // namespace
 
-std::optional<Utf8Character> ReadUtf8Character(std::string_view text) {
+std::optional<Utf8Character> ReadUtf8Character(std::string_view text)
+{
     if (text.empty())
         return std::nullopt;
     char32_t codePoint = 0;
@@ -83,13 +90,14 @@ std::optional<Utf8Character> ReadUtf8Character(std::string_view text) {
         codePoint = codePoint << 6 | (byte & 0x3F);
     }
     const bool wellFormed = codePoint >= SmallestForLength(length) && codePoint <= LastCodePoint
-                            && !(codePoint >= HighSurrogateFirst && codePoint < SurrogateEnd);
+        && !(codePoint >= HighSurrogateFirst && codePoint < SurrogateEnd);
     if (!wellFormed)
         return std::nullopt;
     return Utf8Character{codePoint, length};
 }
 
-void AppendUtf8(std::string& out, char32_t codePoint) {
+void AppendUtf8(std::string& out, char32_t codePoint)
+{
     if (codePoint < 0x80) {
         out += static_cast<char>(codePoint);
     } else if (codePoint < 0x800) {
@@ -107,7 +115,8 @@ void AppendUtf8(std::string& out, char32_t codePoint) {
     }
 }
 
-bool IsValidUtf8(std::string_view text) {
+bool IsValidUtf8(std::string_view text)
+{
     while (!text.empty()) {
         const auto character = ReadUtf8Character(text);
         if (!character)
@@ -117,7 +126,8 @@ bool IsValidUtf8(std::string_view text) {
     return true;
 }
 
-std::string MakeValidUtf8(std::string_view text) {
+std::string MakeValidUtf8(std::string_view text)
+{
     std::string out;
     out.reserve(text.size());
     while (!text.empty()) {
@@ -132,7 +142,8 @@ std::string MakeValidUtf8(std::string_view text) {
     return out;
 }
 
-std::string Utf16ToUtf8(std::string_view bytes, ByteOrder order) {
+std::string Utf16ToUtf8(std::string_view bytes, ByteOrder order)
+{
     std::string out;
     out.reserve(bytes.size() * 3 / 2);
     const std::size_t units = bytes.size() / 2;
@@ -152,7 +163,8 @@ std::string Utf16ToUtf8(std::string_view bytes, ByteOrder order) {
     return out;
 }
 
-std::string Utf8ToUtf16(std::string_view text, ByteOrder order) {
+std::string Utf8ToUtf16(std::string_view text, ByteOrder order)
+{
     std::string out;
     out.reserve(text.size() * 2);
     while (!text.empty()) {

@@ -12,7 +12,7 @@ inline constexpr char32_t ReplacementCharacter = U'\uFFFD';
 
 struct Utf8Character {
     char32_t codePoint;
-    std::size_t length;  // bytes taken
+    std::size_t length; // bytes taken
 };
 
 // The well-formed UTF-8 character at the start of `text`, if there is one

@@ -18,8 +18,7 @@ double FromSteps(int steps)
 
 } // namespace
 
-ValueSlider::ValueSlider(double min, double max, double value, QWidget* parent)
-    : QSlider(Qt::Vertical, parent)
+ValueSlider::ValueSlider(double min, double max, double value, QWidget* parent) : QSlider(Qt::Vertical, parent)
 {
     setRange(ToSteps(min), ToSteps(max));
     setValue(ToSteps(value));
@@ -32,9 +31,21 @@ ValueSlider::ValueSlider(double min, double max, double value, QWidget* parent)
     connect(this, &QSlider::valueChanged, this, [this](int steps) { emit ValueChanged(FromSteps(steps)); });
 }
 
-double ValueSlider::Min() const { return FromSteps(minimum()); }
-double ValueSlider::Max() const { return FromSteps(maximum()); }
-double ValueSlider::Value() const { return FromSteps(value()); }
-void ValueSlider::SetValue(double value) { setValue(ToSteps(value)); }
+double ValueSlider::Min() const
+{
+    return FromSteps(minimum());
+}
+double ValueSlider::Max() const
+{
+    return FromSteps(maximum());
+}
+double ValueSlider::Value() const
+{
+    return FromSteps(value());
+}
+void ValueSlider::SetValue(double value)
+{
+    setValue(ToSteps(value));
+}
 
 } // namespace tessivar::ui

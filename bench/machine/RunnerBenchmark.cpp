@@ -16,20 +16,21 @@ const TextLines kMultiplication{"Z(3)", "Z(4)", "J(4,2,0)", "Z(5)", "J(5,1,9)",
                                 "S(3)", "S(5)", "J(1,1,5)", "S(4)", "J(1,1,3)"};
 
 // R(2) := R(1)! (R(1) at least 1) by repeated addition, with a comment in the outer loop.
-const TextLines kFactorial{"Z(2)",     "S(2)",      "Z(3)",    "S(3)",     "J(3,1,0)",  "S(3)",
-                           "/ R(2) := R(2) * R(3)", "T(2,4)",  "Z(5)",     "S(5)",      "J(5,3,5)",
-                           "Z(6)",     "J(6,4,17)", "S(2)",    "S(6)",     "J(1,1,13)", "S(5)",
-                           "J(1,1,11)"};
+const TextLines kFactorial{"Z(2)",   "S(2)",      "Z(3)", "S(3)",     "J(3,1,0)", "S(3)",      "/ R(2) := R(2) * R(3)",
+                           "T(2,4)", "Z(5)",      "S(5)", "J(5,3,5)", "Z(6)",     "J(6,4,17)", "S(2)",
+                           "S(6)",   "J(1,1,13)", "S(5)", "J(1,1,11)"};
 
 // Sets the machine and returns it ready to run from line 1.
-Machine SetMachine(const TextLines& program, const TextLines& registers) {
+Machine SetMachine(const TextLines& program, const TextLines& registers)
+{
     Machine machine;
     TextLines panel = registers;
     machine.Set(panel, program);
     return machine;
 }
 
-void BM_CompiledRun(benchmark::State& state, const TextLines& program, const TextLines& registers) {
+void BM_CompiledRun(benchmark::State& state, const TextLines& program, const TextLines& registers)
+{
     std::int64_t steps = 0;
     for (auto _ : state) {
         Machine machine = SetMachine(program, registers);
@@ -45,7 +46,8 @@ void BM_CompiledRun(benchmark::State& state, const TextLines& program, const Tex
 }
 
 // The same run as the window's step loop would make it, one ExecuteStep at a time.
-void BM_StepByStepRun(benchmark::State& state, const TextLines& program, const TextLines& registers) {
+void BM_StepByStepRun(benchmark::State& state, const TextLines& program, const TextLines& registers)
+{
     std::int64_t steps = 0;
     for (auto _ : state) {
         Machine machine = SetMachine(program, registers);

@@ -12,10 +12,10 @@ namespace tessivar {
 namespace {
 
 // With R(1) = 0 this loop never ends: lines 2 to 5 repeat for ever.
-const TextLines kLoopProgram{"S(3)",     "J(1,3,6)", "S(2)",           "S(3)",
-                             "J(1,1,2)", "T(2,1)",   "/ R(1):=R(1)-1", "/ 不完全"};
+const TextLines kLoopProgram{"S(3)", "J(1,3,6)", "S(2)", "S(3)", "J(1,1,2)", "T(2,1)", "/ R(1):=R(1)-1", "/ 不完全"};
 
-void BM_WindowStep(benchmark::State& state) {
+void BM_WindowStep(benchmark::State& state)
+{
     Machine machine;
     TextLines panel{"0"};
     machine.Set(panel, kLoopProgram);
@@ -29,7 +29,8 @@ void BM_WindowStep(benchmark::State& state) {
 }
 BENCHMARK(BM_WindowStep);
 
-void BM_DecodeInstruction(benchmark::State& state, std::string line) {
+void BM_DecodeInstruction(benchmark::State& state, std::string line)
+{
     for (auto _ : state) {
         benchmark::DoNotOptimize(DecodeInstruction(line, 4, 8));
     }
@@ -38,7 +39,8 @@ BENCHMARK_CAPTURE(BM_DecodeInstruction, jump, std::string("J 1,3,6 "));
 BENCHMARK_CAPTURE(BM_DecodeInstruction, relative_hex_jump, std::string("J 1 , 2 , .$10 "));
 BENCHMARK_CAPTURE(BM_DecodeInstruction, comment, std::string("/ R(1):=R(1)-1"));
 
-TextLines RegisterLines(bool canonical) {
+TextLines RegisterLines(bool canonical)
+{
     TextLines lines;
     for (int i = 0; i < kRegisterCount; ++i) {
         const std::int64_t value = std::int64_t{i} * 1000003;
@@ -48,7 +50,8 @@ TextLines RegisterLines(bool canonical) {
 }
 
 // Lines already canonical: Set reads them and rewrites none.
-void BM_SetCanonicalRegisters(benchmark::State& state) {
+void BM_SetCanonicalRegisters(benchmark::State& state)
+{
     TextLines registers = RegisterLines(true);
     Machine machine;
     for (auto _ : state) {
@@ -58,7 +61,8 @@ void BM_SetCanonicalRegisters(benchmark::State& state) {
 BENCHMARK(BM_SetCanonicalRegisters);
 
 // Every line rewritten; the copy of the 256 typed lines is part of the figure.
-void BM_SetRewrittenRegisters(benchmark::State& state) {
+void BM_SetRewrittenRegisters(benchmark::State& state)
+{
     const TextLines typed = RegisterLines(false);
     Machine machine;
     for (auto _ : state) {

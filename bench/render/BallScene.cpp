@@ -22,10 +22,13 @@ BallScene::BallScene(int registers, scene::Vector3 camera, BallDrawing drawing)
     view_->resize(736, 602);
     view_->show();
     (void)QTest::qWaitForWindowExposed(view_.get());
-    view_->grabFramebuffer();   // shaders, pictures and text meshes made once
+    view_->grabFramebuffer(); // shaders, pictures and text meshes made once
 }
 
-void BallScene::DrawFrame() { benchmark::DoNotOptimize(view_->grabFramebuffer()); }
+void BallScene::DrawFrame()
+{
+    benchmark::DoNotOptimize(view_->grabFramebuffer());
+}
 
 SceneFrame BallScene::Walk() const
 {

@@ -19,10 +19,10 @@ void Frames(benchmark::State& state, int registers, scene::Vector3 camera, BallD
 
 // Wall-clock time per frame; the CPU column is the whole process, the
 // software rasteriser's threads included.
-#define FRAME_BENCHMARK(name, registers, camera, drawing)                                                    \
-    BENCHMARK_CAPTURE(Frames, name, registers, camera, drawing)                                             \
-        ->MeasureProcessCPUTime()                                                                          \
-        ->UseRealTime()                                                                                    \
+#define FRAME_BENCHMARK(name, registers, camera, drawing)                                                              \
+    BENCHMARK_CAPTURE(Frames, name, registers, camera, drawing)                                                        \
+        ->MeasureProcessCPUTime()                                                                                      \
+        ->UseRealTime()                                                                                                \
         ->Unit(benchmark::kMillisecond)
 
 constexpr scene::Vector3 DefaultCamera{-2, 0, -10};

@@ -13,7 +13,7 @@ namespace {
 void TextMesh(benchmark::State& state, const char* text, float width, float height)
 {
     EnsureApplication();
-    const TextBlock block{QString::fromUtf8(text), QString(), 4, width, height, scene::TTextAlign::Leading,
+    const TextBlock block{QString::fromUtf8(text),   QString(), 4, width, height, scene::TTextAlign::Leading,
                           scene::TTextAlign::Leading};
     for (auto _ : state)
         benchmark::DoNotOptimize(ExtrudeText(Tessellate(TextOutlines(block)), width, height, 0.3F, scene::AllSides));

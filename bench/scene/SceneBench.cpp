@@ -64,8 +64,8 @@ void BM_ClockPass(benchmark::State& state)
 {
     ShownScene shown;
     std::vector<TSphere*> balls = BuildAllStacks(shown.scene, static_cast<int>(state.range(0)));
-    shown.Advance(0.9);   // delays over, drops not yet landed
-    const double tick = 1e-6;   // small steps keep every animation running
+    shown.Advance(0.9); // delays over, drops not yet landed
+    const double tick = 1e-6; // small steps keep every animation running
     for (auto _ : state)
         shown.Advance(tick);
     state.counters["running"] = static_cast<double>(shown.clock.Count());

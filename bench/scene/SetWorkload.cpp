@@ -30,7 +30,7 @@ Vector3 BallPlace(int register_, long long value, long long position)
 ShownScene::ShownScene()
 {
     scene.BuildRegisterLabels();
-    Advance(0.01);   // the template's spin stops unseen
+    Advance(0.01); // the template's spin stops unseen
 }
 
 void ShownScene::Advance(double seconds)

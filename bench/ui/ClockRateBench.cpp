@@ -32,7 +32,7 @@ using namespace tessivar;
 
 constexpr int kBallsPerRegister = 200;
 constexpr int kMeasureMs = 1000;
-constexpr double kLateGap = 0.015;   // seconds: a tick half an interval late
+constexpr double kLateGap = 0.015; // seconds: a tick half an interval late
 
 // Every register of the first `registers` shows 200 balls, placed as Set
 // places a value of 200, each spinning for ever.
@@ -75,9 +75,9 @@ public:
         state.counters[std::string(name) + "_per_s"] = static_cast<double>(times_.size()) / seconds;
         state.counters["mean_gap_ms"] = 1000 * std::accumulate(gaps.begin(), gaps.end(), 0.0) / count;
         state.counters["max_gap_ms"] = gaps.empty() ? 0 : 1000 * *std::max_element(gaps.begin(), gaps.end());
-        state.counters["late_share"] =
-            static_cast<double>(std::count_if(gaps.begin(), gaps.end(), [](double gap) { return gap > kLateGap; })) /
-            count;
+        state.counters["late_share"]
+            = static_cast<double>(std::count_if(gaps.begin(), gaps.end(), [](double gap) { return gap > kLateGap; }))
+            / count;
     }
 
 private:
@@ -132,7 +132,7 @@ void ClockPasses(benchmark::State& state)
         view.show();
         (void)QTest::qWaitForWindowExposed(&view);
     }
-    QTest::qWait(300);   // shaders, pictures and text meshes made
+    QTest::qWait(300); // shaders, pictures and text meshes made
     MeasureOneSecondEach(state, passes, "passes");
     state.counters["balls"] = registers * kBallsPerRegister;
 }

@@ -18,7 +18,8 @@ struct AcceptedCase {
 
 class AcceptedRunArguments : public ::testing::TestWithParam<AcceptedCase> {};
 
-TEST_P(AcceptedRunArguments, GiveTheRunRequest) {
+TEST_P(AcceptedRunArguments, GiveTheRunRequest)
+{
     const AcceptedCase& test = GetParam();
     const auto parsed = ParseCommandLine(test.args);
     ASSERT_TRUE(std::holds_alternative<CommandLineOptions>(parsed)) << std::get<UsageError>(parsed).message;
@@ -34,15 +35,13 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         AcceptedCase{"ProgramOnly", {"--run", "p.urm"}, {"p.urm", {}, kUnlimitedLines}},
         AcceptedCase{"Values", {"--run", "p.urm", "3", "+4", "$1F", "0x10"}, {"p.urm", {"3", "+4", "$1F", "0x10"}}},
-        AcceptedCase{"NegativeValuesAreNotOptions",
-                     {"--run", "p", "-3", "-0x10", "-$a"},
-                     {"p", {"-3", "-0x10", "-$a"}}},
+        AcceptedCase{
+            "NegativeValuesAreNotOptions", {"--run", "p", "-3", "-0x10", "-$a"}, {"p", {"-3", "-0x10", "-$a"}}},
         AcceptedCase{"LeadingBlanksAsInTheEditor", {"--run", "p", "  7"}, {"p", {"  7"}}},
         AcceptedCase{"MaxStepsAfterValues", {"--run", "p", "1", "2", "--max-steps", "5"}, {"p", {"1", "2"}, 5}},
         AcceptedCase{"MaxStepsBetweenValues", {"--run", "p", "1", "--max-steps=0", "2"}, {"p", {"1", "2"}, 0}},
-        AcceptedCase{"MaxStepsFirst",
-                     {"--max-steps", "18446744073709551615", "--run", "p"},
-                     {"p", {}, kUnlimitedLines}},
+        AcceptedCase{
+            "MaxStepsFirst", {"--max-steps", "18446744073709551615", "--run", "p"}, {"p", {}, kUnlimitedLines}},
         AcceptedCase{"DoubleDashEndsOptions", {"--run", "p", "--", "-3", "-1"}, {"p", {"-3", "-1"}}},
         AcceptedCase{"ProgramPathWithDash", {"--run", "-odd.urm", "1"}, {"-odd.urm", {"1"}}},
         AcceptedCase{"LastMaxStepsWins", {"--run", "p", "--max-steps", "4", "--max-steps", "9"}, {"p", {}, 9}}),
@@ -56,7 +55,8 @@ struct RejectedCase {
 
 class RejectedArguments : public ::testing::TestWithParam<RejectedCase> {};
 
-TEST_P(RejectedArguments, GiveAUsageErrorNamingTheProblem) {
+TEST_P(RejectedArguments, GiveAUsageErrorNamingTheProblem)
+{
     const RejectedCase& test = GetParam();
     const auto parsed = ParseCommandLine(test.args);
     ASSERT_TRUE(std::holds_alternative<UsageError>(parsed));
@@ -67,8 +67,7 @@ TEST_P(RejectedArguments, GiveAUsageErrorNamingTheProblem) {
 INSTANTIATE_TEST_SUITE_P(
     Arguments, RejectedArguments,
     ::testing::Values(
-        RejectedCase{"NoProgram", {"3"}, "--run"},
-        RejectedCase{"RunWithoutPath", {"--run"}, "--run needs an argument"},
+        RejectedCase{"NoProgram", {"3"}, "--run"}, RejectedCase{"RunWithoutPath", {"--run"}, "--run needs an argument"},
         RejectedCase{"RunTwice", {"--run", "a", "--run", "b"}, "twice"},
         RejectedCase{"UnreadableValue", {"--run", "p", "abc"}, "'abc'"},
         RejectedCase{"EmptyValue", {"--run", "p", ""}, "''"},
@@ -81,12 +80,12 @@ INSTANTIATE_TEST_SUITE_P(
         RejectedCase{"MaxStepsNegative", {"--run", "p", "--max-steps", "-1"}, "'-1'"},
         RejectedCase{"MaxStepsNotANumber", {"--run", "p", "--max-steps=ten"}, "'ten'"},
         RejectedCase{"MaxStepsEmpty", {"--run", "p", "--max-steps="}, "''"},
-        RejectedCase{"MaxStepsTooLarge",
-                     {"--run", "p", "--max-steps", "18446744073709551616"},
-                     "18446744073709551616"}),
+        RejectedCase{
+            "MaxStepsTooLarge", {"--run", "p", "--max-steps", "18446744073709551616"}, "18446744073709551616"}),
     [](const auto& test) { return test.param.name; });
 
-TEST(CommandLineOptions, HelpAndVersionWinWhereverTheyStand) {
+TEST(CommandLineOptions, HelpAndVersionWinWhereverTheyStand)
+{
     const std::vector<std::pair<Args, CommandLineOptions::Action>> cases{
         {{"--help"}, CommandLineOptions::Action::Help},
         {{"-h"}, CommandLineOptions::Action::Help},

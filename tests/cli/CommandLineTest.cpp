@@ -18,17 +18,22 @@ struct CommandLineResult {
     std::string err;
 };
 
-CommandLineResult RunTessivar(const std::vector<std::string>& args) {
+CommandLineResult RunTessivar(const std::vector<std::string>& args)
+{
     std::ostringstream out;
     std::ostringstream err;
     const int exitCode = RunCommandLine(args, "9.8.7", out, err);
     return {exitCode, out.str(), err.str()};
 }
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool Contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
 
 // The message the machine itself gives for the first failing step or Set.
-std::string MachineMessage(const TextLines& program, TextLines registers) {
+std::string MachineMessage(const TextLines& program, TextLines registers)
+{
     Machine machine;
     if (const SetOutcome set = machine.Set(registers, program); set.error) {
         return set.error->message;
@@ -41,7 +46,8 @@ std::string MachineMessage(const TextLines& program, TextLines registers) {
     return "";
 }
 
-TEST(CommandLine, SampleProgramEndsWithTwoInTheFirstRegister) {
+TEST(CommandLine, SampleProgramEndsWithTwoInTheFirstRegister)
+{
     const TemporaryProgramFile program(kSampleProgramFile);
     const CommandLineResult result = RunTessivar({"--run", program.Path(), "3"});
     EXPECT_EQ(result.exitCode, kExitEnded);
@@ -50,7 +56,8 @@ TEST(CommandLine, SampleProgramEndsWithTwoInTheFirstRegister) {
     EXPECT_TRUE(Contains(result.err, "program ended")) << result.err;
 }
 
-TEST(CommandLine, LineBudgetStopsTheRunAndPrintsTheRegistersSoFar) {
+TEST(CommandLine, LineBudgetStopsTheRunAndPrintsTheRegistersSoFar)
+{
     const TemporaryProgramFile program(kSampleProgramFile);
     const CommandLineResult result = RunTessivar({"--run", program.Path(), "--max-steps", "5", "3"});
     EXPECT_EQ(result.exitCode, kExitNotEnded);
@@ -59,14 +66,16 @@ TEST(CommandLine, LineBudgetStopsTheRunAndPrintsTheRegistersSoFar) {
     EXPECT_TRUE(Contains(result.err, "not ended")) << result.err;
 }
 
-TEST(CommandLine, ProgramEndingWithinTheBudgetEnds) {
+TEST(CommandLine, ProgramEndingWithinTheBudgetEnds)
+{
     const TemporaryProgramFile program(kSampleProgramFile);
     const CommandLineResult result = RunTessivar({"--run", program.Path(), "3", "--max-steps=13"});
     EXPECT_EQ(result.exitCode, kExitEnded);
     EXPECT_EQ(result.out, "2\n2\n3\n");
 }
 
-TEST(CommandLine, RegisterAboveTopFailsWithTheMachinesMessage) {
+TEST(CommandLine, RegisterAboveTopFailsWithTheMachinesMessage)
+{
     const TemporaryProgramFile program("S(1)\nS(300)\nS(2)\n");
     const CommandLineResult result = RunTessivar({"--run", program.Path(), "-3"});
     EXPECT_EQ(result.exitCode, kExitStepFailed);
@@ -77,7 +86,8 @@ TEST(CommandLine, RegisterAboveTopFailsWithTheMachinesMessage) {
     EXPECT_TRUE(Contains(result.err, "Step:   1")) << result.err;
 }
 
-TEST(CommandLine, ValuesAreLoadedAsTheRegisterEditorLoadsThem) {
+TEST(CommandLine, ValuesAreLoadedAsTheRegisterEditorLoadsThem)
+{
     const TemporaryProgramFile program("/ nothing to do\r\n");
     const CommandLineResult result = RunTessivar({"--run", program.Path(), "+7", "$10", "-0x2", "007"});
     EXPECT_EQ(result.exitCode, kExitEnded);
@@ -85,14 +95,16 @@ TEST(CommandLine, ValuesAreLoadedAsTheRegisterEditorLoadsThem) {
     EXPECT_TRUE(Contains(result.err, "Step:   0")) << result.err;
 }
 
-TEST(CommandLine, ReadsUtf8FilesWithMarkAndBareLineFeeds) {
+TEST(CommandLine, ReadsUtf8FilesWithMarkAndBareLineFeeds)
+{
     const TemporaryProgramFile program("\xEF\xBB\xBF/ 足し算\nS(2)\nS(2)\n");
     const CommandLineResult result = RunTessivar({"--run", program.Path()});
     EXPECT_EQ(result.exitCode, kExitEnded);
     EXPECT_EQ(result.out, "0\n2\n");
 }
 
-TEST(CommandLine, ValuesSetRefusesAreUsageErrors) {
+TEST(CommandLine, ValuesSetRefusesAreUsageErrors)
+{
     const TemporaryProgramFile program("S(1)");
     const std::vector<std::string> tooLarge{"9223372036854775609"};
     const std::vector<std::string> tooMany(257, "1");
@@ -109,7 +121,8 @@ TEST(CommandLine, ValuesSetRefusesAreUsageErrors) {
     }
 }
 
-TEST(CommandLine, UsageErrorsExitWithTwoAndPrintNothing) {
+TEST(CommandLine, UsageErrorsExitWithTwoAndPrintNothing)
+{
     const TemporaryProgramFile program("S(1)");
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
         {{"--run", program.Path(), "seven"}, "'seven'"},
@@ -127,7 +140,8 @@ TEST(CommandLine, UsageErrorsExitWithTwoAndPrintNothing) {
     }
 }
 
-TEST(CommandLine, MissingFileIsReportedWithItsPath) {
+TEST(CommandLine, MissingFileIsReportedWithItsPath)
+{
     const std::string path = MissingFilePath();
     const CommandLineResult result = RunTessivar({"--run", path, "1"});
     EXPECT_EQ(result.exitCode, kExitUsage);
@@ -135,14 +149,16 @@ TEST(CommandLine, MissingFileIsReportedWithItsPath) {
     EXPECT_TRUE(Contains(result.err, path)) << result.err;
 }
 
-TEST(CommandLine, NoArgumentsPrintsTheUsage) {
+TEST(CommandLine, NoArgumentsPrintsTheUsage)
+{
     const CommandLineResult result = RunTessivar({});
     EXPECT_EQ(result.exitCode, kExitUsage);
     EXPECT_EQ(result.out, "");
     EXPECT_TRUE(Contains(result.err, "Usage: tessivar --run PROGRAM")) << result.err;
 }
 
-TEST(CommandLine, HelpAndVersionGoToStandardOutput) {
+TEST(CommandLine, HelpAndVersionGoToStandardOutput)
+{
     const CommandLineResult help = RunTessivar({"--help"});
     EXPECT_EQ(help.exitCode, kExitEnded);
     EXPECT_TRUE(Contains(help.out, "Usage: tessivar --run PROGRAM")) << help.out;

@@ -17,10 +17,11 @@ const TextLines kMultiplication{"Z(3)", "Z(4)", "J(4,2,0)", "Z(5)", "J(5,1,9)",
 struct ProgramCase {
     std::string name;
     RunInput input;
-    bool ends = false;   // also compared with no line budget at all
+    bool ends = false; // also compared with no line budget at all
 };
 
-std::vector<ProgramCase> ProgramCases() {
+std::vector<ProgramCase> ProgramCases()
+{
     return {
         {"SampleWith3", {kSampleProgram, {"3"}}, true},
         {"SampleWith0NeverEnds", {kSampleProgram, {"0"}}},
@@ -51,9 +52,7 @@ std::vector<ProgramCase> ProgramCases() {
         {"HugeAbsoluteTargetEnds", {{"S(1)", "J(1,1,2147483647)", "S(2)"}, {}}, true},
         {"HexAbsoluteTargetEnds", {{"S(1)", "J(1,1,$7FFFFFFF)"}, {}}, true},
         {"LowestAbsoluteTargetNeverTaken", {{"J(1,1,-2147483648)", "J(1,1,-2147483647)", "S(1)"}, {}}, true},
-        {"HugeRelativeTargetsNeverTaken",
-         {{"J(1,1,.-2147483648)", "S(1)", "J(1,1,.2147483647)", "S(2)"}, {}},
-         true},
+        {"HugeRelativeTargetsNeverTaken", {{"J(1,1,.-2147483648)", "S(1)", "J(1,1,.2147483647)", "S(2)"}, {}}, true},
         {"HugeRelativeTargetOnSecondLineEnds", {{"S(2)", "J(1,1,.2147483647)", "S(1)"}, {}}, true},
         {"FirstLineComment", {{"/ start", "S(1)", "/ again", "S(1)"}, {}}, true},
         {"IndentedCommentsAndBrackets", {{" /x(1)", "S(1)", "\t/y", "/", "S(2)"}, {"4"}}, true},
@@ -72,12 +71,8 @@ std::vector<ProgramCase> ProgramCases() {
         {"JumpOnRegisterAboveTopFails", {{"S(1)", "J(256,300,1)"}, {}}, true},
         {"NeverTakenJumpOnRegisterAboveTop", {{"J(300,1,-5)", "S(1)"}, {}}, true},
         {"TopRegisterWorks", {{"Z(256)", "S(256)", "T(256,1)", "J(1,256,0)", "S(3)"}, {}}, true},
-        {"IncrementPastTopFails",
-         {{"S(1)", "J(1,1,1)"}, {"9223372036854775607"}},
-         true},
-        {"CopiedTopValueFailsElsewhere",
-         {{"T(1,2)", "S(2)", "J(2,2,2)"}, {"9223372036854775600"}},
-         true},
+        {"IncrementPastTopFails", {{"S(1)", "J(1,1,1)"}, {"9223372036854775607"}}, true},
+        {"CopiedTopValueFailsElsewhere", {{"T(1,2)", "S(2)", "J(2,2,2)"}, {"9223372036854775600"}}, true},
         {"LowestValuesCount", {{"S(1)", "T(1,2)", "Z(1)", "S(2)"}, {"-9223372036854775607"}}, true},
         {"TransferToItself", {{"T(2,2)", "T(1,3)", "T(5,5)"}, {"5", "7"}}, true},
         {"PanelExtendedToHighestWrite", {{"S(5)", "Z(12)", "S(3)"}, {"1", "2"}}, true},
@@ -89,7 +84,8 @@ const std::vector<std::uint64_t> kLineBudgets{0, 1, 2, 3, 4, 5, 7, 11, 50, 500, 
 
 class CompiledProgramAgreement : public ::testing::TestWithParam<ProgramCase> {};
 
-TEST_P(CompiledProgramAgreement, MatchesStepByStepUnderEveryBudget) {
+TEST_P(CompiledProgramAgreement, MatchesStepByStepUnderEveryBudget)
+{
     const ProgramCase& program = GetParam();
     for (const std::uint64_t budget : kLineBudgets) {
         ExpectSameRun(program.input, budget);
@@ -104,7 +100,8 @@ INSTANTIATE_TEST_SUITE_P(Programs, CompiledProgramAgreement, ::testing::ValuesIn
                          [](const auto& test) { return test.param.name; });
 
 // Known results, so that a fault shared by both runners still shows.
-TEST(CompiledProgram, SampleProgramLeavesTwoAfterElevenSteps) {
+TEST(CompiledProgram, SampleProgramLeavesTwoAfterElevenSteps)
+{
     const RunSnapshot run = RunCompiled({kSampleProgram, {"3"}}, kUnlimitedLines);
     EXPECT_EQ(run.stop, RunOutcome::Stop::Ended);
     EXPECT_EQ(run.Step, 11);
@@ -114,21 +111,24 @@ TEST(CompiledProgram, SampleProgramLeavesTwoAfterElevenSteps) {
     EXPECT_EQ(run.panel, (TextLines{"2", "2", "3"}));
 }
 
-TEST(CompiledProgram, MultiplicationByRepeatedAddition) {
+TEST(CompiledProgram, MultiplicationByRepeatedAddition)
+{
     const RunSnapshot run = RunCompiled({kMultiplication, {"6", "7"}}, kUnlimitedLines);
     EXPECT_EQ(run.stop, RunOutcome::Stop::Ended);
     EXPECT_EQ(run.Reg[2], 42);
     EXPECT_EQ(run.panel, (TextLines{"6", "7", "42", "7", "6"}));
 }
 
-TEST(CompiledProgram, JumpPastTheEndLeavesThePCWhereTheJumpPointed) {
+TEST(CompiledProgram, JumpPastTheEndLeavesThePCWhereTheJumpPointed)
+{
     const RunSnapshot run = RunCompiled({{"S(1)", "J(1,1,2147483647)", "S(2)"}, {}}, kUnlimitedLines);
     EXPECT_EQ(run.stop, RunOutcome::Stop::Ended);
     EXPECT_EQ(run.PC, 2147483646);
     EXPECT_EQ(run.Step, 2);
 }
 
-TEST(CompiledProgram, RegisterAboveTopStopsBeforeTheLine) {
+TEST(CompiledProgram, RegisterAboveTopStopsBeforeTheLine)
+{
     const RunSnapshot run = RunCompiled({{"S(1)", "S(300)", "S(2)"}, {"5"}}, kUnlimitedLines);
     EXPECT_EQ(run.stop, RunOutcome::Stop::Error);
     EXPECT_EQ(run.errorKind, MachineError::Kind::RegisterNumber);
@@ -138,7 +138,8 @@ TEST(CompiledProgram, RegisterAboveTopStopsBeforeTheLine) {
     EXPECT_EQ(run.panel, TextLines{"6"});
 }
 
-TEST(CompiledProgram, IncrementOfLargestValueFailsWithOverflow) {
+TEST(CompiledProgram, IncrementOfLargestValueFailsWithOverflow)
+{
     const RunSnapshot run = RunCompiled({{"S(1)", "J(1,1,1)"}, {"9223372036854775607"}}, kUnlimitedLines);
     EXPECT_EQ(run.stop, RunOutcome::Stop::Error);
     EXPECT_EQ(run.errorKind, MachineError::Kind::IntegerOverflow);
@@ -146,7 +147,8 @@ TEST(CompiledProgram, IncrementOfLargestValueFailsWithOverflow) {
     EXPECT_EQ(run.PC, 0);
 }
 
-TEST(CompiledProgram, BudgetCountsCommentLinesButStepDoesNot) {
+TEST(CompiledProgram, BudgetCountsCommentLinesButStepDoesNot)
+{
     const RunSnapshot run = RunCompiled({{"/ a", "S(1)", "/ b", "S(1)", "S(1)"}, {}}, 4);
     EXPECT_EQ(run.stop, RunOutcome::Stop::LineBudget);
     EXPECT_EQ(run.executedLines, 4u);
@@ -154,13 +156,15 @@ TEST(CompiledProgram, BudgetCountsCommentLinesButStepDoesNot) {
     EXPECT_EQ(run.PC, 4);
 }
 
-TEST(CompiledProgram, EndingExactlyOnTheBudgetCountsAsEnded) {
+TEST(CompiledProgram, EndingExactlyOnTheBudgetCountsAsEnded)
+{
     const RunSnapshot run = RunCompiled({{"S(1)", "S(1)"}, {}}, 2);
     EXPECT_EQ(run.stop, RunOutcome::Stop::Ended);
     EXPECT_EQ(run.executedLines, 2u);
 }
 
-TEST(CompiledProgram, RunsInPiecesAsInOneGo) {
+TEST(CompiledProgram, RunsInPiecesAsInOneGo)
+{
     const RunInput input{kMultiplication, {"3", "5"}};
     const RunSnapshot whole = RunCompiled(input, kUnlimitedLines);
     for (const std::uint64_t piece : {1u, 2u, 3u, 7u}) {
@@ -182,7 +186,8 @@ TEST(CompiledProgram, RunsInPiecesAsInOneGo) {
     }
 }
 
-TEST(CompiledProgram, ContinuesAfterSingleSteps) {
+TEST(CompiledProgram, ContinuesAfterSingleSteps)
+{
     const RunInput input{kSampleProgram, {"4"}};
     const RunSnapshot whole = RunStepByStep(input, kUnlimitedLines);
     Machine machine;
@@ -199,7 +204,8 @@ TEST(CompiledProgram, ContinuesAfterSingleSteps) {
     EXPECT_EQ(machine.Step, whole.Step);
 }
 
-TEST(CompiledProgram, RunOnAnEndedMachineDoesNothing) {
+TEST(CompiledProgram, RunOnAnEndedMachineDoesNothing)
+{
     Machine machine;
     TextLines panel{"1"};
     machine.Set(panel, {"S(1)"});
@@ -213,7 +219,8 @@ TEST(CompiledProgram, RunOnAnEndedMachineDoesNothing) {
     EXPECT_EQ(machine.Step, 1);
 }
 
-TEST(CompiledProgram, ReportsTheRegistersWritten) {
+TEST(CompiledProgram, ReportsTheRegistersWritten)
+{
     Machine machine;
     TextLines panel;
     machine.Set(panel, {"S(4)", "T(4,9)", "J(4,9,0)", "Z(20)"});

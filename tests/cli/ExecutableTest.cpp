@@ -17,12 +17,13 @@ struct ProcessResult {
 };
 
 // Runs the built executable with `arguments` (already quoted for the shell).
-ProcessResult RunExecutable(const std::string& arguments) {
+ProcessResult RunExecutable(const std::string& arguments)
+{
     const TemporaryFolder folder;
     const std::string outPath = folder.File("stdout");
     const std::string errPath = folder.File("stderr");
-    const std::string command =
-        std::string("'") + TESSIVAR_EXECUTABLE + "' " + arguments + " >'" + outPath + "' 2>'" + errPath + "'";
+    const std::string command
+        = std::string("'") + TESSIVAR_EXECUTABLE + "' " + arguments + " >'" + outPath + "' 2>'" + errPath + "'";
     const int status = std::system(command.c_str());
     ProcessResult result;
     if (WIFEXITED(status)) {
@@ -33,7 +34,8 @@ ProcessResult RunExecutable(const std::string& arguments) {
     return result;
 }
 
-TEST(Executable, RunsTheSampleProgram) {
+TEST(Executable, RunsTheSampleProgram)
+{
     const TemporaryProgramFile program(kSampleProgramFile);
     const ProcessResult result = RunExecutable("--run '" + program.Path() + "' 3");
     EXPECT_EQ(result.exitCode, kExitEnded);
@@ -41,7 +43,8 @@ TEST(Executable, RunsTheSampleProgram) {
     EXPECT_NE(result.err.find("Step:  11"), std::string::npos) << result.err;
 }
 
-TEST(Executable, ExitStatusTellsHowTheRunEnded) {
+TEST(Executable, ExitStatusTellsHowTheRunEnded)
+{
     const TemporaryProgramFile loop("S(1)\nJ(1,1,1)");
     const TemporaryProgramFile badRegister("S(300)");
     const std::vector<std::pair<std::string, int>> cases{
@@ -58,7 +61,8 @@ TEST(Executable, ExitStatusTellsHowTheRunEnded) {
     }
 }
 
-TEST(Executable, PrintsItsVersion) {
+TEST(Executable, PrintsItsVersion)
+{
     const ProcessResult result = RunExecutable("--version");
     EXPECT_EQ(result.out.rfind("tessivar ", 0), 0u) << result.out;
     EXPECT_GT(result.out.size(), std::string("tessivar \n").size());

@@ -2,11 +2,13 @@
 
 namespace tessivar::test {
 
-TemporaryProgramFile::TemporaryProgramFile(std::string_view bytes) {
+TemporaryProgramFile::TemporaryProgramFile(std::string_view bytes)
+{
     WriteBytes(Path(), bytes);
 }
 
-std::string MissingFilePath() {
+std::string MissingFilePath()
+{
     const TemporaryFolder folder;
     return folder.File("missing.urm");
 }

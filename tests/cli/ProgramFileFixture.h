@@ -19,8 +19,8 @@ private:
 };
 
 // The sample program of the program editor, lines joined with CR LF.
-inline constexpr std::string_view kSampleProgramFile =
-    "S(3)\r\nJ(1,3,6)\r\nS(2)\r\nS(3)\r\nJ(1,1,2)\r\nT(2,1)\r\n/ R(1):=R(1)-1\r\n/ 不完全";
+inline constexpr std::string_view kSampleProgramFile
+    = "S(3)\r\nJ(1,3,6)\r\nS(2)\r\nS(3)\r\nJ(1,1,2)\r\nT(2,1)\r\n/ R(1):=R(1)-1\r\n/ 不完全";
 
 // A path that names no file: its folder is gone again.
 std::string MissingFilePath();

@@ -15,7 +15,8 @@ class RandomProgramMaker {
 public:
     explicit RandomProgramMaker(unsigned seed) : random_(seed) {}
 
-    RunInput Make() {
+    RunInput Make()
+    {
         RunInput input;
         const int lineCount = Pick(1, 12);
         for (int line = 0; line < lineCount; ++line) {
@@ -35,7 +36,8 @@ private:
 
     bool OneIn(int chances) { return Pick(1, chances) == 1; }
 
-    std::string Register() {
+    std::string Register()
+    {
         if (OneIn(40)) {
             static const std::vector<std::string> unusual{"0", "256", "257", "300", "-1", "x"};
             return unusual[static_cast<std::size_t>(Pick(0, static_cast<int>(unusual.size()) - 1))];
@@ -43,7 +45,8 @@ private:
         return std::to_string(Pick(1, 5));
     }
 
-    std::string Target(int lineCount) {
+    std::string Target(int lineCount)
+    {
         if (OneIn(3)) {
             // Appended, not concatenated: GCC 12 reports a false -Wrestrict on "." + std::string.
             std::string relative(".");
@@ -52,9 +55,10 @@ private:
         return std::to_string(Pick(-2, lineCount + 2));
     }
 
-    std::string Line(int lineCount) {
-        static const std::vector<std::string> odd{"", "   ", "/ note", " /(x)", "S3", ",S(1)", "\"s\" 1",
-                                                  "Ｚ(1)", "J(1,2)", "J(1,1,,)", "T(1)", "q(1)"};
+    std::string Line(int lineCount)
+    {
+        static const std::vector<std::string> odd{"",        "   ",   "/ note", " /(x)",    "S3",   ",S(1)",
+                                                  "\"s\" 1", "Ｚ(1)", "J(1,2)", "J(1,1,,)", "T(1)", "q(1)"};
         switch (Pick(0, 9)) {
         case 0:
         case 1:
@@ -73,7 +77,8 @@ private:
         }
     }
 
-    std::string RegisterValue() {
+    std::string RegisterValue()
+    {
         if (OneIn(10)) {
             return std::to_string(9223372036854775607 - Pick(0, 300));
         }
@@ -83,13 +88,14 @@ private:
     std::mt19937 random_;
 };
 
-TEST(CompiledProgramRandom, MatchesStepByStepOnRandomPrograms) {
+TEST(CompiledProgramRandom, MatchesStepByStepOnRandomPrograms)
+{
     RandomProgramMaker maker(20240611);
     for (int program = 0; program < 600; ++program) {
         const RunInput input = maker.Make();
         ExpectSameRun(input, maker.Budget());
         if (::testing::Test::HasFailure()) {
-            return;   // the first differing program is the one to look at
+            return; // the first differing program is the one to look at
         }
     }
 }

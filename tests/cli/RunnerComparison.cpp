@@ -6,7 +6,8 @@
 
 namespace tessivar {
 
-void PrintTo(RunOutcome::Stop stop, std::ostream* out) {
+void PrintTo(RunOutcome::Stop stop, std::ostream* out)
+{
     switch (stop) {
     case RunOutcome::Stop::Ended:
         *out << "Ended";
@@ -26,7 +27,8 @@ namespace tessivar::test {
 
 namespace {
 
-Machine SetMachine(const RunInput& input, TextLines& panel) {
+Machine SetMachine(const RunInput& input, TextLines& panel)
+{
     Machine machine;
     panel = input.registers;
     const SetOutcome set = machine.Set(panel, input.program);
@@ -34,20 +36,23 @@ Machine SetMachine(const RunInput& input, TextLines& panel) {
     return machine;
 }
 
-void TakeState(const Machine& machine, RunSnapshot& snapshot) {
+void TakeState(const Machine& machine, RunSnapshot& snapshot)
+{
     snapshot.Reg = machine.Reg;
     snapshot.PC = machine.PC;
     snapshot.Step = machine.Step;
 }
 
-void TakeError(const std::optional<MachineError>& error, RunSnapshot& snapshot) {
+void TakeError(const std::optional<MachineError>& error, RunSnapshot& snapshot)
+{
     if (error) {
         snapshot.errorKind = error->kind;
         snapshot.errorMessage = error->message;
     }
 }
 
-std::string Describe(const RunInput& input, std::uint64_t maxLines) {
+std::string Describe(const RunInput& input, std::uint64_t maxLines)
+{
     std::ostringstream text;
     text << "program:";
     for (const std::string& line : input.program) {
@@ -63,7 +68,8 @@ std::string Describe(const RunInput& input, std::uint64_t maxLines) {
 
 } // namespace
 
-RunSnapshot RunStepByStep(const RunInput& input, std::uint64_t maxLines) {
+RunSnapshot RunStepByStep(const RunInput& input, std::uint64_t maxLines)
+{
     RunSnapshot snapshot;
     Machine machine = SetMachine(input, snapshot.panel);
     for (;;) {
@@ -88,7 +94,8 @@ RunSnapshot RunStepByStep(const RunInput& input, std::uint64_t maxLines) {
     return snapshot;
 }
 
-RunSnapshot RunCompiled(const RunInput& input, std::uint64_t maxLines) {
+RunSnapshot RunCompiled(const RunInput& input, std::uint64_t maxLines)
+{
     RunSnapshot snapshot;
     Machine machine = SetMachine(input, snapshot.panel);
     const RunOutcome run = CompiledProgram(machine.Prg).Run(machine, maxLines);
@@ -100,7 +107,8 @@ RunSnapshot RunCompiled(const RunInput& input, std::uint64_t maxLines) {
     return snapshot;
 }
 
-void ExpectSameRun(const RunInput& input, std::uint64_t maxLines) {
+void ExpectSameRun(const RunInput& input, std::uint64_t maxLines)
+{
     SCOPED_TRACE(Describe(input, maxLines));
     const RunSnapshot expected = RunStepByStep(input, maxLines);
     const RunSnapshot actual = RunCompiled(input, maxLines);

@@ -30,8 +30,8 @@ struct RunSnapshot {
 };
 
 struct RunInput {
-    TextLines program;     // program editor lines
-    TextLines registers;   // register editor lines
+    TextLines program; // program editor lines
+    TextLines registers; // register editor lines
 };
 
 // Set, then Machine::ExecuteStep one line at a time, keeping the panel as the

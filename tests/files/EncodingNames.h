@@ -9,7 +9,8 @@
 
 namespace tessivar {
 
-inline std::string EncodingName(TextEncoding encoding) {
+inline std::string EncodingName(TextEncoding encoding)
+{
     switch (encoding) {
     case TextEncoding::Ansi:
         return "Ansi";
@@ -24,15 +25,17 @@ inline std::string EncodingName(TextEncoding encoding) {
 }
 
 // Found by GoogleTest for messages and traces.
-inline void PrintTo(TextEncoding encoding, std::ostream* out) {
+inline void PrintTo(TextEncoding encoding, std::ostream* out)
+{
     *out << EncodingName(encoding);
 }
 
-inline std::string EncodingTestName(const testing::TestParamInfo<TextEncoding>& info) {
+inline std::string EncodingTestName(const testing::TestParamInfo<TextEncoding>& info)
+{
     return EncodingName(info.param);
 }
 
-inline const auto EveryEncoding = testing::Values(TextEncoding::Ansi, TextEncoding::Utf8,
-                                                  TextEncoding::Utf16LE, TextEncoding::Utf16BE);
+inline const auto EveryEncoding
+    = testing::Values(TextEncoding::Ansi, TextEncoding::Utf8, TextEncoding::Utf16LE, TextEncoding::Utf16BE);
 
 } // namespace tessivar

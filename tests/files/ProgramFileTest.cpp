@@ -8,8 +8,8 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
-#include <iostream>
 #include <grp.h>
+#include <iostream>
 #include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -28,23 +28,27 @@ using test::WriteBytes;
 const TextLines Program = {"Z(1)", "S(1)", ""};
 const std::string ProgramBytes = "Z(1)\r\nS(1)\r\n";
 
-mode_t PermissionsOf(const std::string& path) {
+mode_t PermissionsOf(const std::string& path)
+{
     struct stat info {};
     EXPECT_EQ(stat(path.c_str(), &info), 0);
     return info.st_mode & 07777;
 }
 
-std::string OpenErrorText(const std::string& path, const std::string& reason) {
+std::string OpenErrorText(const std::string& path, const std::string& reason)
+{
     return "ファイル " + path + " は開けません。 " + reason + " ";
 }
 
-std::string CreateErrorText(const std::string& path, const std::string& reason) {
+std::string CreateErrorText(const std::string& path, const std::string& reason)
+{
     return "ファイル \"" + path + "\" を作成できません。" + reason;
 }
 
 // Permission bits do not hold back root; the child of a death test gives up root
 // (when it has it) so that they do. What it prints is matched by the parent.
-void DropRoot() {
+void DropRoot()
+{
     if (geteuid() != 0)
         return;
     const passwd* nobody = getpwnam("nobody");
@@ -58,9 +62,10 @@ void DropRoot() {
 
 // Writes while files may grow only to a few bytes, so that writing stops
 // part-way as on a full disk; the write fails instead of the process being stopped.
-std::optional<ProgramFileError> WriteWithFileSizeLimit(const std::string& path, const TextLines& lines) {
+std::optional<ProgramFileError> WriteWithFileSizeLimit(const std::string& path, const TextLines& lines)
+{
     std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit {};
+    rlimit limit{};
     getrlimit(RLIMIT_FSIZE, &limit);
     const rlim_t unlimited = limit.rlim_cur;
     limit.rlim_cur = 64;
@@ -71,15 +76,19 @@ std::optional<ProgramFileError> WriteWithFileSizeLimit(const std::string& path, 
     return error;
 }
 
-void PrintOutcome(const std::optional<ProgramFileError>& error) {
+void PrintOutcome(const std::optional<ProgramFileError>& error)
+{
     std::cerr << (error ? error->message : std::string("saved"));
     std::exit(0);
 }
 
-TEST(ReadProgramFileTest, ReadsLinesAndEncoding) {
+TEST(ReadProgramFileTest, ReadsLinesAndEncoding)
+{
     const TemporaryFolder folder;
     const std::string path = folder.File("prog.urm");
-    WriteBytes(path, "\xEF\xBB\xBF" "Z(1)\r\nS(1)\r\n");
+    WriteBytes(path,
+               "\xEF\xBB\xBF"
+               "Z(1)\r\nS(1)\r\n");
 
     const ProgramFileReading reading = ReadProgramFile(path);
     EXPECT_FALSE(reading.error);
@@ -87,7 +96,8 @@ TEST(ReadProgramFileTest, ReadsLinesAndEncoding) {
     EXPECT_EQ(reading.lines, Program);
 }
 
-TEST(ReadProgramFileTest, UnopenableFileNamesPathAndReason) {
+TEST(ReadProgramFileTest, UnopenableFileNamesPathAndReason)
+{
     const TemporaryFolder folder;
     struct Case {
         std::string path;
@@ -108,27 +118,28 @@ TEST(ReadProgramFileTest, UnopenableFileNamesPathAndReason) {
     }
 }
 
-TEST(ReadProgramFileTest, RelativePathIsShownInFull) {
+TEST(ReadProgramFileTest, RelativePathIsShownInFull)
+{
     const std::string name = "tessivar-no-such-folder/prog.urm";
     const ProgramFileReading reading = ReadProgramFile(name);
     ASSERT_TRUE(reading.error);
-    EXPECT_EQ(reading.error->message,
-              OpenErrorText((fs::current_path() / name).string(), "No such file or directory"));
+    EXPECT_EQ(reading.error->message, OpenErrorText((fs::current_path() / name).string(), "No such file or directory"));
 }
 
-TEST(ReadProgramFileTest, UndecodableFileKeepsItsEncoding) {
+TEST(ReadProgramFileTest, UndecodableFileKeepsItsEncoding)
+{
     const TemporaryFolder folder;
     const std::string path = folder.File("prog.urm");
     WriteBytes(path, "\xFE\xFFZ");
 
     const ProgramFileReading reading = ReadProgramFile(path);
     ASSERT_TRUE(reading.error);
-    EXPECT_EQ(reading.error->message,
-              "Unicode 文字のマッピングがターゲットのマルチバイト コード ページに存在しません");
+    EXPECT_EQ(reading.error->message, "Unicode 文字のマッピングがターゲットのマルチバイト コード ページに存在しません");
     EXPECT_EQ(reading.encoding, TextEncoding::Utf16BE);
 }
 
-TEST(ReadProgramFileTest, UnreadableFileReportsNoAccess) {
+TEST(ReadProgramFileTest, UnreadableFileReportsNoAccess)
+{
     const TemporaryFolder folder;
     fs::permissions(folder.Path(), fs::perms::all);
     const std::string path = folder.File("secret.urm");
@@ -144,7 +155,8 @@ TEST(ReadProgramFileTest, UnreadableFileReportsNoAccess) {
         testing::ExitedWithCode(0), "secret.urm は開けません。 Permission denied $");
 }
 
-TEST(WriteProgramFileTest, NewFileGetsTheLinesAndUsualPermissions) {
+TEST(WriteProgramFileTest, NewFileGetsTheLinesAndUsualPermissions)
+{
     const TemporaryFolder folder;
     const std::string path = folder.File("new.urm");
     const mode_t mask = umask(0);
@@ -156,7 +168,8 @@ TEST(WriteProgramFileTest, NewFileGetsTheLinesAndUsualPermissions) {
     EXPECT_EQ(ListFolder(folder.Path()), "new.urm");
 }
 
-TEST(WriteProgramFileTest, ReplacesOldFileAndKeepsItsPermissions) {
+TEST(WriteProgramFileTest, ReplacesOldFileAndKeepsItsPermissions)
+{
     const TemporaryFolder folder;
     const std::string path = folder.File("prog.urm");
     for (const mode_t mode : {0640, 0604, 0751}) {
@@ -171,7 +184,8 @@ TEST(WriteProgramFileTest, ReplacesOldFileAndKeepsItsPermissions) {
     }
 }
 
-TEST(WriteProgramFileTest, SymbolicLinkIsFollowedAndStays) {
+TEST(WriteProgramFileTest, SymbolicLinkIsFollowedAndStays)
+{
     const TemporaryFolder folder;
     fs::create_directory(folder.Path() / "real");
     const std::string target = folder.File("real/prog.urm");
@@ -185,7 +199,8 @@ TEST(WriteProgramFileTest, SymbolicLinkIsFollowedAndStays) {
     EXPECT_EQ(ListFolder(folder.Path() / "real"), "prog.urm");
 }
 
-TEST(WriteProgramFileTest, UnwritablePlacesFailWithNothingWritten) {
+TEST(WriteProgramFileTest, UnwritablePlacesFailWithNothingWritten)
+{
     const TemporaryFolder folder;
     WriteBytes(folder.File("plain"), "plain file");
     fs::create_directory(folder.Path() / "sub");
@@ -209,31 +224,27 @@ TEST(WriteProgramFileTest, UnwritablePlacesFailWithNothingWritten) {
     EXPECT_EQ(ListFolder(folder.Path() / "sub"), "");
 }
 
-TEST(WriteProgramFileTest, FailureHalfWayKeepsTheOldFile) {
+TEST(WriteProgramFileTest, FailureHalfWayKeepsTheOldFile)
+{
     const TemporaryFolder folder;
     const std::string path = folder.File("prog.urm");
     WriteBytes(path, ProgramBytes);
     const TextLines longer(1000, "J(1,2,3)");
 
-    EXPECT_EXIT(
-        {
-            PrintOutcome(WriteWithFileSizeLimit(path, longer));
-        },
-        testing::ExitedWithCode(0), "prog.urm\" を作成できません。File too large$");
+    EXPECT_EXIT({ PrintOutcome(WriteWithFileSizeLimit(path, longer)); }, testing::ExitedWithCode(0),
+                "prog.urm\" を作成できません。File too large$");
     EXPECT_EQ(ReadBytes(path), ProgramBytes);
     EXPECT_EQ(ListFolder(folder.Path()), "prog.urm");
 
     // A new file that cannot be finished is not left behind either.
     const std::string fresh = folder.File("fresh.urm");
-    EXPECT_EXIT(
-        {
-            PrintOutcome(WriteWithFileSizeLimit(fresh, longer));
-        },
-        testing::ExitedWithCode(0), "File too large$");
+    EXPECT_EXIT({ PrintOutcome(WriteWithFileSizeLimit(fresh, longer)); }, testing::ExitedWithCode(0),
+                "File too large$");
     EXPECT_EQ(ListFolder(folder.Path()), "prog.urm");
 }
 
-TEST(WriteProgramFileTest, LockedFolderTakesNoNewFile) {
+TEST(WriteProgramFileTest, LockedFolderTakesNoNewFile)
+{
     const TemporaryFolder folder;
     fs::permissions(folder.Path(), fs::perms::all);
     const std::string locked = folder.File("locked");
@@ -248,7 +259,8 @@ TEST(WriteProgramFileTest, LockedFolderTakesNoNewFile) {
     EXPECT_EQ(ListFolder(locked), "");
 }
 
-TEST(WriteProgramFileTest, LockedFolderStillLetsAWritableFileBeRewritten) {
+TEST(WriteProgramFileTest, LockedFolderStillLetsAWritableFileBeRewritten)
+{
     const TemporaryFolder folder;
     fs::permissions(folder.Path(), fs::perms::all);
     const std::string locked = folder.File("locked");
@@ -267,7 +279,8 @@ TEST(WriteProgramFileTest, LockedFolderStillLetsAWritableFileBeRewritten) {
     EXPECT_EQ(ListFolder(locked), "prog.urm");
 }
 
-TEST(WriteProgramFileTest, ReadOnlyFileIsNotReplaced) {
+TEST(WriteProgramFileTest, ReadOnlyFileIsNotReplaced)
+{
     const TemporaryFolder folder;
     fs::permissions(folder.Path(), fs::perms::all);
     const std::string path = folder.File("readonly.urm");
@@ -283,7 +296,8 @@ TEST(WriteProgramFileTest, ReadOnlyFileIsNotReplaced) {
     EXPECT_EQ(ListFolder(folder.Path()), "readonly.urm");
 }
 
-TEST(ProgramFileRoundTripTest, SavedFileOpensWithTheSameLinesAndEncoding) {
+TEST(ProgramFileRoundTripTest, SavedFileOpensWithTheSameLinesAndEncoding)
+{
     const TemporaryFolder folder;
     const std::string path = folder.File("prog.urm");
     const TextLines lines = {"/ \xE4\xB8\x8D\xE5\xAE\x8C\xE5\x85\xA8 \xEF\xBD\xB1", "S(2)", ""};

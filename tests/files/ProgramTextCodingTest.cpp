@@ -12,14 +12,14 @@ namespace {
 
 using namespace std::string_literals;
 
-const std::string Kanji = "\xE4\xB8\x8D\xE5\xAE\x8C\xE5\x85\xA8";  // 不完全
+const std::string Kanji = "\xE4\xB8\x8D\xE5\xAE\x8C\xE5\x85\xA8"; // 不完全
 const std::string KanjiCp932 = "\x95\x73\x8A\xAE\x91\x53";
-const std::string Katakana = "\xEF\xBD\xB1\xEF\xBD\xB2";          // ｱｲ
+const std::string Katakana = "\xEF\xBD\xB1\xEF\xBD\xB2"; // ｱｲ
 const std::string KatakanaCp932 = "\xB1\xB2";
-const std::string NoMapping =
-    "Unicode 文字のマッピングがターゲットのマルチバイト コード ページに存在しません";
+const std::string NoMapping = "Unicode 文字のマッピングがターゲットのマルチバイト コード ページに存在しません";
 
-TEST(DecodeProgramTextTest, SplitsLinesAsTheEditorShowsThem) {
+TEST(DecodeProgramTextTest, SplitsLinesAsTheEditorShowsThem)
+{
     struct Case {
         std::string bytes;
         TextLines expected;
@@ -58,7 +58,8 @@ TEST(DecodeProgramTextTest, SplitsLinesAsTheEditorShowsThem) {
     }
 }
 
-TEST(DecodeProgramTextTest, ReadsEachEncodingWithoutItsMark) {
+TEST(DecodeProgramTextTest, ReadsEachEncodingWithoutItsMark)
+{
     struct Case {
         std::string bytes;
         TextEncoding encoding;
@@ -81,7 +82,8 @@ TEST(DecodeProgramTextTest, ReadsEachEncodingWithoutItsMark) {
     }
 }
 
-TEST(DecodeProgramTextTest, UnmappableTextFailsButNamesTheMarkedEncoding) {
+TEST(DecodeProgramTextTest, UnmappableTextFailsButNamesTheMarkedEncoding)
+{
     struct Case {
         std::string bytes;
         TextEncoding encoding;
@@ -102,7 +104,8 @@ TEST(DecodeProgramTextTest, UnmappableTextFailsButNamesTheMarkedEncoding) {
     }
 }
 
-TEST(EncodeProgramTextTest, JoinsWithCrLfAfterTheMark) {
+TEST(EncodeProgramTextTest, JoinsWithCrLfAfterTheMark)
+{
     struct Case {
         TextLines lines;
         TextEncoding encoding;
@@ -128,7 +131,8 @@ TEST(EncodeProgramTextTest, JoinsWithCrLfAfterTheMark) {
 
 class ProgramTextRoundTripTest : public testing::TestWithParam<TextEncoding> {};
 
-TEST_P(ProgramTextRoundTripTest, SavedLinesOpenAsTheSameLines) {
+TEST_P(ProgramTextRoundTripTest, SavedLinesOpenAsTheSameLines)
+{
     const std::vector<TextLines> programs = {
         {"Z(1)"},
         {"/ " + Kanji + Katakana, "J(1,2,4)", "S(3)", ""},
@@ -144,7 +148,8 @@ TEST_P(ProgramTextRoundTripTest, SavedLinesOpenAsTheSameLines) {
     }
 }
 
-TEST_P(ProgramTextRoundTripTest, CrLfFileIsWrittenBackByteForByte) {
+TEST_P(ProgramTextRoundTripTest, CrLfFileIsWrittenBackByteForByte)
+{
     const std::vector<TextLines> programs = {
         {"Z(1)", "S(2)"},
         {"Z(1)", "S(2)", ""},
@@ -161,7 +166,8 @@ TEST_P(ProgramTextRoundTripTest, CrLfFileIsWrittenBackByteForByte) {
 
 INSTANTIATE_TEST_SUITE_P(EachEncoding, ProgramTextRoundTripTest, EveryEncoding, EncodingTestName);
 
-TEST(ProgramTextEdgeTest, TwoLinesWithFinalCrLfReadAsThreeAndWriteBackUnchanged) {
+TEST(ProgramTextEdgeTest, TwoLinesWithFinalCrLfReadAsThreeAndWriteBackUnchanged)
+{
     const std::string twoLines = "Z(1)\r\nS(1)";
     EXPECT_EQ(DecodeProgramText(twoLines).lines, (TextLines{"Z(1)", "S(1)"}));
 
@@ -171,18 +177,21 @@ TEST(ProgramTextEdgeTest, TwoLinesWithFinalCrLfReadAsThreeAndWriteBackUnchanged)
     EXPECT_EQ(EncodeProgramText(reading.lines, *reading.encoding), withFinalBreak);
 }
 
-TEST(ProgramTextEdgeTest, LoneLfFileIsWrittenWithCrLfAndNoFinalBreak) {
+TEST(ProgramTextEdgeTest, LoneLfFileIsWrittenWithCrLfAndNoFinalBreak)
+{
     const ProgramFileReading reading = DecodeProgramText("Z(1)\nS(1)\nJ(1,1,1)\n");
     EXPECT_EQ(reading.lines, (TextLines{"Z(1)", "S(1)", "J(1,1,1)"}));
     EXPECT_EQ(EncodeProgramText(reading.lines, *reading.encoding), "Z(1)\r\nS(1)\r\nJ(1,1,1)");
 }
 
-TEST(ProgramTextEdgeTest, OneEmptyLineAndNoLinesAreTheSameFile) {
+TEST(ProgramTextEdgeTest, OneEmptyLineAndNoLinesAreTheSameFile)
+{
     EXPECT_EQ(EncodeProgramText({""}, TextEncoding::Utf8), EncodeProgramText({}, TextEncoding::Utf8));
     EXPECT_TRUE(DecodeProgramText("\xEF\xBB\xBF").lines.empty());
 }
 
-TEST(DecodeProgramTextTest, EmptyProgramSavedInUtf16OpensAgain) {
+TEST(DecodeProgramTextTest, EmptyProgramSavedInUtf16OpensAgain)
+{
     for (const TextEncoding encoding : {TextEncoding::Utf16LE, TextEncoding::Utf16BE}) {
         SCOPED_TRACE(EncodingName(encoding));
         const std::string saved = EncodeProgramText({}, encoding);

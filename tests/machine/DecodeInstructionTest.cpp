@@ -10,7 +10,7 @@ namespace tessivar {
 namespace {
 
 struct DecodeCase {
-    std::string line;   // as prepared for the program list
+    std::string line; // as prepared for the program list
     std::int64_t PC;
     std::int32_t lineCount;
     std::string mnemonic;
@@ -20,13 +20,15 @@ struct DecodeCase {
     bool isComment;
 };
 
-void PrintTo(const DecodeCase& c, std::ostream* os) {
+void PrintTo(const DecodeCase& c, std::ostream* os)
+{
     *os << testing::PrintToString(c.line) << " at PC " << c.PC << " of " << c.lineCount;
 }
 
 class DecodeInstructionTest : public testing::TestWithParam<DecodeCase> {};
 
-TEST_P(DecodeInstructionTest, DecodesAllFields) {
+TEST_P(DecodeInstructionTest, DecodesAllFields)
+{
     const DecodeCase& c = GetParam();
     const DecodedInstruction decoded = DecodeInstruction(c.line, c.PC, c.lineCount);
     EXPECT_EQ(decoded.Mnemonic, c.mnemonic);
@@ -39,47 +41,34 @@ TEST_P(DecodeInstructionTest, DecodesAllFields) {
 INSTANTIATE_TEST_SUITE_P(
     Instructions, DecodeInstructionTest,
     testing::Values(DecodeCase{"J 1,3,6 ", 0, 8, "j", 1, 3, 4, false},
-                    DecodeCase{"J 1,2,0 ", 3, 8, "j", 1, 2, 7, false},
-                    DecodeCase{"J 1,2 ", 5, 8, "j", 1, 2, 0, false},
+                    DecodeCase{"J 1,2,0 ", 3, 8, "j", 1, 2, 7, false}, DecodeCase{"J 1,2 ", 5, 8, "j", 1, 2, 0, false},
                     DecodeCase{"J 1,2,x ", 5, 8, "j", 1, 2, 0, false},
                     DecodeCase{"J 4,5,.2 ", 2, 8, "j", 4, 5, 3, false},
                     DecodeCase{"j 1 2 3", 0, 8, "j", 1, 2, 1, false},
                     DecodeCase{"J   1 , 2 , 3  ", 0, 8, "j", 1, 2, 1, false},
-                    DecodeCase{"s 3 ", 0, 8, "s", 3, 0, 0, false},
-                    DecodeCase{"S 3 ", 0, 8, "s", 3, 0, 0, false},
-                    DecodeCase{"Z 7 ", 0, 8, "z", 7, 0, 0, false},
-                    DecodeCase{"T 2,1 ", 0, 8, "t", 2, 1, 0, false},
-                    DecodeCase{"S 3,7", 0, 8, "s", 3, 7, 0, false},
-                    DecodeCase{"S 1,2,5", 0, 8, "s", 1, 2, 3, false}));
+                    DecodeCase{"s 3 ", 0, 8, "s", 3, 0, 0, false}, DecodeCase{"S 3 ", 0, 8, "s", 3, 0, 0, false},
+                    DecodeCase{"Z 7 ", 0, 8, "z", 7, 0, 0, false}, DecodeCase{"T 2,1 ", 0, 8, "t", 2, 1, 0, false},
+                    DecodeCase{"S 3,7", 0, 8, "s", 3, 7, 0, false}, DecodeCase{"S 1,2,5", 0, 8, "s", 1, 2, 3, false}));
 
 INSTANTIATE_TEST_SUITE_P(
     ArgumentsThatFallBack, DecodeInstructionTest,
-    testing::Values(DecodeCase{"S 0 ", 0, 1, "s", 0, 0, 0, false},
-                    DecodeCase{"S -1 ", 0, 1, "s", -1, 0, 0, false},
-                    DecodeCase{"S x ", 0, 1, "s", 0, 0, 0, false},
-                    DecodeCase{"S  ", 0, 1, "s", 0, 0, 0, false},
-                    DecodeCase{"S", 0, 1, "s", 0, 0, 0, false},
-                    DecodeCase{"T 2 ", 0, 1, "t", 2, 0, 0, false},
+    testing::Values(DecodeCase{"S 0 ", 0, 1, "s", 0, 0, 0, false}, DecodeCase{"S -1 ", 0, 1, "s", -1, 0, 0, false},
+                    DecodeCase{"S x ", 0, 1, "s", 0, 0, 0, false}, DecodeCase{"S  ", 0, 1, "s", 0, 0, 0, false},
+                    DecodeCase{"S", 0, 1, "s", 0, 0, 0, false}, DecodeCase{"T 2 ", 0, 1, "t", 2, 0, 0, false},
                     DecodeCase{"J 1 ", 0, 1, "j", 1, 0, 0, false},
                     DecodeCase{"S 2147483648 ", 0, 1, "s", 0, 0, 0, false},
-                    DecodeCase{"S $A ", 0, 1, "s", 10, 0, 0, false},
-                    DecodeCase{"S 0x0A ", 0, 1, "s", 10, 0, 0, false},
-                    DecodeCase{"S3", 0, 1, "s3", 0, 0, 0, false},
-                    DecodeCase{"Ｓ 1 ", 0, 1, "Ｓ", 1, 0, 0, false},
+                    DecodeCase{"S $A ", 0, 1, "s", 10, 0, 0, false}, DecodeCase{"S 0x0A ", 0, 1, "s", 10, 0, 0, false},
+                    DecodeCase{"S3", 0, 1, "s3", 0, 0, 0, false}, DecodeCase{"Ｓ 1 ", 0, 1, "Ｓ", 1, 0, 0, false},
                     DecodeCase{"ABCXYZ 1", 0, 1, "abcxyz", 1, 0, 0, false}));
 
 INSTANTIATE_TEST_SUITE_P(
     CommentsAndEmptyLines, DecodeInstructionTest,
     testing::Values(DecodeCase{"/ R(1):=R(1)-1", 6, 8, "/", 0, 0, 0, true},
-                    DecodeCase{"/ 不完全", 7, 8, "/", 0, 0, 0, true},
-                    DecodeCase{"   /x 1 ", 0, 1, "/x", 1, 0, 0, true},
-                    DecodeCase{"/S 1,2,5", 0, 1, "/s", 1, 2, 3, true},
-                    DecodeCase{"", 0, 1, "", 0, 0, 0, false},
-                    DecodeCase{"     ", 0, 1, "", 0, 0, 0, false},
-                    DecodeCase{",S 1", 0, 1, "", 0, 1, 0, false},
+                    DecodeCase{"/ 不完全", 7, 8, "/", 0, 0, 0, true}, DecodeCase{"   /x 1 ", 0, 1, "/x", 1, 0, 0, true},
+                    DecodeCase{"/S 1,2,5", 0, 1, "/s", 1, 2, 3, true}, DecodeCase{"", 0, 1, "", 0, 0, 0, false},
+                    DecodeCase{"     ", 0, 1, "", 0, 0, 0, false}, DecodeCase{",S 1", 0, 1, "", 0, 1, 0, false},
                     DecodeCase{"\"\" 1,2,5", 0, 1, "", 1, 2, 3, false},
-                    DecodeCase{"J 1,2,,", 4, 8, "j", 1, 2, 0, false},
-                    DecodeCase{"J 1,2,", 4, 8, "j", 1, 2, 0, false}));
+                    DecodeCase{"J 1,2,,", 4, 8, "j", 1, 2, 0, false}, DecodeCase{"J 1,2,", 4, 8, "j", 1, 2, 0, false}));
 
 // Every kind of jump target, on line PC + 1 of an eight-line program.
 struct JumpCase {
@@ -88,11 +77,15 @@ struct JumpCase {
     std::int32_t jumpPC;
 };
 
-void PrintTo(const JumpCase& c, std::ostream* os) { *os << testing::PrintToString(c.target) << " at PC " << c.PC; }
+void PrintTo(const JumpCase& c, std::ostream* os)
+{
+    *os << testing::PrintToString(c.target) << " at PC " << c.PC;
+}
 
 class JumpTargetTest : public testing::TestWithParam<JumpCase> {};
 
-TEST_P(JumpTargetTest, GivesJumpPC) {
+TEST_P(JumpTargetTest, GivesJumpPC)
+{
     const JumpCase& c = GetParam();
     EXPECT_EQ(DecodeInstruction("J 1,1," + c.target, c.PC, 8).JumpPC, c.jumpPC);
 }
@@ -119,11 +112,13 @@ INSTANTIATE_TEST_SUITE_P(
                     JumpCase{".2147483647", 1, 2147483647}, JumpCase{".2147483647", 2, kJumpNeverTaken},
                     JumpCase{".-2147483648", 1, -2147483648}, JumpCase{".-2147483648", 0, kJumpNeverTaken}));
 
-TEST(JumpTargetEdgeTest, EndOfEmptyProgramIsMinusOne) {
+TEST(JumpTargetEdgeTest, EndOfEmptyProgramIsMinusOne)
+{
     EXPECT_EQ(DecodeInstruction("J 1,1,0", 0, 0).JumpPC, -1);
 }
 
-TEST(JumpTargetEdgeTest, RelativeTargetFarFromAnyLineIsNeverTaken) {
+TEST(JumpTargetEdgeTest, RelativeTargetFarFromAnyLineIsNeverTaken)
+{
     const std::int64_t farPC = std::numeric_limits<std::int64_t>::max() - 1;
     EXPECT_EQ(DecodeInstruction("J 1,1,.2147483647", farPC, 8).JumpPC, kJumpNeverTaken);
     EXPECT_EQ(DecodeInstruction("J 1,1,.1", farPC, 8).JumpPC, kJumpNeverTaken);

@@ -11,19 +11,20 @@ namespace {
 
 constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
 
-const TextLines kSampleProgram{"S(3)",     "J(1,3,6)", "S(2)",           "S(3)",
-                               "J(1,1,2)", "T(2,1)",   "/ R(1):=R(1)-1", "/ 不完全"};
+const TextLines kSampleProgram{"S(3)", "J(1,3,6)", "S(2)", "S(3)", "J(1,1,2)", "T(2,1)", "/ R(1):=R(1)-1", "/ 不完全"};
 
 // A machine after Set; `panel` is the register editor, rewritten as Set and the steps do.
 struct SetMachine {
     Machine machine;
     TextLines panel;
 
-    SetMachine(TextLines registerLines, const TextLines& program) : panel(std::move(registerLines)) {
+    SetMachine(TextLines registerLines, const TextLines& program) : panel(std::move(registerLines))
+    {
         EXPECT_FALSE(machine.Set(panel, program).error);
     }
 
-    StepOutcome Step() {
+    StepOutcome Step()
+    {
         StepOutcome outcome = machine.ExecuteStep();
         if (!outcome.error) {
             UpdateRegisterPanel(panel, outcome.effect);
@@ -32,7 +33,8 @@ struct SetMachine {
     }
 
     // Steps until the program ends; fails the test on an error or a runaway.
-    void RunToEnd() {
+    void RunToEnd()
+    {
         for (int budget = 10000; machine.CanContinue(); --budget) {
             ASSERT_GT(budget, 0) << "program did not end";
             ASSERT_FALSE(Step().error);
@@ -40,7 +42,8 @@ struct SetMachine {
     }
 };
 
-TEST(ExecuteStepTest, SampleProgramDecrementsRegisterOne) {
+TEST(ExecuteStepTest, SampleProgramDecrementsRegisterOne)
+{
     SetMachine m({"3"}, kSampleProgram);
     m.RunToEnd();
     EXPECT_EQ(m.machine.Reg[0], 2);
@@ -51,7 +54,8 @@ TEST(ExecuteStepTest, SampleProgramDecrementsRegisterOne) {
     EXPECT_EQ(m.panel, (TextLines{"2", "2", "3"}));
 }
 
-TEST(ExecuteStepTest, SampleProgramVisitsLinesInOrder) {
+TEST(ExecuteStepTest, SampleProgramVisitsLinesInOrder)
+{
     SetMachine m({"2"}, kSampleProgram);
     std::vector<std::int64_t> visited;
     while (m.machine.CanContinue()) {
@@ -64,7 +68,8 @@ TEST(ExecuteStepTest, SampleProgramVisitsLinesInOrder) {
     EXPECT_EQ(m.machine.Step, 7);
 }
 
-TEST(ExecuteStepTest, EachInstructionReportsItsEffect) {
+TEST(ExecuteStepTest, EachInstructionReportsItsEffect)
+{
     SetMachine m({"4", "4", "9"}, {"S(1)", "Z(3)", "T(1,2)", "J(1,2,7)", "/ note", "s(1) x", "S(2)"});
     const InstructionEffect expected[] = {
         {.kind = InstructionKind::S, .executedPC = 0, .targetRegister = 1, .newValue = 5},
@@ -88,7 +93,8 @@ TEST(ExecuteStepTest, EachInstructionReportsItsEffect) {
     EXPECT_FALSE(m.machine.CanContinue());
 }
 
-TEST(ExecuteStepTest, StepReportsDecodedLine) {
+TEST(ExecuteStepTest, StepReportsDecodedLine)
+{
     SetMachine m({}, {"J(1,3,6)"});
     const StepOutcome outcome = m.Step();
     EXPECT_EQ(outcome.effect.decoded.Mnemonic, "j");
@@ -97,14 +103,16 @@ TEST(ExecuteStepTest, StepReportsDecodedLine) {
     EXPECT_EQ(m.machine.PC, 5);
 }
 
-TEST(ExecuteStepTest, WritingBeyondThePanelAppendsZeroLines) {
+TEST(ExecuteStepTest, WritingBeyondThePanelAppendsZeroLines)
+{
     SetMachine m({"1", "2"}, {"S(5)"});
     m.Step();
     EXPECT_EQ(m.panel, (TextLines{"1", "2", "0", "0", "1"}));
     EXPECT_EQ(m.machine.Reg[4], 1);
 }
 
-TEST(ExecuteStepTest, CopyOntoItselfStillRewritesPanelLine) {
+TEST(ExecuteStepTest, CopyOntoItselfStillRewritesPanelLine)
+{
     SetMachine m({"1", "+7"}, {"T(2,2)"});
     m.panel[1] = "edited";
     const StepOutcome outcome = m.Step();
@@ -114,7 +122,8 @@ TEST(ExecuteStepTest, CopyOntoItselfStillRewritesPanelLine) {
     EXPECT_EQ(m.panel, (TextLines{"1", "7"}));
 }
 
-TEST(ExecuteStepTest, JumpAndCommentAndNoOpLeavePanelAlone) {
+TEST(ExecuteStepTest, JumpAndCommentAndNoOpLeavePanelAlone)
+{
     SetMachine m({"1"}, {"J(1,1,2)", "/ c", "S(0)"});
     m.panel[0] = "edited";
     m.RunToEnd();
@@ -122,16 +131,20 @@ TEST(ExecuteStepTest, JumpAndCommentAndNoOpLeavePanelAlone) {
 }
 
 struct JumpRunCase {
-    std::string line;             // the third of five lines
+    std::string line; // the third of five lines
     std::int64_t PCAfter;
     bool jumpTaken;
 };
 
-void PrintTo(const JumpRunCase& c, std::ostream* os) { *os << c.line; }
+void PrintTo(const JumpRunCase& c, std::ostream* os)
+{
+    *os << c.line;
+}
 
 class JumpStepTest : public testing::TestWithParam<JumpRunCase> {};
 
-TEST_P(JumpStepTest, EqualRegistersJumpWhenTargetIsAtLeastMinusOne) {
+TEST_P(JumpStepTest, EqualRegistersJumpWhenTargetIsAtLeastMinusOne)
+{
     const JumpRunCase& c = GetParam();
     SetMachine m({"1", "1"}, {"S(3)", "S(3)", c.line, "S(3)", "S(3)"});
     m.Step();
@@ -151,17 +164,19 @@ INSTANTIATE_TEST_SUITE_P(Targets, JumpStepTest,
                                          JumpRunCase{"J(1,1,.0)", 2, true}, JumpRunCase{"J(1,1,.2)", 4, true},
                                          JumpRunCase{"J(1,1,.-2)", 0, true}, JumpRunCase{"J(1,1,.-3)", 5, true},
                                          JumpRunCase{"J(1,1,.-4)", 3, false}, JumpRunCase{"J(1,1,-1)", 3, false},
-                                         JumpRunCase{"J(1,1,-2147483647)", 3, false},
-                                         JumpRunCase{"J(1,3,1)", 3, false}, JumpRunCase{"J(1,1,.)", 2, true}));
+                                         JumpRunCase{"J(1,1,-2147483647)", 3, false}, JumpRunCase{"J(1,3,1)", 3, false},
+                                         JumpRunCase{"J(1,1,.)", 2, true}));
 
-TEST(ExecuteStepTest, JumpComparesAllSixtyFourBits) {
+TEST(ExecuteStepTest, JumpComparesAllSixtyFourBits)
+{
     SetMachine m({"4294967297", "1"}, {"J(1,2,0)"});
     const StepOutcome outcome = m.Step();
     EXPECT_FALSE(outcome.effect.jumpTaken);
     EXPECT_EQ(m.machine.PC, 1);
 }
 
-TEST(ExecuteStepTest, CommentLinesAreNotCounted) {
+TEST(ExecuteStepTest, CommentLinesAreNotCounted)
+{
     SetMachine m({}, {"/ first", "  /x(1)", "S(1)"});
     m.Step();
     EXPECT_EQ(m.machine.Step, 0);
@@ -173,10 +188,11 @@ TEST(ExecuteStepTest, CommentLinesAreNotCounted) {
     EXPECT_EQ(m.machine.Reg[0], 1);
 }
 
-TEST(ExecuteStepTest, NoOpLinesCountAndChangeNothingElse) {
-    const TextLines noOps{"S(0)",     "S(-1)",    "S(x)",         "S()",  "S",    "T(2)",   "J(1)",
-                          "Z(0)",     "T(0,1)",   "J(1,0,1)",     "S3",   "X(1)", "",       "   ",
-                          ",S(1)",    "\"\" 1",   "S(2147483648)", "Ｓ(1)", "S(1.5)", "T(1,-2)"};
+TEST(ExecuteStepTest, NoOpLinesCountAndChangeNothingElse)
+{
+    const TextLines noOps{"S(0)",  "S(-1)",  "S(x)",          "S()",   "S",      "T(2)",   "J(1)",
+                          "Z(0)",  "T(0,1)", "J(1,0,1)",      "S3",    "X(1)",   "",       "   ",
+                          ",S(1)", "\"\" 1", "S(2147483648)", "Ｓ(1)", "S(1.5)", "T(1,-2)"};
     SetMachine m({"5", "6"}, noOps);
     const RegisterFile before = m.machine.Reg;
     for (std::size_t i = 0; i < noOps.size(); ++i) {
@@ -190,7 +206,8 @@ TEST(ExecuteStepTest, NoOpLinesCountAndChangeNothingElse) {
     EXPECT_FALSE(m.machine.CanContinue());
 }
 
-TEST(ExecuteStepTest, FieldsBeyondTheInstructionAreIgnored) {
+TEST(ExecuteStepTest, FieldsBeyondTheInstructionAreIgnored)
+{
     SetMachine m({}, {"S 3,7", "Z(3,1,1)", "S(1,2,0)"});
     m.RunToEnd();
     EXPECT_EQ(m.machine.Reg[0], 1);
@@ -198,7 +215,8 @@ TEST(ExecuteStepTest, FieldsBeyondTheInstructionAreIgnored) {
     EXPECT_EQ(m.machine.Step, 3);
 }
 
-TEST(ExecuteStepTest, RequestsWithNothingToExecuteAreRefused) {
+TEST(ExecuteStepTest, RequestsWithNothingToExecuteAreRefused)
+{
     Machine unset;
     const StepOutcome beforeSet = unset.ExecuteStep();
     ASSERT_TRUE(beforeSet.error);
@@ -225,7 +243,8 @@ TEST(ExecuteStepTest, RequestsWithNothingToExecuteAreRefused) {
     EXPECT_EQ(cleared.machine.Reg[0], 1);
 }
 
-TEST(ExecuteStepTest, ApplyAlsoRefusesWhenNothingIsSet) {
+TEST(ExecuteStepTest, ApplyAlsoRefusesWhenNothingIsSet)
+{
     Machine unset;
     const StepOutcome outcome = unset.Apply(DecodeInstruction("S 1 ", 0, 1));
     ASSERT_TRUE(outcome.error);
@@ -233,7 +252,8 @@ TEST(ExecuteStepTest, ApplyAlsoRefusesWhenNothingIsSet) {
     EXPECT_EQ(unset.Reg[0], 0);
 }
 
-TEST(ExecuteStepTest, RegisterAboveTwoHundredFiftySixTouchesNothing) {
+TEST(ExecuteStepTest, RegisterAboveTwoHundredFiftySixTouchesNothing)
+{
     const std::pair<std::string, std::string> cases[] = {
         {"S(300)", "2 行目: レジスタ R(300) はありません（R(1)〜R(256)）"},
         {"Z(257)", "2 行目: レジスタ R(257) はありません（R(1)〜R(256)）"},
@@ -258,7 +278,8 @@ TEST(ExecuteStepTest, RegisterAboveTwoHundredFiftySixTouchesNothing) {
     }
 }
 
-TEST(ExecuteStepTest, RegisterTwoHundredFiftySixIsUsable) {
+TEST(ExecuteStepTest, RegisterTwoHundredFiftySixIsUsable)
+{
     SetMachine m({}, {"S(256)", "T(256,1)", "J(1,256,0)"});
     m.RunToEnd();
     EXPECT_EQ(m.machine.Reg[255], 1);
@@ -268,7 +289,8 @@ TEST(ExecuteStepTest, RegisterTwoHundredFiftySixIsUsable) {
     EXPECT_EQ(m.panel[254], "0");
 }
 
-TEST(ExecuteStepTest, IncrementPastSixtyFourBitsIsRefused) {
+TEST(ExecuteStepTest, IncrementPastSixtyFourBitsIsRefused)
+{
     Machine machine;
     TextLines panel{"0", "0", "0"};
     machine.Set(panel, {"S(2)", "S(2)", "S(2)"});
@@ -285,7 +307,8 @@ TEST(ExecuteStepTest, IncrementPastSixtyFourBitsIsRefused) {
     EXPECT_EQ(machine.Step, 1);
 }
 
-TEST(ExecuteStepTest, ValuesNearTheLimitsOtherwiseComplete) {
+TEST(ExecuteStepTest, ValuesNearTheLimitsOtherwiseComplete)
+{
     SetMachine m({"9223372036854775608", "-9223372036854775608"}, {"S(1)", "S(1)", "T(1,3)", "S(2)", "J(1,3,0)"});
     m.RunToEnd();
     EXPECT_EQ(m.machine.Reg[0], kMax - 197);
@@ -295,7 +318,8 @@ TEST(ExecuteStepTest, ValuesNearTheLimitsOtherwiseComplete) {
     EXPECT_EQ(m.machine.Step, 5);
 }
 
-TEST(UpdateRegisterPanelTest, RewritesOnlyTheNamedLine) {
+TEST(UpdateRegisterPanelTest, RewritesOnlyTheNamedLine)
+{
     TextLines panel{"a", "b", "c"};
     UpdateRegisterPanel(panel, 2, -12);
     EXPECT_EQ(panel, (TextLines{"a", "-12", "c"}));

@@ -13,7 +13,8 @@ namespace {
 constexpr std::int32_t kMax32 = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kMin32 = std::numeric_limits<std::int32_t>::min();
 
-TEST(ParseInstructionNumberTest, ReadsDecimalInThe32BitRange) {
+TEST(ParseInstructionNumberTest, ReadsDecimalInThe32BitRange)
+{
     const std::pair<std::string, std::optional<std::int32_t>> cases[] = {
         {"0", 0},
         {"5", 5},
@@ -34,7 +35,8 @@ TEST(ParseInstructionNumberTest, ReadsDecimalInThe32BitRange) {
     }
 }
 
-TEST(ParseInstructionNumberTest, ReadsHexadecimalAsThirtyTwoBitPattern) {
+TEST(ParseInstructionNumberTest, ReadsHexadecimalAsThirtyTwoBitPattern)
+{
     const std::pair<std::string, std::optional<std::int32_t>> cases[] = {
         {"$A", 10},
         {"0x0A", 10},
@@ -57,9 +59,10 @@ TEST(ParseInstructionNumberTest, ReadsHexadecimalAsThirtyTwoBitPattern) {
     }
 }
 
-TEST(ParseInstructionNumberTest, RejectsEverythingElse) {
-    for (const std::string text : {"", " ", "+", "-", "$", "0x", "x", "1 ", "1.0", "abc", "- 1", "3a", "$G",
-                                   "１", "\t5", "+-1", "00x1", "1,2", "0x$1"}) {
+TEST(ParseInstructionNumberTest, RejectsEverythingElse)
+{
+    for (const std::string text : {"", " ", "+", "-", "$", "0x", "x", "1 ", "1.0", "abc", "- 1", "3a", "$G", "１",
+                                   "\t5", "+-1", "00x1", "1,2", "0x$1"}) {
         EXPECT_EQ(ParseInstructionNumber(text), std::nullopt) << testing::PrintToString(text);
     }
 }

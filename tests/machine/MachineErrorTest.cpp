@@ -7,7 +7,8 @@
 namespace tessivar {
 namespace {
 
-TEST(ErrorBoxTextTest, AppendsFullStopAfterCharactersAboveIt) {
+TEST(ErrorBoxTextTest, AppendsFullStopAfterCharactersAboveIt)
+{
     const std::pair<std::string, std::string> cases[] = {
         {"範囲チェックエラー", "範囲チェックエラー."},
         {"整数のオーバーフロー", "整数のオーバーフロー."},
@@ -25,7 +26,8 @@ TEST(ErrorBoxTextTest, AppendsFullStopAfterCharactersAboveIt) {
     }
 }
 
-TEST(MachineErrorTest, FixedMessages) {
+TEST(MachineErrorTest, FixedMessages)
+{
     EXPECT_EQ(RangeCheckError().kind, MachineError::Kind::RangeCheck);
     EXPECT_EQ(RangeCheckError().message, "範囲チェックエラー");
     EXPECT_EQ(SetOverflowError().kind, MachineError::Kind::IntegerOverflow);
@@ -34,7 +36,8 @@ TEST(MachineErrorTest, FixedMessages) {
     EXPECT_EQ(NothingToExecuteError().message, "セットしてください。");
 }
 
-TEST(MachineErrorTest, StepMessagesNameLineAndRegister) {
+TEST(MachineErrorTest, StepMessagesNameLineAndRegister)
+{
     const MachineError missing = RegisterNumberError(5, 300);
     EXPECT_EQ(missing.kind, MachineError::Kind::RegisterNumber);
     EXPECT_EQ(missing.message, "5 行目: レジスタ R(300) はありません（R(1)〜R(256)）");

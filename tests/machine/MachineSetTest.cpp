@@ -12,13 +12,15 @@ namespace {
 
 constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
 
-RegisterFile RegistersWith(std::initializer_list<std::int64_t> leading) {
+RegisterFile RegistersWith(std::initializer_list<std::int64_t> leading)
+{
     RegisterFile Reg{};
     std::copy(leading.begin(), leading.end(), Reg.begin());
     return Reg;
 }
 
-TextLines NumberedLines(int count) {
+TextLines NumberedLines(int count)
+{
     TextLines lines;
     for (int i = 1; i <= count; ++i) {
         lines.push_back(std::string("+").append(std::to_string(i)));
@@ -27,7 +29,8 @@ TextLines NumberedLines(int count) {
 }
 
 // A machine that has run a little, so that Set has something to reset.
-Machine MachineInUse() {
+Machine MachineInUse()
+{
     Machine machine;
     TextLines registers{"5", "9"};
     EXPECT_FALSE(machine.Set(registers, {"S(1)", "S(2)", "S(3)"}).error);
@@ -36,20 +39,41 @@ Machine MachineInUse() {
     return machine;
 }
 
-TEST(MachineSetTest, LoadsValuesAndRewritesLinesCanonically) {
+TEST(MachineSetTest, LoadsValuesAndRewritesLinesCanonically)
+{
     Machine machine;
-    TextLines registers{"7", " 7", "+7", "007", "$7", "0x7", "X7", "-3", "", "abc", "7 ", "7.0", "1e3",
-                        "７", "+", "-", "$", "0x", "$FFFFFFFFFFFFFFFF", "$10000000000000000",
-                        "9223372036854775808", std::string(23, '0') + "42"};
+    TextLines registers{"7",
+                        " 7",
+                        "+7",
+                        "007",
+                        "$7",
+                        "0x7",
+                        "X7",
+                        "-3",
+                        "",
+                        "abc",
+                        "7 ",
+                        "7.0",
+                        "1e3",
+                        "７",
+                        "+",
+                        "-",
+                        "$",
+                        "0x",
+                        "$FFFFFFFFFFFFFFFF",
+                        "$10000000000000000",
+                        "9223372036854775808",
+                        std::string(23, '0') + "42"};
     const SetOutcome outcome = machine.Set(registers, {});
     EXPECT_FALSE(outcome.error);
     EXPECT_EQ(outcome.loadedRegisters, registers.size());
-    EXPECT_EQ(registers, (TextLines{"7", "7", "7", "7", "7", "7", "7", "-3", "0", "0", "0", "0", "0", "0", "0",
-                                    "0", "0", "0", "-1", "0", "0", "42"}));
+    EXPECT_EQ(registers, (TextLines{"7", "7", "7", "7", "7", "7", "7", "-3", "0", "0", "0",
+                                    "0", "0", "0", "0", "0", "0", "0", "-1", "0", "0", "42"}));
     EXPECT_EQ(machine.Reg, RegistersWith({7, 7, 7, 7, 7, 7, 7, -3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 42}));
 }
 
-TEST(MachineSetTest, EmptyLastLineIsARegister) {
+TEST(MachineSetTest, EmptyLastLineIsARegister)
+{
     Machine machine;
     TextLines registers{"1", "2", ""};
     EXPECT_EQ(machine.Set(registers, {}).loadedRegisters, 3u);
@@ -57,7 +81,8 @@ TEST(MachineSetTest, EmptyLastLineIsARegister) {
     EXPECT_EQ(machine.Reg, RegistersWith({1, 2}));
 }
 
-TEST(MachineSetTest, EmptyMemosGiveEmptyMachine) {
+TEST(MachineSetTest, EmptyMemosGiveEmptyMachine)
+{
     Machine machine = MachineInUse();
     TextLines registers;
     const SetOutcome outcome = machine.Set(registers, {});
@@ -70,12 +95,13 @@ TEST(MachineSetTest, EmptyMemosGiveEmptyMachine) {
     EXPECT_FALSE(machine.CanContinue());
 }
 
-TEST(MachineSetTest, PreparesProgramAndResetsCounters) {
+TEST(MachineSetTest, PreparesProgramAndResetsCounters)
+{
     Machine machine = MachineInUse();
     ASSERT_NE(machine.PC, 0);
     TextLines registers{"3"};
-    const SetOutcome outcome =
-        machine.Set(registers, {"S(1)", "J(1,1,1)", "", " /x(1)", "Ｓ（１）", "/ loop (forever)", ""});
+    const SetOutcome outcome
+        = machine.Set(registers, {"S(1)", "J(1,1,1)", "", " /x(1)", "Ｓ（１）", "/ loop (forever)", ""});
     EXPECT_FALSE(outcome.error);
     EXPECT_EQ(machine.Prg, (TextLines{"S 1 ", "J 1,1,1 ", "", " /x 1 ", "Ｓ（１）", "/ loop (forever)"}));
     EXPECT_EQ(machine.PC, 0);
@@ -83,7 +109,8 @@ TEST(MachineSetTest, PreparesProgramAndResetsCounters) {
     EXPECT_EQ(machine.Reg, RegistersWith({3}));
 }
 
-TEST(MachineSetTest, SetTwiceEqualsSetOnce) {
+TEST(MachineSetTest, SetTwiceEqualsSetOnce)
+{
     const TextLines program{"S(1)", "T(1,2)"};
     Machine once;
     TextLines onceLines{"4", "x"};
@@ -99,7 +126,8 @@ TEST(MachineSetTest, SetTwiceEqualsSetOnce) {
     EXPECT_EQ(twiceLines, onceLines);
 }
 
-TEST(MachineSetTest, SetDiscardsRegistersOfEarlierSet) {
+TEST(MachineSetTest, SetDiscardsRegistersOfEarlierSet)
+{
     Machine machine;
     TextLines many{"1", "2", "3", "4"};
     machine.Set(many, {});
@@ -108,7 +136,8 @@ TEST(MachineSetTest, SetDiscardsRegistersOfEarlierSet) {
     EXPECT_EQ(machine.Reg, RegistersWith({9}));
 }
 
-TEST(MachineSetTest, AllTwoHundredFiftySixLinesLoad) {
+TEST(MachineSetTest, AllTwoHundredFiftySixLinesLoad)
+{
     Machine machine;
     TextLines registers = NumberedLines(256);
     const SetOutcome outcome = machine.Set(registers, {"S(256)"});
@@ -119,7 +148,8 @@ TEST(MachineSetTest, AllTwoHundredFiftySixLinesLoad) {
     EXPECT_EQ(machine.Prg.size(), 1u);
 }
 
-TEST(MachineSetTest, LineTwoHundredFiftySevenIsRangeCheckError) {
+TEST(MachineSetTest, LineTwoHundredFiftySevenIsRangeCheckError)
+{
     Machine machine = MachineInUse();
     const Machine before = machine;
     TextLines registers = NumberedLines(258);
@@ -146,11 +176,15 @@ struct LimitCase {
     bool loads;
 };
 
-void PrintTo(const LimitCase& c, std::ostream* os) { *os << c.line; }
+void PrintTo(const LimitCase& c, std::ostream* os)
+{
+    *os << c.line;
+}
 
 class MachineSetLimitTest : public testing::TestWithParam<LimitCase> {};
 
-TEST_P(MachineSetLimitTest, ValuesWithin200OfTheLimitsStopSet) {
+TEST_P(MachineSetLimitTest, ValuesWithin200OfTheLimitsStopSet)
+{
     const LimitCase& c = GetParam();
     Machine machine = MachineInUse();
     const Machine before = machine;
@@ -177,16 +211,17 @@ TEST_P(MachineSetLimitTest, ValuesWithin200OfTheLimitsStopSet) {
     EXPECT_EQ(machine.Step, before.Step);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Limits, MachineSetLimitTest,
-    testing::Values(LimitCase{"9223372036854775608", kMax - 199, true},
-                    LimitCase{"-9223372036854775608", -(kMax - 199), true},
-                    LimitCase{"9223372036854775609", kMax - 198, false},
-                    LimitCase{"-9223372036854775609", -(kMax - 198), false},
-                    LimitCase{"$7FFFFFFFFFFFFFFF", kMax, false},
-                    LimitCase{"-9223372036854775808", std::numeric_limits<std::int64_t>::min(), false}));
+INSTANTIATE_TEST_SUITE_P(Limits, MachineSetLimitTest,
+                         testing::Values(LimitCase{"9223372036854775608", kMax - 199, true},
+                                         LimitCase{"-9223372036854775608", -(kMax - 199), true},
+                                         LimitCase{"9223372036854775609", kMax - 198, false},
+                                         LimitCase{"-9223372036854775609", -(kMax - 198), false},
+                                         LimitCase{"$7FFFFFFFFFFFFFFF", kMax, false},
+                                         LimitCase{"-9223372036854775808", std::numeric_limits<std::int64_t>::min(),
+                                                   false}));
 
-TEST(MachineClearProgramTest, EmptiesProgramOnly) {
+TEST(MachineClearProgramTest, EmptiesProgramOnly)
+{
     Machine machine = MachineInUse();
     const Machine before = machine;
     machine.ClearProgram();

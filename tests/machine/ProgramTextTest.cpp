@@ -7,7 +7,8 @@
 namespace tessivar {
 namespace {
 
-TEST(SplitTextLinesTest, BreaksAtEveryKindOfLineEnd) {
+TEST(SplitTextLinesTest, BreaksAtEveryKindOfLineEnd)
+{
     const std::pair<std::string, TextLines> cases[] = {
         {"", {}},
         {"a", {"a"}},
@@ -26,7 +27,8 @@ TEST(SplitTextLinesTest, BreaksAtEveryKindOfLineEnd) {
     }
 }
 
-TEST(JoinTextLinesTest, JoinsWithCrLfAndNoFinalBreak) {
+TEST(JoinTextLinesTest, JoinsWithCrLfAndNoFinalBreak)
+{
     EXPECT_EQ(JoinTextLines({}), "");
     EXPECT_EQ(JoinTextLines({""}), "");
     EXPECT_EQ(JoinTextLines({"a"}), "a");
@@ -34,7 +36,8 @@ TEST(JoinTextLinesTest, JoinsWithCrLfAndNoFinalBreak) {
     EXPECT_EQ(JoinTextLines({"a", ""}), "a\r\n");
 }
 
-TEST(ProgramListFromEditorLinesTest, DropsOneEmptyLastLine) {
+TEST(ProgramListFromEditorLinesTest, DropsOneEmptyLastLine)
+{
     const std::pair<TextLines, TextLines> cases[] = {
         {{}, {}},
         {{""}, {}},
@@ -49,7 +52,8 @@ TEST(ProgramListFromEditorLinesTest, DropsOneEmptyLastLine) {
     }
 }
 
-TEST(PrepareProgramLineTest, BlanksAsciiBracketsOutsideComments) {
+TEST(PrepareProgramLineTest, BlanksAsciiBracketsOutsideComments)
+{
     const std::pair<std::string, std::string> cases[] = {
         {"S(3)", "S 3 "},
         {"J(1,3,6)", "J 1,3,6 "},

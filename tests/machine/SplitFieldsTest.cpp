@@ -10,7 +10,8 @@ namespace {
 
 using Fields = std::vector<std::string>;
 
-TEST(SplitFieldsTest, BlanksAndCommasSeparate) {
+TEST(SplitFieldsTest, BlanksAndCommasSeparate)
+{
     const std::pair<std::string, Fields> cases[] = {
         {"J 1,3,6 ", {"J", "1", "3", "6"}},
         {"T 2,1 ", {"T", "2", "1"}},
@@ -18,9 +19,15 @@ TEST(SplitFieldsTest, BlanksAndCommasSeparate) {
         {"j 1 2 3", {"j", "1", "2", "3"}},
         {"J   1 , 2 , 3  ", {"J", "1", "2", "3"}},
         {"/ R(1):=R(1)-1", {"/", "R(1):=R(1)-1"}},
-        {"a\tb\x01" "c\x1f" "d", {"a", "b", "c", "d"}},
+        {"a\tb\x01"
+         "c\x1f"
+         "d",
+         {"a", "b", "c", "d"}},
         {"\t \x01 a", {"a"}},
-        {"a\x7f" "b", {"a\x7f" "b"}},
+        {"a\x7f"
+         "b",
+         {"a\x7f"
+          "b"}},
         {"Ｓ　３", {"Ｓ　３"}},
     };
     for (const auto& [line, fields] : cases) {
@@ -28,7 +35,8 @@ TEST(SplitFieldsTest, BlanksAndCommasSeparate) {
     }
 }
 
-TEST(SplitFieldsTest, EmptyFieldsComeOnlyFromCommas) {
+TEST(SplitFieldsTest, EmptyFieldsComeOnlyFromCommas)
+{
     const std::pair<std::string, Fields> cases[] = {
         {"", {}},
         {"    ", {}},
@@ -47,25 +55,20 @@ TEST(SplitFieldsTest, EmptyFieldsComeOnlyFromCommas) {
     }
 }
 
-TEST(SplitFieldsTest, DoubleQuotesEncloseOneField) {
+TEST(SplitFieldsTest, DoubleQuotesEncloseOneField)
+{
     const std::pair<std::string, Fields> cases[] = {
-        {"\"a b\" c", {"a b", "c"}},
-        {"\"a,b\",c", {"a,b", "c"}},
-        {"\"a\"\"b\"", {"a\"b"}},
-        {"\"\"", {""}},
-        {"\"\" S", {"", "S"}},
-        {"\"abc", {"abc"}},
-        {"\"a\"\"", {"a\""}},
-        {"\"ab\"cd", {"ab", "cd"}},
-        {"x\"y\"", {"x\"y\""}},
-        {"S \" 3\"", {"S", " 3"}},
+        {"\"a b\" c", {"a b", "c"}}, {"\"a,b\",c", {"a,b", "c"}}, {"\"a\"\"b\"", {"a\"b"}}, {"\"\"", {""}},
+        {"\"\" S", {"", "S"}},       {"\"abc", {"abc"}},          {"\"a\"\"", {"a\""}},     {"\"ab\"cd", {"ab", "cd"}},
+        {"x\"y\"", {"x\"y\""}},      {"S \" 3\"", {"S", " 3"}},
     };
     for (const auto& [line, fields] : cases) {
         EXPECT_EQ(SplitFields(line), fields) << testing::PrintToString(line);
     }
 }
 
-TEST(SplitFieldsTest, LineEndsAtNulCharacter) {
+TEST(SplitFieldsTest, LineEndsAtNulCharacter)
+{
     EXPECT_EQ(SplitFields(std::string("S 3\0 4", 6)), (Fields{"S", "3"}));
     EXPECT_EQ(SplitFields(std::string("\0S", 2)), Fields{});
     EXPECT_EQ(SplitFields(std::string("\"a\0b\"", 5)), Fields{"a"});

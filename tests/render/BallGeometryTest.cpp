@@ -94,12 +94,9 @@ TEST(Frustum, TellsWhichBallsCanShowThroughTheDesignCamera)
         bool touches;
     };
     const Case cases[] = {
-        {"R(1)'s first ball", {0, -0.25F, 0}, 0.25F, true},
-        {"behind the eye", {-2, -2.6F, -20}, 0.25F, false},
-        {"beyond the far plane", {-2, 250, 1100}, 0.25F, false},
-        {"far to the right", {98, -0.25F, 0}, 0.25F, false},
-        {"far to the left", {-30, -0.25F, 0}, 0.25F, false},
-        {"below the view", {0, 30, 0}, 0.25F, false},
+        {"R(1)'s first ball", {0, -0.25F, 0}, 0.25F, true},      {"behind the eye", {-2, -2.6F, -20}, 0.25F, false},
+        {"beyond the far plane", {-2, 250, 1100}, 0.25F, false}, {"far to the right", {98, -0.25F, 0}, 0.25F, false},
+        {"far to the left", {-30, -0.25F, 0}, 0.25F, false},     {"below the view", {0, 30, 0}, 0.25F, false},
         {"big enough to reach in", {0, 30, 0}, 40, true},
     };
     for (const Case& c : cases) {

@@ -1,5 +1,5 @@
-#include "FontApplication.h"
 #include "GlyphTessellator.h"
+#include "FontApplication.h"
 #include "TextFont.h"
 #include "TextLayout.h"
 
@@ -65,7 +65,7 @@ TEST(GlyphTessellator, NonZeroRuleWhateverTheWindingDirection)
     struct Case {
         const char* name;
         bool outerClockwise, holeClockwise;
-        qreal area;   // of the 10 x 10 square with a 4 x 4 square inside
+        qreal area; // of the 10 x 10 square with a 4 x 4 square inside
     };
     const Case cases[] = {
         {"opposite directions, outer one way", false, true, 84},

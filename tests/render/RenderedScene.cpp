@@ -29,13 +29,16 @@ scene::TSphere* RenderedScene::AddBall(int registerIndex, long long value, long 
     return ball;
 }
 
-QImage RenderedScene::Frame() { return view_->grabFramebuffer(); }
+QImage RenderedScene::Frame()
+{
+    return view_->grabFramebuffer();
+}
 
 QPointF RenderedScene::Project(const scene::Vector3& point) const
 {
     const scene::TCamera& camera = *design_.Camera1;
-    const scene::Matrix4 viewProjection =
-        camera.ViewMatrix() * camera.ProjectionMatrix(static_cast<float>(Width) / static_cast<float>(Height));
+    const scene::Matrix4 viewProjection
+        = camera.ViewMatrix() * camera.ProjectionMatrix(static_cast<float>(Width) / static_cast<float>(Height));
     const auto& m = viewProjection.m;
     const auto clip = [&](int j) { return point.X * m[0][j] + point.Y * m[1][j] + point.Z * m[2][j] + m[3][j]; };
     const double w = clip(3);

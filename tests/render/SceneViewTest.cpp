@@ -29,7 +29,8 @@ QRgb Lit(QRgb texel, const Vector3& normal, const Vector3& point, const Vector3&
     const Vector3 toLight = Vector3{-0.5F, -0.814F, -0.296F}.Normalized();
     const Vector3 toEye = (eye - point).Normalized();
     const float diffuse = std::max(Dot(normal, toLight), 0.0F);
-    const float specular = diffuse > 0 ? std::pow(std::max(Dot(normal, (toLight + toEye).Normalized()), 0.0F), 30.0F) : 0;
+    const float specular
+        = diffuse > 0 ? std::pow(std::max(Dot(normal, (toLight + toEye).Normalized()), 0.0F), 30.0F) : 0;
     const auto channel = [&](int value) {
         const float c = static_cast<float>(value) / 255 * (32.0F / 255 + diffuse) + 96.0F / 255 * specular;
         return std::clamp(static_cast<int>(std::lround(c * 255)), 0, 255);
@@ -50,7 +51,10 @@ QRgb PatchOf(const QImage& picture, double u, double v)
     return qRgb(r / 25, g / 25, b / 25);
 }
 
-QRgb PixelAt(const QImage& frame, QPointF p) { return frame.pixel(static_cast<int>(p.x()), static_cast<int>(p.y())); }
+QRgb PixelAt(const QImage& frame, QPointF p)
+{
+    return frame.pixel(static_cast<int>(p.x()), static_cast<int>(p.y()));
+}
 
 // Whether a pixel within `reach` pixels of `centre` is within `tolerance` of `colour`.
 bool FoundNear(const QImage& frame, QPointF centre, int reach, QRgb colour, int tolerance)
@@ -201,8 +205,8 @@ TEST(SceneView, TheSeamOfTheBallPictureLeavesNoLine)
     // fractions of a pixel to bring the meridian inside a block.
     struct Case {
         const char* name;
-        long long value, position;   // the ball's place in the stack of register 1
-        float turn;                  // 0: front meridian, 180: back meridian
+        long long value, position; // the ball's place in the stack of register 1
+        float turn; // 0: front meridian, 180: back meridian
     };
     for (const Case c : {Case{"lowest ball, front", 1, 0, 0}, Case{"lowest ball, back", 1, 0, 180},
                          Case{"second ball, front", 2, 1, 0}, Case{"second ball, back", 2, 1, 180}}) {
@@ -239,7 +243,7 @@ TEST(SceneView, PlanesShowOnlyFromTheirFrontSide)
 {
     struct Case {
         const char* name;
-        float height;   // Plane3's Position.Z: its height above the floor
+        float height; // Plane3's Position.Z: its height above the floor
         bool shows;
     };
     for (const Case c : {Case{"seen from above", 1, false}, Case{"seen from below", 3, true}}) {

@@ -29,8 +29,7 @@ protected:
         return ball;
     }
 
-    template <class T>
-    static bool Has(const std::vector<Placed<T>>& placed, const T* object)
+    template <class T> static bool Has(const std::vector<Placed<T>>& placed, const T* object)
     {
         return std::any_of(placed.begin(), placed.end(), [&](const Placed<T>& p) { return p.Object == object; });
     }
@@ -84,7 +83,7 @@ TEST_F(SceneWalkTest, BallsInViewGoIntoOneBatchPerMaterial)
 {
     Ball({0, -2.25F, 0});
     Ball({1, -2.25F, 0});
-    Ball({200, -2.25F, 0});   // far outside the view
+    Ball({200, -2.25F, 0}); // far outside the view
     scene::TSphere* hidden = Ball({2, -2.25F, 0});
     hidden->SetVisible(false);
     auto* flat = Ball({3, -2.25F, 0});
@@ -129,7 +128,7 @@ TEST_F(SceneWalkTest, BallsMeetingOtherGeometryAreSetApart)
 TEST_F(SceneWalkTest, TheComparisonPlaneTouchesTheBallsItCutsOnlyWhileShown)
 {
     Ball({2, -2.25F, 0.5F});
-    design.Plane3->Position.SetZ(2.25F);   // level with the ball's centre
+    design.Plane3->Position.SetZ(2.25F); // level with the ball's centre
     EXPECT_TRUE(Walk().Balls[0].Touching.empty());
     design.Plane3->SetVisible(true);
     EXPECT_EQ(Walk().Balls[0].Touching.size(), 1u);

@@ -72,9 +72,9 @@ TEST(TextExtrusion, OnlyTheNamedSidesAreMade)
         std::uint8_t sides;
         bool front, back, shaft;
     };
-    for (const Case c : {Case{scene::SideFront, true, false, false}, Case{scene::SideBack, false, true, false},
-                         Case{scene::SideShaft, false, false, true},
-                         Case{scene::SideFront | scene::SideShaft, true, false, true}}) {
+    for (const Case c :
+         {Case{scene::SideFront, true, false, false}, Case{scene::SideBack, false, true, false},
+          Case{scene::SideShaft, false, false, true}, Case{scene::SideFront | scene::SideShaft, true, false, true}}) {
         const TextMesh mesh = ExtrudeText(SquareWithHole(), 4, 4, 0.3F, c.sides);
         EXPECT_EQ(!mesh.Front.empty(), c.front) << int(c.sides);
         EXPECT_EQ(!mesh.Back.empty(), c.back) << int(c.sides);

@@ -1,5 +1,5 @@
-#include "FontApplication.h"
 #include "TextLayout.h"
+#include "FontApplication.h"
 
 #include <gtest/gtest.h>
 
@@ -43,8 +43,10 @@ TEST_F(TextLayoutTest, LinesStandFiveAndAThirdUnitsApartAtSizeFour)
         qreal pitch;
     };
     for (const Case c : {Case{4, 5.35}, Case{8, 10.7}, Case{2, 2.675}}) {
-        const QRectF one = Bounds(TextOutlines(Block("A", 1000, 1000, TTextAlign::Leading, TTextAlign::Leading, c.size)));
-        const QRectF two = Bounds(TextOutlines(Block("A\nA", 1000, 1000, TTextAlign::Leading, TTextAlign::Leading, c.size)));
+        const QRectF one
+            = Bounds(TextOutlines(Block("A", 1000, 1000, TTextAlign::Leading, TTextAlign::Leading, c.size)));
+        const QRectF two
+            = Bounds(TextOutlines(Block("A\nA", 1000, 1000, TTextAlign::Leading, TTextAlign::Leading, c.size)));
         EXPECT_NEAR(two.top(), one.top(), 1e-6) << "size " << c.size;
         EXPECT_NEAR(two.height() - one.height(), c.pitch, 1e-3) << "size " << c.size;
     }

@@ -20,7 +20,7 @@ TEST_F(AnimationClockTest, TimerRunsOnlyWhileAnAnimationIsRegistered)
     second->Start();
     EXPECT_EQ(driver.starts, 1);
 
-    Advance(1);   // the first ends
+    Advance(1); // the first ends
     EXPECT_TRUE(driver.timerOn);
     second->Stop();
     EXPECT_FALSE(driver.timerOn);
@@ -47,7 +47,7 @@ TEST_F(AnimationClockTest, RestartResetsTheTimeReference)
     Advance(1);
     ASSERT_FALSE(driver.timerOn);
 
-    driver.now += 50;   // the clock is off: nothing measures this
+    driver.now += 50; // the clock is off: nothing measures this
     animation->Start();
     Advance(0.25);
     EXPECT_FLOAT_EQ(object->Position.X(), 0.25f);
@@ -61,9 +61,9 @@ TEST_F(AnimationClockTest, ElapsedTimeNotPositiveDoesNothing)
     Advance(0.25);
     EXPECT_FLOAT_EQ(object->Position.X(), 2.5f);
 
-    clock.OnTimer();   // no time has passed
+    clock.OnTimer(); // no time has passed
     EXPECT_FLOAT_EQ(object->Position.X(), 2.5f);
-    Advance(-0.5);     // the monotonic source stepped back
+    Advance(-0.5); // the monotonic source stepped back
     EXPECT_FLOAT_EQ(object->Position.X(), 2.5f);
     EXPECT_EQ(animation->CurrentTime(), 0.25f);
 
@@ -164,7 +164,7 @@ TEST_F(AnimationClockTest, ClockFreedBeforeItsAnimationsLetsThemGo)
     // The run comes back to the animation with what was written to it.
     EXPECT_EQ(animation->StopValue(), 5);
     EXPECT_EQ(animation->CurrentTime(), 0.25f);
-    delete object;   // must not reach the freed clock
+    delete object; // must not reach the freed clock
 }
 
 } // namespace

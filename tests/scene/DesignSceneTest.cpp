@@ -50,7 +50,7 @@ TEST_F(DesignSceneTest, ObjectsStandWhereTheDesignPutsThem)
         EXPECT_EQ(o.object->Position.Point(), o.position) << o.name;
         EXPECT_EQ(o.object->RotationAngle.Point(), o.rotation) << o.name;
         EXPECT_EQ(o.object->Scale.Point(), o.scale) << o.name;
-        EXPECT_TRUE(o.object->Visible()) << o.name;   // everything is visible at start-up
+        EXPECT_TRUE(o.object->Visible()) << o.name; // everything is visible at start-up
     }
     // Drawing order of the view's children follows the design.
     std::vector<TFmxObject*> expected{s.Grid3D1, s.Sphere1, s.Dummy1, s.Light1, s.Text3D1, s.Plane1, s.Text3D3};
@@ -65,10 +65,8 @@ TEST_F(DesignSceneTest, SizesAndLooks)
         float width, height;
         TMaterialSource* material;
     } shapes[] = {
-        {s.Grid3D1, 99.2f, 1.8f, nullptr},
-        {s.Plane3, 99.2f, 1.8f, s.ColorMaterialSource5},
-        {s.Sphere1, 1, 1, s.LightMaterialSource2},
-        {s.Plane2, 20, 5, s.ColorMaterialSource4},
+        {s.Grid3D1, 99.2f, 1.8f, nullptr},          {s.Plane3, 99.2f, 1.8f, s.ColorMaterialSource5},
+        {s.Sphere1, 1, 1, s.LightMaterialSource2},  {s.Plane2, 20, 5, s.ColorMaterialSource4},
         {s.Plane1, 47, 17, s.LightMaterialSource1},
     };
     for (const auto& shape : shapes) {
@@ -130,8 +128,9 @@ TEST_F(DesignSceneTest, Materials)
 {
     const DesignScene& s = scene;
     const std::pair<TColorMaterialSource*, TAlphaColor> colours[] = {
-        {s.ColorMaterialSource1, 0xFFC0C0C0}, {s.ColorMaterialSource2, 0xFFA9A9A9}, {s.ColorMaterialSource3, 0xFFD3D3D3},
-        {s.ColorMaterialSource4, 0xFFC71585}, {s.ColorMaterialSource5, 0xFFFFFF00}, {s.ColorMaterialSource6, 0xFF00FF7F},
+        {s.ColorMaterialSource1, 0xFFC0C0C0}, {s.ColorMaterialSource2, 0xFFA9A9A9},
+        {s.ColorMaterialSource3, 0xFFD3D3D3}, {s.ColorMaterialSource4, 0xFFC71585},
+        {s.ColorMaterialSource5, 0xFFFFFF00}, {s.ColorMaterialSource6, 0xFF00FF7F},
     };
     for (const auto& [material, colour] : colours)
         EXPECT_EQ(material->Color, colour) << material->Name.Str();
@@ -184,7 +183,7 @@ TEST_F(DesignSceneTest, Animations)
         EXPECT_FALSE(a.animation->Inverse()) << name;
         EXPECT_EQ(a.animation->Tag, 0) << name;
         EXPECT_FALSE(a.animation->OnFinish) << name;
-        EXPECT_EQ(a.animation->Running(), a.enabled) << name;   // enabled ones started when loaded
+        EXPECT_EQ(a.animation->Running(), a.enabled) << name; // enabled ones started when loaded
     }
     EXPECT_EQ(std::vector<TFmxObject*>(s.Sphere1->Children().begin(), s.Sphere1->Children().end()),
               (std::vector<TFmxObject*>{s.FloatAnimation1, s.FloatAnimation2, s.FloatAnimation3}));
@@ -199,7 +198,7 @@ TEST_F(DesignSceneTest, TemplateSpinStopsUnseenAfterItIsHidden)
     Advance(0.01);
     EXPECT_FALSE(scene.FloatAnimation1->Running());
     EXPECT_EQ(scene.Sphere1->RotationAngle.Y(), 359.9f);
-    EXPECT_EQ(scene.FloatAnimation1->Duration(), 2);   // the template keeps its design values
+    EXPECT_EQ(scene.FloatAnimation1->Duration(), 2); // the template keeps its design values
     EXPECT_FALSE(driver.timerOn);
 }
 
@@ -214,7 +213,7 @@ TEST_F(DesignSceneTest, RegisterLabels)
     for (TFmxObject* child : scene.Viewport3D1->Children())
         if (child->Kind() == TObjectKind::Text3D && child->Visible())
             ++visibleTexts;
-    EXPECT_EQ(visibleTexts, 14);   // thirteen labels and the step counter
+    EXPECT_EQ(visibleTexts, 14); // thirteen labels and the step counter
 
     for (int i = 0; i < DesignScene::LabelCount; ++i) {
         const TText3D* label = scene.Labels[static_cast<std::size_t>(i)];
@@ -256,7 +255,7 @@ TEST(DesignSceneLifetime, FreeingTheSceneFreesBallsWithRunningAnimations)
         DesignScene scene(clock);
         scene.BuildRegisterLabels();
         driver.now += 0.01;
-        clock.OnTimer();   // the template's spin stops unseen
+        clock.OnTimer(); // the template's spin stops unseen
         for (int i = 0; i < 20; ++i) {
             auto* ball = scene.Sphere1->CloneAs<TSphere>(&scene.Form);
             ball->SetParent(scene.Viewport3D1);

@@ -30,7 +30,7 @@ TEST_F(FloatAnimationTest, StartRunsFromTheStartValue)
     EXPECT_TRUE(animation->Running());
     EXPECT_TRUE(animation->TargetResolved());
     EXPECT_EQ(animation->CurrentTime(), 0);
-    EXPECT_EQ(X(), 10);   // applied at once without a delay
+    EXPECT_EQ(X(), 10); // applied at once without a delay
     EXPECT_EQ(clock.Count(), 1u);
     EXPECT_TRUE(finished.senders.empty());
 
@@ -63,7 +63,7 @@ TEST_F(FloatAnimationTest, StartWithoutTargetDoesNothingAtAll)
         animation->Start();
         EXPECT_FALSE(animation->Running()) << c.name;
         EXPECT_FALSE(animation->TargetResolved()) << c.name;
-        EXPECT_EQ(animation->Duration(), 0) << c.name;   // not even the immediate run
+        EXPECT_EQ(animation->Duration(), 0) << c.name; // not even the immediate run
         EXPECT_TRUE(finished.senders.empty()) << c.name;
         EXPECT_EQ(clock.Count(), 0u) << c.name;
     }
@@ -80,7 +80,7 @@ TEST_F(FloatAnimationTest, StartOnARunningAnimationRestartsItWithoutAnEvent)
     animation->Start();
     EXPECT_EQ(X(), 0);
     EXPECT_EQ(animation->CurrentTime(), 0);
-    EXPECT_EQ(clock.Count(), 1u);   // never registered twice
+    EXPECT_EQ(clock.Count(), 1u); // never registered twice
     EXPECT_TRUE(finished.senders.empty());
 
     Advance(0.25);
@@ -101,7 +101,7 @@ TEST_F(FloatAnimationTest, StopAppliesTheEndFiresOnceAndForgetsTheTarget)
     EXPECT_EQ(clock.Count(), 0u);
     EXPECT_EQ(finished.senders.size(), 1u);
 
-    animation->Stop();   // idle now
+    animation->Stop(); // idle now
     EXPECT_EQ(finished.senders.size(), 1u);
 }
 
@@ -134,7 +134,7 @@ TEST_F(FloatAnimationTest, TargetIsResolvedOnceUntilStop)
     animation->Start();
     animation->PropertyName = "Position.Y";
     Advance(0.5);
-    EXPECT_EQ(X(), 5);   // still the property resolved at Start
+    EXPECT_EQ(X(), 5); // still the property resolved at Start
     EXPECT_EQ(y->Y(), 0);
 
     animation->Stop();
@@ -150,11 +150,10 @@ TEST_F(FloatAnimationTest, TargetIsResolvedOnceUntilStop)
 TEST_F(FloatAnimationTest, ZeroDurationRunsImmediatelyInsideStart)
 {
     TFloatAnimation* animation = Animate(3, 8, 0);
-    animation->SetDelay(5);   // plays no part
+    animation->SetDelay(5); // plays no part
     bool handlerSawTheEnd = false;
-    auto check = [&](TFmxObject*) {
-        handlerSawTheEnd = X() == 8 && !animation->Running() && animation->CurrentTime() == 0;
-    };
+    auto check
+        = [&](TFmxObject*) { handlerSawTheEnd = X() == 8 && !animation->Running() && animation->CurrentTime() == 0; };
     animation->OnFinish = TNotifyEvent::Calling(&check);
 
     animation->Start();
@@ -180,9 +179,8 @@ TEST_F(FloatAnimationTest, ImmediateRunThresholdAndInverse)
         float valueAfterStart;
     };
     const Case cases[] = {
-        {0, false, true, 8},          {0.0009f, false, true, 8}, {-0.0009f, false, true, 8},
-        {0, true, true, 3},           {0.001f, false, false, 3}, {0.001f, true, false, 8},
-        {-0.5f, false, false, 3},
+        {0, false, true, 8},       {0.0009f, false, true, 8}, {-0.0009f, false, true, 8}, {0, true, true, 3},
+        {0.001f, false, false, 3}, {0.001f, true, false, 8},  {-0.5f, false, false, 3},
     };
     for (const Case& c : cases) {
         object->Position.SetX(0);
@@ -268,7 +266,7 @@ TEST_F(FloatAnimationTest, LoopStartsAgainWithoutResettingTheReversalCount)
     TFloatAnimation* animation = Animate(0, 10, 1);
     animation->SetAutoReverse(true);
     animation->Start();
-    Advance(1.25);   // turned back at the far end
+    Advance(1.25); // turned back at the far end
     EXPECT_EQ(animation->ReversalCount(), 1);
     animation->SetLoop(true);
     animation->Start();
@@ -291,7 +289,7 @@ TEST_F(FloatAnimationTest, DelayLeavesThePropertyUntilItHasPassed)
 
     Advance(0.25);
     EXPECT_EQ(X(), 42);
-    Advance(0.375);   // 0.625 s: jumps to the start end, the rest of dt dropped
+    Advance(0.375); // 0.625 s: jumps to the start end, the rest of dt dropped
     EXPECT_EQ(X(), 0);
     EXPECT_EQ(animation->RemainingDelay(), 0);
     Advance(0.25);
@@ -329,7 +327,7 @@ TEST_F(FloatAnimationTest, LoopWrapsShowingTheStartValueEnd)
     animation->Start();
     Advance(0.5);
     EXPECT_EQ(X(), 5);
-    Advance(0.625);   // past the end: wraps to the start value
+    Advance(0.625); // past the end: wraps to the start value
     EXPECT_EQ(X(), 0);
     EXPECT_EQ(animation->CurrentTime(), 0);
     Advance(0.25);
@@ -461,7 +459,7 @@ TEST_F(FloatAnimationTest, ReparentingARunningAnimationEndsItQuietly)
     EXPECT_FALSE(animation->TargetResolved());
     EXPECT_EQ(clock.Count(), 0u);
     EXPECT_TRUE(finished.senders.empty());
-    delete object;   // the old target goes; nothing refers to it any more
+    delete object; // the old target goes; nothing refers to it any more
     object = nullptr;
     Advance(0.5);
     animation->Start();

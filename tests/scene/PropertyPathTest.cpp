@@ -54,9 +54,24 @@ TEST(PropertyPath, ResolvesEveryAnimatableFloatOfAText)
 TEST(PropertyPath, NamesThatResolveToNothing)
 {
     const char* const failures[] = {
-        "",            "Position",      "Position.W",  "Position.X.Y", "Positions.X", "X",
-        "Width.X",     ".X",            "Position.",   "Position..X",  "Font",        "Font.Name",
-        "AngleOfView", "RotationAngle", "Visible",     "Tag",          "Position X",  "a.b.c.d.e.f.g.h.i",
+        "",
+        "Position",
+        "Position.W",
+        "Position.X.Y",
+        "Positions.X",
+        "X",
+        "Width.X",
+        ".X",
+        "Position.",
+        "Position..X",
+        "Font",
+        "Font.Name",
+        "AngleOfView",
+        "RotationAngle",
+        "Visible",
+        "Tag",
+        "Position X",
+        "a.b.c.d.e.f.g.h.i",
     };
     TText3D text(nullptr);
     for (const char* path : failures)

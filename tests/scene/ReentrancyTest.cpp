@@ -49,16 +49,16 @@ TEST_F(ReentrancyTest, HandlerRestartsItsAnimationInsideAClockPass)
     TFloatAnimation* animation = Animate(1, RepeatOrFree());
     animation->Tag = 2;
     animation->Start();
-    Advance(1);   // first run ends, restarted from the handler
+    Advance(1); // first run ends, restarted from the handler
     EXPECT_TRUE(animation->Running());
     EXPECT_EQ(animation->Tag, 1);
-    EXPECT_EQ(ball->Position.X(), 0);   // start value applied at once
+    EXPECT_EQ(ball->Position.X(), 0); // start value applied at once
     EXPECT_EQ(clock.Count(), 1u);
-    Advance(0.5);   // ticking resumed at the next event
+    Advance(0.5); // ticking resumed at the next event
     EXPECT_EQ(ball->Position.X(), 5);
     Advance(0.5);
     Advance(1);
-    EXPECT_EQ(handlers.freedAnimations, 1);   // three runs, then it freed itself
+    EXPECT_EQ(handlers.freedAnimations, 1); // three runs, then it freed itself
     EXPECT_EQ(ball->ChildCount(), 0u);
     EXPECT_EQ(clock.Count(), 0u);
 }
@@ -72,7 +72,7 @@ TEST_F(ReentrancyTest, HandlerFreesItsAnimationInsideAClockPass)
     EXPECT_EQ(handlers.freedAnimations, 1);
     EXPECT_EQ(ball->ChildCount(), 1u);
     EXPECT_TRUE(older->Running());
-    EXPECT_FLOAT_EQ(ball->Position.Y(), 7.5f);   // the pass went on past the freed one
+    EXPECT_FLOAT_EQ(ball->Position.Y(), 7.5f); // the pass went on past the freed one
 }
 
 TEST_F(ReentrancyTest, HandlerFreesTheParentInsideAClockPass)
@@ -108,7 +108,7 @@ TEST_F(ReentrancyTest, HandlerFreesAnOlderAnimationBeforeItsTurn)
 TEST_F(ReentrancyTest, HandlerFreesItsAnimationInsideStart)
 {
     TFloatAnimation* animation = Animate(0, RepeatOrFree());
-    animation->Start();   // immediate run: freed before Start returns
+    animation->Start(); // immediate run: freed before Start returns
     EXPECT_EQ(handlers.freedAnimations, 1);
     EXPECT_EQ(ball->ChildCount(), 0u);
     EXPECT_EQ(ball->Position.X(), 10);
@@ -138,7 +138,7 @@ TEST_F(ReentrancyTest, HandlerFreesTheParentInsideStart)
     spin->Start();
     Animate(0, FreeBall(), "Position.Y")->Start();
     EXPECT_EQ(handlers.freedBalls, 1);
-    EXPECT_EQ(clock.Count(), 0u);   // the spin went with its ball
+    EXPECT_EQ(clock.Count(), 0u); // the spin went with its ball
     EXPECT_EQ(view->ChildCount(), 0u);
 }
 
@@ -212,7 +212,7 @@ TEST_F(ReentrancyTest, ManyBallsFreeEachOtherWithinOnePass)
     Advance(0.2);
     Advance(0.2);
     EXPECT_EQ(handlers.freedBalls, 200);
-    EXPECT_EQ(view->ChildCount(), 1u);   // only the fixture's ball is left
+    EXPECT_EQ(view->ChildCount(), 1u); // only the fixture's ball is left
     EXPECT_EQ(clock.Count(), 0u);
 }
 

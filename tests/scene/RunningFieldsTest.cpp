@@ -88,7 +88,7 @@ TEST_F(RunningFieldsTest, FieldsWrittenWhileRunningReadBackAndOutliveTheRun)
     EXPECT_EQ(animation->CurrentTime(), 0.25f);
     animation->Stop();
     expectWritten("stopped");
-    EXPECT_EQ(animation->CurrentTime(), 0);   // the StartValue end of an inverse run
+    EXPECT_EQ(animation->CurrentTime(), 0); // the StartValue end of an inverse run
     EXPECT_FLOAT_EQ(object->Position.X(), 1);
 }
 
@@ -102,7 +102,7 @@ TEST_F(RunningFieldsTest, RunStateChangedByTicksReadsBackWhileRunningAndAfter)
     EXPECT_EQ(animation->RemainingDelay(), 0.25f);
     Advance(0.25);
     EXPECT_EQ(animation->RemainingDelay(), 0);
-    Advance(1.25);   // turned at the far end
+    Advance(1.25); // turned at the far end
     EXPECT_TRUE(animation->Inverse());
     EXPECT_EQ(animation->ReversalCount(), 1);
     EXPECT_EQ(animation->CurrentTime(), 1);
@@ -121,7 +121,7 @@ TEST_F(RunningFieldsTest, CloneOfARunningAnimationCopiesItsLiveFields)
     source->SetLoop(true);
     source->SetAutoReverse(true);
     source->Start();
-    Advance(1.25);   // the tick turned it: Inverse on
+    Advance(1.25); // the tick turned it: Inverse on
     source->SetStopValue(20);
     auto* copy = source->CloneAs<TFloatAnimation>(&form);
     EXPECT_TRUE(copy->Inverse());
@@ -154,7 +154,7 @@ TEST_F(RunningFieldsTest, AnimationsMovedByCompactionKeepTheirOwnRuns)
         }
         animation->Start();
     }
-    Advance(0.5);   // every other one ends and goes with its object
+    Advance(0.5); // every other one ends and goes with its object
     ASSERT_EQ(clock.Count(), kept.size());
 
     // Each write must reach the moved run of its own animation.
@@ -195,7 +195,7 @@ TEST_F(RunningFieldsTest, RemovalsAndRestartsDuringAPassAfterCompaction)
     auto freeOlderAndRestart = [&](TFmxObject* sender) {
         auto* animation = static_cast<TFloatAnimation*>(sender);
         const int at = animation->Tag;
-        delete objects[static_cast<std::size_t>(at - Count / 2)];   // an older one, in the first half
+        delete objects[static_cast<std::size_t>(at - Count / 2)]; // an older one, in the first half
         objects[static_cast<std::size_t>(at - Count / 2)] = nullptr;
         animation->SetDuration(2);
         animation->OnFinish = {};
@@ -214,7 +214,7 @@ TEST_F(RunningFieldsTest, RemovalsAndRestartsDuringAPassAfterCompaction)
     EXPECT_EQ(restarts, Count / 2);
     EXPECT_EQ(clock.Count(), static_cast<std::size_t>(Count / 2));
     for (int i = Count / 2; i < Count; ++i) {
-        EXPECT_EQ(objects[static_cast<std::size_t>(i)]->Position.X(), 0) << i;   // restarted, not yet ticked
+        EXPECT_EQ(objects[static_cast<std::size_t>(i)]->Position.X(), 0) << i; // restarted, not yet ticked
         EXPECT_EQ(animations[static_cast<std::size_t>(i)]->CurrentTime(), 0) << i;
     }
     Advance(1);

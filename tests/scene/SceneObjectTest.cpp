@@ -28,7 +28,7 @@ TEST_F(SceneObjectTest, ChildrenKeepTheOrderOfAttachment)
     EXPECT_EQ(ChildrenOf(*group), (std::vector<TFmxObject*>{a, b, c}));
     EXPECT_EQ(group->ChildCount(), 3u);
 
-    b->SetParent(group);   // same parent: nothing moves
+    b->SetParent(group); // same parent: nothing moves
     EXPECT_EQ(ChildrenOf(*group), (std::vector<TFmxObject*>{a, b, c}));
 
     a->SetParent(nullptr);
@@ -36,7 +36,7 @@ TEST_F(SceneObjectTest, ChildrenKeepTheOrderOfAttachment)
     EXPECT_EQ(a->Parent(), nullptr);
     EXPECT_EQ(a->Root(), nullptr);
 
-    a->SetParent(group);   // attaches last
+    a->SetParent(group); // attaches last
     EXPECT_EQ(ChildrenOf(*group), (std::vector<TFmxObject*>{b, c, a}));
     EXPECT_EQ(a->Root(), view);
 }
@@ -126,7 +126,7 @@ TEST_F(SceneObjectTest, ViewFreedInsideAnotherObjectTakesItsSceneAlong)
     TDummy* object = MakeObject(inner);
     frame->SetParent(view);
     EXPECT_EQ(frame->Root(), view);
-    EXPECT_EQ(inner->Root(), inner);    // a view is the root of what it holds
+    EXPECT_EQ(inner->Root(), inner); // a view is the root of what it holds
     EXPECT_EQ(object->Root(), inner);
     MakeAnimation(object, 0, 1, 1)->Start();
     EXPECT_EQ(clock.Count(), 1u);
@@ -171,7 +171,10 @@ TEST_F(SceneObjectTest, EveryVisibleChangeMovesTheRevision)
         {"attach", [&] { text->SetParent(group); }},
         {"position", [&] { text->Position.SetX(1); }},
         {"rotation", [&] { text->RotationAngle.SetY(30); }},
-        {"scale", [&] { text->Scale.SetPoint({2, 2, 2}); }},
+        {"scale",
+         [&] {
+             text->Scale.SetPoint({2, 2, 2});
+         }},
         {"size", [&] { text->SetWidth(7); }},
         {"text", [&] { text->SetText("R(2)"); }},
         {"font", [&] { text->SetFontSize(5); }},
@@ -326,7 +329,7 @@ TEST_F(SceneObjectTest, CloneCopiesEveryAnimationFieldButNoRunState)
     copy->SetParent(object);
     copy->SetDelay(0);
     copy->SetDuration(0);
-    copy->Start();   // the copied handler is called for the copy
+    copy->Start(); // the copied handler is called for the copy
     EXPECT_EQ(finished.senders, std::vector<TFmxObject*>{copy});
 }
 
@@ -394,8 +397,7 @@ TEST_F(SceneObjectTest, CloneOfEveryKindKeepsItsKindAndLooks)
     EXPECT_EQ(litCopy->Shininess, 12);
     EXPECT_EQ((new TPlane(&form))->Clone(&form)->Kind(), TObjectKind::Plane);
     EXPECT_EQ((new TDummy(&form))->Clone(&form)->Kind(), TObjectKind::Dummy);
-    EXPECT_EQ((new TColorMaterialSource(&form, 0xFF123456))->CloneAs<TColorMaterialSource>(&form)->Color,
-              0xFF123456u);
+    EXPECT_EQ((new TColorMaterialSource(&form, 0xFF123456))->CloneAs<TColorMaterialSource>(&form)->Color, 0xFF123456u);
 }
 
 } // namespace

@@ -24,7 +24,7 @@ Vector3 Project(const TCamera& camera, float aspect, const Vector3& p)
 
 TEST(Rotation, TurnsLocalAxesAsTheSceneDoes)
 {
-    const float c = std::cos(0.5f), s = std::sin(0.5f);   // 0.5 rad in degrees below
+    const float c = std::cos(0.5f), s = std::sin(0.5f); // 0.5 rad in degrees below
     const float degrees = 0.5f * 180 / 3.14159265f;
     const struct {
         const char* name;
@@ -69,7 +69,8 @@ TEST(Transform, ScaleThenRotateThenMoveThenParent)
 
 TEST(Transform, AffineInverseUndoesTheMatrix)
 {
-    const Matrix4 m = Matrix4::Scaling({2, 0.5f, 1}) * Matrix4::Rotation({30, 40, 50}) * Matrix4::Translation({1, 2, 3});
+    const Matrix4 m
+        = Matrix4::Scaling({2, 0.5f, 1}) * Matrix4::Rotation({30, 40, 50}) * Matrix4::Translation({1, 2, 3});
     const Matrix4 product = m * m.AffineInverse();
     for (int row = 0; row < 4; ++row)
         for (int column = 0; column < 4; ++column)

@@ -14,7 +14,7 @@ protected:
     void SetUp() override
     {
         driver.Attach(clock, [this] { ++passes; });
-        scene.BuildRegisterLabels();   // hides the spinning template: its animation stops at the next tick
+        scene.BuildRegisterLabels(); // hides the spinning template: its animation stops at the next tick
         ASSERT_TRUE(QTest::qWaitFor([&] { return clock.Count() == 0; }));
         passes = 0;
     }
@@ -41,7 +41,7 @@ TEST_F(ClockDriver, RunsTheTimerOnlyWhileAnAnimationIsRegistered)
 
 TEST_F(ClockDriver, AdvancesAnimationsByRealTimeAtTheTickRate)
 {
-    scene::TFloatAnimation& pan = *scene.FloatAnimation4;   // camera X from -2 to 7 and back
+    scene::TFloatAnimation& pan = *scene.FloatAnimation4; // camera X from -2 to 7 and back
     pan.SetDuration(0.3f);
     QElapsedTimer elapsed;
     elapsed.start();

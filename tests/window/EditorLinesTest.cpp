@@ -31,12 +31,12 @@ TEST(EditorLines, RewriteYieldsExactlyTheGivenLines)
         TextLines after;
     };
     const Case cases[] = {
-        {"+7\n007\nabc", {"7", "7", "0"}},     // changed in place
-        {"1\n2", {"1", "2", "0", "0", "5"}},   // extended
-        {"", {"0", "1"}},                      // from an empty editor
-        {"1\n2\n3", {"1"}},                    // shortened
-        {"1\n2", {}},                          // emptied
-        {"1\n2\n", {"1", "2", "0"}},           // an empty last line rewritten
+        {"+7\n007\nabc", {"7", "7", "0"}}, // changed in place
+        {"1\n2", {"1", "2", "0", "0", "5"}}, // extended
+        {"", {"0", "1"}}, // from an empty editor
+        {"1\n2\n3", {"1"}}, // shortened
+        {"1\n2", {}}, // emptied
+        {"1\n2\n", {"1", "2", "0"}}, // an empty last line rewritten
     };
     for (const Case& c : cases) {
         QPlainTextEdit editor;
@@ -51,7 +51,7 @@ TEST(EditorLines, RewriteLeavesUnchangedLinesAndTheCaretAlone)
     QPlainTextEdit editor;
     editor.setPlainText(QStringLiteral("12\n+3\n45"));
     QTextCursor caret = editor.textCursor();
-    caret.setPosition(editor.document()->findBlockByNumber(2).position() + 1);   // between 4 and 5
+    caret.setPosition(editor.document()->findBlockByNumber(2).position() + 1); // between 4 and 5
     editor.setTextCursor(caret);
 
     RewriteEditorLines(editor, {"12", "3", "45"});

@@ -25,7 +25,7 @@ protected:
     {
         focused->setFocus();
         QSignalSpy clicks(form.Button4, &QPushButton::clicked);
-        MessageBoxWatcher boxes;   // a step before Set shows its message
+        MessageBoxWatcher boxes; // a step before Set shows its message
         QTest::keyClick(focused, key, modifiers);
         return static_cast<int>(clicks.count());
     }
@@ -33,7 +33,8 @@ protected:
 
 TEST_F(EnterKey, TriggersTheStepButtonFromControlsThatDoNotUseIt)
 {
-    for (QWidget* focused : std::initializer_list<QWidget*>{form.Button5, form.Button2, form.TrackBar1, form.TrackBar2}) {
+    for (QWidget* focused :
+         std::initializer_list<QWidget*>{form.Button5, form.Button2, form.TrackBar1, form.TrackBar2}) {
         EXPECT_EQ(StepClicksForEnterIn(focused), 1) << focused->metaObject()->className();
         EXPECT_EQ(StepClicksForEnterIn(focused, Qt::Key_Enter, Qt::KeypadModifier), 1) << "keypad Enter";
     }

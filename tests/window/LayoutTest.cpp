@@ -22,7 +22,7 @@ using Layout = ShownForm;
 struct Placement {
     const char* control;
     std::function<QWidget*(TForm1&)> widget;
-    QRect clientRect;   // in client-area coordinates
+    QRect clientRect; // in client-area coordinates
 };
 
 // The designed layout at 947 x 627: title strip, viewport, zoom slider and the
@@ -102,7 +102,7 @@ TEST_F(Layout, StartsWithTheSampleProgramAnEmptyRegisterPanelAndNewFileName)
 TEST_F(Layout, ControlsCarryTheirJapaneseTexts)
 {
     const std::pair<QPushButton*, const char*> buttons[] = {
-        {form.Button1, "クリアー"}, {form.Button2, "セット"}, {form.Button3, "終了"},
+        {form.Button1, "クリアー"},  {form.Button2, "セット"}, {form.Button3, "終了"},
         {form.Button4, "1ステップ"}, {form.Button5, "実行"},   {form.Button6, "説明閉じる"},
     };
     for (const auto& [button, text] : buttons)
@@ -130,7 +130,7 @@ TEST_F(Layout, TabKeyRunsThroughTheOperationProgramAndRegisterPanels)
 {
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    const QList<QWidget*> expected = {form.Button5, form.Button4, form.Button3, form.Button2, form.TrackBar2,
+    const QList<QWidget*> expected = {form.Button5, form.Button4, form.Button3, form.Button2,   form.TrackBar2,
                                       form.Memo2,   form.Button1, form.Memo1,   form.TrackBar1, form.Button6};
     form.Button5->setFocus(Qt::TabFocusReason);
     for (qsizetype i = 1; i < expected.size(); ++i) {

@@ -54,7 +54,7 @@ TEST_F(SceneOfTheForm, SetShowsZeroStepsAndEachStepTheCountRightAligned)
 // scene's revision.
 TEST_F(SceneOfTheForm, TheViewCatchesUpWithTheSceneAfterAChange)
 {
-    QTest::mouseClick(form.Button6, Qt::LeftButton);   // the overlay hides the view
+    QTest::mouseClick(form.Button6, Qt::LeftButton); // the overlay hides the view
     render::SceneView& view = *form.Viewport3D1;
     const scene::TViewport3D& model = *form.Scene().Viewport3D1;
     ASSERT_TRUE(QTest::qWaitFor([&] { return view.DrawnRevision() == model.Revision(); }));

@@ -23,7 +23,7 @@ QRect HandleRect(const ValueSlider& slider)
     option.maximum = slider.maximum();
     option.sliderPosition = slider.sliderPosition();
     option.sliderValue = slider.value();
-    option.upsideDown = !slider.invertedAppearance();   // vertical sliders are drawn upside down by default
+    option.upsideDown = !slider.invertedAppearance(); // vertical sliders are drawn upside down by default
     return slider.style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, &slider);
 }
 
@@ -31,8 +31,8 @@ QRect HandleRect(const ValueSlider& slider)
 std::vector<double> DragHandleTo(ValueSlider& slider, int y)
 {
     std::vector<double> seen;
-    const QMetaObject::Connection connection =
-        QObject::connect(&slider, &ValueSlider::ValueChanged, [&](double value) { seen.push_back(value); });
+    const QMetaObject::Connection connection
+        = QObject::connect(&slider, &ValueSlider::ValueChanged, [&](double value) { seen.push_back(value); });
     const QPoint start = HandleRect(slider).center();
     QTest::mousePress(&slider, Qt::LeftButton, {}, start);
     const int steps = 10;

@@ -66,8 +66,9 @@ QImage WithCallouts(const QImage& picture, const std::vector<Callout>& callouts)
 
 QPoint Fitted::Map(QPoint shotPoint) const
 {
-    return offset + QPoint(static_cast<int>(std::lround(shotPoint.x() * scale)),
-                           static_cast<int>(std::lround(shotPoint.y() * scale)));
+    return offset
+        + QPoint(static_cast<int>(std::lround(shotPoint.x() * scale)),
+                 static_cast<int>(std::lround(shotPoint.y() * scale)));
 }
 
 Fitted FitInto(const QImage& shot, QSize size)

@@ -36,10 +36,11 @@ QImage ExplanationPicture(const TForm1& form, const QImage& shot)
     // running to the slider's top above the buttons.
     const QPoint zoom = fitted.Map(PointInWindow(form, form.TrackBar1, 0.5));
     const QPoint speed = fitted.Map(PointInWindow(form, form.TrackBar2, 0.05));
-    return grab::WithCallouts(fitted.picture, {
-        {QString::fromUtf8("表示範囲の拡大・縮小"), zoom + QPoint(-170, 240), zoom},
-        {QString::fromUtf8("実行速度の調整"), speed + QPoint(-340, -20), speed},
-    });
+    return grab::WithCallouts(fitted.picture,
+                              {
+                                  {QString::fromUtf8("表示範囲の拡大・縮小"), zoom + QPoint(-170, 240), zoom},
+                                  {QString::fromUtf8("実行速度の調整"), speed + QPoint(-340, -20), speed},
+                              });
 }
 
 } // namespace
@@ -52,11 +53,15 @@ int main(int argc, char** argv)
     parser.setApplicationDescription(QStringLiteral("Saves a picture of the main window."));
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("picture"), QStringLiteral("PNG file to write"));
-    const QCommandLineOption closeOverlay(QStringLiteral("close-explanation"), QStringLiteral("press the close button of the explanation"));
-    const QCommandLineOption registers(QStringLiteral("registers"), QStringLiteral("register editor text"), QStringLiteral("text"));
-    const QCommandLineOption set(QStringLiteral("set"), QStringLiteral("press the set button and let the scene settle"));
-    const QCommandLineOption explanation(QStringLiteral("explanation"),
-                                         QStringLiteral("the explanation picture: sample program set with 3 in R(1), callouts"));
+    const QCommandLineOption closeOverlay(QStringLiteral("close-explanation"),
+                                          QStringLiteral("press the close button of the explanation"));
+    const QCommandLineOption registers(QStringLiteral("registers"), QStringLiteral("register editor text"),
+                                       QStringLiteral("text"));
+    const QCommandLineOption set(QStringLiteral("set"),
+                                 QStringLiteral("press the set button and let the scene settle"));
+    const QCommandLineOption explanation(
+        QStringLiteral("explanation"),
+        QStringLiteral("the explanation picture: sample program set with 3 in R(1), callouts"));
     parser.addOptions({closeOverlay, registers, set, explanation});
     parser.process(application);
     if (parser.positionalArguments().size() != 1)
