@@ -61,6 +61,12 @@ TextLines EditorLines(const QPlainTextEdit& editor)
     return lines;
 }
 
+std::size_t EditorLineCount(const QPlainTextEdit& editor)
+{
+    const QTextDocument& document = *editor.document();
+    return document.isEmpty() ? 0 : static_cast<std::size_t>(document.blockCount());
+}
+
 void RewriteEditorLines(QPlainTextEdit& editor, const TextLines& lines)
 {
     QTextDocument& document = *editor.document();

@@ -2,6 +2,8 @@
 
 #include "ProgramText.h"
 
+#include <cstddef>
+
 class QPlainTextEdit;
 
 namespace tessivar::ui {
@@ -9,6 +11,7 @@ namespace tessivar::ui {
 // The line list of a multi-line editor. Every line counts, an empty last line
 // included; an editor without any text has no lines.
 TextLines EditorLines(const QPlainTextEdit& editor);
+std::size_t EditorLineCount(const QPlainTextEdit& editor);
 
 // Makes the editor hold `lines`, touching only the lines that differ, so the
 // caret and the scroll position stay where the user left them. One undo step.

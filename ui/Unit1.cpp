@@ -1,17 +1,19 @@
 #include "Unit1.h"
 
 #include "EditorLines.h"
+#include "ListingWidth.h"
 #include "MessageBoxes.h"
 #include "OverlayPanel.h"
 #include "SceneView.h"
-#include "StepCounterText.h"
+#include "StepDuration.h"
 #include "ValueSlider.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 
-#include <cstdint>
 #include <string>
 
 namespace tessivar::ui {
@@ -36,9 +38,12 @@ void TForm1::BindEvents()
     connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
     connect(Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
+    connect(Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
     connect(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
     connect(TrackBar1, &ValueSlider::ValueChanged, this, &TForm1::TrackBar1Change);
     connect(TrackBar2, &ValueSlider::ValueChanged, this, &TForm1::TrackBar1Change);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    BindAnimationEnds();
 }
 
 void TForm1::showEvent(QShowEvent* event)
@@ -50,14 +55,25 @@ void TForm1::showEvent(QShowEvent* event)
     }
 }
 
-// Enter belongs to the default button "1ステップ" unless the focused control
-// uses it itself: the editors insert a line break and never pass it on.
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted())
+        FormClose();
+}
+
+// Enter presses the focused button, as it does on the desktop the design
+// comes from; from other controls it belongs to the default button
+// "1ステップ", unless the control uses it itself: the editors insert a line
+// break and never pass it on.
 void TForm1::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        if (Button4->isEnabled())
-            Button4->click();
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        QPushButton* pressed = focused ? focused : Button4;
+        if (pressed->isEnabled())
+            pressed->click();
         return;
     }
     QMainWindow::keyPressEvent(event);
@@ -69,6 +85,19 @@ void TForm1::FormShow()
     Viewport3D1->UpdateIfChanged();
 }
 
+// Nothing that arrives after the window has closed may run a step or touch
+// the released program.
+void TForm1::FormClose()
+{
+    Timer1->stop();
+    disconnect(Timer1, nullptr, this, nullptr);
+    for (scene::TFloatAnimation* animation :
+         {scene_.FloatAnimation4, scene_.FloatAnimation5, scene_.FloatAnimation6, scene_.FloatAnimation7})
+        animation->OnFinish = {};
+    machineScene_.FreeAllBalls();
+    machine_.ClearProgram();
+}
+
 void TForm1::Button1Click()
 {
     Memo1->clear();
@@ -76,24 +105,32 @@ void TForm1::Button1Click()
 
 void TForm1::Button2Click()
 {
+    machineScene_.FreeAllBalls();
     TextLines registerLines = EditorLines(*Memo1);
-    const SetOutcome outcome = machine_.Set(registerLines, EditorLines(*Memo2));
+    const TextLines programLines = EditorLines(*Memo2);
+    const SetOutcome outcome = machine_.Set(registerLines, programLines);
     RewriteEditorLines(*Memo1, registerLines);
+    // A value too near the 64-bit limits stops Set while its balls are built.
+    const bool overflow = outcome.error && outcome.error->kind == MachineError::Kind::IntegerOverflow;
+    machineScene_.BuildStacks(machine_.Reg, registerLines.size(), outcome.loadedRegisters + (overflow ? 1 : 0));
     if (outcome.error) {
+        Viewport3D1->UpdateIfChanged();
         ShowErrorBox(this, outcome.error->message);
         return;
     }
-    ShowStepCounter();
+    ShowProgram(programLines);
+}
+
+void TForm1::ShowProgram(const TextLines& programLines)
+{
+    machineScene_.ShowProgram(scene::SetPanDuration(TrackBar2->Value(), TrackBar2->Max()),
+                              {programLines.size(), ListingWidth(machine_.Prg), JoinTextLines(programLines)});
+    Viewport3D1->UpdateIfChanged();
 }
 
 void TForm1::Button3Click()
 {
     close();
-}
-
-void TForm1::Button4Click()
-{
-    ExecuteStep();
 }
 
 void TForm1::Button6Click()
@@ -106,37 +143,6 @@ void TForm1::TrackBar1Change()
 {
     scene_.Camera1->Position.SetZ(-static_cast<float>(TrackBar1->Value()));
     Viewport3D1->UpdateIfChanged();
-}
-
-void TForm1::ExecuteStep()
-{
-    const StepOutcome outcome = machine_.ExecuteStep();
-    if (outcome.error) {
-        // Nothing to execute is the one plain message; a step that cannot be
-        // carried out is an error.
-        if (outcome.error->kind == MachineError::Kind::NothingToExecute)
-            ShowMessage(this, outcome.error->message);
-        else
-            ShowErrorBox(this, outcome.error->message);
-        return;
-    }
-    ShowRegisterLine(outcome.effect);
-    ShowStepCounter();
-}
-
-void TForm1::ShowStepCounter()
-{
-    scene_.Text3D3->SetText(StepCounterText(machine_.Step));
-    Viewport3D1->UpdateIfChanged();
-}
-
-void TForm1::ShowRegisterLine(const InstructionEffect& effect)
-{
-    if (!WritesRegister(effect.kind))
-        return;
-    TextLines lines = EditorLines(*Memo1);
-    UpdateRegisterPanel(lines, effect);
-    RewriteEditorLines(*Memo1, lines);
 }
 
 } // namespace tessivar::ui

@@ -3,6 +3,7 @@
 #include "AnimationClock.h"
 #include "DesignScene.h"
 #include "Machine.h"
+#include "MachineScene.h"
 #include "QtClockDriver.h"
 
 #include <QMainWindow>
@@ -79,8 +80,11 @@ public:
     const Machine& MachineState() const { return machine_; }
     scene::DesignScene& Scene() { return scene_; }
 
+    const scene::MachineScene& SceneOfMachine() const { return machineScene_; }
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -97,22 +101,40 @@ private:
     void BindEvents();
 
     void FormShow();
+    void FormClose();
     void Button1Click();
     void Button2Click();
     void Button3Click();
-    void Button4Click();
     void Button6Click();
     void TrackBar1Change();
 
+    // Run control (RunControl.cpp).
+    void Button4Click();
+    void Button5Click();
+    void Timer1Timer();
+    void FloatAnimation4Finish(scene::TFmxObject* sender);
+    void FloatAnimation5Finish(scene::TFmxObject* sender);
+    void FloatAnimation6Finish(scene::TFmxObject* sender);
+    void FloatAnimation7Finish(scene::TFmxObject* sender);
+    void BindAnimationEnds();
+    bool Running() const;
+    void EnableTimer1(bool enabled);
+    bool StepEntry();
+    void ReturnToIdle();
+
+    // One step (ExecuteStep.cpp).
     void ExecuteStep();
     void ShowRegisterLine(const InstructionEffect& effect);
-    void ShowStepCounter();
+    scene::StepShown StepToShow(const InstructionEffect& effect) const;
+
+    void ShowProgram(const TextLines& programLines);
 
     Machine machine_;
     // The clock outlives the scene whose animations it ticks, the driver the clock.
     QtClockDriver clockDriver_;
     scene::AnimationClock clock_{clockDriver_};
     scene::DesignScene scene_{clock_};
+    scene::MachineScene machineScene_{scene_};
     bool shown_ = false;
 };
 

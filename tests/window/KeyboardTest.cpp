@@ -33,23 +33,35 @@ protected:
 
 TEST_F(EnterKey, TriggersTheStepButtonFromControlsThatDoNotUseIt)
 {
-    for (QWidget* focused :
-         std::initializer_list<QWidget*>{form.Button5, form.Button2, form.TrackBar1, form.TrackBar2}) {
+    for (QWidget* focused : std::initializer_list<QWidget*>{form.TrackBar1, form.TrackBar2}) {
         EXPECT_EQ(StepClicksForEnterIn(focused), 1) << focused->metaObject()->className();
         EXPECT_EQ(StepClicksForEnterIn(focused, Qt::Key_Enter, Qt::KeypadModifier), 1) << "keypad Enter";
+    }
+}
+
+TEST_F(EnterKey, PressesTheFocusedButtonItself)
+{
+    for (QPushButton* button : {form.Button4, form.Button5, form.Button2}) {
+        button->setFocus();
+        QSignalSpy clicks(button, &QPushButton::clicked);
+        QSignalSpy stepClicks(form.Button4, &QPushButton::clicked);
+        MessageBoxWatcher boxes; // "実行" before Set shows its message
+        QTest::keyClick(button, Qt::Key_Return);
+        EXPECT_EQ(clicks.count(), 1) << button->text().toStdString();
+        EXPECT_EQ(stepClicks.count(), button == form.Button4 ? 1 : 0) << button->text().toStdString();
     }
 }
 
 TEST_F(EnterKey, DoesNothingWhileTheStepButtonIsDisabled)
 {
     form.Button4->setEnabled(false);
-    EXPECT_EQ(StepClicksForEnterIn(form.Button5), 0);
+    EXPECT_EQ(StepClicksForEnterIn(form.TrackBar2), 0);
 }
 
 TEST_F(EnterKey, WithShiftOrControlIsNotTheDefaultButtonsKey)
 {
-    EXPECT_EQ(StepClicksForEnterIn(form.Button5, Qt::Key_Return, Qt::ControlModifier), 0);
-    EXPECT_EQ(StepClicksForEnterIn(form.Button5, Qt::Key_Return, Qt::ShiftModifier), 0);
+    EXPECT_EQ(StepClicksForEnterIn(form.TrackBar2, Qt::Key_Return, Qt::ControlModifier), 0);
+    EXPECT_EQ(StepClicksForEnterIn(form.TrackBar2, Qt::Key_Return, Qt::ShiftModifier), 0);
 }
 
 TEST_F(EnterKey, InsertsALineInTheEditorsInsteadOfStepping)

@@ -15,6 +15,7 @@ protected:
     {
         ShownForm::SetUp();
         QTest::mouseClick(form.Button6, Qt::LeftButton);
+        TopSpeed();
     }
 
     void Type(QPlainTextEdit* editor, const char* text) { editor->setPlainText(QString::fromUtf8(text)); }

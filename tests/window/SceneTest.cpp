@@ -38,6 +38,7 @@ TEST_F(SceneOfTheForm, ShowingTheWindowAgainBuildsNoFurtherLabels)
 TEST_F(SceneOfTheForm, SetShowsZeroStepsAndEachStepTheCountRightAligned)
 {
     EXPECT_EQ(form.Scene().Text3D3->Text(), "Step");
+    TopSpeed();
     form.Memo2->setPlainText(QStringLiteral("S(1)\n/ comment\nS(1)"));
     QTest::mouseClick(form.Button2, Qt::LeftButton);
     EXPECT_EQ(form.Scene().Text3D3->Text(), "Step:   0");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Unit1.h"
+#include "ValueSlider.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -18,6 +19,9 @@ protected:
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     }
+
+    // The speed slider at its top: every step completes inside its click.
+    void TopSpeed() { form.TrackBar2->SetValue(form.TrackBar2->Max()); }
 
     // Widget geometry in client-area coordinates.
     QRect ClientRect(const QWidget* widget) const

@@ -1,0 +1,120 @@
+#include "BallStacks.h"
+
+#include "AnimationCopies.h"
+
+namespace tessivar::scene {
+
+namespace {
+
+constexpr int SpinRepeats = 30;
+constexpr float DropHeight = 5;
+// Below the grid and out of sight.
+constexpr float FallDepth = 50;
+
+// The stack position shown in `slot`, with the 64-bit overflow that Set
+// reports for values near the limits.
+bool CheckedPositionInSlot(int slot, std::int64_t value, std::int64_t& position)
+{
+    std::int64_t sum = 0;
+    return !__builtin_add_overflow(static_cast<std::int64_t>(slot), value, &sum)
+        && !__builtin_sub_overflow(sum, std::int64_t{kSlotsPerRegister}, &position);
+}
+
+} // namespace
+
+void BallStacks::FreeAllBalls()
+{
+    for (const std::unique_ptr<SlotList>& slots : Sphere) {
+        if (!slots)
+            continue;
+        for (TSphere*& slot : *slots) {
+            TSphere* ball = slot;
+            slot = nullptr;
+            delete ball;
+        }
+    }
+}
+
+void BallStacks::BeginSet(std::size_t registerLines)
+{
+    ballCounter_ = 0;
+    Sphere.resize(registerLines);
+}
+
+bool BallStacks::BuildStack(int registerIndex, std::int64_t value)
+{
+    SlotList& slots = SlotsOf(registerIndex);
+    for (int j = 0; j < kSlotsPerRegister; ++j) {
+        std::int64_t position = 0;
+        if (!CheckedPositionInSlot(j, value, position))
+            return false;
+        if (position < 0)
+            continue;
+        TSphere* ball = NewBall(BallPosition(registerIndex, value, position, BallScale()));
+        slots[static_cast<std::size_t>(j)] = ball;
+        StartSpin(*ball, static_cast<float>(ballCounter_++ % 7) / 7);
+        TFloatAnimation* drop = CopyAnimation(*scene_.FloatAnimation2, scene_.Form, *ball);
+        drop->SetStartValue(ball->Position.Y() - DropHeight);
+        drop->SetStopValue(ball->Position.Y());
+        drop->OnFinish = RepeatOrFreeAnimationEvent();
+        drop->Start();
+    }
+    return true;
+}
+
+BallStacks::SlotList& BallStacks::SlotsOf(int registerIndex)
+{
+    Cover(registerIndex);
+    std::unique_ptr<SlotList>& slots = Sphere[static_cast<std::size_t>(registerIndex)];
+    if (!slots)
+        slots = std::make_unique<SlotList>(SlotList{});
+    return *slots;
+}
+
+void BallStacks::Cover(int registerIndex)
+{
+    if (Sphere.size() <= static_cast<std::size_t>(registerIndex))
+        Sphere.resize(static_cast<std::size_t>(registerIndex) + 1);
+}
+
+void BallStacks::DropSlotList(int registerIndex)
+{
+    Sphere[static_cast<std::size_t>(registerIndex)].reset();
+}
+
+TSphere* BallStacks::NewBall(const Vector3& position)
+{
+    auto* ball = scene_.Sphere1->CloneAs<TSphere>(&scene_.Form);
+    ball->SetParent(scene_.Sphere1->Parent());
+    ball->Position.SetX(position.X);
+    ball->Position.SetY(position.Y);
+    ball->Position.SetZ(position.Z);
+    // Before the animations: none starts under a hidden parent.
+    ball->SetVisible(true);
+    return ball;
+}
+
+void BallStacks::StartSpin(TSphere& ball, float delay)
+{
+    TFloatAnimation* spin = CopyAnimation(*scene_.FloatAnimation1, scene_.Form, ball);
+    spin->SetDelay(delay);
+    spin->SetLoop(false);
+    spin->Tag = SpinRepeats;
+    spin->OnFinish = RepeatOrFreeAnimationEvent();
+    spin->Start();
+}
+
+void BallStacks::LetFall(TSphere*& slot, float duration, float delay)
+{
+    TSphere* ball = slot;
+    slot = nullptr;
+    TFloatAnimation* fall = CopyAnimation(*scene_.FloatAnimation2, scene_.Form, *ball);
+    fall->SetStopValue(FallDepth);
+    fall->SetStartValue(ball->Position.Y());
+    fall->SetDuration(duration);
+    fall->SetDelay(delay);
+    fall->OnFinish = FreeAnimatedSphereEvent();
+    fall->Start();
+}
+
+} // namespace tessivar::scene

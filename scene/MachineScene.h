@@ -1,0 +1,42 @@
+#pragma once
+
+#include "BallStacks.h"
+#include "DesignScene.h"
+#include "Machine.h"
+#include "ProgramListing.h"
+#include "StepAnimation.h"
+
+#include <cstddef>
+
+namespace tessivar::scene {
+
+// What the scene shows of the machine: a ball stack per register, the
+// listing with the counter, and every step.
+class MachineScene {
+public:
+    explicit MachineScene(DesignScene& scene) : scene_(scene), stacks_(scene), steps_(scene, stacks_) {}
+
+    BallStacks& Stacks() { return stacks_; }
+    const BallStacks& Stacks() const { return stacks_; }
+
+    // Set begins here, and the window's close ends here: every ball held in
+    // a slot goes.
+    void FreeAllBalls() { stacks_.FreeAllBalls(); }
+
+    // Set, for `registerLines` register lines: builds the stacks of the first
+    // `count` registers in order; false when one of them overflows.
+    bool BuildStacks(const RegisterFile& Reg, std::size_t registerLines, std::size_t count);
+
+    // Set, once the machine is loaded: the camera pan, the listing and the
+    // counter at 0.
+    void ShowProgram(float panDuration, const ListingContent& listing);
+
+    void ShowStep(const StepShown& step) { steps_.Show(step); }
+
+private:
+    DesignScene& scene_;
+    BallStacks stacks_;
+    StepAnimation steps_;
+};
+
+} // namespace tessivar::scene

@@ -1,0 +1,70 @@
+#include "ProgramListing.h"
+
+#include "StepCounterText.h"
+
+namespace tessivar::scene {
+
+namespace {
+
+// A program longer than this grows its box downwards.
+constexpr std::size_t LinesInDesignBox = 20;
+constexpr float BoxGrowthPerLine = 5;
+constexpr float DesignHeight = 100;
+constexpr float DesignWidth = 20;
+// Narrower programs keep the design width.
+constexpr std::size_t BytesInDesignWidth = 8;
+constexpr float WidthPerByte = 2.5f;
+constexpr float LineSpacing = 5.35f;
+constexpr float PanStop = 7;
+
+float ExtraLines(std::size_t editorLines)
+{
+    return static_cast<float>(editorLines - LinesInDesignBox);
+}
+
+} // namespace
+
+void StartSetPan(DesignScene& scene, float duration)
+{
+    scene.FloatAnimation4->SetDuration(duration);
+    scene.FloatAnimation4->SetStopValue(PanStop);
+    scene.FloatAnimation4->Start();
+}
+
+void ShowListing(DesignScene& scene, const ListingContent& listing)
+{
+    TText3D& text = *scene.Text3D2;
+    text.SetHeight(DesignHeight);
+    text.Position.SetY(0);
+    text.SetWidth(DesignWidth);
+    // The box keeps its top edge where the bar is.
+    if (listing.editorLines > LinesInDesignBox) {
+        text.SetHeight(BoxGrowthPerLine * static_cast<float>(listing.editorLines));
+        text.Position.SetY(BoxGrowthPerLine / 2 * ExtraLines(listing.editorLines));
+    }
+    if (listing.width > BytesInDesignWidth)
+        text.SetWidth(WidthPerByte * static_cast<float>(listing.width));
+    scene.Plane2->SetWidth(text.Width());
+    scene.Text3D4->SetText("");
+    text.SetText(listing.text);
+}
+
+void ScrollListing(DesignScene& scene, std::int64_t PC, std::size_t editorLines)
+{
+    TFloatAnimation& scroll = *scene.FloatAnimation6;
+    float stop = -LineSpacing * static_cast<float>(PC);
+    if (editorLines > LinesInDesignBox)
+        stop += BoxGrowthPerLine / 2 * ExtraLines(editorLines);
+    scroll.SetStartValue(scene.Text3D2->Position.Y());
+    scroll.SetStopValue(stop);
+    scroll.SetDelay(2 * scene.FloatAnimation4->Duration());
+    scroll.SetDuration(scene.FloatAnimation7->Duration() / 10);
+    scroll.Start();
+}
+
+void ShowStepCounter(DesignScene& scene, std::int64_t step)
+{
+    scene.Text3D3->SetText(StepCounterText(step));
+}
+
+} // namespace tessivar::scene

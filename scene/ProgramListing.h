@@ -1,0 +1,31 @@
+#pragma once
+
+#include "DesignScene.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace tessivar::scene {
+
+// What Set shows of the program: the listing text and its size.
+struct ListingContent {
+    std::size_t editorLines = 0; // lines of the program editor, an empty last one included
+    std::size_t width = 0; // the widest program line in code page 932 bytes
+    std::string text; // the editor's lines joined with CR LF
+};
+
+// The camera pans from its design start to column 7 and back in `duration` each way.
+void StartSetPan(DesignScene& scene, float duration);
+
+// Sizes and fills the listing so that its first line stands at the highlight
+// bar, sizes the bar to it and clears the executed-instruction text.
+void ShowListing(DesignScene& scene, const ListingContent& listing);
+
+// Scrolls the listing so that line `PC` + 1 comes to the bar (on long
+// programs it drifts, as the lines stand farther apart than the box grows).
+void ScrollListing(DesignScene& scene, std::int64_t PC, std::size_t editorLines);
+
+void ShowStepCounter(DesignScene& scene, std::int64_t step);
+
+} // namespace tessivar::scene

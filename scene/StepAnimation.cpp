@@ -1,0 +1,195 @@
+#include "StepAnimation.h"
+
+#include "AnimationCopies.h"
+#include "ProgramListing.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace tessivar::scene {
+
+namespace {
+
+// The new ball waits far above the grid, out of sight.
+constexpr float WaitingHeight = -100;
+constexpr float DropHeight = 5;
+constexpr float TextPerCharacter = 2.5f;
+// The instruction text keeps pace with the camera: 5 units a column, from 17.5.
+constexpr float TextPerColumn = 5;
+constexpr float TextAtFirstColumn = 17.5f;
+// The grid's centre stands at X = 49, the comparison plane is its child.
+constexpr float GridCentreTwice = 98;
+constexpr float PlaneMargin = 1.2f;
+constexpr float FullGroupHeight = 5;
+
+// Height of the top of a register's front group of balls; none below 1.
+float FrontGroupHeight(std::int64_t value, float ballScale)
+{
+    if (value <= 0)
+        return 0;
+    const std::int64_t inFront = value % 10;
+    return inFront == 0 ? FullGroupHeight : static_cast<float>(inFront) * ballScale;
+}
+
+} // namespace
+
+void StepAnimation::Show(const StepShown& step)
+{
+    ShowInstructionText(step);
+    SetDuration(step.duration);
+    const InstructionEffect& effect = step.effect;
+    const int first = effect.sourceRegister - 1;
+    const int target = effect.targetRegister - 1;
+    switch (effect.kind) {
+    case InstructionKind::S:
+        PanTo(target);
+        AddBall(target, effect.newValue, step.duration);
+        break;
+    case InstructionKind::Z:
+        PanTo(target);
+        ClearStack(target, step.duration);
+        break;
+    case InstructionKind::T:
+        PanTo(std::max(first, target));
+        CopyStack(first, target, effect.newValue, step.duration);
+        break;
+    case InstructionKind::J:
+        PanTo(target);
+        Compare(first, target, step.Reg[static_cast<std::size_t>(first)]);
+        break;
+    case InstructionKind::Comment:
+        AdjustForComment();
+        break;
+    case InstructionKind::NoOp:
+        break;
+    }
+    ScrollListing(scene_, step.PC, step.editorLines);
+    ShowStepCounter(scene_, step.Step);
+}
+
+void StepAnimation::ShowInstructionText(const StepShown& step)
+{
+    scene_.Text3D4->SetWidth(TextPerCharacter * static_cast<float>(step.instructionLength));
+    scene_.Text3D4->SetText(step.instructionText);
+}
+
+void StepAnimation::SetDuration(float duration)
+{
+    scene_.FloatAnimation4->SetDuration(duration);
+    scene_.FloatAnimation5->SetDuration(duration);
+    scene_.FloatAnimation7->SetDuration(duration);
+}
+
+void StepAnimation::PanTo(int column)
+{
+    scene_.FloatAnimation4->SetStopValue(static_cast<float>(column));
+    scene_.FloatAnimation4->Start();
+    scene_.FloatAnimation5->SetStopValue(TextPerColumn * static_cast<float>(column) + TextAtFirstColumn);
+    scene_.FloatAnimation5->Start();
+}
+
+// The stack moves down a slot; the new ball waits above its column for D and
+// then bounces into the front group. A register at 0 or below shows no ball.
+void StepAnimation::AddBall(int registerIndex, std::int64_t value, float D)
+{
+    BallStacks::SlotList& slots = stacks_.SlotsOf(registerIndex);
+    if (value <= 0)
+        return;
+    delete slots[0];
+    slots[0] = nullptr;
+    for (int j = 0; j < kSlotsPerRegister - 1; ++j) {
+        const std::int64_t position = PositionInSlot(j, value);
+        if (position < 0)
+            continue;
+        TSphere* ball = slots[static_cast<std::size_t>(j + 1)];
+        slots[static_cast<std::size_t>(j)] = ball;
+        // A new group of ten pushes every earlier ball a unit back.
+        ball->Position.SetZ(BallDepth(value, position));
+    }
+    const float height = BallHeight(value - 1, stacks_.BallScale());
+    TSphere* ball = stacks_.NewBall({static_cast<float>(registerIndex), WaitingHeight, BallDepth(value, value - 1)});
+    slots[kSlotsPerRegister - 1] = ball;
+    TFloatAnimation* drop = CopyAnimation(*scene_.FloatAnimation2, scene_.Form, *ball);
+    drop->SetDuration(D / 2);
+    drop->SetStopValue(height);
+    drop->SetStartValue(height - DropHeight);
+    drop->SetDelay(scene_.FloatAnimation5->Duration());
+    drop->OnFinish = RepeatOrFreeAnimationEvent();
+    drop->Start();
+    stacks_.StartSpin(*ball, 0);
+}
+
+// Every ball waits D, then falls out of sight and is freed.
+void StepAnimation::ClearStack(int registerIndex, float D)
+{
+    stacks_.Cover(registerIndex);
+    std::unique_ptr<BallStacks::SlotList>& slots = stacks_.Sphere[static_cast<std::size_t>(registerIndex)];
+    if (!slots)
+        return;
+    const float delay = scene_.FloatAnimation5->Duration();
+    for (TSphere*& slot : *slots)
+        if (slot)
+            stacks_.LetFall(slot, D / 2, delay);
+    stacks_.DropSlotList(registerIndex);
+}
+
+// The destination's old balls fall at once; the copy appears in the source
+// column and slides across with the camera.
+void StepAnimation::CopyStack(int sourceIndex, int destinationIndex, std::int64_t value, float D)
+{
+    stacks_.Cover(destinationIndex);
+    if (const std::unique_ptr<BallStacks::SlotList>& old = stacks_.Sphere[static_cast<std::size_t>(destinationIndex)])
+        for (TSphere*& slot : *old)
+            if (slot)
+                stacks_.LetFall(slot, scene_.FloatAnimation2->Duration(), scene_.FloatAnimation2->Delay());
+    BallStacks::SlotList& slots = stacks_.SlotsOf(destinationIndex);
+    const float a = static_cast<float>(sourceIndex);
+    const float d = static_cast<float>(destinationIndex);
+    // The camera covers d + 2 columns in D, from column -2.
+    const float slideDelay = d > a ? (a + 2) * D / (d + 2) : D;
+    const float slideDuration = d > a ? D - slideDelay : (a - d) * D / (d + 2);
+    for (int j = 0; j < kSlotsPerRegister; ++j) {
+        const std::int64_t position = PositionInSlot(j, value);
+        if (position < 0)
+            continue;
+        TSphere* ball = stacks_.NewBall(BallPosition(sourceIndex, value, position, stacks_.BallScale()));
+        slots[static_cast<std::size_t>(j)] = ball;
+        stacks_.StartSpin(*ball, static_cast<float>(j % 7) / 7);
+        TFloatAnimation* slide = CopyAnimation(*scene_.FloatAnimation3, scene_.Form, *ball);
+        slide->SetStartValue(a);
+        slide->SetStopValue(d);
+        slide->SetDelay(slideDelay);
+        slide->SetDuration(slideDuration);
+        slide->OnFinish = RepeatOrFreeAnimationEvent();
+        slide->Start();
+    }
+}
+
+// A plane rises between the two columns to the top of the left one's front
+// group; comparing a register with itself shortens the step instead.
+void StepAnimation::Compare(int leftIndex, int rightIndex, std::int64_t leftValue)
+{
+    TPlane& plane = *scene_.Plane3;
+    plane.SetWidth(static_cast<float>(std::abs(leftIndex - rightIndex)) + PlaneMargin);
+    plane.Position.SetX((static_cast<float>(leftIndex + rightIndex) - GridCentreTwice) / 2);
+    plane.SetVisible(true);
+    scene_.FloatAnimation7->SetStopValue(FrontGroupHeight(leftValue, stacks_.BallScale()));
+    if (leftIndex != rightIndex) {
+        scene_.FloatAnimation7->Start();
+        return;
+    }
+    TFloatAnimation& pan = *scene_.FloatAnimation4;
+    pan.SetStopValue(pan.StartValue());
+    pan.SetDuration(pan.Duration() / 8);
+    scene_.FloatAnimation5->SetDuration(pan.Duration());
+    plane.SetVisible(false);
+}
+
+// A comment shows no text and the listing moves on without waiting.
+void StepAnimation::AdjustForComment()
+{
+    scene_.FloatAnimation4->SetDuration(0);
+    scene_.Text3D4->SetText("");
+}
+
+} // namespace tessivar::scene

@@ -1,0 +1,58 @@
+#include "Unit1.h"
+
+#include "EditorLines.h"
+#include "MessageBoxes.h"
+#include "SceneView.h"
+#include "StepDuration.h"
+#include "ValueSlider.h"
+
+#include <QPlainTextEdit>
+#include <QTextBlock>
+
+namespace tessivar::ui {
+
+// One step: the machine executes the line at PC, the register panel follows,
+// and the scene starts showing it. A line that cannot be carried out changes
+// nothing, is reported, and leaves the controls idle.
+void TForm1::ExecuteStep()
+{
+    if (!StepEntry())
+        return;
+    const StepOutcome outcome = machine_.ExecuteStep();
+    if (outcome.error) {
+        // Idle first: the modal box lets other events through while it is open.
+        ReturnToIdle();
+        ShowErrorBox(this, outcome.error->message);
+        return;
+    }
+    ShowRegisterLine(outcome.effect);
+    machineScene_.ShowStep(StepToShow(outcome.effect));
+    Viewport3D1->UpdateIfChanged();
+}
+
+void TForm1::ShowRegisterLine(const InstructionEffect& effect)
+{
+    if (!WritesRegister(effect.kind))
+        return;
+    TextLines lines = EditorLines(*Memo1);
+    UpdateRegisterPanel(lines, effect);
+    RewriteEditorLines(*Memo1, lines);
+}
+
+// The instruction text is the program editor's line as it reads now; an
+// editor edited since Set may no longer have that line, and then it is empty.
+scene::StepShown TForm1::StepToShow(const InstructionEffect& effect) const
+{
+    const QTextBlock line = Memo2->document()->findBlockByNumber(static_cast<int>(effect.executedPC));
+    const QString text = line.isValid() ? line.text() : QString();
+    return {.effect = effect,
+            .Reg = machine_.Reg,
+            .PC = machine_.PC,
+            .Step = machine_.Step,
+            .instructionText = text.toStdString(),
+            .instructionLength = static_cast<std::size_t>(text.size()),
+            .duration = scene::StepDuration(TrackBar2->Value(), TrackBar2->Max()),
+            .editorLines = EditorLineCount(*Memo2)};
+}
+
+} // namespace tessivar::ui
