@@ -6,7 +6,7 @@
 namespace tessivar::scene::testing {
 namespace {
 
-using BallStacksTest = ShownMachine;
+class BallStacksTest : public ::testing::Test, public ShownMachine {};
 constexpr std::int64_t Max = std::numeric_limits<std::int64_t>::max();
 
 TEST(BallLayout, PlacesEachStackPositionInGroupsOfTenNewestInFront)

@@ -12,9 +12,10 @@ namespace tessivar::scene::testing {
 // The machine and its scene as the window ties them, on a clock the test
 // moves by hand: Set and steps at a given step duration D, with the design
 // animations' end handlers that only touch the scene.
-class ShownMachine : public ::testing::Test {
-protected:
+struct ShownMachine {
     ShownMachine();
+    ShownMachine(const ShownMachine&) = delete;
+    ShownMachine& operator=(const ShownMachine&) = delete;
 
     // Set with register and program lines; the pan runs `panDuration` each way.
     void Set(TextLines registers, const TextLines& program, float panDuration = 0.01f);
