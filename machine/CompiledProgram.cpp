@@ -1,6 +1,9 @@
 #include "CompiledProgram.h"
 
 #include "DecodeInstruction.h"
+#include "LoopSummary.h"
+
+#include <algorithm>
 
 #include <cassert>
 
@@ -8,30 +11,44 @@ namespace tessivar {
 
 namespace {
 
-using Op = CompiledProgram::Op;
-using OpKind = CompiledProgram::OpKind;
+using compiled::Op;
+using compiled::OpKind;
 
 // Values this near the top are left to the machine, which owns the overflow rule.
 constexpr std::int64_t kSlowPathValue = kLargestSetValue;
+
+// A loop that could not be summarised is tried again less and less often, so
+// that such loops cost next to nothing.
+constexpr std::uint32_t kLongestWait = 1023;
 
 std::uint8_t RegisterIndex(std::int32_t number)
 {
     return static_cast<std::uint8_t>(number - 1);
 }
 
-Op CompileJump(const DecodedInstruction& decoded, std::int64_t lineCount)
+OpKind JumpKind(std::int64_t target, std::int32_t index, std::int64_t lineCount, LoopAcceleration acceleration)
+{
+    if (target >= lineCount) {
+        return OpKind::JumpOut;
+    }
+    return acceleration == LoopAcceleration::On && target <= index ? OpKind::LoopJ : OpKind::J;
+}
+
+Op CompileJump(const DecodedInstruction& decoded, std::int32_t index, std::int64_t lineCount,
+               LoopAcceleration acceleration)
 {
     if (decoded.JumpPC < -1) {
         return Op{.kind = OpKind::NoOp};
     }
     const std::int64_t target = std::int64_t{decoded.JumpPC} + 1;
     return Op{.target = static_cast<std::uint32_t>(target),
-              .kind = target < lineCount ? OpKind::J : OpKind::JumpOut,
+              .kind = JumpKind(target, index, lineCount, acceleration),
               .first = RegisterIndex(decoded.FirstArg),
               .second = RegisterIndex(decoded.SecondArg)};
 }
 
-Op CompileLine(const DecodedInstruction& decoded, std::int64_t lineCount)
+Op CompileLine(const DecodedInstruction& decoded, std::int32_t index, std::int64_t lineCount,
+               LoopAcceleration acceleration)
 {
     const InstructionKind kind = ClassifyInstruction(decoded);
     switch (kind) {
@@ -47,7 +64,7 @@ Op CompileLine(const DecodedInstruction& decoded, std::int64_t lineCount)
             return Op{.kind = OpKind::Delegate};
         }
         if (kind == InstructionKind::J) {
-            return CompileJump(decoded, lineCount);
+            return CompileJump(decoded, index, lineCount, acceleration);
         }
         return Op{
             .kind = OpKind::T, .first = RegisterIndex(decoded.FirstArg), .second = RegisterIndex(decoded.SecondArg)};
@@ -59,12 +76,24 @@ Op CompileLine(const DecodedInstruction& decoded, std::int64_t lineCount)
     return Op{.kind = OpKind::NoOp};
 }
 
+// How long a loop's jump back waits before its loop is summarised again.
+struct Backoff {
+    std::uint32_t wait = 0; // jumps back still to let pass
+    std::uint32_t length = 0; // the wait after the next unrewarding try
+};
+
 // Runs the ops on the machine's registers in place. The loop keeps PC and its
 // counts in locals, so that they stay in processor registers.
 class Runner {
 public:
-    Runner(const std::vector<Op>& ops, Machine& machine)
-        : ops_(ops), lineCount_(static_cast<std::int64_t>(ops.size()) - 1), machine_(machine), startStep_(machine.Step)
+    Runner(const std::vector<Op>& ops, Machine& machine, const RunProgress* progress)
+        : ops_(ops),
+          lineCount_(static_cast<std::int64_t>(ops.size()) - 1),
+          machine_(machine),
+          startStep_(machine.Step),
+          progress_(progress),
+          loops_(ops),
+          backoffs_(ops.size())
     {}
 
     RunOutcome Run(std::uint64_t maxLines)
@@ -72,13 +101,20 @@ public:
         const Op* const ops = ops_.data();
         std::int64_t* const reg = machine_.Reg.data();
         bool* const written = outcome_.written.data();
+        Backoff* const backoffs = backoffs_.data();
         auto pc = static_cast<std::uint32_t>(machine_.PC);
         std::uint64_t executed = 0; // lines completed, comments included
         std::uint64_t comments = 0;
+        // The budget's end, or the next progress report before it.
+        std::uint64_t pause = NextPause(executed, maxLines);
         for (;; ++executed) {
             const Op op = ops[pc];
-            if (executed == maxLines && op.kind != OpKind::Halt) {
-                return Finish(RunOutcome::Stop::LineBudget, pc, executed, comments);
+            if (executed >= pause && op.kind != OpKind::Halt) {
+                if (executed == maxLines) {
+                    return Finish(RunOutcome::Stop::LineBudget, pc, executed, comments);
+                }
+                progress_->report(StepAt(executed, comments));
+                pause = NextPause(executed, maxLines);
             }
             switch (op.kind) {
             case OpKind::S:
@@ -108,6 +144,20 @@ public:
             case OpKind::J:
                 pc = reg[op.first] == reg[op.second] ? op.target : pc + 1;
                 break;
+            case OpKind::LoopJ:
+                if (reg[op.first] != reg[op.second]) {
+                    ++pc;
+                    break;
+                }
+                if (backoffs[pc].wait == 0) {
+                    const Leap leap = TryLeap(pc, op.target, executed + 1, comments, maxLines);
+                    executed += leap.lines;
+                    comments += leap.comments;
+                } else {
+                    --backoffs[pc].wait;
+                }
+                pc = op.target;
+                break;
             case OpKind::JumpOut:
                 if (reg[op.first] == reg[op.second]) {
                     return Finish(RunOutcome::Stop::Ended, op.target, executed + 1, comments);
@@ -128,6 +178,35 @@ public:
     }
 
 private:
+    std::uint64_t NextPause(std::uint64_t executed, std::uint64_t maxLines) const
+    {
+        if (progress_ == nullptr || maxLines - executed <= progress_->everyLines) {
+            return maxLines;
+        }
+        return executed + progress_->everyLines;
+    }
+
+    std::int64_t StepAt(std::uint64_t executed, std::uint64_t comments) const
+    {
+        return startStep_ + static_cast<std::int64_t>(executed - comments);
+    }
+
+    // At the head of a loop, after its jump back at `jumpPC` ran as line
+    // number `executed`: skips what iterations it can.
+    Leap TryLeap(std::uint32_t jumpPC, std::uint32_t head, std::uint64_t executed, std::uint64_t comments,
+                 std::uint64_t maxLines)
+    {
+        const LeapRoom room{
+            .lines = maxLines - executed,
+            .steps = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max() - StepAt(executed, comments))};
+        const Leap leap = loops_.Apply(head, machine_.Reg.data(), outcome_.written.data(), room);
+        outcome_.summarisedLines += leap.lines;
+        Backoff& backoff = backoffs_[jumpPC];
+        backoff.length = leap.iterations > 0 ? 0 : std::min(2 * backoff.length + 1, kLongestWait);
+        backoff.wait = backoff.length;
+        return leap;
+    }
+
     // Hands the line at `pc` to the machine itself, which then owns its outcome.
     // Returns the finished run when that step failed or ended the program.
     std::optional<RunOutcome> Delegate(std::uint32_t pc, std::uint64_t executed, std::uint64_t comments)
@@ -150,7 +229,7 @@ private:
     void SyncMachine(std::int64_t pc, std::uint64_t executed, std::uint64_t comments)
     {
         machine_.PC = pc;
-        machine_.Step = startStep_ + static_cast<std::int64_t>(executed - comments);
+        machine_.Step = StepAt(executed, comments);
     }
 
     RunOutcome Finish(RunOutcome::Stop stop, std::int64_t pc, std::uint64_t executed, std::uint64_t comments)
@@ -165,6 +244,9 @@ private:
     std::int64_t lineCount_;
     Machine& machine_;
     std::int64_t startStep_;
+    const RunProgress* progress_;
+    LoopSummary loops_;
+    std::vector<Backoff> backoffs_; // one per line
     RunOutcome outcome_;
 };
 
@@ -180,24 +262,24 @@ int RunOutcome::HighestWrittenRegister() const
     return 0;
 }
 
-CompiledProgram::CompiledProgram(const TextLines& Prg)
+CompiledProgram::CompiledProgram(const TextLines& Prg, LoopAcceleration acceleration)
 {
     const auto lineCount = static_cast<std::int32_t>(Prg.size());
     ops_.reserve(Prg.size() + 1);
     for (std::int32_t index = 0; index < lineCount; ++index) {
         const std::string& line = Prg[static_cast<std::size_t>(index)];
-        ops_.push_back(CompileLine(DecodeInstruction(line, index, lineCount), lineCount));
+        ops_.push_back(CompileLine(DecodeInstruction(line, index, lineCount), index, lineCount, acceleration));
     }
     ops_.push_back(Op{.kind = OpKind::Halt});
 }
 
-RunOutcome CompiledProgram::Run(Machine& machine, std::uint64_t maxLines) const
+RunOutcome CompiledProgram::Run(Machine& machine, std::uint64_t maxLines, const RunProgress* progress) const
 {
     assert(machine.Prg.size() + 1 == ops_.size());
     if (!machine.CanContinue()) {
         return RunOutcome{};
     }
-    return Runner(ops_, machine).Run(maxLines);
+    return Runner(ops_, machine, progress).Run(maxLines);
 }
 
 void UpdateRegisterPanel(TextLines& panelLines, const RunOutcome& run, const RegisterFile& Reg)

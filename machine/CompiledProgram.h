@@ -1,11 +1,13 @@
 #pragma once
 
+#include "CompiledOp.h"
 #include "Machine.h"
 #include "MachineError.h"
 #include "ProgramText.h"
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <optional>
 #include <vector>
@@ -23,6 +25,7 @@ struct RunOutcome {
     };
     Stop stop = Stop::Ended;
     std::uint64_t executedLines = 0; // completed lines, comment lines included
+    std::uint64_t summarisedLines = 0; // of those, the lines of loop iterations applied at once
     std::array<bool, kRegisterCount> written{}; // entry k-1: a step wrote R(k)
     std::optional<MachineError> error;
 
@@ -30,39 +33,30 @@ struct RunOutcome {
     int HighestWrittenRegister() const;
 };
 
+// Whether a run may skip the iterations of a loop it can summarise exactly.
+enum class LoopAcceleration { On, Off };
+
+// Told of a long run's progress about every `everyLines` executed lines.
+struct RunProgress {
+    std::uint64_t everyLines = std::uint64_t{1} << 24;
+    std::function<void(std::int64_t step)> report; // the machine's Step so far
+};
+
 // A program translated once into a compact form that runs many steps quickly,
 // with exactly the effect of calling Machine::ExecuteStep that many times.
 class CompiledProgram {
 public:
     // `Prg` is the prepared program list, as Machine::Set leaves it.
-    explicit CompiledProgram(const TextLines& Prg);
+    explicit CompiledProgram(const TextLines& Prg, LoopAcceleration acceleration = LoopAcceleration::On);
 
     // Runs `machine`, which must hold the program compiled here, from its PC
     // until the program ends, a line cannot be carried out, or `maxLines`
     // lines have run. Registers, PC and Step end as the steps would leave them.
-    RunOutcome Run(Machine& machine, std::uint64_t maxLines = kUnlimitedLines) const;
-
-    enum class OpKind : std::uint8_t {
-        S,
-        Z,
-        T,
-        J, // a jump whose target lies inside the program
-        JumpOut, // a jump whose target ends the program
-        NoOp, // includes jumps that are never taken
-        Comment,
-        Delegate, // a line only Machine::ExecuteStep may carry out (registers above 256)
-        Halt, // one past the last line
-    };
-
-    struct Op {
-        std::uint32_t target = 0; // PC after a taken jump (JumpPC + 1)
-        OpKind kind = OpKind::NoOp;
-        std::uint8_t first = 0; // 0-based register: S, Z, T source, J left side
-        std::uint8_t second = 0; // 0-based register: T destination, J right side
-    };
+    RunOutcome Run(Machine& machine, std::uint64_t maxLines = kUnlimitedLines,
+                   const RunProgress* progress = nullptr) const;
 
 private:
-    std::vector<Op> ops_; // one per line, then Halt
+    std::vector<compiled::Op> ops_; // one per line, then Halt
 };
 
 // Rewrites the register panel as the steps of `run` would have left it.

@@ -51,6 +51,18 @@ void TakeError(const std::optional<MachineError>& error, RunSnapshot& snapshot)
     }
 }
 
+void ExpectSameSnapshot(const RunSnapshot& actual, const RunSnapshot& expected)
+{
+    EXPECT_EQ(actual.stop, expected.stop);
+    EXPECT_EQ(actual.executedLines, expected.executedLines);
+    EXPECT_EQ(actual.PC, expected.PC);
+    EXPECT_EQ(actual.Step, expected.Step);
+    EXPECT_EQ(actual.Reg, expected.Reg);
+    EXPECT_EQ(actual.panel, expected.panel);
+    EXPECT_EQ(actual.errorKind, expected.errorKind);
+    EXPECT_EQ(actual.errorMessage, expected.errorMessage);
+}
+
 std::string Describe(const RunInput& input, std::uint64_t maxLines)
 {
     std::ostringstream text;
@@ -94,14 +106,15 @@ RunSnapshot RunStepByStep(const RunInput& input, std::uint64_t maxLines)
     return snapshot;
 }
 
-RunSnapshot RunCompiled(const RunInput& input, std::uint64_t maxLines)
+RunSnapshot RunCompiled(const RunInput& input, std::uint64_t maxLines, LoopAcceleration acceleration)
 {
     RunSnapshot snapshot;
     Machine machine = SetMachine(input, snapshot.panel);
-    const RunOutcome run = CompiledProgram(machine.Prg).Run(machine, maxLines);
+    const RunOutcome run = CompiledProgram(machine.Prg, acceleration).Run(machine, maxLines);
     UpdateRegisterPanel(snapshot.panel, run, machine.Reg);
     snapshot.stop = run.stop;
     snapshot.executedLines = run.executedLines;
+    snapshot.summarisedLines = run.summarisedLines;
     TakeError(run.error, snapshot);
     TakeState(machine, snapshot);
     return snapshot;
@@ -111,15 +124,10 @@ void ExpectSameRun(const RunInput& input, std::uint64_t maxLines)
 {
     SCOPED_TRACE(Describe(input, maxLines));
     const RunSnapshot expected = RunStepByStep(input, maxLines);
-    const RunSnapshot actual = RunCompiled(input, maxLines);
-    EXPECT_EQ(actual.stop, expected.stop);
-    EXPECT_EQ(actual.executedLines, expected.executedLines);
-    EXPECT_EQ(actual.PC, expected.PC);
-    EXPECT_EQ(actual.Step, expected.Step);
-    EXPECT_EQ(actual.Reg, expected.Reg);
-    EXPECT_EQ(actual.panel, expected.panel);
-    EXPECT_EQ(actual.errorKind, expected.errorKind);
-    EXPECT_EQ(actual.errorMessage, expected.errorMessage);
+    for (const LoopAcceleration acceleration : {LoopAcceleration::On, LoopAcceleration::Off}) {
+        SCOPED_TRACE(acceleration == LoopAcceleration::On ? "accelerated" : "not accelerated");
+        ExpectSameSnapshot(RunCompiled(input, maxLines, acceleration), expected);
+    }
 }
 
 } // namespace tessivar::test

@@ -25,6 +25,7 @@ struct RunSnapshot {
     TextLines panel;
     RunOutcome::Stop stop = RunOutcome::Stop::Ended;
     std::uint64_t executedLines = 0;
+    std::uint64_t summarisedLines = 0; // the compiled runner's loop summaries only
     std::optional<MachineError::Kind> errorKind;
     std::string errorMessage;
 };
@@ -39,9 +40,11 @@ struct RunInput {
 RunSnapshot RunStepByStep(const RunInput& input, std::uint64_t maxLines);
 
 // Set, then the compiled runner.
-RunSnapshot RunCompiled(const RunInput& input, std::uint64_t maxLines);
+RunSnapshot RunCompiled(const RunInput& input, std::uint64_t maxLines,
+                        LoopAcceleration acceleration = LoopAcceleration::On);
 
-// Both, field by field, with `input` in every failure message.
+// The compiled runner with and without loop acceleration against the steps,
+// field by field, with `input` in every failure message.
 void ExpectSameRun(const RunInput& input, std::uint64_t maxLines);
 
 } // namespace tessivar::test

@@ -1,0 +1,184 @@
+#include "RunnerComparison.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tessivar::test {
+namespace {
+
+// R(1) := R(1) * R(2) by repeated addition, the classroom version.
+const TextLines kClassMultiplication{"J(1,3,12)", "J(2,3,11)", "T(1,3)", "S(5)", "J(2,5,11)", "Z(4)", "S(3)", "S(4)",
+                                     "J(1,4,4)",  "J(1,1,7)",  "T(3,1)", "Z(2)", "Z(3)",      "Z(4)", "Z(5)"};
+
+// Steps the classroom multiplication takes for a, b of 1 or more: lines 1 to 3,
+// b - 1 rounds of lines 4 to 6 with an inner loop of a iterations of 4 lines
+// less the jump back after the last, lines 4 and 5 once more, then lines 11 to 15.
+std::int64_t ClassMultiplicationSteps(std::int64_t a, std::int64_t b)
+{
+    return 3 + (b - 1) * (3 + 4 * a - 1) + 2 + 5;
+}
+
+struct LoopCase {
+    std::string name;
+    RunInput input;
+};
+
+// Loops whose iterations are applied at once.
+std::vector<LoopCase> SummarisedLoops()
+{
+    return {
+        {"CountUpToARegister", {{"J(1,2,4)", "S(1)", "J(3,3,1)"}, {"0", "700"}}},
+        {"CountFromNegative", {{"J(1,2,4)", "S(1)", "J(3,3,1)"}, {"-300", "400"}}},
+        {"ClassMultiplication", {kClassMultiplication, {"37", "23"}}},
+        {"CommentsInTheBody", {{"/ count", "S(3)", "S(1)", "/ again", "J(1,2,.2)", "J(4,4,1)", "S(6)"}, {"0", "900"}}},
+        {"TwoStepsAgainstOne", {{"J(1,2,5)", "S(1)", "S(1)", "S(2)", "J(3,3,1)", "Z(2)"}, {"0", "500"}}},
+        {"OddGapNeverCloses", {{"J(1,2,4)", "S(1)", "S(1)", "J(3,3,1)"}, {"0", "501"}}},
+        {"GapOpensNeverCloses", {{"S(2)", "J(1,2,0)", "J(3,3,1)"}, {"3", "5"}}},
+        {"JumpBackOnEqualsForEver", {{"S(1)", "S(4)", "J(1,4,1)", "S(5)"}, {"7", "0", "0", "7"}}},
+        {"ConstantsAndCopiesSettle",
+         {{"Z(6)", "S(6)", "T(1,4)", "T(4,7)", "S(7)", "S(1)", "J(1,2,9)", "J(3,3,1)", "T(6,8)"}, {"0", "450"}}},
+        {"JumpOutOfTheProgram", {{"S(1)", "J(1,2,99)", "S(2)", "S(2)", "J(3,3,.-3)"}, {"799", "0"}}},
+        {"ComparisonAtAFixedDistance", {{"S(1)", "S(2)", "J(1,2,0)", "J(3,4,1)", "S(5)"}, {"4", "0", "0", "0"}}},
+        {"JumpToItselfForEver", {{"S(2)", "J(1,1,.0)"}, {}}},
+        {"JumpTakenInOneIterationOnly", {{"J(1,3,3)", "S(4)", "S(1)", "J(1,2,0)", "J(5,5,1)"}, {"0", "100", "1"}}},
+        {"InnerLoopRunTwicePerRound",
+         {{"Z(3)", "S(3)", "S(4)", "J(3,5,.2)", "J(1,1,2)", "S(1)", "J(1,2,9)", "J(1,1,1)"},
+          {"0", "300", "0", "0", "2"}}},
+        {"OverflowInTheMiddleOfAnIteration", {{"S(1)", "S(1)", "S(2)", "J(3,3,1)"}, {"9223372036854775607"}}},
+        {"CopiedCounterRunsIntoTheMaximum", {{"S(1)", "T(1,2)", "J(3,3,1)", "S(2)"}, {"9223372036854775500"}}},
+        {"RegisterAboveTopAfterTheLoop", {{"J(1,2,4)", "S(1)", "J(3,3,1)", "S(300)"}, {"0", "500"}}},
+        {"TopRegister", {{"J(256,2,4)", "S(256)", "J(3,3,1)"}, {"0", "500"}}},
+    };
+}
+
+// Loops that must run line by line.
+std::vector<LoopCase> LoopsThatRunLineByLine()
+{
+    return {
+        {"SwapRing", {{"T(1,3)", "T(2,1)", "T(3,2)", "S(4)", "J(4,5,0)", "J(1,1,1)"}, {"1", "2", "0", "0", "400"}}},
+        {"JumpWhoseOutcomeAlternates",
+         {{"J(3,5,4)", "Z(3)", "J(1,1,5)", "S(3)", "S(1)", "J(1,2,0)", "J(4,4,1)"}, {"0", "400"}}},
+        {"BodyLongerThanATrace",
+         {[] {
+              TextLines program(130, "S(2)");
+              program.push_back("S(1)");
+              program.push_back("J(1,3,0)");
+              program.push_back("J(1,1,1)");
+              return program;
+          }(),
+          {"0", "0", "40"}}},
+        {"FewIterations", {{"J(1,2,4)", "S(1)", "J(3,3,1)"}, {"0", "3"}}},
+        {"OverflowWithinThreeIterations",
+         {[] {
+              // From the largest value Set takes to three below the maximum.
+              TextLines program(196, "S(1)");
+              program.push_back("S(1)");
+              program.push_back("J(3,3,197)");
+              return program;
+          }(),
+          {"9223372036854775608"}}},
+    };
+}
+
+const std::vector<std::uint64_t> kBudgets{0, 1, 2, 3, 4, 5, 7, 8, 13, 30, 99, 100, 101, 999, 1000, 1001, 4321};
+
+class SummarisedLoop : public ::testing::TestWithParam<LoopCase> {};
+class LoopRunLineByLine : public ::testing::TestWithParam<LoopCase> {};
+
+TEST_P(SummarisedLoop, MatchesStepByStepUnderEveryBudget)
+{
+    for (const std::uint64_t budget : kBudgets) {
+        ExpectSameRun(GetParam().input, budget);
+    }
+    ExpectSameRun(GetParam().input, 100000);
+    EXPECT_GT(RunCompiled(GetParam().input, 100000).summarisedLines, 0u);
+}
+
+TEST_P(LoopRunLineByLine, MatchesStepByStepAndSkipsNothing)
+{
+    for (const std::uint64_t budget : kBudgets) {
+        ExpectSameRun(GetParam().input, budget);
+    }
+    ExpectSameRun(GetParam().input, 100000);
+    EXPECT_EQ(RunCompiled(GetParam().input, 100000).summarisedLines, 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, SummarisedLoop, ::testing::ValuesIn(SummarisedLoops()),
+                         [](const auto& test) { return test.param.name; });
+INSTANTIATE_TEST_SUITE_P(Shapes, LoopRunLineByLine, ::testing::ValuesIn(LoopsThatRunLineByLine()),
+                         [](const auto& test) { return test.param.name; });
+
+// Too long for the steps: the line-by-line compiled runner stands in for them.
+void ExpectSameAsLineByLine(const RunInput& input, std::uint64_t budget)
+{
+    SCOPED_TRACE(budget);
+    const RunSnapshot expected = RunCompiled(input, budget, LoopAcceleration::Off);
+    const RunSnapshot actual = RunCompiled(input, budget, LoopAcceleration::On);
+    EXPECT_EQ(actual.stop, expected.stop);
+    EXPECT_EQ(actual.executedLines, expected.executedLines);
+    EXPECT_EQ(actual.PC, expected.PC);
+    EXPECT_EQ(actual.Step, expected.Step);
+    EXPECT_EQ(actual.Reg, expected.Reg);
+    EXPECT_EQ(actual.panel, expected.panel);
+    EXPECT_GT(actual.summarisedLines, 0u);
+}
+
+TEST(LoopAcceleration, BudgetEndsInsideALongSummarisedLoop)
+{
+    const RunInput input{kClassMultiplication, {"3000000", "4"}};
+    for (std::uint64_t budget = 3'000'000; budget < 3'000'010; ++budget) {
+        ExpectSameAsLineByLine(input, budget);
+    }
+    ExpectSameAsLineByLine(input, kUnlimitedLines);
+}
+
+TEST(LoopAcceleration, ClassMultiplicationOfLargeNumbersTakesTheStepsOfTheFormula)
+{
+    for (const auto& [a, b] : std::vector<std::pair<std::int64_t, std::int64_t>>{{1, 1}, {5, 3}, {100000, 100000}}) {
+        SCOPED_TRACE(std::to_string(a) + " x " + std::to_string(b));
+        const RunSnapshot run
+            = RunCompiled({kClassMultiplication, {std::to_string(a), std::to_string(b)}}, kUnlimitedLines);
+        EXPECT_EQ(run.stop, RunOutcome::Stop::Ended);
+        EXPECT_EQ(run.Reg[0], a * b);
+        EXPECT_EQ(run.Step, ClassMultiplicationSteps(a, b));
+    }
+}
+
+TEST(LoopAcceleration, ClassMultiplicationFormulaHoldsLineByLine)
+{
+    for (const auto& [a, b] : std::vector<std::pair<std::int64_t, std::int64_t>>{{1, 1}, {1, 9}, {7, 1}, {12, 30}}) {
+        SCOPED_TRACE(std::to_string(a) + " x " + std::to_string(b));
+        const RunSnapshot run
+            = RunStepByStep({kClassMultiplication, {std::to_string(a), std::to_string(b)}}, kUnlimitedLines);
+        EXPECT_EQ(run.Reg[0], a * b);
+        EXPECT_EQ(run.Step, ClassMultiplicationSteps(a, b));
+    }
+}
+
+TEST(LoopAcceleration, LoopThatNeverEndsStopsOnTheBudget)
+{
+    const RunSnapshot run = RunCompiled({{"S(2)", "/ wait", "J(1,1,1)"}, {}}, 3'000'000'000'001);
+    EXPECT_EQ(run.stop, RunOutcome::Stop::LineBudget);
+    EXPECT_EQ(run.executedLines, 3'000'000'000'001u);
+    EXPECT_EQ(run.Step, 2'000'000'000'001);
+    EXPECT_EQ(run.Reg[1], 1'000'000'000'001);
+    EXPECT_EQ(run.PC, 1);
+}
+
+TEST(LoopAcceleration, OverflowFailsAtTheStepThatMeetsTheMaximum)
+{
+    // 807 iterations reach the maximum; the 808th fails on its S(1).
+    const RunSnapshot run = RunCompiled({{"S(2)", "S(1)", "J(1,1,1)"}, {"9223372036854775000"}}, kUnlimitedLines);
+    EXPECT_EQ(run.stop, RunOutcome::Stop::Error);
+    EXPECT_EQ(run.errorKind, MachineError::Kind::IntegerOverflow);
+    EXPECT_EQ(run.Reg[0], 9223372036854775807);
+    EXPECT_EQ(run.Reg[1], 808);
+    EXPECT_EQ(run.Step, 807 * 3 + 1);
+    EXPECT_EQ(run.PC, 1);
+    EXPECT_GT(run.summarisedLines, 0u);
+}
+
+} // namespace
+} // namespace tessivar::test
