@@ -34,7 +34,7 @@ void BM_CompiledRun(benchmark::State& state, const TextLines& program, const Tex
     std::int64_t steps = 0;
     for (auto _ : state) {
         Machine machine = SetMachine(program, registers);
-        const RunOutcome run = CompiledProgram(machine.Prg).Run(machine);
+        const RunOutcome run = CompiledProgram(machine.Prg, LoopAcceleration::Off).Run(machine);
         if (run.stop != RunOutcome::Stop::Ended) {
             state.SkipWithError("the program did not end");
             return;

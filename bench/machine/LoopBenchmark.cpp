@@ -1,0 +1,79 @@
+// Loop acceleration side by side with the line-by-line runner: the same runs,
+// in steps per second of effective speed.
+
+#include "CompiledProgram.h"
+#include "Machine.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <string>
+
+namespace tessivar {
+namespace {
+
+// R(1) := R(1) * R(2) by repeated addition, the classroom version.
+const TextLines kClassMultiplication{"J(1,3,12)", "J(2,3,11)", "T(1,3)", "S(5)", "J(2,5,11)", "Z(4)", "S(3)", "S(4)",
+                                     "J(1,4,4)",  "J(1,1,7)",  "T(3,1)", "Z(2)", "Z(3)",      "Z(4)", "Z(5)"};
+
+// Its steps for a, b of 1 or more: lines 1 to 3; b - 1 rounds of lines 4 to 6
+// and an inner loop of a iterations of lines 7 to 10, the last without line 10;
+// lines 4 and 5 once more; lines 11 to 15.
+std::int64_t ClassMultiplicationSteps(std::int64_t a, std::int64_t b)
+{
+    return 3 + (b - 1) * (3 + 4 * a - 1) + 2 + 5;
+}
+
+// R(2) := R(1)! (R(1) at least 1) by repeated addition, with a comment in the outer loop.
+const TextLines kFactorial{"Z(2)",   "S(2)",      "Z(3)", "S(3)",     "J(3,1,0)", "S(3)",      "/ R(2) := R(2) * R(3)",
+                           "T(2,4)", "Z(5)",      "S(5)", "J(5,3,5)", "Z(6)",     "J(6,4,17)", "S(2)",
+                           "S(6)",   "J(1,1,13)", "S(5)", "J(1,1,11)"};
+
+// Swaps R(1) and R(2) R(5) times: a ring of copies, which no summary covers.
+const TextLines kSwaps{"T(1,3)", "T(2,1)", "T(3,2)", "S(4)", "J(4,5,0)", "J(1,1,1)"};
+
+// One whole run per iteration; `expectedSteps`, when not 0, is checked.
+void BM_Run(benchmark::State& state, const TextLines& program, const TextLines& registers,
+            LoopAcceleration acceleration, std::int64_t expectedSteps)
+{
+    std::int64_t steps = 0;
+    for (auto _ : state) {
+        Machine machine;
+        TextLines panel = registers;
+        machine.Set(panel, program);
+        const RunOutcome run = CompiledProgram(machine.Prg, acceleration).Run(machine);
+        if (run.stop != RunOutcome::Stop::Ended || (expectedSteps != 0 && machine.Step != expectedSteps)) {
+            state.SkipWithError("the run did not end with the expected step count");
+            return;
+        }
+        benchmark::DoNotOptimize(machine.Reg);
+        steps += machine.Step;
+    }
+    state.SetItemsProcessed(steps);
+    state.counters["steps"] = static_cast<double>(steps / static_cast<std::int64_t>(state.iterations()));
+}
+
+constexpr auto On = LoopAcceleration::On;
+constexpr auto Off = LoopAcceleration::Off;
+
+BENCHMARK_CAPTURE(BM_Run, multiplication_20000x20000_accelerated, kClassMultiplication, TextLines{"20000", "20000"}, On,
+                  ClassMultiplicationSteps(20000, 20000))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Run, multiplication_20000x20000_line_by_line, kClassMultiplication, TextLines{"20000", "20000"},
+                  Off, ClassMultiplicationSteps(20000, 20000))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Run, multiplication_1000000x1000000_accelerated, kClassMultiplication,
+                  TextLines{"1000000", "1000000"}, On, ClassMultiplicationSteps(1000000, 1000000))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Run, factorial_11_accelerated, kFactorial, TextLines{"11"}, On, 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Run, factorial_11_line_by_line, kFactorial, TextLines{"11"}, Off, 0)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Run, factorial_18_accelerated, kFactorial, TextLines{"18"}, On, 0)->Unit(benchmark::kMillisecond);
+// Not summarised: the accelerated runner must keep the line-by-line speed.
+BENCHMARK_CAPTURE(BM_Run, swaps_50000000_accelerated, kSwaps, TextLines{"1", "2", "0", "0", "50000000"}, On, 0)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Run, swaps_50000000_line_by_line, kSwaps, TextLines{"1", "2", "0", "0", "50000000"}, Off, 0)
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace tessivar
