@@ -3,11 +3,35 @@
 #include "CommandLineOptions.h"
 #include "ExitCode.h"
 #include "HeadlessRun.h"
+#include "ProgramFileInput.h"
+#include "ProgramGraph.h"
 #include "Usage.h"
 
+#include <iostream>
+#include <unistd.h>
 #include <variant>
 
 namespace tessivar {
+
+namespace {
+
+// Only the process's own standard error can be a terminal; a string stream never is.
+std::ostream* TerminalOf(std::ostream& err)
+{
+    return &err == &std::cerr && isatty(STDERR_FILENO) ? &err : nullptr;
+}
+
+int WriteGraph(const std::string& programPath, std::ostream& out, std::ostream& err)
+{
+    const std::optional<TextLines> lines = ReadEditorLines(programPath, err);
+    if (!lines) {
+        return kExitUsage;
+    }
+    out << ProgramGraphDot(*lines);
+    return kExitEnded;
+}
+
+} // namespace
 
 int RunCommandLine(std::span<const std::string> args, std::string_view version, std::ostream& out, std::ostream& err)
 {
@@ -28,10 +52,12 @@ int RunCommandLine(std::span<const std::string> args, std::string_view version, 
     case CommandLineOptions::Action::Version:
         out << "tessivar " << version << '\n';
         return kExitEnded;
+    case CommandLineOptions::Action::Graph:
+        return WriteGraph(options.run.programPath, out, err);
     case CommandLineOptions::Action::Run:
         break;
     }
-    return RunHeadless(options.run, out, err);
+    return RunHeadless(options.run, out, err, TerminalOf(err));
 }
 
 } // namespace tessivar

@@ -43,6 +43,12 @@ public:
         if (error_) {
             return *error_;
         }
+        if (options_.action == CommandLineOptions::Action::Graph) {
+            if (takesRunOptions_) {
+                return UsageError{"--graph takes only the program: no VALUE, --run, --max-steps or --no-acceleration"};
+            }
+            return options_;
+        }
         if (!hasProgram_) {
             return UsageError{"missing --run PROGRAM"};
         }
@@ -57,11 +63,18 @@ private:
         } else if (arg == "--") {
             valuesOnly_ = true;
         } else if (arg == "--run") {
-            TakeProgram();
+            TakeProgram(arg);
+            takesRunOptions_ = true;
+        } else if (arg == "--graph") {
+            TakeProgram(arg);
+            options_.action = CommandLineOptions::Action::Graph;
         } else if (arg == kMaxStepsOption) {
             TakeMaxSteps(NextArgument(arg));
         } else if (arg.starts_with(kMaxStepsWithValue)) {
             TakeMaxSteps(arg.substr(kMaxStepsWithValue.size()));
+        } else if (arg == "--no-acceleration") {
+            options_.run.acceleration = LoopAcceleration::Off;
+            takesRunOptions_ = true;
         } else if (arg.starts_with("-") && !ParseRegisterLine(arg)) {
             Fail("unknown option '" + arg + "'");
         } else {
@@ -78,13 +91,14 @@ private:
         return args_[next_++];
     }
 
-    void TakeProgram()
+    // `option` is --run or --graph: either names the one program.
+    void TakeProgram(const std::string& option)
     {
         if (hasProgram_) {
-            Fail("--run given twice");
+            Fail("--run or --graph given twice");
             return;
         }
-        if (auto path = NextArgument("--run")) {
+        if (auto path = NextArgument(option)) {
             options_.run.programPath = *path;
             hasProgram_ = true;
         }
@@ -101,6 +115,7 @@ private:
             return;
         }
         options_.run.maxLines = *count;
+        takesRunOptions_ = true;
     }
 
     void TakeValue(const std::string& arg)
@@ -110,6 +125,7 @@ private:
             return;
         }
         options_.run.values.push_back(arg);
+        takesRunOptions_ = true;
     }
 
     void Fail(std::string message) { error_ = UsageError{std::move(message)}; }
@@ -118,6 +134,7 @@ private:
     std::size_t next_ = 0;
     bool valuesOnly_ = false;
     bool hasProgram_ = false;
+    bool takesRunOptions_ = false; // an argument that only a run uses
     CommandLineOptions options_;
     std::optional<UsageError> error_;
 };

@@ -10,17 +10,18 @@
 
 namespace tessivar {
 
-// What `tessivar --run PROGRAM [VALUE ...] [--max-steps N]` asks for.
+// What `tessivar --run PROGRAM [VALUE ...] [--max-steps N] [--no-acceleration]` asks for.
 struct RunRequest {
     std::string programPath;
     TextLines values; // register lines, R(1) first, each a valid value
     std::uint64_t maxLines = kUnlimitedLines; // executed lines allowed, comments included
+    LoopAcceleration acceleration = LoopAcceleration::On;
 };
 
 struct CommandLineOptions {
-    enum class Action { Run, Help, Version };
+    enum class Action { Run, Graph, Help, Version };
     Action action = Action::Run;
-    RunRequest run;
+    RunRequest run; // for Graph, only the program path
 };
 
 struct UsageError {

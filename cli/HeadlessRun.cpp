@@ -3,7 +3,8 @@
 #include "CompiledProgram.h"
 #include "ExitCode.h"
 #include "Machine.h"
-#include "ProgramFile.h"
+#include "ProgramFileInput.h"
+#include "ProgressLine.h"
 #include "StepCounterText.h"
 
 #include <optional>
@@ -11,16 +12,6 @@
 namespace tessivar {
 
 namespace {
-
-std::optional<TextLines> ReadEditorLines(const std::string& path, std::ostream& err)
-{
-    ProgramFileReading reading = ReadProgramFile(path);
-    if (reading.error) {
-        err << "tessivar: " << reading.error->message << '\n';
-        return std::nullopt;
-    }
-    return std::move(reading.lines);
-}
 
 void PrintSummary(const Machine& machine, const RunOutcome& run, std::ostream& err)
 {
@@ -52,9 +43,23 @@ int ExitCodeOf(RunOutcome::Stop stop)
     return kExitStepFailed;
 }
 
+// Runs the compiled program, showing its progress on `terminal` if there is one.
+RunOutcome RunWithProgress(const RunRequest& request, Machine& machine, std::ostream* terminal)
+{
+    const CompiledProgram program(machine.Prg, request.acceleration);
+    if (terminal == nullptr) {
+        return program.Run(machine, request.maxLines);
+    }
+    ProgressLine line(*terminal, ProgressLine::Clock::now());
+    const RunProgress progress{.report = [&line](std::int64_t step) { line.Update(step, ProgressLine::Clock::now()); }};
+    const RunOutcome run = program.Run(machine, request.maxLines, &progress);
+    line.Clear();
+    return run;
+}
+
 } // namespace
 
-int RunHeadless(const RunRequest& request, std::ostream& out, std::ostream& err)
+int RunHeadless(const RunRequest& request, std::ostream& out, std::ostream& err, std::ostream* terminal)
 {
     const std::optional<TextLines> programLines = ReadEditorLines(request.programPath, err);
     if (!programLines) {
@@ -67,7 +72,7 @@ int RunHeadless(const RunRequest& request, std::ostream& out, std::ostream& err)
         err << "tessivar: " << set.error->message << '\n';
         return kExitUsage;
     }
-    const RunOutcome run = CompiledProgram(machine.Prg).Run(machine, request.maxLines);
+    const RunOutcome run = RunWithProgress(request, machine, terminal);
     UpdateRegisterPanel(panel, run, machine.Reg);
     for (const std::string& line : panel) {
         out << line << '\n';

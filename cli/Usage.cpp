@@ -4,10 +4,12 @@ namespace tessivar {
 
 std::string UsageText()
 {
-    return R"(Usage: tessivar --run PROGRAM [VALUE ...] [--max-steps N]
+    return R"(Usage: tessivar --run PROGRAM [VALUE ...] [--max-steps N] [--no-acceleration]
+       tessivar --graph PROGRAM
        tessivar --help | --version
 
-Runs a URM program file without the window and prints the registers.
+Runs a URM program file without the window and prints the registers, or
+draws its control flow.
 
   --run PROGRAM     the program file to run (any text file, one instruction
                     per line, as the window's program editor would open it)
@@ -16,6 +18,12 @@ Runs a URM program file without the window and prints the registers.
                     ($, x, X, 0x, 0X), with an optional sign
   --max-steps N     stop after N executed lines (comment lines included)
                     when the program has not ended by then
+  --no-acceleration run every line one at a time (see below)
+  --graph PROGRAM   write the program's control flow in Graphviz DOT to
+                    standard output: a box per line, an arrow to the next
+                    line, an arrow per jump with its condition, and the
+                    places where the program ends. For a picture:
+                      tessivar --graph prog.urm | dot -Tsvg > prog.svg
   --                every argument after this is a VALUE
   -h, --help        show this text and exit
   --version         show the version and exit
@@ -27,6 +35,13 @@ The register lines are printed to standard output, one per line, as the
 register editor shows them when the run ends. Standard error gets one line
 with the step counter ("Step:" and the count) and whether the program ended.
 Without --max-steps a program that never ends runs until it is interrupted.
+When standard error is a terminal, a run that takes longer than a second
+shows the steps so far and the steps per second there until it ends.
+
+Loops whose iterations change the registers by the same amounts each time
+(counting, adding one register to another) are carried out many iterations
+at once, with exactly the registers, step count and errors that running
+every line would give. --no-acceleration turns this off.
 
 Exit status:
   0  the program ended

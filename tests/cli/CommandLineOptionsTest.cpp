@@ -28,6 +28,7 @@ TEST_P(AcceptedRunArguments, GiveTheRunRequest)
     EXPECT_EQ(options.run.programPath, test.expected.programPath);
     EXPECT_EQ(options.run.values, test.expected.values);
     EXPECT_EQ(options.run.maxLines, test.expected.maxLines);
+    EXPECT_EQ(options.run.acceleration, test.expected.acceleration);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -44,7 +45,10 @@ INSTANTIATE_TEST_SUITE_P(
             "MaxStepsFirst", {"--max-steps", "18446744073709551615", "--run", "p"}, {"p", {}, kUnlimitedLines}},
         AcceptedCase{"DoubleDashEndsOptions", {"--run", "p", "--", "-3", "-1"}, {"p", {"-3", "-1"}}},
         AcceptedCase{"ProgramPathWithDash", {"--run", "-odd.urm", "1"}, {"-odd.urm", {"1"}}},
-        AcceptedCase{"LastMaxStepsWins", {"--run", "p", "--max-steps", "4", "--max-steps", "9"}, {"p", {}, 9}}),
+        AcceptedCase{"LastMaxStepsWins", {"--run", "p", "--max-steps", "4", "--max-steps", "9"}, {"p", {}, 9}},
+        AcceptedCase{"NoAcceleration",
+                     {"--no-acceleration", "--run", "p", "1"},
+                     {"p", {"1"}, kUnlimitedLines, LoopAcceleration::Off}}),
     [](const auto& test) { return test.param.name; });
 
 struct RejectedCase {
@@ -80,9 +84,24 @@ INSTANTIATE_TEST_SUITE_P(
         RejectedCase{"MaxStepsNegative", {"--run", "p", "--max-steps", "-1"}, "'-1'"},
         RejectedCase{"MaxStepsNotANumber", {"--run", "p", "--max-steps=ten"}, "'ten'"},
         RejectedCase{"MaxStepsEmpty", {"--run", "p", "--max-steps="}, "''"},
+        RejectedCase{"MaxStepsTooLarge", {"--run", "p", "--max-steps", "18446744073709551616"}, "18446744073709551616"},
+        RejectedCase{"GraphWithoutPath", {"--graph"}, "--graph needs an argument"},
+        RejectedCase{"GraphAndRun", {"--graph", "a", "--run", "b"}, "twice"},
+        RejectedCase{"GraphWithValues", {"--graph", "a", "3"}, "--graph takes only the program"},
+        RejectedCase{"GraphWithMaxSteps", {"--max-steps", "3", "--graph", "a"}, "--graph takes only the program"},
         RejectedCase{
-            "MaxStepsTooLarge", {"--run", "p", "--max-steps", "18446744073709551616"}, "18446744073709551616"}),
+            "GraphWithoutAcceleration", {"--graph", "a", "--no-acceleration"}, "--graph takes only the program"},
+        RejectedCase{
+            "NoAccelerationAfterDoubleDash", {"--run", "p", "--", "--no-acceleration"}, "'--no-acceleration'"}),
     [](const auto& test) { return test.param.name; });
+
+TEST(CommandLineOptions, GraphNamesTheProgram)
+{
+    const auto parsed = ParseCommandLine(Args{"--graph", "-odd.urm"});
+    ASSERT_TRUE(std::holds_alternative<CommandLineOptions>(parsed)) << std::get<UsageError>(parsed).message;
+    EXPECT_EQ(std::get<CommandLineOptions>(parsed).action, CommandLineOptions::Action::Graph);
+    EXPECT_EQ(std::get<CommandLineOptions>(parsed).run.programPath, "-odd.urm");
+}
 
 TEST(CommandLineOptions, HelpAndVersionWinWhereverTheyStand)
 {
@@ -92,6 +111,7 @@ TEST(CommandLineOptions, HelpAndVersionWinWhereverTheyStand)
         {{"--run", "p", "3", "--help"}, CommandLineOptions::Action::Help},
         {{"--version"}, CommandLineOptions::Action::Version},
         {{"--run", "p", "--version", "--help"}, CommandLineOptions::Action::Version},
+        {{"--graph", "p", "--help"}, CommandLineOptions::Action::Help},
     };
     for (const auto& [args, action] : cases) {
         SCOPED_TRACE(args.back());

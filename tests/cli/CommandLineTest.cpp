@@ -2,6 +2,7 @@
 #include "ExitCode.h"
 #include "Machine.h"
 #include "ProgramFileFixture.h"
+#include "ProgramGraph.h"
 
 #include <gtest/gtest.h>
 
@@ -157,12 +158,41 @@ TEST(CommandLine, NoArgumentsPrintsTheUsage)
     EXPECT_TRUE(Contains(result.err, "Usage: tessivar --run PROGRAM")) << result.err;
 }
 
+TEST(CommandLine, RunsWithAndWithoutAccelerationAlike)
+{
+    const TemporaryProgramFile program("J(1,3,12)\nJ(2,3,11)\nT(1,3)\nS(5)\nJ(2,5,11)\nZ(4)\nS(3)\nS(4)\nJ(1,4,4)\n"
+                                       "J(1,1,7)\nT(3,1)\nZ(2)\nZ(3)\nZ(4)\nZ(5)");
+    for (const std::string budget : {"100", "100000", "18446744073709551615"}) {
+        SCOPED_TRACE(budget);
+        const std::vector<std::string> args{"--run", program.Path(), "300", "400", "--max-steps", budget};
+        std::vector<std::string> lineByLineArgs = args;
+        lineByLineArgs.push_back("--no-acceleration");
+        const CommandLineResult accelerated = RunTessivar(args);
+        const CommandLineResult lineByLine = RunTessivar(lineByLineArgs);
+        EXPECT_EQ(accelerated.exitCode, lineByLine.exitCode);
+        EXPECT_EQ(accelerated.out, lineByLine.out);
+        EXPECT_EQ(accelerated.err, lineByLine.err);
+    }
+    EXPECT_EQ(RunTessivar({"--run", program.Path(), "300", "400"}).out, "120000\n0\n0\n0\n0\n");
+}
+
+TEST(CommandLine, GraphGoesToStandardOutput)
+{
+    const TemporaryProgramFile program("S(1)\r\nJ(1,2,1)\r\n");
+    const CommandLineResult result = RunTessivar({"--graph", program.Path()});
+    EXPECT_EQ(result.exitCode, kExitEnded);
+    EXPECT_EQ(result.out, ProgramGraphDot({"S(1)", "J(1,2,1)"}));
+    EXPECT_EQ(result.err, "");
+}
+
 TEST(CommandLine, HelpAndVersionGoToStandardOutput)
 {
     const CommandLineResult help = RunTessivar({"--help"});
     EXPECT_EQ(help.exitCode, kExitEnded);
     EXPECT_TRUE(Contains(help.out, "Usage: tessivar --run PROGRAM")) << help.out;
     EXPECT_TRUE(Contains(help.out, "--max-steps N")) << help.out;
+    EXPECT_TRUE(Contains(help.out, "--no-acceleration")) << help.out;
+    EXPECT_TRUE(Contains(help.out, "tessivar --graph prog.urm | dot -Tsvg > prog.svg")) << help.out;
     EXPECT_EQ(help.err, "");
 
     const CommandLineResult version = RunTessivar({"--version"});

@@ -51,6 +51,8 @@ TEST(Executable, ExitStatusTellsHowTheRunEnded)
         {"--run '" + loop.Path() + "' -3 --max-steps 10", kExitNotEnded},
         {"--run '" + badRegister.Path() + "'", kExitStepFailed},
         {"--run '" + MissingFilePath() + "'", kExitUsage},
+        {"--graph '" + MissingFilePath() + "'", kExitUsage},
+        {"--graph '" + loop.Path() + "'", kExitEnded},
         {"--run '" + loop.Path() + "' --bogus", kExitUsage},
         {"--help", kExitEnded},
         {"--version", kExitEnded},
@@ -58,6 +60,32 @@ TEST(Executable, ExitStatusTellsHowTheRunEnded)
     for (const auto& [arguments, exitCode] : cases) {
         SCOPED_TRACE(arguments);
         EXPECT_EQ(RunExecutable(arguments).exitCode, exitCode);
+    }
+}
+
+TEST(Executable, GraphIsAPictureForGraphviz)
+{
+    const TemporaryProgramFile program(
+        "\xEF\xBB\xBF/ 掛け算 \"a\\b\"\nS(3)\nZ(4)\nT(1,2)\nJ(1,2,.2)\nJ(3,3,1)\n\nS(300)\nJ(1,1,0)\n"
+        "J(1,2,99)\nJ(1,2,-5)\nq(1)");
+    const ProcessResult graph = RunExecutable("--graph '" + program.Path() + "'");
+    ASSERT_EQ(graph.exitCode, kExitEnded) << graph.err;
+    EXPECT_EQ(graph.err, "");
+
+    const TemporaryFolder folder;
+    const std::string dotPath = folder.File("program.dot");
+    const std::string svgPath = folder.File("program.svg");
+    const std::string complaintsPath = folder.File("complaints");
+    WriteBytes(dotPath, graph.out);
+    const int status
+        = std::system(("dot -Tsvg '" + dotPath + "' >'" + svgPath + "' 2>'" + complaintsPath + "'").c_str());
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 127)
+        << "Graphviz's dot is missing: scripts/install-deps.sh installs it";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(ReadBytes(complaintsPath), "");
+    const std::string svg = ReadBytes(svgPath);
+    for (const char* text : {"掛け算", "1: / ", "5: J(1,2,.2)", "R(1) = R(2)", "end (line 99)"}) {
+        EXPECT_NE(svg.find(text), std::string::npos) << text;
     }
 }
 

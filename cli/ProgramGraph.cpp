@@ -1,0 +1,125 @@
+#include "ProgramGraph.h"
+
+#include "DecodeInstruction.h"
+#include "Machine.h"
+
+#include <cstdint>
+#include <set>
+#include <sstream>
+
+namespace tessivar {
+
+namespace {
+
+std::string Quoted(const std::string& text)
+{
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+        }
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+// Index `pc` past the last line ends the program; "end" is the usual way out.
+std::string NodeName(std::int64_t pc, std::int64_t lineCount)
+{
+    if (pc < lineCount) {
+        return "line" + std::to_string(pc + 1);
+    }
+    return pc == lineCount ? "end" : "end" + std::to_string(pc + 1);
+}
+
+std::string EndLabel(std::int64_t pc, std::int64_t lineCount)
+{
+    return pc == lineCount ? "end" : "end (line " + std::to_string(pc + 1) + ")";
+}
+
+std::string RegisterName(std::int32_t number)
+{
+    return "R(" + std::to_string(number) + ")";
+}
+
+class GraphWriter {
+public:
+    explicit GraphWriter(const TextLines& editorLines)
+        : lines_(ProgramListFromEditorLines(editorLines)), lineCount_(static_cast<std::int64_t>(lines_.size()))
+    {}
+
+    std::string Write()
+    {
+        dot_ << "digraph program {\n"
+             << "  node [shape=box, fontname=\"monospace\"];\n"
+             << "  edge [fontname=\"monospace\"];\n"
+             << "  start [shape=point];\n"
+             << "  start -> " << NodeName(0, lineCount_) << ";\n";
+        ends_.insert(lineCount_);
+        for (std::int64_t pc = 0; pc < lineCount_; ++pc) {
+            WriteLine(pc);
+        }
+        for (const std::int64_t end : ends_) {
+            dot_ << "  " << NodeName(end, lineCount_) << " [label=" << Quoted(EndLabel(end, lineCount_))
+                 << ", shape=doubleoctagon];\n";
+        }
+        dot_ << "}\n";
+        return dot_.str();
+    }
+
+private:
+    void WriteLine(std::int64_t pc)
+    {
+        const std::string& text = lines_[static_cast<std::size_t>(pc)];
+        const DecodedInstruction decoded
+            = DecodeInstruction(PrepareProgramLine(text), pc, static_cast<std::int32_t>(lineCount_));
+        const InstructionKind kind = ClassifyInstruction(decoded);
+        const std::string label = std::to_string(pc + 1) + ": " + text;
+        dot_ << "  " << NodeName(pc, lineCount_) << " [label=" << Quoted(label);
+        if (kind == InstructionKind::Comment) {
+            dot_ << ", shape=note, style=dashed, fontcolor=gray30";
+        }
+        dot_ << "];\n";
+
+        // A jump below -1 is never taken; one on a register with itself always is.
+        const bool jumps = kind == InstructionKind::J && decoded.JumpPC >= -1;
+        if (!jumps) {
+            Edge(pc, pc + 1, "");
+            return;
+        }
+        const std::string left = RegisterName(decoded.FirstArg);
+        const std::string right = RegisterName(decoded.SecondArg);
+        if (decoded.FirstArg == decoded.SecondArg) {
+            Edge(pc, std::int64_t{decoded.JumpPC} + 1, "always");
+            return;
+        }
+        Edge(pc, std::int64_t{decoded.JumpPC} + 1, left + " = " + right);
+        Edge(pc, pc + 1, left + " ≠ " + right);
+    }
+
+    void Edge(std::int64_t from, std::int64_t to, const std::string& condition)
+    {
+        if (to >= lineCount_) {
+            ends_.insert(to);
+        }
+        dot_ << "  " << NodeName(from, lineCount_) << " -> " << NodeName(to, lineCount_);
+        if (!condition.empty()) {
+            dot_ << " [label=" << Quoted(condition) << "]";
+        }
+        dot_ << ";\n";
+    }
+
+    TextLines lines_;
+    std::int64_t lineCount_;
+    std::set<std::int64_t> ends_;
+    std::ostringstream dot_;
+};
+
+} // namespace
+
+std::string ProgramGraphDot(const TextLines& editorLines)
+{
+    return GraphWriter(editorLines).Write();
+}
+
+} // namespace tessivar

@@ -1,0 +1,82 @@
+#include "ProgramGraph.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tessivar::test {
+namespace {
+
+TEST(ProgramGraph, EveryKindOfLine)
+{
+    const TextLines program{"S(1)", "Z(2)",      "T(1,2)", "J(1,2,7)", "J(3,3,1)", "/ say \"hi\" \\ then",
+                            "",     "J(1,2,-5)", "S(300)", "J(1,2,99)"};
+    EXPECT_EQ(ProgramGraphDot(program), R"dot(digraph program {
+  node [shape=box, fontname="monospace"];
+  edge [fontname="monospace"];
+  start [shape=point];
+  start -> line1;
+  line1 [label="1: S(1)"];
+  line1 -> line2;
+  line2 [label="2: Z(2)"];
+  line2 -> line3;
+  line3 [label="3: T(1,2)"];
+  line3 -> line4;
+  line4 [label="4: J(1,2,7)"];
+  line4 -> line7 [label="R(1) = R(2)"];
+  line4 -> line5 [label="R(1) ≠ R(2)"];
+  line5 [label="5: J(3,3,1)"];
+  line5 -> line1 [label="always"];
+  line6 [label="6: / say \"hi\" \\ then", shape=note, style=dashed, fontcolor=gray30];
+  line6 -> line7;
+  line7 [label="7: "];
+  line7 -> line8;
+  line8 [label="8: J(1,2,-5)"];
+  line8 -> line9;
+  line9 [label="9: S(300)"];
+  line9 -> line10;
+  line10 [label="10: J(1,2,99)"];
+  line10 -> end99 [label="R(1) = R(2)"];
+  line10 -> end [label="R(1) ≠ R(2)"];
+  end [label="end", shape=doubleoctagon];
+  end99 [label="end (line 99)", shape=doubleoctagon];
+}
+)dot");
+}
+
+// Where a jump lands, as the machine decodes it: relative targets, 0 for the
+// end, targets past the end, and an empty last line that is no line at all.
+TEST(ProgramGraph, JumpTargetsAsTheMachineReadsThem)
+{
+    struct Case {
+        TextLines program;
+        std::string edge;
+    };
+    const std::vector<Case> cases{
+        {{"S(1)", "J(1,2,.-1)"}, "line2 -> line1 [label=\"R(1) = R(2)\"];"},
+        {{"J(1,1,.0)"}, "line1 -> line1 [label=\"always\"];"},
+        {{"J(1,1,0)", "S(1)"}, "line1 -> end [label=\"always\"];"},
+        {{"J(1,1,3)", "S(1)"}, "line1 -> end [label=\"always\"];"},
+        {{"J(1,1,4)", "S(1)"}, "line1 -> end4 [label=\"always\"];"},
+        {{"J 1 , 2 , 1", ""}, "line1 -> line1 [label=\"R(1) = R(2)\"];\n  line1 -> end [label=\"R(1) ≠ R(2)\"];"},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.program.front());
+        EXPECT_NE(ProgramGraphDot(test.program).find(test.edge), std::string::npos) << ProgramGraphDot(test.program);
+    }
+}
+
+TEST(ProgramGraph, EmptyProgramGoesStraightToTheEnd)
+{
+    EXPECT_EQ(ProgramGraphDot({}), R"dot(digraph program {
+  node [shape=box, fontname="monospace"];
+  edge [fontname="monospace"];
+  start [shape=point];
+  start -> end;
+  end [label="end", shape=doubleoctagon];
+}
+)dot");
+}
+
+} // namespace
+} // namespace tessivar::test
