@@ -1,0 +1,81 @@
+#include "ProgramListing.h"
+#include "ShownMachine.h"
+#include "StepDuration.h"
+
+namespace tessivar::scene::testing {
+namespace {
+
+class ProgramListingTest : public ::testing::Test, public ShownMachine {};
+
+TEST(StepDurationRule, HalvesPerWholeUnitAndIsZeroAtTheTop)
+{
+    const struct {
+        double slider;
+        float step, pan;
+    } cases[] = {
+        {1, 2, 2}, {1.999, 2, 2}, {2, 1, 1}, {3.5, 0.5f, 0.5f}, {4, 0.25f, 0.25f}, {4.999, 0.25f, 0.25f}, {5, 0, 0.01f},
+    };
+    for (const auto& c : cases) {
+        EXPECT_FLOAT_EQ(StepDuration(c.slider, 5), c.step) << c.slider;
+        EXPECT_FLOAT_EQ(SetPanDuration(c.slider, 5), c.pan) << c.slider;
+    }
+}
+
+TEST_F(ProgramListingTest, SizeAndPlaceFollowTheLineCountAndTheWidestLine)
+{
+    const struct {
+        std::size_t lines, width;
+        float height, y, boxWidth;
+    } cases[] = {
+        {8, 14, 100, 0, 35}, // the sample program
+        {0, 0, 100, 0, 20},  {20, 8, 100, 0, 20}, {21, 9, 105, 2.5f, 22.5f}, {40, 10, 200, 50, 25},
+    };
+    for (const auto& c : cases) {
+        ShowListing(scene, {c.lines, c.width, "S(1)"});
+        EXPECT_FLOAT_EQ(scene.Text3D2->Height(), c.height) << c.lines;
+        EXPECT_FLOAT_EQ(scene.Text3D2->Position.Y(), c.y) << c.lines;
+        EXPECT_FLOAT_EQ(scene.Text3D2->Width(), c.boxWidth) << c.width;
+        EXPECT_FLOAT_EQ(scene.Plane2->Width(), c.boxWidth) << "the bar is as wide as the listing";
+        EXPECT_EQ(scene.Text3D2->Text(), "S(1)");
+        EXPECT_EQ(scene.Text3D4->Text(), "");
+    }
+}
+
+TEST_F(ProgramListingTest, ScrollBringsTheNextLineToTheBarWithTheLongProgramOffset)
+{
+    const struct {
+        std::int64_t PC;
+        std::size_t lines;
+        float stop;
+    } cases[] = {{1, 8, -5.35f}, {3, 20, -16.05f}, {3, 21, 2.5f - 16.05f}, {8, 30, 25 - 42.8f}};
+    for (const auto& c : cases) {
+        ScrollListing(scene, c.PC, c.lines);
+        EXPECT_FLOAT_EQ(scene.FloatAnimation6->StopValue(), c.stop) << c.PC << " " << c.lines;
+    }
+}
+
+TEST_F(ProgramListingTest, CounterTextAfterSetAndSteps)
+{
+    Set({"1"}, {"S(1)"});
+    EXPECT_EQ(scene.Text3D3->Text(), "Step:   0");
+    for (const auto& [step, text] : {std::pair{12, "Step:  12"}, std::pair{12345, "Step:12345"}}) {
+        ShowStepCounter(scene, step);
+        EXPECT_EQ(scene.Text3D3->Text(), text);
+    }
+}
+
+// The pan goes out and back at the slider pace; at the top it is a short real run.
+TEST_F(ProgramListingTest, SetPansTheCameraOutAndBackAtTheSliderPace)
+{
+    Set({"1"}, {"S(1)"}, 2);
+    Advance(2);
+    EXPECT_NEAR(scene.Camera1->Position.X(), 7, 0.05f);
+    Advance(2.05);
+    EXPECT_FLOAT_EQ(scene.Camera1->Position.X(), -2);
+    Set({"1"}, {"S(1)"}, 0.01f);
+    Advance(0.05);
+    EXPECT_FLOAT_EQ(scene.Camera1->Position.X(), -2);
+}
+
+} // namespace
+} // namespace tessivar::scene::testing
