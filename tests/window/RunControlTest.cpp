@@ -1,0 +1,192 @@
+#include "ShownForm.h"
+
+#include "MessageBoxWatcher.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace tessivar::ui::test {
+namespace {
+
+// What the run state is read from.
+struct RunState {
+    QString caption;
+    bool listingPlaying, timerArmed, set, step, run;
+    friend bool operator==(const RunState&, const RunState&) = default;
+    friend std::ostream& operator<<(std::ostream& out, const RunState& s)
+    {
+        return out << s.caption.toStdString() << " listing " << s.listingPlaying << " timer " << s.timerArmed
+                   << " buttons " << s.set << s.step << s.run;
+    }
+};
+
+const QString Run = QStringLiteral("実行");
+const QString Stop = QStringLiteral("停止");
+const RunState Idle{Run, false, false, true, true, true};
+const RunState Stepping{Run, true, false, false, false, false};
+const RunState RunningWaiting{Stop, false, true, false, false, true};
+const RunState StepInFlight{Stop, true, false, false, false, true};
+const RunState Stopping{Run, true, false, true, true, true};
+
+class RunControl : public ShownForm {
+protected:
+    void SetUp() override
+    {
+        ShownForm::SetUp();
+        QTest::mouseClick(form.Button6, Qt::LeftButton);
+        form.TrackBar2->SetValue(4); // D = 0.25 s: a step lasts about half a second
+    }
+
+    RunState State()
+    {
+        return {form.Button5->text(),      form.Scene().FloatAnimation6->Running(),
+                form.Timer1->isActive(),   form.Button2->isEnabled(),
+                form.Button4->isEnabled(), form.Button5->isEnabled()};
+    }
+
+    void SetProgram(const char* registers, const char* program)
+    {
+        form.Memo1->setPlainText(QString::fromUtf8(registers));
+        form.Memo2->setPlainText(QString::fromUtf8(program));
+        Click(form.Button2);
+    }
+
+    void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    bool WaitFor(const RunState& state, int ms = 5000)
+    {
+        return QTest::qWaitFor([&] { return State() == state; }, ms);
+    }
+};
+
+TEST_F(RunControl, ASingleStepLocksEveryButtonUntilItsListingScrollEnds)
+{
+    SetProgram("0", "S(1)\nS(1)");
+    EXPECT_EQ(State(), Idle);
+    Click(form.Button4);
+    EXPECT_EQ(State(), Stepping);
+    ASSERT_TRUE(WaitFor(Idle)) << State();
+    EXPECT_EQ(form.MachineState().PC, 1);
+}
+
+TEST_F(RunControl, ARunGoesStepByStepUntilTheProgramEnds)
+{
+    SetProgram("0", "S(1)\nS(1)\nS(1)");
+    Click(form.Button5);
+    EXPECT_EQ(State(), RunningWaiting);
+    ASSERT_TRUE(WaitFor(StepInFlight)) << State();
+    ASSERT_TRUE(WaitFor(RunningWaiting)) << State();
+    ASSERT_TRUE(WaitFor(Idle)) << State();
+    EXPECT_EQ(form.MachineState().PC, 3);
+    EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral("3"));
+}
+
+TEST_F(RunControl, StopBetweenStepsCancelsThePendingTick)
+{
+    SetProgram("0", "S(1)\nS(1)\nS(1)");
+    Click(form.Button5);
+    ASSERT_EQ(State(), RunningWaiting);
+    Click(form.Button5);
+    EXPECT_EQ(State(), Idle);
+    QTest::qWait(100);
+    EXPECT_EQ(form.MachineState().PC, 0) << "no step ran";
+}
+
+TEST_F(RunControl, StopDuringAStepLetsItFinishThenTheWindowIsIdle)
+{
+    SetProgram("0", "S(1)\nS(1)\nS(1)");
+    Click(form.Button5);
+    ASSERT_TRUE(WaitFor(StepInFlight)) << State();
+    Click(form.Button5);
+    EXPECT_EQ(State(), Stopping);
+    ASSERT_TRUE(WaitFor(Idle)) << State();
+    QTest::qWait(100);
+    EXPECT_EQ(form.MachineState().PC, 1);
+    // Run again from stopping: the run goes on as usual.
+    Click(form.Button5);
+    ASSERT_TRUE(WaitFor(StepInFlight)) << State();
+    Click(form.Button5);
+    ASSERT_EQ(State(), Stopping);
+    Click(form.Button5);
+    EXPECT_EQ(form.Button5->text(), Stop);
+    ASSERT_TRUE(WaitFor(Idle)) << State();
+    EXPECT_EQ(form.MachineState().PC, 3);
+}
+
+TEST_F(RunControl, StopDuringTheLastStepShowsTheMessageAndTheRunEndsByItself)
+{
+    SetProgram("0", "S(1)");
+    Click(form.Button5);
+    ASSERT_TRUE(WaitFor(StepInFlight)) << State();
+    MessageBoxWatcher boxes;
+    Click(form.Button5);
+    ASSERT_EQ(boxes.Seen().size(), 1u);
+    EXPECT_EQ(boxes.Seen()[0].text, QString::fromUtf8("セットしてください。"));
+    ASSERT_TRUE(WaitFor(Idle)) << State();
+}
+
+TEST_F(RunControl, RunAndStepBeforeSetOrAfterTheEndOnlyShowTheMessage)
+{
+    MessageBoxWatcher boxes;
+    Click(form.Button5);
+    Click(form.Button4);
+    EXPECT_EQ(State(), Idle);
+    SetProgram("0", "S(1)");
+    form.TrackBar2->SetValue(5);
+    Click(form.Button4);
+    Click(form.Button5);
+    Click(form.Button4);
+    EXPECT_EQ(State(), Idle);
+    EXPECT_EQ(boxes.Seen().size(), 4u);
+}
+
+// A step that cannot be carried out is reported, changes nothing, and ends
+// the run with every control usable.
+TEST_F(RunControl, AStepThatIsRefusedEndsTheRunInTheIdleState)
+{
+    const char* programs[] = {"S(1)\nS(300)", "S(1)\nT(1,257)", "S(1)\nJ(999,1,1)"};
+    for (const char* program : programs) {
+        SetProgram("1", program);
+        form.TrackBar2->SetValue(5);
+        MessageBoxWatcher boxes;
+        Click(form.Button5);
+        ASSERT_TRUE(WaitFor(Idle)) << State();
+        ASSERT_EQ(boxes.Seen().size(), 1u) << program;
+        EXPECT_EQ(boxes.Seen()[0].icon, QMessageBox::Critical);
+        EXPECT_EQ(form.MachineState().PC, 1) << program;
+        EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral("2")) << program;
+        const scene::MachineScene& shown = form.SceneOfMachine();
+        EXPECT_EQ(shown.Stacks().Sphere.size(), 1u) << "no slot list was made for the missing register";
+    }
+}
+
+// The sample program with 3 in R(1), at the top speed: one step per tick.
+TEST_F(RunControl, TheSampleProgramRunsToItsEndAtTheTopSpeed)
+{
+    form.Memo1->setPlainText(QStringLiteral("3"));
+    Click(form.Button2);
+    form.TrackBar2->SetValue(5);
+    Click(form.Button5);
+    ASSERT_TRUE(WaitFor(Idle)) << State();
+    EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral("2\n2\n3"));
+    EXPECT_EQ(form.Scene().Text3D3->Text(), "Step:  11");
+}
+
+// Ticks and animation ends that come after the window closed find nothing to
+// run and no program.
+TEST_F(RunControl, ClosingTheWindowDuringARunEndsEverythingQuietly)
+{
+    SetProgram("0", "S(1)\nS(1)\nS(1)\nS(1)");
+    Click(form.Button5);
+    ASSERT_TRUE(WaitFor(StepInFlight)) << State();
+    form.close();
+    QTest::qWait(1000);
+    EXPECT_TRUE(form.MachineState().Prg.empty());
+    EXPECT_EQ(form.MachineState().PC, 1) << "no further step ran";
+    EXPECT_FALSE(form.Timer1->isActive());
+    EXPECT_EQ(form.SceneOfMachine().Stacks().Sphere.size(), 1u);
+    EXPECT_EQ((*form.SceneOfMachine().Stacks().Sphere[0])[199], nullptr) << "the balls were freed";
+}
+
+} // namespace
+} // namespace tessivar::ui::test
