@@ -1,5 +1,7 @@
 #include "BallScene.h"
 
+#include "BallLayout.h"
+
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -49,8 +51,7 @@ void BallScene::AddBall(int registerIndex, long long value, long long position)
 {
     auto* ball = design_.Sphere1->CloneAs<scene::TSphere>(&design_.Form);
     ball->SetParent(design_.Viewport3D1);
-    ball->Position.SetPoint({static_cast<float>(registerIndex), -(static_cast<float>(position % 10) + 0.5F) * 0.5F,
-                             static_cast<float>((value - 1) / 10 - position / 10)});
+    ball->Position.SetPoint(scene::BallPosition(registerIndex, value, position, design_.Sphere1->Scale.Y()));
     ball->RotationAngle.SetY(static_cast<float>((position * 37 + registerIndex * 11) % 360));
     ball->SetVisible(true);
 }

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "DesignScene.h"
-
-#include <array>
-#include <vector>
+#include "Machine.h"
+#include "MachineScene.h"
 
 namespace tessivar::scene::bench {
 
@@ -16,23 +15,25 @@ public:
     void StopTimer() override {}
 };
 
-// The design scene after its show event, with the template's spin stopped.
+constexpr int Registers = 256;
+constexpr int Balls = Registers * kSlotsPerRegister;
+
+// The design scene after its show event, with the template's spin stopped,
+// and the machine it shows.
 struct ShownScene {
     ShownScene();
     void Advance(double seconds);
 
+    // What Set does with `registers` register lines of 200 and the sample
+    // program: the machine loaded, every ball made with its spin and drop,
+    // the pan and the listing.
+    void Set(int registers = Registers);
+
     BenchClockDriver driver;
     AnimationClock clock{driver};
     DesignScene scene{clock};
+    MachineScene shown{scene};
+    Machine machine;
 };
-
-constexpr int Registers = 256;
-constexpr int SlotsPerRegister = 200;
-constexpr int Balls = Registers * SlotsPerRegister;
-
-// What Set does to a full machine: every register shows 200 balls, each a
-// copy of the template ball placed by the layout rule, with a spin and a drop.
-std::vector<TSphere*> BuildAllStacks(DesignScene& scene, int registers = Registers);
-void FreeBalls(std::vector<TSphere*>& balls);
 
 } // namespace tessivar::scene::bench

@@ -7,16 +7,21 @@
 //     that changed the scene - drawn, or not shown at all (the clock alone).
 //   MainWindowFrames: the real main window with the explanation closed; the
 //     frames its view paints (one per pass while everything spins).
+#include "BallLayout.h"
 #include "DesignScene.h"
 #include "QtClockDriver.h"
 #include "SceneView.h"
 #include "Unit1.h"
+#include "ValueSlider.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QEventLoop>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -43,8 +48,7 @@ void AddSpinningBalls(scene::DesignScene& design, int registers)
         for (int m = 0; m < kBallsPerRegister; ++m) {
             auto* ball = design.Sphere1->CloneAs<scene::TSphere>(&design.Form);
             ball->SetParent(design.Viewport3D1);
-            ball->Position.SetPoint({static_cast<float>(i), -(static_cast<float>(m % 10) + 0.5F) * 0.5F,
-                                     static_cast<float>((value - 1) / 10 - m / 10)});
+            ball->Position.SetPoint(scene::BallPosition(i, value, m, design.Sphere1->Scale.Y()));
             ball->SetVisible(true);
             auto* spin = design.FloatAnimation1->CloneAs<scene::TFloatAnimation>(&design.Form);
             spin->SetParent(ball);
@@ -98,6 +102,15 @@ protected:
     }
 };
 
+// The application's own event loop for `ms` (QTest::qWait sleeps between its
+// rounds of events, which would hold back every timer).
+void RunEventLoopFor(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 // Runs the event loop for one second per iteration; `times` are taken from
 // the last iteration.
 void MeasureOneSecondEach(benchmark::State& state, EventTimes& times, const char* name)
@@ -107,7 +120,7 @@ void MeasureOneSecondEach(benchmark::State& state, EventTimes& times, const char
         times.Restart();
         QElapsedTimer elapsed;
         elapsed.start();
-        QTest::qWait(kMeasureMs);
+        RunEventLoopFor(kMeasureMs);
         seconds = static_cast<double>(elapsed.nsecsElapsed()) / 1e9;
     }
     times.Report(state, name, seconds);
@@ -152,10 +165,49 @@ void MainWindowFrames(benchmark::State& state)
     state.counters["balls"] = registers * kBallsPerRegister;
 }
 
+// A run at the top speed in the real main window, every register of the
+// first `registers` holding 200 (a Set's drops and spins included): the
+// steps it executes per second of wall time. Each step is one tick.
+void TopSpeedRunSteps(benchmark::State& state)
+{
+    const int registers = static_cast<int>(state.range(0));
+    ui::TForm1 form;
+    form.show();
+    (void)QTest::qWaitForWindowExposed(&form);
+    QTest::mouseClick(form.Button6, Qt::LeftButton);
+    QStringList lines;
+    for (int i = 0; i < registers; ++i)
+        lines.append(QStringLiteral("200"));
+    form.Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+    form.Memo2->setPlainText(QStringLiteral("S(1)\nT(2,3)\nJ(1,1,1)"));
+    form.TrackBar2->SetValue(form.TrackBar2->Max());
+    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    QTest::mouseClick(form.Button5, Qt::LeftButton);
+    double stepsPerSecond = 0;
+    for (auto _ : state) {
+        const std::int64_t before = form.MachineState().Step;
+        QElapsedTimer elapsed;
+        elapsed.start();
+        RunEventLoopFor(kMeasureMs);
+        const double seconds = static_cast<double>(elapsed.nsecsElapsed()) / 1e9;
+        stepsPerSecond = static_cast<double>(form.MachineState().Step - before) / seconds;
+    }
+    QTest::mouseClick(form.Button5, Qt::LeftButton);
+    state.counters["steps_per_s"] = stepsPerSecond;
+    state.counters["balls"] = registers * kBallsPerRegister;
+}
+
 // Thirteen registers of 200 balls (those with labels) and all 256.
 BENCHMARK(ClockPasses)
     ->ArgsProduct({{13, 256}, {1, 0}})
     ->ArgNames({"registers", "drawn"})
+    ->Iterations(3)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(TopSpeedRunSteps)
+    ->Arg(13)
+    ->Arg(256)
+    ->ArgName("registers")
     ->Iterations(3)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);

@@ -1,5 +1,7 @@
 #include "RenderedScene.h"
 
+#include "BallLayout.h"
+
 #include <QApplication>
 #include <QTest>
 
@@ -21,10 +23,7 @@ scene::TSphere* RenderedScene::AddBall(int registerIndex, long long value, long 
 {
     auto* ball = design_.Sphere1->CloneAs<scene::TSphere>(&design_.Form);
     ball->SetParent(design_.Sphere1->Parent());
-    const float s = design_.Sphere1->Scale.Y();
-    ball->Position.SetX(static_cast<float>(registerIndex));
-    ball->Position.SetY(-(static_cast<float>(position % 10) + 0.5F) * s);
-    ball->Position.SetZ(static_cast<float>((value - 1) / 10 - position / 10));
+    ball->Position.SetPoint(scene::BallPosition(registerIndex, value, position, design_.Sphere1->Scale.Y()));
     ball->SetVisible(true);
     return ball;
 }
