@@ -23,10 +23,11 @@ constexpr QSize kExplanationSize(1074, 661);
 // The camera pan that Set starts runs 2 s out and 2 s back at the slowest speed.
 constexpr int kSetSettleMs = 4500;
 
-// A point down the middle of a widget, `fraction` of its height from its top.
-QPoint PointInWindow(const TForm1& form, const QWidget* widget, double fraction)
+// A point down the middle of a widget, `fraction` of its height from its
+// top, in the client area.
+QPoint PointInClientArea(const TForm1& form, const QWidget* widget, double fraction)
 {
-    return widget->mapTo(&form, QPoint(widget->width() / 2, static_cast<int>(widget->height() * fraction)));
+    return widget->mapTo(form.ClientArea, QPoint(widget->width() / 2, static_cast<int>(widget->height() * fraction)));
 }
 
 QImage ExplanationPicture(const TForm1& form, const QImage& shot)
@@ -34,8 +35,8 @@ QImage ExplanationPicture(const TForm1& form, const QImage& shot)
     const grab::Fitted fitted = grab::FitInto(shot, kExplanationSize);
     // Bubbles over the view: the zoom one low, the speed one high, its tail
     // running to the slider's top above the buttons.
-    const QPoint zoom = fitted.Map(PointInWindow(form, form.TrackBar1, 0.5));
-    const QPoint speed = fitted.Map(PointInWindow(form, form.TrackBar2, 0.05));
+    const QPoint zoom = fitted.Map(PointInClientArea(form, form.TrackBar1, 0.5));
+    const QPoint speed = fitted.Map(PointInClientArea(form, form.TrackBar2, 0.05));
     return grab::WithCallouts(fitted.picture,
                               {
                                   {QString::fromUtf8("表示範囲の拡大・縮小"), zoom + QPoint(-170, 240), zoom},
@@ -85,7 +86,8 @@ int main(int argc, char** argv)
     }
     QTest::qWait(200);
 
-    const QImage shot = form.grab().toImage();
+    // The explanation shows the client area: the real menu bar stays above it.
+    const QImage shot = makeExplanation ? form.ClientArea->grab().toImage() : form.grab().toImage();
     const QImage picture = makeExplanation ? ExplanationPicture(form, shot) : shot;
     const QString path = parser.positionalArguments().first();
     if (!picture.save(path)) {
