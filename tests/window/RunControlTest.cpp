@@ -172,6 +172,28 @@ TEST_F(RunControl, TheSampleProgramRunsToItsEndAtTheTopSpeed)
     EXPECT_EQ(form.Scene().Text3D3->Text(), "Step:  11");
 }
 
+// At a normal speed: R(1) from 8 past 10, R(2) from 198 past 200, then a
+// clear and a copy; every ball ends in a slot, at its place.
+TEST_F(RunControl, ARunAtANormalSpeedLeavesEveryBallInASlot)
+{
+    SetProgram("8\n198\n3\n0", "S(1)\nS(2)\nS(4)\nJ(4,3,6)\nJ(1,1,1)\nZ(1)\nT(2,1)");
+    form.TrackBar2->SetValue(4.5);
+    Click(form.Button5);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.MachineState().PC >= 7; }, 30000));
+    ASSERT_TRUE(WaitFor(Idle)) << State();
+    EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral("201\n201\n3\n3"));
+    QTest::qWait(1100); // the copy's old balls fall for 1 s
+    std::size_t inScene = 0, inSlots = 0;
+    for (scene::TFmxObject* child : form.Scene().Viewport3D1->Children())
+        inScene += child->Kind() == scene::TObjectKind::Sphere && child != form.Scene().Sphere1;
+    for (const auto& slotList : form.SceneOfMachine().Stacks().Sphere)
+        if (slotList)
+            for (const scene::TSphere* ball : *slotList)
+                inSlots += ball != nullptr;
+    EXPECT_EQ(inSlots, 200u + 200 + 3 + 3);
+    EXPECT_EQ(inScene, inSlots);
+}
+
 // Ticks and animation ends that come after the window closed find nothing to
 // run and no program.
 TEST_F(RunControl, ClosingTheWindowDuringARunEndsEverythingQuietly)

@@ -63,7 +63,15 @@ int main(int argc, char** argv)
     const QCommandLineOption explanation(
         QStringLiteral("explanation"),
         QStringLiteral("the explanation picture: sample program set with 3 in R(1), callouts"));
-    parser.addOptions({closeOverlay, registers, set, explanation});
+    const QCommandLineOption program(QStringLiteral("program"),
+                                     QStringLiteral("program editor text, lines separated by ';'"),
+                                     QStringLiteral("text"));
+    const QCommandLineOption stepWait(QStringLiteral("step-and-wait"),
+                                      QStringLiteral("after Set, press 1ステップ once and wait this long (ms)"),
+                                      QStringLiteral("ms"));
+    const QCommandLineOption zoom(QStringLiteral("zoom"), QStringLiteral("zoom slider value (5 to 50)"),
+                                  QStringLiteral("value"));
+    parser.addOptions({closeOverlay, registers, set, explanation, program, stepWait, zoom});
     parser.process(application);
     if (parser.positionalArguments().size() != 1)
         parser.showHelp(2);
@@ -80,11 +88,20 @@ int main(int argc, char** argv)
         QTest::mouseClick(form.Button6, Qt::LeftButton);
     if (makeExplanation || parser.isSet(registers))
         form.Memo1->setPlainText(makeExplanation ? QStringLiteral("3") : parser.value(registers));
+    if (parser.isSet(program))
+        form.Memo2->setPlainText(parser.value(program).replace(QLatin1Char(';'), QLatin1Char('\n')));
+    if (parser.isSet(zoom))
+        form.TrackBar1->SetValue(parser.value(zoom).toDouble());
     if (makeExplanation || parser.isSet(set)) {
         QTest::mouseClick(form.Button2, Qt::LeftButton);
         QTest::qWait(kSetSettleMs);
     }
-    QTest::qWait(200);
+    if (parser.isSet(stepWait)) {
+        QTest::mouseClick(form.Button4, Qt::LeftButton);
+        QTest::qWait(parser.value(stepWait).toInt());
+    } else {
+        QTest::qWait(200);
+    }
 
     // The explanation shows the client area: the real menu bar stays above it.
     const QImage shot = makeExplanation ? form.ClientArea->grab().toImage() : form.grab().toImage();
