@@ -89,5 +89,20 @@ TEST_F(StepStacks, TopSpeedStepsFreeBallsInsideTheirStartSafely)
     EXPECT_EQ(clock.Count(), 0u);
 }
 
+// A long top-speed run of every kind of line leaves no ball outside a slot
+// and no animation behind once everything has come to rest.
+TEST_F(StepStacks, TenThousandTopSpeedStepsLeaveNothingBehind)
+{
+    Set({"195", "0", "0", "12"},
+        {"S(1)", "T(1,2)", "S(3)", "/ note", "J(3,4,7)", "J(1,1,1)", "Z(3)", "T(4,1)", "J(1,1,1)"});
+    RunAtTopSpeed(10000);
+    ASSERT_TRUE(machine.CanContinue()) << "the program loops for ever";
+    Settle();
+    EXPECT_EQ(Balls().size(), BallsInSlots());
+    EXPECT_EQ(clock.Count(), 0u);
+    for (int r = 0; r < 4; ++r)
+        ExpectRestingStack(r);
+}
+
 } // namespace
 } // namespace tessivar::scene::testing
