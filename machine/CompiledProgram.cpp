@@ -83,39 +83,40 @@ struct Backoff {
 };
 
 // Runs the ops on the machine's registers in place. The loop keeps PC and its
-// counts in locals, so that they stay in processor registers.
+// counts in locals, so that they stay in processor registers, and leaves
+// everything rare to functions that are not inlined into it.
 class Runner {
 public:
-    Runner(const std::vector<Op>& ops, Machine& machine, const RunProgress* progress)
+    Runner(const std::vector<Op>& ops, Machine& machine, std::uint64_t maxLines, const RunProgress* progress)
         : ops_(ops),
           lineCount_(static_cast<std::int64_t>(ops.size()) - 1),
           machine_(machine),
           startStep_(machine.Step),
+          maxLines_(maxLines),
           progress_(progress),
           loops_(ops),
           backoffs_(ops.size())
     {}
 
-    RunOutcome Run(std::uint64_t maxLines)
+    RunOutcome Run()
     {
         const Op* const ops = ops_.data();
         std::int64_t* const reg = machine_.Reg.data();
         bool* const written = outcome_.written.data();
-        Backoff* const backoffs = backoffs_.data();
-        auto pc = static_cast<std::uint32_t>(machine_.PC);
-        std::uint64_t executed = 0; // lines completed, comments included
+        auto pc = static_cast<std::size_t>(machine_.PC);
         std::uint64_t comments = 0;
-        // The budget's end, or the next progress report before it.
-        std::uint64_t pause = NextPause(executed, maxLines);
-        for (;; ++executed) {
-            const Op op = ops[pc];
-            if (executed >= pause && op.kind != OpKind::Halt) {
-                if (executed == maxLines) {
-                    return Finish(RunOutcome::Stop::LineBudget, pc, executed, comments);
+        // Lines to run before the next pause; pause_ - left lines have run. A
+        // 64-bit PC spares the loop widening it for every index.
+        std::uint64_t left = PauseAfter(0);
+        for (;; --left) {
+            // The line is read after the pause, so that its fields need not outlive a call.
+            if (left == 0 && ops[pc].kind != OpKind::Halt) {
+                if (pause_ == maxLines_) {
+                    return Finish(RunOutcome::Stop::LineBudget, pc, pause_, comments);
                 }
-                progress_->report(StepAt(executed, comments));
-                pause = NextPause(executed, maxLines);
+                left = Report(comments);
             }
+            const Op op = ops[pc];
             switch (op.kind) {
             case OpKind::S:
                 if (reg[op.first] < kSlowPathValue) {
@@ -126,10 +127,10 @@ public:
                 }
                 [[fallthrough]];
             case OpKind::Delegate:
-                if (auto stopped = Delegate(pc, executed, comments)) {
+                if (auto stopped = Delegate(pc, pause_ - left, comments)) {
                     return std::move(*stopped);
                 }
-                pc = static_cast<std::uint32_t>(machine_.PC);
+                pc = static_cast<std::size_t>(machine_.PC);
                 break;
             case OpKind::Z:
                 reg[op.first] = 0;
@@ -149,18 +150,18 @@ public:
                     ++pc;
                     break;
                 }
-                if (backoffs[pc].wait == 0) {
-                    const Leap leap = TryLeap(pc, op.target, executed + 1, comments, maxLines);
-                    executed += leap.lines;
+                if (Backoff& backoff = backoffs_[pc]; backoff.wait == 0) {
+                    const LeapTaken leap = TryLeap(pc, op.target, left, comments);
+                    left = leap.left;
                     comments += leap.comments;
                 } else {
-                    --backoffs[pc].wait;
+                    --backoff.wait;
                 }
                 pc = op.target;
                 break;
             case OpKind::JumpOut:
                 if (reg[op.first] == reg[op.second]) {
-                    return Finish(RunOutcome::Stop::Ended, op.target, executed + 1, comments);
+                    return Finish(RunOutcome::Stop::Ended, op.target, pause_ - left + 1, comments);
                 }
                 ++pc;
                 break;
@@ -172,18 +173,32 @@ public:
                 ++pc;
                 break;
             case OpKind::Halt:
-                return Finish(RunOutcome::Stop::Ended, pc, executed, comments);
+                return Finish(RunOutcome::Stop::Ended, pc, pause_ - left, comments);
             }
         }
     }
 
 private:
-    std::uint64_t NextPause(std::uint64_t executed, std::uint64_t maxLines) const
+    // The run loop's count of lines to the next pause, and the comments skipped.
+    struct LeapTaken {
+        std::uint64_t left;
+        std::uint64_t comments;
+    };
+
+    // Sets the next pause, the budget's end or the next progress report before
+    // it, once `executed` lines have run; returns the lines until then.
+    std::uint64_t PauseAfter(std::uint64_t executed)
     {
-        if (progress_ == nullptr || maxLines - executed <= progress_->everyLines) {
-            return maxLines;
-        }
-        return executed + progress_->everyLines;
+        const std::uint64_t every
+            = progress_ == nullptr ? maxLines_ : std::max<std::uint64_t>(progress_->everyLines, 1);
+        pause_ = maxLines_ - executed > every ? executed + every : maxLines_;
+        return pause_ - executed;
+    }
+
+    [[gnu::noinline]] std::uint64_t Report(std::uint64_t comments)
+    {
+        progress_->report(StepAt(pause_, comments));
+        return PauseAfter(pause_);
     }
 
     std::int64_t StepAt(std::uint64_t executed, std::uint64_t comments) const
@@ -191,25 +206,31 @@ private:
         return startStep_ + static_cast<std::int64_t>(executed - comments);
     }
 
-    // At the head of a loop, after its jump back at `jumpPC` ran as line
-    // number `executed`: skips what iterations it can.
-    Leap TryLeap(std::uint32_t jumpPC, std::uint32_t head, std::uint64_t executed, std::uint64_t comments,
-                 std::uint64_t maxLines)
+    // At the head of a loop, after its jump back at `jumpPC` ran with `left`
+    // lines to the pause: skips what iterations it can. A leap past a progress
+    // report makes the report due after the jump.
+    [[gnu::noinline]] LeapTaken TryLeap(std::size_t jumpPC, std::uint32_t head, std::uint64_t left,
+                                        std::uint64_t comments)
     {
+        const std::uint64_t executed = pause_ - left + 1;
         const LeapRoom room{
-            .lines = maxLines - executed,
+            .lines = maxLines_ - executed,
             .steps = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max() - StepAt(executed, comments))};
         const Leap leap = loops_.Apply(head, machine_.Reg.data(), outcome_.written.data(), room);
         outcome_.summarisedLines += leap.lines;
         Backoff& backoff = backoffs_[jumpPC];
         backoff.length = leap.iterations > 0 ? 0 : std::min(2 * backoff.length + 1, kLongestWait);
         backoff.wait = backoff.length;
-        return leap;
+        if (leap.lines < left) {
+            return {left - leap.lines, leap.comments};
+        }
+        pause_ = executed + leap.lines;
+        return {1, leap.comments};
     }
 
     // Hands the line at `pc` to the machine itself, which then owns its outcome.
     // Returns the finished run when that step failed or ended the program.
-    std::optional<RunOutcome> Delegate(std::uint32_t pc, std::uint64_t executed, std::uint64_t comments)
+    [[gnu::noinline]] std::optional<RunOutcome> Delegate(std::size_t pc, std::uint64_t executed, std::uint64_t comments)
     {
         SyncMachine(pc, executed, comments);
         StepOutcome step = machine_.ExecuteStep();
@@ -221,18 +242,19 @@ private:
             outcome_.written[RegisterIndex(step.effect.targetRegister)] = true;
         }
         if (machine_.PC >= lineCount_) {
-            return Finish(RunOutcome::Stop::Ended, machine_.PC, executed + 1, comments);
+            return Finish(RunOutcome::Stop::Ended, static_cast<std::size_t>(machine_.PC), executed + 1, comments);
         }
         return std::nullopt;
     }
 
-    void SyncMachine(std::int64_t pc, std::uint64_t executed, std::uint64_t comments)
+    void SyncMachine(std::size_t pc, std::uint64_t executed, std::uint64_t comments)
     {
-        machine_.PC = pc;
+        machine_.PC = static_cast<std::int64_t>(pc);
         machine_.Step = StepAt(executed, comments);
     }
 
-    RunOutcome Finish(RunOutcome::Stop stop, std::int64_t pc, std::uint64_t executed, std::uint64_t comments)
+    [[gnu::noinline]] RunOutcome Finish(RunOutcome::Stop stop, std::size_t pc, std::uint64_t executed,
+                                        std::uint64_t comments)
     {
         SyncMachine(pc, executed, comments);
         outcome_.stop = stop;
@@ -244,7 +266,9 @@ private:
     std::int64_t lineCount_;
     Machine& machine_;
     std::int64_t startStep_;
+    std::uint64_t maxLines_;
     const RunProgress* progress_;
+    std::uint64_t pause_ = 0; // lines run at the next pause
     LoopSummary loops_;
     std::vector<Backoff> backoffs_; // one per line
     RunOutcome outcome_;
@@ -279,7 +303,7 @@ RunOutcome CompiledProgram::Run(Machine& machine, std::uint64_t maxLines, const 
     if (!machine.CanContinue()) {
         return RunOutcome{};
     }
-    return Runner(ops_, machine, progress).Run(maxLines);
+    return Runner(ops_, machine, maxLines, progress).Run();
 }
 
 void UpdateRegisterPanel(TextLines& panelLines, const RunOutcome& run, const RegisterFile& Reg)

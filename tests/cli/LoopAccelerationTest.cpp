@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -178,6 +179,57 @@ TEST(LoopAcceleration, OverflowFailsAtTheStepThatMeetsTheMaximum)
     EXPECT_EQ(run.Step, 807 * 3 + 1);
     EXPECT_EQ(run.PC, 1);
     EXPECT_GT(run.summarisedLines, 0u);
+}
+
+// Runs `input` with progress reports every `everyLines` lines, recording the steps reported.
+RunSnapshot RunReporting(const RunInput& input, std::uint64_t maxLines, std::uint64_t everyLines,
+                         std::vector<std::int64_t>& reported)
+{
+    Machine machine;
+    TextLines panel = input.registers;
+    machine.Set(panel, input.program);
+    const RunProgress progress{.everyLines = everyLines,
+                               .report = [&](std::int64_t step) { reported.push_back(step); }};
+    const RunOutcome run = CompiledProgram(machine.Prg).Run(machine, maxLines, &progress);
+    RunSnapshot snapshot;
+    snapshot.Reg = machine.Reg;
+    snapshot.PC = machine.PC;
+    snapshot.Step = machine.Step;
+    snapshot.stop = run.stop;
+    snapshot.executedLines = run.executedLines;
+    return snapshot;
+}
+
+TEST(LoopAcceleration, ProgressReportsLeaveTheRunAsItIs)
+{
+    const RunInput multiplication{kClassMultiplication, {"300", "400"}};
+    const RunInput swaps{{"T(1,3)", "T(2,1)", "T(3,2)", "J(1,1,1)"}, {"1", "2"}};
+    for (const auto& [input, budget] :
+         {std::pair{multiplication, kUnlimitedLines}, std::pair{swaps, std::uint64_t{1000}}}) {
+        const RunSnapshot quiet = RunCompiled(input, budget);
+        for (const std::uint64_t every : {0u, 1u, 7u, 1000u, 100000u}) {
+            SCOPED_TRACE(every);
+            std::vector<std::int64_t> reported;
+            const RunSnapshot run = RunReporting(input, budget, every, reported);
+            EXPECT_EQ(run.stop, quiet.stop);
+            EXPECT_EQ(run.executedLines, quiet.executedLines);
+            EXPECT_EQ(run.PC, quiet.PC);
+            EXPECT_EQ(run.Step, quiet.Step);
+            EXPECT_EQ(run.Reg, quiet.Reg);
+            EXPECT_TRUE(std::is_sorted(reported.begin(), reported.end()));
+            EXPECT_LE(reported.empty() ? 0 : reported.back(), run.Step);
+            EXPECT_EQ(reported.empty(), every >= run.executedLines);
+        }
+    }
+}
+
+TEST(LoopAcceleration, ProgressIsReportedAtEveryPauseOfALineByLineRun)
+{
+    std::vector<std::int64_t> reported;
+    RunReporting({{"T(1,3)", "T(2,1)", "T(3,2)", "J(1,1,1)"}, {"1", "2"}}, 1000, 7, reported);
+    ASSERT_EQ(reported.size(), 142u); // after 7, 14, ..., 994 lines
+    EXPECT_EQ(reported.front(), 7);
+    EXPECT_EQ(reported.back(), 994);
 }
 
 } // namespace
