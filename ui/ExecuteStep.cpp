@@ -1,6 +1,7 @@
 #include "Unit1.h"
 
 #include "EditorLines.h"
+#include "FramePacer.h"
 #include "MessageBoxes.h"
 #include "SceneView.h"
 #include "StepDuration.h"
@@ -27,7 +28,7 @@ void TForm1::ExecuteStep()
     }
     ShowRegisterLine(outcome.effect);
     machineScene_.ShowStep(StepToShow(outcome.effect));
-    Viewport3D1->UpdateIfChanged();
+    framePacer_->RequestFrame();
 }
 
 void TForm1::ShowRegisterLine(const InstructionEffect& effect)

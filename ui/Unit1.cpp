@@ -1,6 +1,7 @@
 #include "Unit1.h"
 
 #include "EditorLines.h"
+#include "FramePacer.h"
 #include "ListingWidth.h"
 #include "MessageBoxes.h"
 #include "OverlayPanel.h"
@@ -18,10 +19,18 @@
 
 namespace tessivar::ui {
 
+namespace {
+
+// At most 25 frames a second leave room for a run tick every 10 ms.
+constexpr int kFrameGapMs = 40;
+
+} // namespace
+
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 {
     CreateDesign();
-    clockDriver_.Attach(clock_, [this] { Viewport3D1->UpdateIfChanged(); });
+    framePacer_ = new FramePacer(*Viewport3D1, kFrameGapMs, this);
+    clockDriver_.Attach(clock_, [this] { framePacer_->RequestFrame(); });
     BindEvents();
 }
 
@@ -82,7 +91,7 @@ void TForm1::keyPressEvent(QKeyEvent* event)
 void TForm1::FormShow()
 {
     scene_.BuildRegisterLabels();
-    Viewport3D1->UpdateIfChanged();
+    framePacer_->RequestFrame();
 }
 
 // Nothing that arrives after the window has closed may run a step or touch
@@ -114,7 +123,7 @@ void TForm1::Button2Click()
     const bool overflow = outcome.error && outcome.error->kind == MachineError::Kind::IntegerOverflow;
     machineScene_.BuildStacks(machine_.Reg, registerLines.size(), outcome.loadedRegisters + (overflow ? 1 : 0));
     if (outcome.error) {
-        Viewport3D1->UpdateIfChanged();
+        framePacer_->RequestFrame();
         ShowErrorBox(this, outcome.error->message);
         return;
     }
@@ -125,7 +134,7 @@ void TForm1::ShowProgram(const TextLines& programLines)
 {
     machineScene_.ShowProgram(scene::SetPanDuration(TrackBar2->Value(), TrackBar2->Max()),
                               {programLines.size(), ListingWidth(machine_.Prg), JoinTextLines(programLines)});
-    Viewport3D1->UpdateIfChanged();
+    framePacer_->RequestFrame();
 }
 
 void TForm1::Button3Click()
@@ -142,7 +151,7 @@ void TForm1::Button6Click()
 void TForm1::TrackBar1Change()
 {
     scene_.Camera1->Position.SetZ(-static_cast<float>(TrackBar1->Value()));
-    Viewport3D1->UpdateIfChanged();
+    framePacer_->RequestFrame();
 }
 
 } // namespace tessivar::ui

@@ -24,6 +24,7 @@ class SceneView;
 
 namespace tessivar::ui {
 
+class FramePacer;
 class ImageControl;
 class OverlayPanel;
 class PathLabel;
@@ -135,6 +136,7 @@ private:
     scene::AnimationClock clock_{clockDriver_};
     scene::DesignScene scene_{clock_};
     scene::MachineScene machineScene_{scene_};
+    FramePacer* framePacer_ = nullptr;
     bool shown_ = false;
 };
 
