@@ -20,6 +20,7 @@ public:
     FramePacer(render::SceneView& view, int minimumGapMs, QObject* parent);
 
     void RequestFrame();
+    void SetMinimumGap(int minimumGapMs) { minimumGapMs_ = minimumGapMs; }
 
 private:
     void Draw();

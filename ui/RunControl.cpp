@@ -61,6 +61,7 @@ void TForm1::Button5Click()
     EnableTimer1(Running());
     Button2->setEnabled(!Running());
     Button4->setEnabled(!Running());
+    PaceFrames();
 }
 
 // A tick that finds nothing to run (New or Open emptied the program between
@@ -94,6 +95,7 @@ void TForm1::FloatAnimation6Finish(scene::TFmxObject*)
     Button2->setEnabled(!Running());
     Button5->setEnabled(true);
     Button4->setEnabled(!Running());
+    PaceFrames();
 }
 
 void TForm1::FloatAnimation7Finish(scene::TFmxObject*)
@@ -125,6 +127,7 @@ void TForm1::ReturnToIdle()
     Button2->setEnabled(true);
     Button5->setEnabled(true);
     Button4->setEnabled(true);
+    PaceFrames();
 }
 
 } // namespace tessivar::ui

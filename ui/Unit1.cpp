@@ -21,8 +21,10 @@ namespace tessivar::ui {
 
 namespace {
 
-// At most 25 frames a second leave room for a run tick every 10 ms.
+// At most 25 frames a second; while a run goes at the top speed, a step per
+// 10 ms tick leaves room for no more than 5 frames of a software renderer.
 constexpr int kFrameGapMs = 40;
+constexpr int kTopSpeedRunFrameGapMs = 200;
 
 } // namespace
 
@@ -105,6 +107,12 @@ void TForm1::FormClose()
         animation->OnFinish = {};
     machineScene_.FreeAllBalls();
     machine_.ClearProgram();
+}
+
+void TForm1::PaceFrames()
+{
+    const bool topSpeedRun = Running() && scene::StepDuration(TrackBar2->Value(), TrackBar2->Max()) == 0;
+    framePacer_->SetMinimumGap(topSpeedRun ? kTopSpeedRunFrameGapMs : kFrameGapMs);
 }
 
 void TForm1::Button1Click()

@@ -122,6 +122,7 @@ private:
     void EnableTimer1(bool enabled);
     bool StepEntry();
     void ReturnToIdle();
+    void PaceFrames();
 
     // One step (ExecuteStep.cpp).
     void ExecuteStep();

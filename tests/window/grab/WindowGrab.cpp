@@ -71,7 +71,9 @@ int main(int argc, char** argv)
                                       QStringLiteral("ms"));
     const QCommandLineOption zoom(QStringLiteral("zoom"), QStringLiteral("zoom slider value (5 to 50)"),
                                   QStringLiteral("value"));
-    parser.addOptions({closeOverlay, registers, set, explanation, program, stepWait, zoom});
+    const QCommandLineOption run(QStringLiteral("run-at-top-speed"),
+                                 QStringLiteral("after Set, run the program at the top speed to its end"));
+    parser.addOptions({closeOverlay, registers, set, explanation, program, stepWait, zoom, run});
     parser.process(application);
     if (parser.positionalArguments().size() != 1)
         parser.showHelp(2);
@@ -96,7 +98,12 @@ int main(int argc, char** argv)
         QTest::mouseClick(form.Button2, Qt::LeftButton);
         QTest::qWait(kSetSettleMs);
     }
-    if (parser.isSet(stepWait)) {
+    if (parser.isSet(run)) {
+        form.TrackBar2->SetValue(form.TrackBar2->Max());
+        QTest::mouseClick(form.Button5, Qt::LeftButton);
+        QTest::qWaitFor([&] { return form.Button5->text() == QStringLiteral("実行"); }, 60000);
+        QTest::qWait(1200);
+    } else if (parser.isSet(stepWait)) {
         QTest::mouseClick(form.Button4, Qt::LeftButton);
         QTest::qWait(parser.value(stepWait).toInt());
     } else {
