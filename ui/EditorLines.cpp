@@ -67,6 +67,14 @@ std::size_t EditorLineCount(const QPlainTextEdit& editor)
     return document.isEmpty() ? 0 : static_cast<std::size_t>(document.blockCount());
 }
 
+void SetEditorLines(QPlainTextEdit& editor, const TextLines& lines)
+{
+    QStringList text;
+    for (const std::string& line : lines)
+        text.append(QString::fromStdString(line));
+    editor.setPlainText(text.join(QLatin1Char('\n')));
+}
+
 void RewriteEditorLines(QPlainTextEdit& editor, const TextLines& lines)
 {
     QTextDocument& document = *editor.document();

@@ -13,6 +13,9 @@ namespace tessivar::ui {
 TextLines EditorLines(const QPlainTextEdit& editor);
 std::size_t EditorLineCount(const QPlainTextEdit& editor);
 
+// Replaces the editor's whole text by `lines`.
+void SetEditorLines(QPlainTextEdit& editor, const TextLines& lines);
+
 // Makes the editor hold `lines`, touching only the lines that differ, so the
 // caret and the scroll position stay where the user left them. One undo step.
 void RewriteEditorLines(QPlainTextEdit& editor, const TextLines& lines);

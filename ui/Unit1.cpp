@@ -1,6 +1,7 @@
 #include "Unit1.h"
 
 #include "EditorLines.h"
+#include "FileChooser.h"
 #include "FramePacer.h"
 #include "ListingWidth.h"
 #include "MessageBoxes.h"
@@ -55,6 +56,7 @@ void TForm1::BindEvents()
     connect(TrackBar2, &ValueSlider::ValueChanged, this, &TForm1::TrackBar1Change);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     BindAnimationEnds();
+    BindFileMenu();
 }
 
 void TForm1::showEvent(QShowEvent* event)
@@ -68,6 +70,10 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    if (!MayReplaceProgram()) {
+        event->ignore();
+        return;
+    }
     QMainWindow::closeEvent(event);
     if (event->isAccepted())
         FormClose();

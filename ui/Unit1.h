@@ -5,8 +5,11 @@
 #include "Machine.h"
 #include "MachineScene.h"
 #include "QtClockDriver.h"
+#include "TextEncoding.h"
 
 #include <QMainWindow>
+
+#include <memory>
 
 class QAction;
 class QFileDialog;
@@ -24,6 +27,7 @@ class SceneView;
 
 namespace tessivar::ui {
 
+class FileChooser;
 class FramePacer;
 class ImageControl;
 class OverlayPanel;
@@ -82,6 +86,8 @@ public:
     scene::DesignScene& Scene() { return scene_; }
 
     const scene::MachineScene& SceneOfMachine() const { return machineScene_; }
+    // The File menu asks it for file names (the dialogs OD and SD unless set).
+    void SetFileChooser(std::unique_ptr<FileChooser> chooser);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -124,6 +130,18 @@ private:
     void ReturnToIdle();
     void PaceFrames();
 
+    // The File menu (FileMenu.cpp).
+    void BindFileMenu();
+    void MenuItem2Click();
+    void MenuItem3Click();
+    void MenuItem4Click();
+    void MenuItem5Click();
+    void WriteProgram(const QString& path);
+    void MarkProgramSaved();
+    bool ProgramChanged() const;
+    void ShowFileInTitle();
+    bool MayReplaceProgram();
+
     // One step (ExecuteStep.cpp).
     void ExecuteStep();
     void ShowRegisterLine(const InstructionEffect& effect);
@@ -138,6 +156,11 @@ private:
     scene::DesignScene scene_{clock_};
     scene::MachineScene machineScene_{scene_};
     FramePacer* framePacer_ = nullptr;
+    std::unique_ptr<FileChooser> fileChooser_;
+    // Every save writes in the encoding of the last file opened.
+    TextEncoding programEncoding_ = TextEncoding::Ansi;
+    // The program editor's text when it was last opened, saved or started anew.
+    QString savedProgram_;
     bool shown_ = false;
 };
 

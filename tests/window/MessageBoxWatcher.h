@@ -16,11 +16,12 @@ struct SeenMessageBox {
     qsizetype buttonCount;
 };
 
-// While alive, closes every modal message box that opens (as its OK button
-// would) and records what it showed, so a handler that shows one returns.
+// While alive, closes every modal message box that opens with its OK button,
+// or with the button labelled `answer` where it has one, and records what it
+// showed, so a handler that shows one returns.
 class MessageBoxWatcher {
 public:
-    MessageBoxWatcher()
+    explicit MessageBoxWatcher(QString answer = {}) : answer_(std::move(answer))
     {
         timer_.setInterval(5);
         QObject::connect(&timer_, &QTimer::timeout, [this] { CloseActiveBox(); });
@@ -36,9 +37,15 @@ private:
         if (box == nullptr || !box->isVisible())
             return;
         seen_.push_back({box->windowTitle(), box->text(), box->icon(), box->buttons().size()});
+        for (QAbstractButton* button : box->buttons())
+            if (!answer_.isEmpty() && button->text() == answer_) {
+                button->click();
+                return;
+            }
         box->button(QMessageBox::Ok)->click();
     }
 
+    QString answer_;
     QTimer timer_;
     std::vector<SeenMessageBox> seen_;
 };

@@ -1,0 +1,234 @@
+#include "ShownForm.h"
+
+#include "FileChooser.h"
+#include "MessageBoxWatcher.h"
+#include "PathLabel.h"
+#include "TemporaryFolder.h"
+
+#include <QAction>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <deque>
+#include <filesystem>
+
+namespace tessivar::ui::test {
+namespace {
+
+using tessivar::test::ListFolder;
+using tessivar::test::ReadBytes;
+using tessivar::test::TemporaryFolder;
+using tessivar::test::WriteBytes;
+
+// Answers the File menu's requests for a file name from a list; nothing
+// (a cancelled dialog) once the list is used up.
+class ListedFiles final : public FileChooser {
+public:
+    std::deque<std::optional<QString>> toOpen, toSave;
+    int asked = 0;
+    std::optional<QString> FileToOpen() override { return Next(toOpen); }
+    std::optional<QString> FileToSave() override { return Next(toSave); }
+
+private:
+    std::optional<QString> Next(std::deque<std::optional<QString>>& list)
+    {
+        ++asked;
+        if (list.empty())
+            return std::nullopt;
+        std::optional<QString> next = list.front();
+        list.pop_front();
+        return next;
+    }
+};
+
+class FileMenu : public ShownForm {
+protected:
+    void SetUp() override
+    {
+        ShownForm::SetUp();
+        QTest::mouseClick(form.Button6, Qt::LeftButton);
+        auto chooser = std::make_unique<ListedFiles>();
+        files = chooser.get();
+        form.SetFileChooser(std::move(chooser));
+    }
+
+    QString Path(const char* name) const { return QString::fromStdString(folder.File(name)); }
+    void Open(const char* name)
+    {
+        files->toOpen.push_back(Path(name));
+        form.MenuItem3->trigger();
+    }
+    void SaveAs(const QString& path)
+    {
+        files->toSave.push_back(path);
+        form.MenuItem5->trigger();
+    }
+
+    TemporaryFolder folder;
+    ListedFiles* files = nullptr;
+};
+
+// Each encoding is found by its mark (code page 932 without one) and kept by
+// Save, byte for byte for CR LF files; a final CR LF is an empty last line.
+TEST_F(FileMenu, OpenAndSaveKeepEachEncodingByteForByte)
+{
+    const struct {
+        const char* name;
+        std::string bytes;
+        QString text;
+    } cases[] = {
+        {"cp932", "S(1)\r\n/ \x95\x73\x8a\xae\x91\x53\r\n", QString::fromUtf8("S(1)\n/ 不完全\n")},
+        {"utf8", "\xEF\xBB\xBFS(1)\r\n/ \xE4\xB8\x8D", QString::fromUtf8("S(1)\n/ 不")},
+        {"utf16le", std::string("\xFF\xFES\0(\0001\0)\0", 10), QStringLiteral("S(1)")},
+        {"utf16be", std::string("\xFE\xFF\0S\0(\0001\0)", 10), QStringLiteral("S(1)")},
+    };
+    for (const auto& c : cases) {
+        WriteBytes(folder.File(c.name), c.bytes);
+        Open(c.name);
+        EXPECT_EQ(form.Memo2->toPlainText(), c.text) << c.name;
+        EXPECT_EQ(form.Label3->text(), Path(c.name));
+        std::filesystem::remove(folder.File(c.name));
+        form.MenuItem4->trigger();
+        EXPECT_EQ(ReadBytes(folder.File(c.name)), c.bytes) << c.name;
+    }
+}
+
+TEST_F(FileMenu, LoneLineFeedsAreReadAndWrittenBackAsCrLfWithoutAFinalBreak)
+{
+    WriteBytes(folder.File("lf.urm"), "S(1)\nS(2)\n");
+    Open("lf.urm");
+    EXPECT_EQ(form.Memo2->toPlainText(), QStringLiteral("S(1)\nS(2)"));
+    form.MenuItem4->trigger();
+    EXPECT_EQ(ReadBytes(folder.File("lf.urm")), "S(1)\r\nS(2)");
+}
+
+TEST_F(FileMenu, TheRememberedEncodingOutlivesNew)
+{
+    WriteBytes(folder.File("marked.urm"), "\xEF\xBB\xBFS(1)");
+    Open("marked.urm");
+    form.MenuItem2->trigger();
+    EXPECT_EQ(form.Label3->text(), QStringLiteral("New.urm"));
+    EXPECT_TRUE(form.Memo2->toPlainText().isEmpty());
+    form.Memo2->setPlainText(QStringLiteral("Z(1)"));
+    SaveAs(Path("next"));
+    EXPECT_EQ(ReadBytes(folder.File("next.urm")), "\xEF\xBB\xBFZ(1)");
+}
+
+TEST_F(FileMenu, SaveAsAppendsUrmUnlessTheNameEndsWithItInAnyCase)
+{
+    std::filesystem::create_directory(folder.Path() / "a.urm");
+    const std::pair<const char*, const char*> cases[] = {
+        {"prog", "prog.urm"},
+        {"prog.URM", "prog.URM"},
+        {"prog.txt", "prog.txt.urm"},
+        {"a.urm/prog", "a.urm/prog.urm"},
+    };
+    form.Memo2->setPlainText(QStringLiteral("S(1)"));
+    for (const auto& [chosen, saved] : cases) {
+        SaveAs(Path(chosen));
+        EXPECT_EQ(form.Label3->text(), Path(saved)) << chosen;
+        EXPECT_EQ(ReadBytes(folder.File(saved)), "S(1)") << chosen;
+    }
+}
+
+TEST_F(FileMenu, SaveWithoutANameAsksForOneAndCancellingChangesNothing)
+{
+    form.Memo2->setPlainText(QStringLiteral("S(1)"));
+    form.MenuItem4->trigger();
+    EXPECT_EQ(files->asked, 1) << "Save of New.urm is Save As";
+    EXPECT_EQ(form.Label3->text(), QStringLiteral("New.urm"));
+    {
+        MessageBoxWatcher boxes(QStringLiteral("保存しない"));
+        form.MenuItem3->trigger(); // the open dialog is cancelled
+        EXPECT_EQ(boxes.Seen().size(), 1u) << "the unsaved-changes question";
+    }
+    EXPECT_EQ(form.Memo2->toPlainText(), QStringLiteral("S(1)"));
+    EXPECT_EQ(form.Label3->text(), QStringLiteral("New.urm"));
+    EXPECT_TRUE(ListFolder(folder.Path()).empty());
+}
+
+TEST_F(FileMenu, FailuresAreShownAndLeaveTheStateAsTheStepBeforeLeftIt)
+{
+    form.Memo2->setPlainText(QStringLiteral("S(1)"));
+    form.MenuItem4->trigger(); // cancelled: nothing saved, the program stays changed
+    MessageBoxWatcher boxes(QStringLiteral("保存しない"));
+    Open("missing.urm");
+    ASSERT_EQ(boxes.Seen().size(), 2u) << "the question, then the error";
+    EXPECT_TRUE(boxes.Seen()[1].text.startsWith(QString::fromUtf8("ファイル ") + Path("missing.urm")))
+        << boxes.Seen()[1].text.toStdString();
+    EXPECT_EQ(form.Memo2->toPlainText(), QStringLiteral("S(1)"));
+    EXPECT_EQ(form.Label3->text(), QStringLiteral("New.urm"));
+
+    SaveAs(Path("no-such-folder/prog"));
+    ASSERT_EQ(boxes.Seen().size(), 3u);
+    EXPECT_TRUE(boxes.Seen()[2].text.startsWith(QString::fromUtf8("ファイル \"") + Path("no-such-folder/prog.urm")))
+        << boxes.Seen()[2].text.toStdString();
+    EXPECT_EQ(form.Label3->text(), Path("no-such-folder/prog.urm")) << "Save As has set the name already";
+}
+
+// Unsaved work is never dropped without a question; nothing is asked when
+// nothing changed.
+TEST_F(FileMenu, ChangedProgramsAreOnlyReplacedAfterTheUserSaysSo)
+{
+    {
+        MessageBoxWatcher boxes;
+        form.MenuItem2->trigger();
+        EXPECT_TRUE(boxes.Seen().empty()) << "the design's program counts as unchanged";
+    }
+    EXPECT_FALSE(form.isWindowModified());
+    form.Memo2->setPlainText(QStringLiteral("S(1)"));
+    EXPECT_TRUE(form.isWindowModified());
+    {
+        MessageBoxWatcher boxes(QStringLiteral("キャンセル"));
+        form.MenuItem2->trigger();
+        EXPECT_EQ(boxes.Seen().size(), 1u);
+        EXPECT_EQ(form.Memo2->toPlainText(), QStringLiteral("S(1)"));
+    }
+    {
+        files->toSave.push_back(Path("kept"));
+        MessageBoxWatcher boxes(QStringLiteral("保存する"));
+        form.MenuItem2->trigger();
+        EXPECT_EQ(ReadBytes(folder.File("kept.urm")), "S(1)");
+        EXPECT_TRUE(form.Memo2->toPlainText().isEmpty());
+    }
+    form.Memo2->setPlainText(QStringLiteral("S(2)"));
+    {
+        MessageBoxWatcher boxes(QStringLiteral("保存しない"));
+        form.close();
+        EXPECT_EQ(boxes.Seen().size(), 1u);
+        EXPECT_FALSE(form.isVisible());
+    }
+}
+
+TEST_F(FileMenu, TheTitleNamesTheFileAndTheApplication)
+{
+    EXPECT_EQ(form.windowTitle(), QString::fromUtf8("New.urm[*] — Tessivar"));
+    WriteBytes(folder.File("prog.urm"), "S(1)");
+    Open("prog.urm");
+    EXPECT_EQ(form.windowTitle(), QString::fromUtf8("prog.urm[*] — Tessivar"));
+    EXPECT_FALSE(form.isWindowModified());
+}
+
+// New or Open during a run empties the program: the step in flight ends, and
+// so does the run.
+TEST_F(FileMenu, NewDuringARunEndsTheRunAfterTheStepInFlight)
+{
+    form.Memo1->setPlainText(QStringLiteral("0"));
+    form.Memo2->setPlainText(QStringLiteral("S(1)\nS(1)\nS(1)"));
+    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    form.TrackBar2->SetValue(4);
+    QTest::mouseClick(form.Button5, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.Scene().FloatAnimation6->Running(); }));
+    {
+        MessageBoxWatcher boxes(QStringLiteral("保存しない"));
+        form.MenuItem2->trigger();
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.Button5->text() == QStringLiteral("実行"); }, 3000));
+    QTest::qWait(100);
+    EXPECT_TRUE(form.Button4->isEnabled());
+    EXPECT_FALSE(form.Timer1->isActive());
+    EXPECT_EQ(form.MachineState().PC, 1);
+}
+
+} // namespace
+} // namespace tessivar::ui::test

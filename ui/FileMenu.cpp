@@ -1,0 +1,160 @@
+// The File menu: a new program, opening a file into the program editor, and
+// saving the editor's text. Label3 shows the current file and is the name Save
+// writes to; "New.urm" there means the program has no file yet.
+#include "Unit1.h"
+
+#include "EditorLines.h"
+#include "FileChooser.h"
+#include "MessageBoxes.h"
+#include "PathLabel.h"
+#include "ProgramFile.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace tessivar::ui {
+
+namespace {
+
+const QString NoFileName = QStringLiteral("New.urm");
+const QString ProgramSuffix = QStringLiteral(".urm");
+
+// Only A to Z count as upper case here, whatever the locale.
+bool EndsWithProgramSuffix(const QString& path)
+{
+    QString lower = path;
+    for (QChar& c : lower)
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            c = QChar(c.unicode() + ('a' - 'A'));
+    return lower.endsWith(ProgramSuffix);
+}
+
+} // namespace
+
+void TForm1::BindFileMenu()
+{
+    fileChooser_ = std::make_unique<DialogFileChooser>(*OD, *SD);
+    MenuItem2->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
+    MenuItem3->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    MenuItem4->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    MenuItem5->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    connect(MenuItem2, &QAction::triggered, this, &TForm1::MenuItem2Click);
+    connect(MenuItem3, &QAction::triggered, this, &TForm1::MenuItem3Click);
+    connect(MenuItem4, &QAction::triggered, this, &TForm1::MenuItem4Click);
+    connect(MenuItem5, &QAction::triggered, this, &TForm1::MenuItem5Click);
+    connect(Memo2->document(), &QTextDocument::contentsChanged, this, &TForm1::ShowFileInTitle);
+    MarkProgramSaved();
+}
+
+void TForm1::SetFileChooser(std::unique_ptr<FileChooser> chooser)
+{
+    fileChooser_ = std::move(chooser);
+}
+
+// New: the editor is emptied and the program list with it, so nothing runs
+// until the next Set; the remembered encoding stays.
+void TForm1::MenuItem2Click()
+{
+    if (!MayReplaceProgram())
+        return;
+    Memo2->clear();
+    machine_.ClearProgram();
+    Label3->setText(NoFileName);
+    MarkProgramSaved();
+}
+
+void TForm1::MenuItem3Click()
+{
+    if (!MayReplaceProgram())
+        return;
+    const std::optional<QString> path = fileChooser_->FileToOpen();
+    if (!path)
+        return;
+    ProgramFileReading reading = ReadProgramFile(path->toStdString());
+    // Remembered even when the text after the mark fails to decode.
+    if (reading.encoding)
+        programEncoding_ = *reading.encoding;
+    if (reading.error) {
+        ShowErrorBox(this, reading.error->message);
+        return;
+    }
+    SetEditorLines(*Memo2, reading.lines);
+    machine_.ClearProgram();
+    Label3->setText(*path);
+    MarkProgramSaved();
+}
+
+void TForm1::MenuItem4Click()
+{
+    if (Label3->text() == NoFileName) {
+        MenuItem5Click();
+        return;
+    }
+    WriteProgram(Label3->text());
+}
+
+void TForm1::MenuItem5Click()
+{
+    const std::optional<QString> path = fileChooser_->FileToSave();
+    if (!path)
+        return;
+    Label3->setText(EndsWithProgramSuffix(*path) ? *path : *path + ProgramSuffix);
+    WriteProgram(Label3->text());
+}
+
+void TForm1::WriteProgram(const QString& path)
+{
+    if (const std::optional<ProgramFileError> error
+        = WriteProgramFile(path.toStdString(), EditorLines(*Memo2), programEncoding_)) {
+        ShowFileInTitle();
+        ShowErrorBox(this, error->message);
+        return;
+    }
+    MarkProgramSaved();
+}
+
+void TForm1::MarkProgramSaved()
+{
+    savedProgram_ = Memo2->toPlainText();
+    ShowFileInTitle();
+}
+
+bool TForm1::ProgramChanged() const
+{
+    return Memo2->toPlainText() != savedProgram_;
+}
+
+// What task bars and window lists show: the file's name and the
+// application's, marked while the program has unsaved changes.
+void TForm1::ShowFileInTitle()
+{
+    setWindowTitle(QFileInfo(Label3->text()).fileName() + QStringLiteral("[*] — ")
+                   + QString::fromUtf8(kApplicationTitle));
+    setWindowModified(ProgramChanged());
+}
+
+// Unsaved work is never dropped without a question: true when the program may
+// be replaced (nothing changed, saved now, or the user lets it go).
+bool TForm1::MayReplaceProgram()
+{
+    if (!ProgramChanged())
+        return true;
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kApplicationTitle),
+                    QStringLiteral("プログラムは変更されています。保存しますか？"), QMessageBox::NoButton, this);
+    QPushButton* save = box.addButton(QStringLiteral("保存する"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("保存しない"), QMessageBox::DestructiveRole);
+    box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.exec();
+    if (box.clickedButton() == discard)
+        return true;
+    if (box.clickedButton() != save)
+        return false;
+    MenuItem4Click();
+    return !ProgramChanged();
+}
+
+} // namespace tessivar::ui
