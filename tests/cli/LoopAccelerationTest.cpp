@@ -225,11 +225,36 @@ TEST(LoopAcceleration, ProgressReportsLeaveTheRunAsItIs)
 
 TEST(LoopAcceleration, ProgressIsReportedAtEveryPauseOfALineByLineRun)
 {
-    std::vector<std::int64_t> reported;
-    RunReporting({{"T(1,3)", "T(2,1)", "T(3,2)", "J(1,1,1)"}, {"1", "2"}}, 1000, 7, reported);
-    ASSERT_EQ(reported.size(), 142u); // after 7, 14, ..., 994 lines
-    EXPECT_EQ(reported.front(), 7);
-    EXPECT_EQ(reported.back(), 994);
+    struct Case {
+        std::uint64_t every;
+        std::size_t reports; // pauses before the budget's end at 1000 lines
+        std::int64_t last;
+    };
+    for (const Case& test : {Case{7, 142, 994}, Case{1, 999, 999}, Case{0, 999, 999}}) {
+        SCOPED_TRACE(test.every);
+        std::vector<std::int64_t> reported;
+        RunReporting({{"T(1,3)", "T(2,1)", "T(3,2)", "J(1,1,1)"}, {"1", "2"}}, 1000, test.every, reported);
+        ASSERT_EQ(reported.size(), test.reports);
+        EXPECT_EQ(reported.back(), test.last);
+    }
+}
+
+// Leaps land anywhere between two progress reports, or just past one.
+TEST(LoopAcceleration, LeapsOverProgressReportsKeepTheBudget)
+{
+    const RunInput input{{"J(1,2,0)", "S(1)", "/ next", "J(3,3,1)"}, {"0", "1200"}};
+    const RunSnapshot quiet = RunCompiled(input, 1000);
+    for (std::uint64_t every = 1; every <= 1000; ++every) {
+        SCOPED_TRACE(every);
+        std::vector<std::int64_t> reported;
+        const RunSnapshot run = RunReporting(input, 1000, every, reported);
+        EXPECT_EQ(run.stop, RunOutcome::Stop::LineBudget);
+        EXPECT_EQ(run.executedLines, 1000u);
+        EXPECT_EQ(run.Step, quiet.Step);
+        EXPECT_EQ(run.Reg, quiet.Reg);
+        EXPECT_EQ(run.PC, quiet.PC);
+    }
+    EXPECT_GT(quiet.summarisedLines, 0u);
 }
 
 } // namespace
