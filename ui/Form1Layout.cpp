@@ -98,6 +98,8 @@ void TForm1::CreateDesign()
     Panel8 = CreateHeader(ClientArea, Look::Panel8Style1, Label4);
     Panel8->setFixedHeight(kStripHeight);
     TrackBar1 = new ValueSlider(5, 50, 10, ClientArea);
+    // Fifteen wheel notches sweep the whole zoom range.
+    TrackBar1->SetSteps(1, 5);
     TrackBar1->setFixedWidth(kSliderWidth);
     LayOutClientArea();
     CreateOverlay();

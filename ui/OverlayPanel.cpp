@@ -5,6 +5,9 @@
 #include <QEvent>
 #include <QPushButton>
 
+#include <QPushButton>
+#include <algorithm>
+
 namespace tessivar::ui {
 
 namespace {
@@ -16,6 +19,9 @@ constexpr int kButtonLeft = 433;
 constexpr int kButtonRightMargin = 434;
 constexpr int kButtonBottomMargin = 14;
 constexpr int kButtonHeight = 22;
+// Narrower than designed, the button keeps its designed width, centred, so
+// the overlay can always be closed.
+constexpr int kButtonWidth = 80;
 
 } // namespace
 
@@ -37,8 +43,11 @@ bool OverlayPanel::eventFilter(QObject* watched, QEvent* event)
 void OverlayPanel::resizeEvent(QResizeEvent* event)
 {
     picture_->setGeometry(0, 0, width(), kPictureHeight);
-    closeButton_->setGeometry(kButtonLeft, height() - kButtonBottomMargin - kButtonHeight,
-                              width() - kButtonLeft - kButtonRightMargin, kButtonHeight);
+    const int anchoredWidth = width() - kButtonLeft - kButtonRightMargin;
+    const int buttonWidth = std::max(anchoredWidth, kButtonWidth);
+    const int left = anchoredWidth >= kButtonWidth ? kButtonLeft : (width() - kButtonWidth) / 2;
+    closeButton_->setGeometry(left, std::max(0, height() - kButtonBottomMargin - kButtonHeight), buttonWidth,
+                              kButtonHeight);
     QFrame::resizeEvent(event);
 }
 

@@ -79,12 +79,16 @@ void TForm1::closeEvent(QCloseEvent* event)
         FormClose();
 }
 
-// Enter presses the focused button, as it does on the desktop the design
+// Escape closes the explanation. Enter presses the focused button, as it does on the desktop the design
 // comes from; from other controls it belongs to the default button
 // "1ステップ", unless the control uses it itself: the editors insert a line
 // break and never pass it on.
 void TForm1::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_Escape && Panel9->isVisible()) {
+        Button6->click();
+        return;
+    }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         auto* focused = qobject_cast<QPushButton*>(focusWidget());

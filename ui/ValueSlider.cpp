@@ -31,6 +31,12 @@ ValueSlider::ValueSlider(double min, double max, double value, QWidget* parent) 
     connect(this, &QSlider::valueChanged, this, [this](int steps) { emit ValueChanged(FromSteps(steps)); });
 }
 
+void ValueSlider::SetSteps(double single, double page)
+{
+    setSingleStep(ToSteps(single));
+    setPageStep(ToSteps(page));
+}
+
 double ValueSlider::Min() const
 {
     return FromSteps(minimum());

@@ -14,6 +14,9 @@ public:
 
     ValueSlider(double min, double max, double value, QWidget* parent);
 
+    // How far an arrow key (a wheel notch moves three of these) and a page key move.
+    void SetSteps(double single, double page);
+
     double Min() const;
     double Max() const;
     double Value() const;

@@ -39,6 +39,27 @@ TEST_F(Overlay, FollowsTheWindowWhileShownWithItsButtonAnchored)
     EXPECT_EQ(form.Button6->geometry(), QRect(433, 827 - 36, 1147 - 867, 22));
 }
 
+// Narrower than designed the button keeps its width, centred; it never
+// leaves the user behind the overlay. Escape closes the overlay too.
+TEST_F(Overlay, CanAlwaysBeClosedWithItsButtonOrEscape)
+{
+    for (const QSize size : {QSize(860, 600), QSize(500, 300), QSize(200, 100)}) {
+        // As small as the window's layout lets it become.
+        form.resize(size);
+        QTest::qWait(100);
+        ASSERT_LT(form.ClientArea->width(), 867);
+        const QRect button = form.Button6->geometry();
+        EXPECT_EQ(button.width(), 80) << form.ClientArea->width();
+        EXPECT_TRUE(form.Panel9->rect().contains(button)) << form.ClientArea->width();
+        EXPECT_EQ(InsideOverlay(form, button.center()), true);
+        EXPECT_EQ(form.ClientArea->childAt(form.Panel9->mapTo(form.ClientArea, button.center())), form.Button6);
+    }
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_FALSE(form.Panel9->isVisible());
+}
+
 TEST_F(Overlay, ButtonHidesItForGoodAlsoAfterResizing)
 {
     QTest::mouseClick(form.Button6, Qt::LeftButton);

@@ -1,5 +1,7 @@
 #include "ShownForm.h"
 
+#include <QWheelEvent>
+
 #include "ValueSlider.h"
 
 #include <QStyle>
@@ -94,6 +96,20 @@ TEST_F(Sliders, ZoomSliderMovesTheCameraFromMinus5AtTheTopToMinus50AtTheBottom)
     EXPECT_FLOAT_EQ(CameraZ(form), -5);
     form.TrackBar1->SetValue(12.5);
     EXPECT_FLOAT_EQ(CameraZ(form), -12.5);
+}
+
+TEST_F(Sliders, ZoomSliderSweepsItsRangeInFifteenWheelNotches)
+{
+    form.TrackBar1->SetValue(5);
+    int notches = 0;
+    while (form.TrackBar1->Value() < 50 && notches < 100) {
+        QWheelEvent wheel(QPointF(5, 50), form.TrackBar1->mapToGlobal(QPointF(5, 50)), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(form.TrackBar1, &wheel);
+        ++notches;
+    }
+    EXPECT_EQ(form.TrackBar1->Value(), 50);
+    EXPECT_EQ(notches, 15);
 }
 
 TEST_F(Sliders, SpeedSliderLeavesTheCameraWhereTheZoomSliderPutIt)
