@@ -12,6 +12,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev graphviz
   # Qt 6 widgets with OpenGL; without recommends the OpenGL module must be named
   qt6-base-dev libqt6opengl6-dev qt6-qpa-plugins
+  # the toolkit's own texts (file dialogs, standard buttons) in Japanese
+  qt6-translations-l10n
   # OpenGL, GLU's tessellator, Mesa's software renderer
   libgl-dev libglu1-mesa-dev libgl1-mesa-dri libglx-mesa0 libegl-mesa0
   # a display for the GUI tests and screenshots

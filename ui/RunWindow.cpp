@@ -1,6 +1,6 @@
 #include "RunWindow.h"
 
-#include "MessageBoxes.h"
+#include "ApplicationSetup.h"
 #include "Unit1.h"
 
 #include <QApplication>
@@ -8,7 +8,7 @@
 int RunWindow(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(tessivar::ui::kApplicationTitle));
+    tessivar::ui::SetUpApplication(application);
     tessivar::ui::TForm1 Form1;
     Form1.show();
     return QApplication::exec();

@@ -1,4 +1,7 @@
 #include "ShownForm.h"
+#include <QMenu>
+#include <QMessageBox>
+#include <memory>
 
 #include "PathLabel.h"
 
@@ -73,6 +76,27 @@ TEST_F(Looks, RunTickTimerIsA10MillisecondOneShotThatStartsOff)
     EXPECT_EQ(form.Timer1->interval(), 10);
     EXPECT_TRUE(form.Timer1->isSingleShot());
     EXPECT_FALSE(form.Timer1->isActive());
+}
+
+} // namespace
+} // namespace tessivar::ui::test
+
+namespace tessivar::ui::test {
+namespace {
+
+// The toolkit's own texts are Japanese too, and dialog buttons carry no icons.
+TEST(ToolkitTexts, StandardButtonsAndEditorMenusSpeakJapanese)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("t"), QStringLiteral("t"),
+                    QMessageBox::Ok | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QString::fromUtf8("キャンセル"));
+    EXPECT_TRUE(box.button(QMessageBox::Ok)->icon().isNull());
+    EXPECT_TRUE(box.button(QMessageBox::Cancel)->icon().isNull());
+    QPlainTextEdit editor;
+    std::unique_ptr<QMenu> menu(editor.createStandardContextMenu());
+    ASSERT_FALSE(menu->actions().isEmpty());
+    EXPECT_TRUE(menu->actions().first()->text().startsWith(QString::fromUtf8("元に戻す")))
+        << menu->actions().first()->text().toStdString();
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Starts the real main window on the current display, optionally closes the
 // explanation, types register values and presses "セット", then saves a picture
 // of the window. With --explanation it makes the window's explanation picture.
+#include "ApplicationSetup.h"
 #include "Callouts.h"
 #include "MessageBoxes.h"
 #include "Unit1.h"
@@ -49,7 +50,7 @@ QImage ExplanationPicture(const TForm1& form, const QImage& shot)
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(tessivar::ui::kApplicationTitle));
+    tessivar::ui::SetUpApplication(application);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Saves a picture of the main window."));
     parser.addHelpOption();
@@ -101,7 +102,10 @@ int main(int argc, char** argv)
     if (parser.isSet(run)) {
         form.TrackBar2->SetValue(form.TrackBar2->Max());
         QTest::mouseClick(form.Button5, Qt::LeftButton);
-        QTest::qWaitFor([&] { return form.Button5->text() == QStringLiteral("実行"); }, 60000);
+        if (!QTest::qWaitFor([&] { return form.Button5->text() == QStringLiteral("実行"); }, 60000)) {
+            std::fprintf(stderr, "the run did not end within a minute\n");
+            return 1;
+        }
         QTest::qWait(1200);
     } else if (parser.isSet(stepWait)) {
         QTest::mouseClick(form.Button4, Qt::LeftButton);
