@@ -116,7 +116,7 @@ public:
                 }
                 left = Report(comments);
             }
-            const Op op = ops[pc];
+            const Op& op = ops[pc];
             switch (op.kind) {
             case OpKind::S:
                 if (reg[op.first] < kSlowPathValue) {
