@@ -113,12 +113,54 @@ std::error_code CreateNewFile(const std::string& path, std::string_view bytes)
     return {};
 }
 
-std::error_code OverwriteInPlace(const std::string& path, std::string_view bytes)
+// Devices and pipes take the bytes as a stream; there is nothing to keep.
+std::error_code WriteToSpecialFile(const std::string& path, std::string_view bytes)
 {
     FileHandle file(open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
     if (!file.IsOpen())
         return LastError();
     return Fill(file, bytes);
+}
+
+std::error_code WriteAllAtStart(int fd, std::string_view bytes)
+{
+    for (off_t offset = 0; !bytes.empty();) {
+        const ssize_t written = pwrite(fd, bytes.data(), bytes.size(), offset);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return LastError();
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+        offset += written;
+    }
+    return {};
+}
+
+std::error_code ReadAll(int fd, std::string& bytes)
+{
+    char buffer[65536];
+    for (off_t offset = 0;;) {
+        const ssize_t count = pread(fd, buffer, sizeof buffer, offset);
+        if (count == 0)
+            return {};
+        if (count < 0) {
+            if (errno == EINTR)
+                continue;
+            return LastError();
+        }
+        bytes.append(buffer, static_cast<std::size_t>(count));
+        offset += count;
+    }
+}
+
+std::error_code WriteAndCut(int fd, std::string_view bytes)
+{
+    if (const std::error_code error = WriteAllAtStart(fd, bytes))
+        return error;
+    if (ftruncate(fd, static_cast<off_t>(bytes.size())) != 0)
+        return LastError();
+    return fsync(fd) == 0 ? std::error_code() : LastError();
 }
 
 bool FolderTakesNoNewFile(int error)
@@ -146,7 +188,7 @@ std::error_code ReplaceExistingFile(const std::string& path, const struct stat& 
     std::string temporary = FolderOf(path) + "/" + TemporaryName;
     FileHandle file(mkostemp(temporary.data(), O_CLOEXEC));
     if (!file.IsOpen())
-        return FolderTakesNoNewFile(errno) ? OverwriteInPlace(path, bytes) : LastError();
+        return FolderTakesNoNewFile(errno) ? WriteFileInPlace(path, bytes) : LastError();
     std::error_code error = TakeOverAttributes(file.Get(), old);
     if (!error)
         error = Fill(file, bytes);
@@ -162,6 +204,22 @@ std::error_code ReplaceExistingFile(const std::string& path, const struct stat& 
 
 } // namespace
 
+std::error_code WriteFileInPlace(const std::string& path, std::string_view bytes)
+{
+    FileHandle file(open(path.c_str(), O_RDWR | O_CLOEXEC));
+    if (!file.IsOpen())
+        return LastError();
+    std::string old;
+    if (const std::error_code error = ReadAll(file.Get(), old))
+        return error;
+    if (const std::error_code error = WriteAndCut(file.Get(), bytes)) {
+        // Best effort: the old bytes fitted before, so they fit again.
+        (void)WriteAndCut(file.Get(), old);
+        return error;
+    }
+    return file.Close();
+}
+
 std::error_code WriteFileAtomically(const std::string& path, std::string_view bytes)
 {
     std::string target;
@@ -171,7 +229,7 @@ std::error_code WriteFileAtomically(const std::string& path, std::string_view by
     if (stat(target.c_str(), &old) != 0)
         return errno == ENOENT ? CreateNewFile(target, bytes) : LastError();
     if (!S_ISREG(old.st_mode))
-        return OverwriteInPlace(target, bytes);
+        return WriteToSpecialFile(target, bytes);
     return ReplaceExistingFile(target, old, bytes);
 }
 

@@ -17,4 +17,9 @@ namespace tessivar {
 // On failure returns the system's error and leaves no new file behind.
 std::error_code WriteFileAtomically(const std::string& path, std::string_view bytes);
 
+// The fallback for a regular file in a folder that takes no new file: the
+// file is rewritten in place and cut to its new length; when that fails
+// half-way, its old bytes are written back.
+std::error_code WriteFileInPlace(const std::string& path, std::string_view bytes);
+
 } // namespace tessivar

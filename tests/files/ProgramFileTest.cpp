@@ -1,4 +1,5 @@
 #include "ProgramFile.h"
+#include "ReadWholeFile.h"
 
 #include "EncodingNames.h"
 #include "TemporaryFolder.h"
@@ -277,6 +278,44 @@ TEST(WriteProgramFileTest, LockedFolderStillLetsAWritableFileBeRewritten)
         testing::ExitedWithCode(0), "^saved$");
     EXPECT_EQ(ReadBytes(path), ProgramBytes);
     EXPECT_EQ(ListFolder(locked), "prog.urm");
+}
+
+// Where the folder takes no new file, the file is rewritten in place; a
+// failure half-way puts its old bytes back.
+TEST(WriteProgramFileTest, LockedFolderFailureHalfWayKeepsTheOldBytes)
+{
+    const TemporaryFolder folder;
+    fs::permissions(folder.Path(), fs::perms::all);
+    const std::string locked = folder.File("locked");
+    const std::string path = locked + "/prog.urm";
+    EXPECT_EXIT(
+        {
+            DropRoot();
+            fs::create_directory(locked);
+            WriteBytes(path, ProgramBytes);
+            fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+            PrintOutcome(WriteWithFileSizeLimit(path, TextLines(1000, "J(1,2,3)")));
+        },
+        testing::ExitedWithCode(0), "locked/prog.urm\" を作成できません。File too large$");
+    EXPECT_EQ(ReadBytes(path), ProgramBytes);
+    EXPECT_EQ(ListFolder(locked), "prog.urm");
+}
+
+TEST(ReadProgramFileTest, EndlessAndHugeFilesAreRefusedAndPipesReadSafely)
+{
+    const TemporaryFolder folder;
+    const ProgramFileReading endless = ReadProgramFile("/dev/zero");
+    ASSERT_TRUE(endless.error);
+    EXPECT_EQ(endless.error->message, "ファイル /dev/zero は開けません。 File too large ");
+    const std::string huge = folder.File("huge.urm");
+    WriteBytes(huge, "");
+    fs::resize_file(huge, kLargestProgramFile + 1);
+    EXPECT_TRUE(ReadProgramFile(huge).error);
+    const std::string pipe = folder.File("pipe");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const ProgramFileReading withoutWriter = ReadProgramFile(pipe);
+    EXPECT_FALSE(withoutWriter.error) << "a pipe nobody writes to reads as empty, without waiting";
+    EXPECT_TRUE(withoutWriter.lines.empty());
 }
 
 TEST(WriteProgramFileTest, ReadOnlyFileIsNotReplaced)
