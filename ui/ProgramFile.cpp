@@ -48,6 +48,12 @@ ProgramFileError CreateError(const std::string& path, const std::error_code& err
     return {"ファイル \"" + FullPath(path) + "\" を作成できません。" + SystemErrorText(error)};
 }
 
+// The system may lack the code page converter: that is an error to show, like any other.
+ProgramFileError ConverterError(const std::system_error& error)
+{
+    return {"文字コードを変換できません。" + SystemErrorText(error.code())};
+}
+
 } // namespace
 
 ProgramFileReading DecodeProgramText(std::string_view bytes)
@@ -70,12 +76,22 @@ ProgramFileReading ReadProgramFile(const std::string& path)
     std::string bytes;
     if (const std::error_code error = ReadWholeFile(path, bytes))
         return {std::nullopt, {}, OpenError(path, error)};
-    return DecodeProgramText(bytes);
+    try {
+        return DecodeProgramText(bytes);
+    } catch (const std::system_error& error) {
+        return {std::nullopt, {}, ConverterError(error)};
+    }
 }
 
 std::optional<ProgramFileError> WriteProgramFile(const std::string& path, const TextLines& lines, TextEncoding encoding)
 {
-    if (const std::error_code error = WriteFileAtomically(path, EncodeProgramText(lines, encoding)))
+    std::string bytes;
+    try {
+        bytes = EncodeProgramText(lines, encoding);
+    } catch (const std::system_error& error) {
+        return ConverterError(error);
+    }
+    if (const std::error_code error = WriteFileAtomically(path, bytes))
         return CreateError(path, error);
     return std::nullopt;
 }

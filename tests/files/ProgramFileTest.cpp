@@ -318,6 +318,27 @@ TEST(ReadProgramFileTest, EndlessAndHugeFilesAreRefusedAndPipesReadSafely)
     EXPECT_TRUE(withoutWriter.lines.empty());
 }
 
+// When the system's code page converter cannot be loaded (here: no file
+// descriptor is left for it), saving reports an error instead of failing
+// with an exception, and the file stays as it was.
+TEST(ProgramFileConverterTest, AConverterThatCannotBeLoadedIsAnErrorNotACrash)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe"); // a fresh process, no converter loaded yet
+    const TemporaryFolder folder;
+    const std::string path = folder.File("prog.urm");
+    WriteBytes(path, ProgramBytes);
+    EXPECT_EXIT(
+        {
+            rlimit few{};
+            few.rlim_cur = few.rlim_max = 32;
+            setrlimit(RLIMIT_NOFILE, &few);
+            while (dup(0) >= 0) {}
+            PrintOutcome(WriteProgramFile(path, Program, TextEncoding::Ansi));
+        },
+        testing::ExitedWithCode(0), "^文字コードを変換できません。");
+    EXPECT_EQ(ReadBytes(path), ProgramBytes);
+}
+
 TEST(WriteProgramFileTest, ReadOnlyFileIsNotReplaced)
 {
     const TemporaryFolder folder;
