@@ -7,7 +7,7 @@ XVFB        := xvfb-run -a -s "-screen 0 1280x1024x24"
 FUZZ_SECONDS ?= 20
 LONG_FUZZ_SECONDS ?= 600
 
-.PHONY: deps build run test test-main test-sanitize fuzz-build fuzz-brief fuzz bench clean
+.PHONY: deps build run install test test-main test-sanitize fuzz-build fuzz-brief fuzz bench clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -18,6 +18,11 @@ build: deps
 
 run: build
 	./$(BUILD)/tessivar
+
+# The program, its launcher, icon, file type and description under PREFIX.
+PREFIX      ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 test: build
 	$(MAKE) test-main test-sanitize fuzz-brief

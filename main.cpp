@@ -7,17 +7,22 @@
 
 #include <exception>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace {
 
-// Any argument asks for the command line; none opens the window where there is one.
+// No argument opens the window where there is one, and so does a lone file
+// name (a file manager's "open with"); options ask for the command line.
 int Run(int argc, char** argv)
 {
 #ifdef TESSIVAR_WITH_WINDOW
     if (argc <= 1) {
-        return RunWindow(argc, argv);
+        return RunWindow(argc, argv, std::nullopt);
+    }
+    if (argc == 2 && argv[1][0] != '-') {
+        return RunWindow(argc, argv, std::string(argv[1]));
     }
 #endif
     std::vector<std::string> args;

@@ -16,6 +16,8 @@ packages=(
   qt6-translations-l10n
   # OpenGL, GLU's tessellator, Mesa's software renderer
   libgl-dev libglu1-mesa-dev libgl1-mesa-dri libglx-mesa0 libegl-mesa0
+  # the desktop files' validators and the MIME database
+  desktop-file-utils appstream shared-mime-info
   # a display for the GUI tests and screenshots
   xvfb xauth x11-apps imagemagick
   # Japanese fonts: proportional UI font and fixed-width editor font

@@ -70,10 +70,13 @@ void TForm1::MenuItem3Click()
 {
     if (!MayReplaceProgram())
         return;
-    const std::optional<QString> path = fileChooser_->FileToOpen();
-    if (!path)
-        return;
-    ProgramFileReading reading = ReadProgramFile(path->toStdString());
+    if (const std::optional<QString> path = fileChooser_->FileToOpen())
+        OpenProgramFile(*path);
+}
+
+void TForm1::OpenProgramFile(const QString& path)
+{
+    ProgramFileReading reading = ReadProgramFile(path.toStdString());
     // Remembered even when the text after the mark fails to decode.
     if (reading.encoding)
         programEncoding_ = *reading.encoding;
@@ -83,7 +86,7 @@ void TForm1::MenuItem3Click()
     }
     SetEditorLines(*Memo2, reading.lines);
     machine_.ClearProgram();
-    Label3->setText(*path);
+    Label3->setText(path);
     MarkProgramSaved();
 }
 

@@ -1,5 +1,9 @@
 #pragma once
 
-// Creates the application and the main form, shows it and runs the event loop
-// until the main window closes. Returns the application's exit code.
-int RunWindow(int argc, char** argv);
+#include <optional>
+#include <string>
+
+// Creates the application and the main form, shows it (with `programFile`
+// opened into the program editor, if given) and runs the event loop until the
+// main window closes. Returns the application's exit code.
+int RunWindow(int argc, char** argv, const std::optional<std::string>& programFile);

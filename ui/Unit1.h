@@ -88,6 +88,9 @@ public:
     const scene::MachineScene& SceneOfMachine() const { return machineScene_; }
     // The File menu asks it for file names (the dialogs OD and SD unless set).
     void SetFileChooser(std::unique_ptr<FileChooser> chooser);
+    // Open without the dialog: the file's lines go into the program editor;
+    // a failure is shown in the error box and changes nothing.
+    void OpenProgramFile(const QString& path);
 
 protected:
     void showEvent(QShowEvent* event) override;
