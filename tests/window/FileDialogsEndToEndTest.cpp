@@ -1,0 +1,88 @@
+#include "ShownForm.h"
+
+#include "PathLabel.h"
+#include "TemporaryFolder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace tessivar::ui::test {
+namespace {
+
+using tessivar::test::ReadBytes;
+using tessivar::test::TemporaryFolder;
+using tessivar::test::WriteBytes;
+
+// While alive, picks `path` in the next file dialog that opens, as a user
+// typing the name and pressing the dialog's button would.
+class FileDialogAnswer {
+public:
+    explicit FileDialogAnswer(QString path) : path_(std::move(path))
+    {
+        timer_.setInterval(10);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Answer(); });
+        timer_.start();
+    }
+    bool Answered() const { return answered_; }
+
+private:
+    void Answer()
+    {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (answered_ || dialog == nullptr || !dialog->isVisible())
+            return;
+        answered_ = true;
+        dialog->selectFile(path_);
+        QTest::keyClick(dialog, Qt::Key_Return);
+    }
+
+    QString path_;
+    QTimer timer_;
+    bool answered_ = false;
+};
+
+using FileDialogsEndToEnd = ShownForm;
+
+// As "tessivar FILE" starts: a code page 932 file with a Japanese comment is
+// opened, set and run; Save As through its dialog writes the same bytes under
+// the new name with ".urm" added; Open through its dialog reads UTF-8 with a mark.
+TEST_F(FileDialogsEndToEnd, OpenRunSaveAsAndOpenThroughTheRealDialogs)
+{
+    const TemporaryFolder folder;
+    const std::string sjis = "S(1)\r\n/ \x95\x73\x8a\xae\x91\x53";
+    WriteBytes(folder.File("start.urm"), sjis);
+    form.OpenProgramFile(QString::fromStdString(folder.File("start.urm")));
+    QTest::mouseClick(form.Button6, Qt::LeftButton);
+    EXPECT_EQ(form.Memo2->toPlainText(), QString::fromUtf8("S(1)\n/ 不完全"));
+
+    form.Memo1->setPlainText(QStringLiteral("4"));
+    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    TopSpeed();
+    QTest::mouseClick(form.Button5, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form.MachineState().CanContinue() && form.Button4->isEnabled(); }));
+    EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral("5"));
+
+    {
+        FileDialogAnswer answer(QString::fromStdString(folder.File("copy")));
+        form.MenuItem5->trigger();
+        EXPECT_TRUE(answer.Answered());
+    }
+    EXPECT_EQ(form.Label3->text(), QString::fromStdString(folder.File("copy.urm")));
+    EXPECT_EQ(ReadBytes(folder.File("copy.urm")), sjis);
+
+    WriteBytes(folder.File("marked.urm"), "\xEF\xBB\xBFZ(2)\r\n/ \xE4\xB8\x8D");
+    {
+        FileDialogAnswer answer(QString::fromStdString(folder.File("marked.urm")));
+        form.MenuItem3->trigger();
+        EXPECT_TRUE(answer.Answered());
+    }
+    EXPECT_EQ(form.Memo2->toPlainText(), QString::fromUtf8("Z(2)\n/ 不"));
+    EXPECT_TRUE(form.MachineState().Prg.empty()) << "Open empties the program list";
+}
+
+} // namespace
+} // namespace tessivar::ui::test
