@@ -7,6 +7,7 @@ std::string UsageText()
     return R"(Usage: tessivar --run PROGRAM [VALUE ...] [--max-steps N] [--no-acceleration]
        tessivar --graph PROGRAM
        tessivar --help | --version
+       tessivar [PROGRAM]   (the window, with PROGRAM opened)
 
 Runs a URM program file without the window and prints the registers, or
 draws its control flow.
@@ -46,7 +47,9 @@ every line would give. --no-acceleration turns this off.
 Exit status:
   0  the program ended
   1  a step could not be carried out (the message is on standard error)
-  2  wrong usage, an invalid VALUE, or a program file that cannot be read
+  2  wrong usage, an invalid VALUE, a program file that cannot be read, or
+     VALUEs that cannot be set (more than 256, or within 200 of the
+     64-bit limits)
   3  N lines ran (--max-steps) and the program has not ended
 )";
 }
