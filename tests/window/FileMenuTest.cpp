@@ -200,6 +200,23 @@ TEST_F(FileMenu, ChangedProgramsAreOnlyReplacedAfterTheUserSaysSo)
     }
 }
 
+TEST_F(FileMenu, ItemsCarryTheStandardShortcuts)
+{
+    const std::pair<QAction*, const char*> items[] = {{form.MenuItem2, "Ctrl+N"},
+                                                      {form.MenuItem3, "Ctrl+O"},
+                                                      {form.MenuItem4, "Ctrl+S"},
+                                                      {form.MenuItem5, "Ctrl+Shift+S"}};
+    for (const auto& [item, keys] : items)
+        EXPECT_EQ(item->shortcut(), QKeySequence(QString::fromUtf8(keys))) << item->text().toStdString();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.Memo2->setFocus();
+    form.Memo2->setPlainText(QStringLiteral("S(1)"));
+    files->toSave.push_back(Path("by-key"));
+    QTest::keyClick(form.Memo2, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(ReadBytes(folder.File("by-key.urm")), "S(1)") << "Ctrl+S works from the editor";
+}
+
 TEST_F(FileMenu, TheTitleNamesTheFileAndTheApplication)
 {
     EXPECT_EQ(form.windowTitle(), QString::fromUtf8("New.urm[*] — Tessivar"));
