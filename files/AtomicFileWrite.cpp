@@ -1,5 +1,7 @@
 #include "AtomicFileWrite.h"
 
+#include "FileHandle.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
@@ -15,31 +17,6 @@ constexpr int MaxSymlinkHops = 40;
 constexpr const char* TemporaryName = ".tessivar-save-XXXXXX";
 constexpr mode_t NewFileMode = 0666; // narrowed by the umask
 constexpr mode_t PermissionBits = 07777;
-
-std::error_code LastError()
-{
-    return {errno, std::generic_category()};
-}
-
-class FileHandle {
-public:
-    explicit FileHandle(int fd) : fd_(fd) {}
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    ~FileHandle()
-    {
-        if (fd_ >= 0)
-            close(fd_);
-    }
-
-    bool IsOpen() const { return fd_ >= 0; }
-    int Get() const { return fd_; }
-
-    std::error_code Close() { return close(std::exchange(fd_, -1)) == 0 ? std::error_code() : LastError(); }
-
-private:
-    int fd_;
-};
 
 std::error_code WriteAll(int fd, std::string_view bytes)
 {

@@ -260,62 +260,40 @@ TEST(WriteProgramFileTest, LockedFolderTakesNoNewFile)
     EXPECT_EQ(ListFolder(locked), "");
 }
 
-TEST(WriteProgramFileTest, LockedFolderStillLetsAWritableFileBeRewritten)
+// Where the folder takes no new file, a writable file is rewritten in place:
+// cut to its new length, or given its old bytes back when a write fails half-way.
+TEST(WriteProgramFileTest, LockedFolderRewritesAWritableFileInPlace)
 {
-    const TemporaryFolder folder;
-    fs::permissions(folder.Path(), fs::perms::all);
-    const std::string locked = folder.File("locked");
-    const std::string path = locked + "/prog.urm";
-    EXPECT_EXIT(
-        {
-            DropRoot();
-            fs::create_directory(locked);
-            WriteBytes(path, "a longer old program to be cut\r\n");
-            fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
-            fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
-            PrintOutcome(WriteProgramFile(path, Program, TextEncoding::Ansi));
-        },
-        testing::ExitedWithCode(0), "^saved$");
-    EXPECT_EQ(ReadBytes(path), ProgramBytes);
-    EXPECT_EQ(ListFolder(locked), "prog.urm");
-}
-
-// Where the folder takes no new file, the file is rewritten in place; a
-// failure half-way puts its old bytes back.
-TEST(WriteProgramFileTest, LockedFolderFailureHalfWayKeepsTheOldBytes)
-{
-    const TemporaryFolder folder;
-    fs::permissions(folder.Path(), fs::perms::all);
-    const std::string locked = folder.File("locked");
-    const std::string path = locked + "/prog.urm";
-    EXPECT_EXIT(
-        {
-            DropRoot();
-            fs::create_directory(locked);
-            WriteBytes(path, ProgramBytes);
-            fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
-            PrintOutcome(WriteWithFileSizeLimit(path, TextLines(1000, "J(1,2,3)")));
-        },
-        testing::ExitedWithCode(0), "locked/prog.urm\" を作成できません。File too large$");
-    EXPECT_EQ(ReadBytes(path), ProgramBytes);
-    EXPECT_EQ(ListFolder(locked), "prog.urm");
-}
-
-TEST(ReadProgramFileTest, EndlessAndHugeFilesAreRefusedAndPipesReadSafely)
-{
-    const TemporaryFolder folder;
-    const ProgramFileReading endless = ReadProgramFile("/dev/zero");
-    ASSERT_TRUE(endless.error);
-    EXPECT_EQ(endless.error->message, "ファイル /dev/zero は開けません。 File too large ");
-    const std::string huge = folder.File("huge.urm");
-    WriteBytes(huge, "");
-    fs::resize_file(huge, kLargestProgramFile + 1);
-    EXPECT_TRUE(ReadProgramFile(huge).error);
-    const std::string pipe = folder.File("pipe");
-    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-    const ProgramFileReading withoutWriter = ReadProgramFile(pipe);
-    EXPECT_FALSE(withoutWriter.error) << "a pipe nobody writes to reads as empty, without waiting";
-    EXPECT_TRUE(withoutWriter.lines.empty());
+    const struct {
+        const char* name;
+        std::string old;
+        TextLines lines;
+        bool sizeLimited;
+        const char* outcome;
+    } cases[] = {
+        {"shorter", "a longer old program to be cut\r\n", Program, false, "^saved$"},
+        {"failing half-way", ProgramBytes, TextLines(1000, "J(1,2,3)"), true,
+         "locked/prog.urm\" を作成できません。File too large$"},
+    };
+    for (const auto& c : cases) {
+        const TemporaryFolder folder;
+        fs::permissions(folder.Path(), fs::perms::all);
+        const std::string locked = folder.File("locked");
+        const std::string path = locked + "/prog.urm";
+        EXPECT_EXIT(
+            {
+                DropRoot();
+                fs::create_directory(locked);
+                WriteBytes(path, c.old);
+                fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+                PrintOutcome(c.sizeLimited ? WriteWithFileSizeLimit(path, c.lines)
+                                           : WriteProgramFile(path, c.lines, TextEncoding::Ansi));
+            },
+            testing::ExitedWithCode(0), c.outcome)
+            << c.name;
+        EXPECT_EQ(ReadBytes(path), ProgramBytes) << c.name;
+        EXPECT_EQ(ListFolder(locked), "prog.urm") << c.name;
+    }
 }
 
 // When the system's code page converter cannot be loaded (here: no file
