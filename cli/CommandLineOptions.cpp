@@ -45,7 +45,8 @@ public:
         }
         if (options_.action == CommandLineOptions::Action::Graph) {
             if (takesRunOptions_) {
-                return UsageError{"--graph takes only the program: no VALUE, --run, --max-steps or --no-acceleration"};
+                return UsageError{
+                    "--graph takes only the program: no VALUE, --run, --max-steps, --trace or --no-acceleration"};
             }
             return options_;
         }
@@ -72,6 +73,10 @@ private:
             TakeMaxSteps(NextArgument(arg));
         } else if (arg.starts_with(kMaxStepsWithValue)) {
             TakeMaxSteps(arg.substr(kMaxStepsWithValue.size()));
+        } else if (arg == "--trace") {
+            if (std::optional<std::string> file = NextArgument(arg))
+                options_.run.tracePath = std::move(*file);
+            takesRunOptions_ = true;
         } else if (arg == "--no-acceleration") {
             options_.run.acceleration = LoopAcceleration::Off;
             takesRunOptions_ = true;

@@ -4,6 +4,7 @@
 #include "ProgramText.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <variant>
@@ -16,6 +17,7 @@ struct RunRequest {
     TextLines values; // register lines, R(1) first, each a valid value
     std::uint64_t maxLines = kUnlimitedLines; // executed lines allowed, comments included
     LoopAcceleration acceleration = LoopAcceleration::On;
+    std::optional<std::string> tracePath = std::nullopt; // "-": standard output, before the registers
 };
 
 struct CommandLineOptions {

@@ -6,6 +6,9 @@
 #include "ProgramFileInput.h"
 #include "ProgressLine.h"
 #include "StepCounterText.h"
+#include "StepTrace.h"
+
+#include <fstream>
 
 #include <optional>
 
@@ -57,6 +60,26 @@ RunOutcome RunWithProgress(const RunRequest& request, Machine& machine, std::ost
     return run;
 }
 
+// The run with its trace: to standard output before the registers for "-",
+// else to the file named.
+std::optional<RunOutcome> RunWithTrace(const RunRequest& request, Machine& machine, const TextLines& programLines,
+                                       std::ostream& out, std::ostream& err)
+{
+    if (*request.tracePath == "-")
+        return RunTraced(machine, programLines, request.maxLines, out);
+    std::ofstream file(*request.tracePath, std::ios::binary | std::ios::trunc);
+    if (!file) {
+        err << "tessivar: cannot write the trace to " << *request.tracePath << '\n';
+        return std::nullopt;
+    }
+    RunOutcome run = RunTraced(machine, programLines, request.maxLines, file);
+    if (!file) {
+        err << "tessivar: writing the trace to " << *request.tracePath << " failed\n";
+        return std::nullopt;
+    }
+    return run;
+}
+
 } // namespace
 
 int RunHeadless(const RunRequest& request, std::ostream& out, std::ostream& err, std::ostream* terminal)
@@ -72,13 +95,17 @@ int RunHeadless(const RunRequest& request, std::ostream& out, std::ostream& err,
         err << "tessivar: " << set.error->message << '\n';
         return kExitUsage;
     }
-    const RunOutcome run = RunWithProgress(request, machine, terminal);
-    UpdateRegisterPanel(panel, run, machine.Reg);
+    const std::optional<RunOutcome> run = request.tracePath ? RunWithTrace(request, machine, *programLines, out, err)
+                                                            : RunWithProgress(request, machine, terminal);
+    if (!run) {
+        return kExitUsage;
+    }
+    UpdateRegisterPanel(panel, *run, machine.Reg);
     for (const std::string& line : panel) {
         out << line << '\n';
     }
-    PrintSummary(machine, run, err);
-    return ExitCodeOf(run.stop);
+    PrintSummary(machine, *run, err);
+    return ExitCodeOf(run->stop);
 }
 
 } // namespace tessivar

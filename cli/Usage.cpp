@@ -4,7 +4,7 @@ namespace tessivar {
 
 std::string UsageText()
 {
-    return R"(Usage: tessivar --run PROGRAM [VALUE ...] [--max-steps N] [--no-acceleration]
+    return R"(Usage: tessivar --run PROGRAM [VALUE ...] [--max-steps N] [--trace FILE] [--no-acceleration]
        tessivar --graph PROGRAM
        tessivar --help | --version
        tessivar [PROGRAM]   (the window, with PROGRAM opened)
@@ -19,6 +19,11 @@ draws its control flow.
                     ($, x, X, 0x, 0X), with an optional sign
   --max-steps N     stop after N executed lines (comment lines included)
                     when the program has not ended by then
+  --trace FILE      write a line per executed program line to FILE (- for
+                    standard output, before the registers), tab-separated
+                    after a header: the step count, the line number, the
+                    line as written, the register it changed and its new
+                    value, and the line a taken jump continues at
   --no-acceleration run every line one at a time (see below)
   --graph PROGRAM   write the program's control flow in Graphviz DOT to
                     standard output: a box per line, an arrow to the next

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "CompiledProgram.h"
+#include "Machine.h"
+#include "ProgramText.h"
+
+#include <cstdint>
+#include <ostream>
+
+namespace tessivar {
+
+// Runs `machine` one line at a time, as the window's steps do, until the
+// program ends, a line cannot be carried out or `maxLines` lines have run,
+// and writes to `trace` as it goes (so memory stays constant): a header, then
+// per executed line the step count after it, its line number, the line as
+// written in `programLines`, the register it changed with the new value, and
+// the line a taken jump continues at; tab-separated.
+RunOutcome RunTraced(Machine& machine, const TextLines& programLines, std::uint64_t maxLines, std::ostream& trace);
+
+} // namespace tessivar
