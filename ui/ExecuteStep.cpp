@@ -27,6 +27,7 @@ void TForm1::ExecuteStep()
         return;
     }
     ShowRegisterLine(outcome.effect);
+    ShowCurrentLine();
     machineScene_.ShowStep(StepToShow(outcome.effect));
     framePacer_->RequestFrame();
 }

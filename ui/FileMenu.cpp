@@ -62,6 +62,7 @@ void TForm1::MenuItem2Click()
         return;
     Memo2->clear();
     machine_.ClearProgram();
+    ShowCurrentLine();
     Label3->setText(NoFileName);
     MarkProgramSaved();
 }
@@ -86,6 +87,7 @@ void TForm1::OpenProgramFile(const QString& path)
     }
     SetEditorLines(*Memo2, reading.lines);
     machine_.ClearProgram();
+    ShowCurrentLine();
     Label3->setText(path);
     MarkProgramSaved();
 }

@@ -58,6 +58,7 @@ void TForm1::Button5Click()
         return;
     }
     Button5->setText(Running() ? RunCaption : StopCaption);
+    firstStepOfRun_ = Running();
     EnableTimer1(Running());
     Button2->setEnabled(!Running());
     Button4->setEnabled(!Running());
@@ -65,14 +66,17 @@ void TForm1::Button5Click()
 }
 
 // A tick that finds nothing to run (New or Open emptied the program between
-// two steps) ends the run, as the end of a program does.
+// two steps) ends the run, as the end of a program does; so does a breakpoint
+// on the line it would run.
 void TForm1::Timer1Timer()
 {
     Timer1->stop();
-    if (machine_.CanContinue())
-        ExecuteStep();
-    else
+    if (!machine_.CanContinue() || StopsAtBreakpoint()) {
         ReturnToIdle();
+        return;
+    }
+    firstStepOfRun_ = false;
+    ExecuteStep();
 }
 
 // Only the pan's direction flag is reset, so that the next pan runs forward.

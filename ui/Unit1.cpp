@@ -6,6 +6,7 @@
 #include "ListingWidth.h"
 #include "MessageBoxes.h"
 #include "OverlayPanel.h"
+#include "ProgramEditorMarks.h"
 #include "SceneView.h"
 #include "StepDuration.h"
 #include "ValueSlider.h"
@@ -57,6 +58,7 @@ void TForm1::BindEvents()
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     BindAnimationEnds();
     BindFileMenu();
+    CreateDebugMenu();
 }
 
 void TForm1::showEvent(QShowEvent* event)
@@ -146,6 +148,7 @@ void TForm1::Button2Click()
         return;
     }
     ShowProgram(programLines);
+    ShowCurrentLine();
 }
 
 void TForm1::ShowProgram(const TextLines& programLines)

@@ -28,6 +28,7 @@ class SceneView;
 namespace tessivar::ui {
 
 class FileChooser;
+class ProgramEditorMarks;
 class FramePacer;
 class ImageControl;
 class OverlayPanel;
@@ -82,6 +83,13 @@ public:
     QFileDialog* SD = nullptr;
     QTimer* Timer1 = nullptr;
 
+    // The Debug menu, beside the design's File menu.
+    QMenu* DebugMenu = nullptr;
+    QAction* RunAction = nullptr;
+    QAction* StepAction = nullptr;
+    QAction* ToggleBreakpointAction = nullptr;
+    QAction* ClearBreakpointsAction = nullptr;
+
     const Machine& MachineState() const { return machine_; }
     scene::DesignScene& Scene() { return scene_; }
 
@@ -96,6 +104,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The control tree, its looks, sizes and tab order (Form1Layout.cpp).
@@ -145,6 +154,12 @@ private:
     void ShowFileInTitle();
     bool MayReplaceProgram();
 
+    // The Debug menu (DebugMenu.cpp).
+    void CreateDebugMenu();
+    void UpdateDebugActions();
+    void ShowCurrentLine();
+    bool StopsAtBreakpoint() const;
+
     // One step (ExecuteStep.cpp).
     void ExecuteStep();
     void ShowRegisterLine(const InstructionEffect& effect);
@@ -164,6 +179,9 @@ private:
     TextEncoding programEncoding_ = TextEncoding::Ansi;
     // The program editor's text when it was last opened, saved or started anew.
     QString savedProgram_;
+    std::unique_ptr<ProgramEditorMarks> marks_;
+    // The next tick runs the first step of a run, which no breakpoint stops.
+    bool firstStepOfRun_ = false;
     bool shown_ = false;
 };
 

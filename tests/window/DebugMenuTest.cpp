@@ -1,0 +1,135 @@
+#include "ShownForm.h"
+
+#include "MessageBoxWatcher.h"
+
+#include <QAction>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBlock>
+
+namespace tessivar::ui::test {
+namespace {
+
+class DebugMenu : public ShownForm {
+protected:
+    void SetUp() override
+    {
+        ShownForm::SetUp();
+        QTest::mouseClick(form.Button6, Qt::LeftButton);
+        TopSpeed();
+    }
+
+    void SetProgram(const char* registers, const char* program)
+    {
+        form.Memo1->setPlainText(QString::fromUtf8(registers));
+        form.Memo2->setPlainText(QString::fromUtf8(program));
+        QTest::mouseClick(form.Button2, Qt::LeftButton);
+    }
+
+    void ToggleBreakpointOnLine(int line)
+    {
+        QTextCursor caret(form.Memo2->document()->findBlockByNumber(line));
+        form.Memo2->setTextCursor(caret);
+        form.ToggleBreakpointAction->trigger();
+    }
+
+    // The editor lines that carry a tinted background, and their colours.
+    std::vector<std::pair<int, QColor>> MarkedLines() const
+    {
+        std::vector<std::pair<int, QColor>> lines;
+        for (const QTextEdit::ExtraSelection& mark : form.Memo2->extraSelections())
+            lines.emplace_back(mark.cursor.blockNumber(), mark.format.background().color());
+        return lines;
+    }
+
+    bool RunEnds()
+    {
+        return QTest::qWaitFor([&] { return form.Button5->text() == QStringLiteral("実行"); }, 5000);
+    }
+};
+
+TEST_F(DebugMenu, ItemsAreEnabledExactlyWhenTheirActionIsPossible)
+{
+    EXPECT_TRUE(form.RunAction->isEnabled());
+    EXPECT_TRUE(form.StepAction->isEnabled());
+    EXPECT_FALSE(form.ClearBreakpointsAction->isEnabled()) << "no breakpoint yet";
+    SetProgram("0", "S(1)\nS(1)\nS(1)");
+    form.TrackBar2->SetValue(4);
+    form.StepAction->trigger(); // stepping: everything locked
+    EXPECT_FALSE(form.RunAction->isEnabled());
+    EXPECT_FALSE(form.StepAction->isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.StepAction->isEnabled(); }));
+    form.RunAction->trigger(); // running: only stopping is possible
+    EXPECT_TRUE(form.RunAction->isEnabled());
+    EXPECT_FALSE(form.StepAction->isEnabled());
+    form.RunAction->trigger();
+    EXPECT_TRUE(form.StepAction->isEnabled());
+    ToggleBreakpointOnLine(1);
+    EXPECT_TRUE(form.ClearBreakpointsAction->isEnabled());
+    form.ClearBreakpointsAction->trigger();
+    EXPECT_FALSE(form.ClearBreakpointsAction->isEnabled());
+    EXPECT_TRUE(MarkedLines().size() <= 1u) << "only the current line is left";
+}
+
+// A run stops before a breakpoint line, also one reached by a jump, but not
+// on its own first step; the window is then idle.
+TEST_F(DebugMenu, BreakpointsStopARunBeforeTheirLine)
+{
+    SetProgram("0\n3", "S(1)\nJ(1,2,5)\nJ(1,1,1)\n/ unreached\nS(3)\nS(3)");
+    ToggleBreakpointOnLine(4);
+    form.RunAction->trigger();
+    ASSERT_TRUE(RunEnds());
+    EXPECT_EQ(form.MachineState().PC, 4) << "stopped before line 5, reached by the jump";
+    EXPECT_EQ(form.MachineState().Reg[0], 3);
+    EXPECT_TRUE(form.Button2->isEnabled() && form.Button4->isEnabled() && form.Button5->isEnabled());
+    form.RunAction->trigger(); // "実行" on the breakpoint line goes on
+    ASSERT_TRUE(RunEnds());
+    EXPECT_EQ(form.MachineState().PC, 6);
+    EXPECT_EQ(form.MachineState().Reg[2], 2);
+}
+
+TEST_F(DebugMenu, BreakpointsFollowTheirLinesAndAreNotPartOfTheText)
+{
+    form.Memo2->setPlainText(QStringLiteral("S(1)\nS(2)\nS(3)"));
+    ToggleBreakpointOnLine(1);
+    QTextCursor top(form.Memo2->document()->firstBlock());
+    top.insertText(QStringLiteral("/ a new first line\n"));
+    form.Memo1->setPlainText(QStringLiteral("0"));
+    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    EXPECT_EQ(form.Memo2->toPlainText(), QStringLiteral("/ a new first line\nS(1)\nS(2)\nS(3)"));
+    form.RunAction->trigger();
+    ASSERT_TRUE(RunEnds());
+    EXPECT_EQ(form.MachineState().PC, 2) << "the breakpoint moved down with S(2)";
+}
+
+// The editor shows the line at PC after Set and after each step; none once
+// New has emptied the program. A breakpoint line keeps its own tint under it.
+TEST_F(DebugMenu, TheCurrentLineIsHighlightedInTheEditor)
+{
+    SetProgram("0", "S(1)\nS(1)\nS(1)");
+    const auto markedLines = [&] {
+        std::vector<int> lines;
+        for (const auto& mark : MarkedLines())
+            lines.push_back(mark.first);
+        return lines;
+    };
+    EXPECT_EQ(markedLines(), std::vector<int>{0});
+    form.StepAction->trigger();
+    EXPECT_EQ(markedLines(), std::vector<int>{1});
+    ToggleBreakpointOnLine(1);
+    const std::vector<std::pair<int, QColor>> both = MarkedLines();
+    ASSERT_EQ(both.size(), 2u);
+    EXPECT_EQ(both[0].first, 1);
+    EXPECT_EQ(both[1].first, 1);
+    EXPECT_NE(both[0].second, both[1].second) << "a breakpoint and the current line look different";
+    form.StepAction->trigger();
+    EXPECT_EQ(markedLines(), (std::vector<int>{1, 2}));
+    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    EXPECT_EQ(markedLines(), (std::vector<int>{1, 0}));
+    MessageBoxWatcher boxes(QStringLiteral("保存しない"));
+    form.MenuItem2->trigger();
+    EXPECT_TRUE(MarkedLines().empty());
+}
+
+} // namespace
+} // namespace tessivar::ui::test

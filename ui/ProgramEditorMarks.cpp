@@ -1,0 +1,86 @@
+#include "ProgramEditorMarks.h"
+
+#include <QPlainTextEdit>
+#include <QTextBlock>
+
+namespace tessivar::ui {
+
+namespace {
+
+// A block's user state travels with the block as the text is edited.
+constexpr int BreakpointState = 1;
+constexpr int PlainState = -1;
+
+const QColor BreakpointTint(0xFF, 0xD6, 0xD6);
+const QColor CurrentLineTint(0xFF, 0xF3, 0x9A);
+
+bool IsBreakpoint(const QTextBlock& block)
+{
+    return block.userState() == BreakpointState;
+}
+
+QTextEdit::ExtraSelection WholeLine(const QTextBlock& block, const QColor& tint)
+{
+    QTextEdit::ExtraSelection selection;
+    selection.cursor = QTextCursor(block);
+    selection.format.setBackground(tint);
+    selection.format.setProperty(QTextFormat::FullWidthSelection, true);
+    return selection;
+}
+
+} // namespace
+
+ProgramEditorMarks::ProgramEditorMarks(QPlainTextEdit& editor) : editor_(editor)
+{
+    QObject::connect(editor.document(), &QTextDocument::contentsChanged, &editor, [this] { Repaint(); });
+}
+
+void ProgramEditorMarks::ToggleBreakpointAtCaret()
+{
+    QTextBlock block = editor_.textCursor().block();
+    block.setUserState(IsBreakpoint(block) ? PlainState : BreakpointState);
+    Repaint();
+}
+
+void ProgramEditorMarks::ClearBreakpoints()
+{
+    for (QTextBlock block = editor_.document()->firstBlock(); block.isValid(); block = block.next())
+        block.setUserState(PlainState);
+    Repaint();
+}
+
+bool ProgramEditorMarks::HasBreakpoints() const
+{
+    for (QTextBlock block = editor_.document()->firstBlock(); block.isValid(); block = block.next())
+        if (IsBreakpoint(block))
+            return true;
+    return false;
+}
+
+bool ProgramEditorMarks::HasBreakpoint(std::int64_t line) const
+{
+    return line >= 0 && line <= INT32_MAX
+        && IsBreakpoint(editor_.document()->findBlockByNumber(static_cast<int>(line)));
+}
+
+void ProgramEditorMarks::ShowCurrentLine(std::optional<std::int64_t> line)
+{
+    currentLine_ = line;
+    Repaint();
+}
+
+void ProgramEditorMarks::Repaint()
+{
+    QList<QTextEdit::ExtraSelection> marks;
+    for (QTextBlock block = editor_.document()->firstBlock(); block.isValid(); block = block.next())
+        if (IsBreakpoint(block))
+            marks.append(WholeLine(block, BreakpointTint));
+    if (currentLine_ && *currentLine_ <= INT32_MAX) {
+        const QTextBlock current = editor_.document()->findBlockByNumber(static_cast<int>(*currentLine_));
+        if (current.isValid())
+            marks.append(WholeLine(current, CurrentLineTint));
+    }
+    editor_.setExtraSelections(marks);
+}
+
+} // namespace tessivar::ui
