@@ -108,6 +108,9 @@ StepOutcome Machine::Apply(const DecodedInstruction& instruction)
         return outcome;
     }
 
+    if (WritesRegister(effect.kind)) {
+        effect.oldValue = R(Reg, effect.targetRegister);
+    }
     switch (effect.kind) {
     case InstructionKind::S:
         if (R(Reg, effect.targetRegister) == std::numeric_limits<std::int64_t>::max()) {
@@ -146,6 +149,25 @@ StepOutcome Machine::ExecuteStep()
         return StepOutcome{InstructionEffect{}, NothingToExecuteError()};
     }
     return Apply(DecodeCurrent());
+}
+
+UndoRecord UndoRecord::Of(const InstructionEffect& effect)
+{
+    return {.executedPC = effect.executedPC,
+            .oldValue = effect.oldValue,
+            .writtenRegister = WritesRegister(effect.kind) ? effect.targetRegister : 0,
+            .countedAsStep = effect.kind != InstructionKind::Comment};
+}
+
+void Machine::Undo(const UndoRecord& step)
+{
+    if (step.writtenRegister != 0) {
+        R(Reg, step.writtenRegister) = step.oldValue;
+    }
+    PC = step.executedPC;
+    if (step.countedAsStep) {
+        --Step;
+    }
 }
 
 void UpdateRegisterPanel(TextLines& panelLines, int registerNumber, std::int64_t value)

@@ -36,7 +36,18 @@ struct InstructionEffect {
     int sourceRegister = 0; // 1-based: T's m, J's m; 0 otherwise
     int targetRegister = 0; // 1-based: the register S, Z, T wrote, J's n; 0 otherwise
     std::int64_t newValue = 0; // the value written (S, Z, T)
+    std::int64_t oldValue = 0; // what the written register held before (S, Z, T)
     bool jumpTaken = false;
+};
+
+// What undoing a completed step needs, in 24 bytes.
+struct UndoRecord {
+    std::int64_t executedPC = 0;
+    std::int64_t oldValue = 0; // of the written register
+    int writtenRegister = 0; // 1-based; 0: none
+    bool countedAsStep = true; // every line but a comment
+
+    static UndoRecord Of(const InstructionEffect& effect);
 };
 
 struct StepOutcome {
@@ -82,6 +93,9 @@ public:
 
     // Guard, decode and apply: the machine part of one step.
     StepOutcome ExecuteStep();
+
+    // Puts back the state from before a completed step.
+    void Undo(const UndoRecord& step);
 };
 
 // Register-panel update: appends "0" lines up to `registerNumber`, then rewrites
