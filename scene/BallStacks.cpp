@@ -62,6 +62,21 @@ bool BallStacks::BuildStack(int registerIndex, std::int64_t value)
     return true;
 }
 
+void BallStacks::RebuildStack(int registerIndex, std::int64_t value)
+{
+    SlotList& slots = SlotsOf(registerIndex);
+    for (int j = 0; j < kSlotsPerRegister; ++j) {
+        TSphere*& slot = slots[static_cast<std::size_t>(j)];
+        delete slot;
+        slot = nullptr;
+        const std::int64_t position = PositionInSlot(j, value);
+        if (position < 0)
+            continue;
+        slot = NewBall(BallPosition(registerIndex, value, position, BallScale()));
+        StartSpin(*slot, static_cast<float>(j % 7) / 7);
+    }
+}
+
 BallStacks::SlotList& BallStacks::SlotsOf(int registerIndex)
 {
     Cover(registerIndex);

@@ -39,6 +39,10 @@ public:
     // built before that slot remain.
     bool BuildStack(int registerIndex, std::int64_t value);
 
+    // Shows `value` in register `registerIndex` at once: its balls freed and
+    // made again in place, spinning, without a drop.
+    void RebuildStack(int registerIndex, std::int64_t value);
+
     // The slot list of a register, made (and Sphere extended) on first use.
     SlotList& SlotsOf(int registerIndex);
     // Extends Sphere to cover register index `registerIndex`.

@@ -18,4 +18,12 @@ void MachineScene::ShowProgram(float panDuration, const ListingContent& listing)
     ShowStepCounter(scene_, 0);
 }
 
+void MachineScene::ShowUndoneStep(const UndoRecord& step, const Machine& machine, std::size_t editorLines)
+{
+    if (step.writtenRegister != 0)
+        stacks_.RebuildStack(step.writtenRegister - 1, step.oldValue);
+    PlaceListing(scene_, machine.PC, editorLines);
+    ShowStepCounter(scene_, machine.Step);
+}
+
 } // namespace tessivar::scene

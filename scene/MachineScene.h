@@ -33,6 +33,10 @@ public:
 
     void ShowStep(const StepShown& step) { steps_.Show(step); }
 
+    // A step undone: the register it wrote shows its old value again, the
+    // listing stands at line PC + 1 and the counter shows the old count.
+    void ShowUndoneStep(const UndoRecord& step, const Machine& machine, std::size_t editorLines);
+
 private:
     DesignScene& scene_;
     BallStacks stacks_;

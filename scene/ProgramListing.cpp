@@ -22,6 +22,15 @@ float ExtraLines(std::size_t editorLines)
     return static_cast<float>(editorLines - LinesInDesignBox);
 }
 
+// The listing's Y that puts line PC + 1 at the bar.
+float ListingYAt(std::int64_t PC, std::size_t editorLines)
+{
+    float y = -LineSpacing * static_cast<float>(PC);
+    if (editorLines > LinesInDesignBox)
+        y += BoxGrowthPerLine / 2 * ExtraLines(editorLines);
+    return y;
+}
+
 } // namespace
 
 void StartSetPan(DesignScene& scene, float duration)
@@ -52,14 +61,16 @@ void ShowListing(DesignScene& scene, const ListingContent& listing)
 void ScrollListing(DesignScene& scene, std::int64_t PC, std::size_t editorLines)
 {
     TFloatAnimation& scroll = *scene.FloatAnimation6;
-    float stop = -LineSpacing * static_cast<float>(PC);
-    if (editorLines > LinesInDesignBox)
-        stop += BoxGrowthPerLine / 2 * ExtraLines(editorLines);
     scroll.SetStartValue(scene.Text3D2->Position.Y());
-    scroll.SetStopValue(stop);
+    scroll.SetStopValue(ListingYAt(PC, editorLines));
     scroll.SetDelay(2 * scene.FloatAnimation4->Duration());
     scroll.SetDuration(scene.FloatAnimation7->Duration() / 10);
     scroll.Start();
+}
+
+void PlaceListing(DesignScene& scene, std::int64_t PC, std::size_t editorLines)
+{
+    scene.Text3D2->Position.SetY(ListingYAt(PC, editorLines));
 }
 
 void ShowStepCounter(DesignScene& scene, std::int64_t step)

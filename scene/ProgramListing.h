@@ -26,6 +26,9 @@ void ShowListing(DesignScene& scene, const ListingContent& listing);
 // programs it drifts, as the lines stand farther apart than the box grows).
 void ScrollListing(DesignScene& scene, std::int64_t PC, std::size_t editorLines);
 
+// Puts line `PC` + 1 at the bar at once (a step undone).
+void PlaceListing(DesignScene& scene, std::int64_t PC, std::size_t editorLines);
+
 void ShowStepCounter(DesignScene& scene, std::int64_t step);
 
 } // namespace tessivar::scene

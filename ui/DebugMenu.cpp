@@ -3,6 +3,8 @@
 // it changes what Set, steps and runs do when it is not used.
 #include "Unit1.h"
 
+#include "EditorLines.h"
+#include "FramePacer.h"
 #include "ProgramEditorMarks.h"
 
 #include <QAction>
@@ -33,11 +35,13 @@ void TForm1::CreateDebugMenu()
     DebugMenu = MainMenu1->addMenu(QStringLiteral("デバッグ"));
     RunAction = AddDebugAction(*DebugMenu, "実行 / 停止", "F5");
     StepAction = AddDebugAction(*DebugMenu, "1ステップ", "F10");
+    StepBackAction = AddDebugAction(*DebugMenu, "1ステップ戻る", "F7");
     DebugMenu->addSeparator();
     ToggleBreakpointAction = AddDebugAction(*DebugMenu, "ブレークポイントの切り替え", "F9");
     ClearBreakpointsAction = DebugMenu->addAction(QStringLiteral("すべてのブレークポイントを解除"));
     connect(RunAction, &QAction::triggered, Button5, &QPushButton::click);
     connect(StepAction, &QAction::triggered, Button4, &QPushButton::click);
+    connect(StepBackAction, &QAction::triggered, this, &TForm1::StepBack);
     connect(ToggleBreakpointAction, &QAction::triggered, this, [this] {
         marks_->ToggleBreakpointAtCaret();
         UpdateDebugActions();
@@ -63,7 +67,38 @@ void TForm1::UpdateDebugActions()
 {
     RunAction->setEnabled(Button5->isEnabled());
     StepAction->setEnabled(Button4->isEnabled());
+    // Back only between steps, and only to the state right after Set.
+    StepBackAction->setEnabled(Button4->isEnabled() && !history_.Empty());
     ClearBreakpointsAction->setEnabled(marks_->HasBreakpoints());
+}
+
+// Undoes the last executed line: the machine, the register editor's line,
+// the register's balls, the listing, the counter and the current line are as
+// they were before it.
+void TForm1::StepBack()
+{
+    if (!Button4->isEnabled())
+        return;
+    const std::optional<UndoRecord> step = history_.TakeNewest();
+    if (!step)
+        return;
+    machine_.Undo(*step);
+    if (step->writtenRegister != 0) {
+        TextLines lines = EditorLines(*Memo1);
+        UpdateRegisterPanel(lines, step->writtenRegister, step->oldValue);
+        RewriteEditorLines(*Memo1, lines);
+    }
+    machineScene_.ShowUndoneStep(*step, machine_, EditorLineCount(*Memo2));
+    ShowCurrentLine();
+    UpdateDebugActions();
+    framePacer_->RequestFrame();
+}
+
+// Set, New and Open start the history anew.
+void TForm1::ForgetHistory()
+{
+    history_.Clear();
+    UpdateDebugActions();
 }
 
 // While a program is set, the editor shows the line at PC, the next to run.

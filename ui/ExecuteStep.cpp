@@ -26,6 +26,7 @@ void TForm1::ExecuteStep()
         ShowErrorBox(this, outcome.error->message);
         return;
     }
+    history_.Record(UndoRecord::Of(outcome.effect));
     ShowRegisterLine(outcome.effect);
     ShowCurrentLine();
     machineScene_.ShowStep(StepToShow(outcome.effect));

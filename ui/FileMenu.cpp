@@ -63,6 +63,7 @@ void TForm1::MenuItem2Click()
     Memo2->clear();
     machine_.ClearProgram();
     ShowCurrentLine();
+    ForgetHistory();
     Label3->setText(NoFileName);
     MarkProgramSaved();
 }
@@ -88,6 +89,7 @@ void TForm1::OpenProgramFile(const QString& path)
     SetEditorLines(*Memo2, reading.lines);
     machine_.ClearProgram();
     ShowCurrentLine();
+    ForgetHistory();
     Label3->setText(path);
     MarkProgramSaved();
 }

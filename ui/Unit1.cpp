@@ -149,6 +149,7 @@ void TForm1::Button2Click()
     }
     ShowProgram(programLines);
     ShowCurrentLine();
+    ForgetHistory();
 }
 
 void TForm1::ShowProgram(const TextLines& programLines)

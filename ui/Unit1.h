@@ -5,6 +5,7 @@
 #include "Machine.h"
 #include "MachineScene.h"
 #include "QtClockDriver.h"
+#include "StepHistory.h"
 #include "TextEncoding.h"
 
 #include <QMainWindow>
@@ -87,6 +88,7 @@ public:
     QMenu* DebugMenu = nullptr;
     QAction* RunAction = nullptr;
     QAction* StepAction = nullptr;
+    QAction* StepBackAction = nullptr;
     QAction* ToggleBreakpointAction = nullptr;
     QAction* ClearBreakpointsAction = nullptr;
 
@@ -157,6 +159,8 @@ private:
     // The Debug menu (DebugMenu.cpp).
     void CreateDebugMenu();
     void UpdateDebugActions();
+    void StepBack();
+    void ForgetHistory();
     void ShowCurrentLine();
     bool StopsAtBreakpoint() const;
 
@@ -182,6 +186,8 @@ private:
     std::unique_ptr<ProgramEditorMarks> marks_;
     // The next tick runs the first step of a run, which no breakpoint stops.
     bool firstStepOfRun_ = false;
+    // Every executed line since Set, for step back.
+    StepHistory history_;
     bool shown_ = false;
 };
 

@@ -64,6 +64,20 @@ TEST_F(StepStacks, StepsNearTheTopOfTheRangeShowTheirBallsAndTheLastIsRefused)
     EXPECT_EQ(Balls().size(), 200u);
 }
 
+// A step undone shows the old value at once, spinning balls in their places.
+TEST_F(StepStacks, RebuildingAStackInPlaceKeepsTheSlotInvariant)
+{
+    Set({"205", "3"}, {"Z(1)", "T(1,2)"});
+    RunAtTopSpeed();
+    Advance(1.05);
+    for (const std::int64_t value : {205, 11, 0, -4, 1}) {
+        machine.Reg[0] = value;
+        shown.Stacks().RebuildStack(0, value);
+        ExpectRestingStack(0);
+        EXPECT_EQ(Balls().size(), BallsInSlots()) << value;
+    }
+}
+
 // Set may load negative values: S on them shows no ball until they pass 0.
 TEST_F(StepStacks, SOnANegativeRegisterShowsNoBallUntilItPassesZero)
 {

@@ -131,5 +131,67 @@ TEST_F(DebugMenu, TheCurrentLineIsHighlightedInTheEditor)
     EXPECT_TRUE(MarkedLines().empty());
 }
 
+// What a user sees of the machine: the register editor, the counter, the
+// current line, and the balls of each register.
+struct SeenState {
+    QString panel;
+    std::string counter;
+    std::int64_t PC;
+    std::vector<std::size_t> balls;
+    friend bool operator==(const SeenState&, const SeenState&) = default;
+};
+
+SeenState Seen(TForm1& form)
+{
+    SeenState seen{
+        form.Memo1->toPlainText(), std::string(form.Scene().Text3D3->Text().View()), form.MachineState().PC, {}};
+    for (const auto& slotList : form.SceneOfMachine().Stacks().Sphere) {
+        std::size_t count = 0;
+        if (slotList)
+            for (const scene::TSphere* ball : *slotList)
+                count += ball != nullptr;
+        seen.balls.push_back(count);
+    }
+    return seen;
+}
+
+// Step back after every kind of line (S, Z, T, a jump taken and one not, a
+// comment, a no-op) gives back what each earlier state showed, down to the
+// state right after Set and no further; stepping forward again repeats it.
+TEST_F(DebugMenu, StepBackUndoesEachKindOfLineDownToSet)
+{
+    SetProgram("9\n3\n12", "S(1)\nZ(2)\nT(3,2)\nJ(1,2,6)\nJ(1,1,7)\nS(9)\n/ note\nS(0)");
+    std::vector<SeenState> states{Seen(form)};
+    EXPECT_FALSE(form.StepBackAction->isEnabled()) << "nothing to undo right after Set";
+    while (form.MachineState().CanContinue()) {
+        form.StepAction->trigger();
+        states.push_back(Seen(form));
+    }
+    ASSERT_EQ(states.size(), 8u);
+    for (std::size_t i = states.size() - 1; i-- > 0;) {
+        ASSERT_TRUE(form.StepBackAction->isEnabled()) << i;
+        form.StepBackAction->trigger();
+        EXPECT_EQ(Seen(form), states[i]) << "back to state " << i;
+    }
+    EXPECT_FALSE(form.StepBackAction->isEnabled());
+    for (std::size_t i = 1; i < states.size(); ++i) {
+        form.StepAction->trigger();
+        EXPECT_EQ(Seen(form), states[i]) << "forward to state " << i;
+    }
+}
+
+TEST_F(DebugMenu, SetNewAndOpenForgetTheHistory)
+{
+    SetProgram("1", "S(1)\nS(1)");
+    form.StepAction->trigger();
+    ASSERT_TRUE(form.StepBackAction->isEnabled());
+    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    EXPECT_FALSE(form.StepBackAction->isEnabled());
+    form.StepAction->trigger();
+    MessageBoxWatcher boxes(QStringLiteral("保存しない"));
+    form.MenuItem2->trigger();
+    EXPECT_FALSE(form.StepBackAction->isEnabled());
+}
+
 } // namespace
 } // namespace tessivar::ui::test
