@@ -51,18 +51,6 @@ void TakeError(const std::optional<MachineError>& error, RunSnapshot& snapshot)
     }
 }
 
-void ExpectSameSnapshot(const RunSnapshot& actual, const RunSnapshot& expected)
-{
-    EXPECT_EQ(actual.stop, expected.stop);
-    EXPECT_EQ(actual.executedLines, expected.executedLines);
-    EXPECT_EQ(actual.PC, expected.PC);
-    EXPECT_EQ(actual.Step, expected.Step);
-    EXPECT_EQ(actual.Reg, expected.Reg);
-    EXPECT_EQ(actual.panel, expected.panel);
-    EXPECT_EQ(actual.errorKind, expected.errorKind);
-    EXPECT_EQ(actual.errorMessage, expected.errorMessage);
-}
-
 std::string Describe(const RunInput& input, std::uint64_t maxLines)
 {
     std::ostringstream text;
@@ -79,6 +67,18 @@ std::string Describe(const RunInput& input, std::uint64_t maxLines)
 }
 
 } // namespace
+
+void ExpectSameSnapshot(const RunSnapshot& actual, const RunSnapshot& expected)
+{
+    EXPECT_EQ(actual.stop, expected.stop);
+    EXPECT_EQ(actual.executedLines, expected.executedLines);
+    EXPECT_EQ(actual.PC, expected.PC);
+    EXPECT_EQ(actual.Step, expected.Step);
+    EXPECT_EQ(actual.Reg, expected.Reg);
+    EXPECT_EQ(actual.panel, expected.panel);
+    EXPECT_EQ(actual.errorKind, expected.errorKind);
+    EXPECT_EQ(actual.errorMessage, expected.errorMessage);
+}
 
 RunSnapshot RunStepByStep(const RunInput& input, std::uint64_t maxLines)
 {

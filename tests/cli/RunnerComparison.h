@@ -43,6 +43,9 @@ RunSnapshot RunStepByStep(const RunInput& input, std::uint64_t maxLines);
 RunSnapshot RunCompiled(const RunInput& input, std::uint64_t maxLines,
                         LoopAcceleration acceleration = LoopAcceleration::On);
 
+// Every field a user could see, with the same errors.
+void ExpectSameSnapshot(const RunSnapshot& actual, const RunSnapshot& expected);
+
 // The compiled runner with and without loop acceleration against the steps,
 // field by field, with `input` in every failure message.
 void ExpectSameRun(const RunInput& input, std::uint64_t maxLines);
