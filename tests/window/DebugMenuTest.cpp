@@ -62,8 +62,12 @@ TEST_F(DebugMenu, ItemsAreEnabledExactlyWhenTheirActionIsPossible)
     form.RunAction->trigger(); // running: only stopping is possible
     EXPECT_TRUE(form.RunAction->isEnabled());
     EXPECT_FALSE(form.StepAction->isEnabled());
-    form.RunAction->trigger();
+    EXPECT_FALSE(form.StepBackAction->isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.Scene().FloatAnimation6->Running(); }));
+    form.RunAction->trigger(); // stopping: the step in flight ends, everything is usable again
+    EXPECT_TRUE(form.RunAction->isEnabled());
     EXPECT_TRUE(form.StepAction->isEnabled());
+    EXPECT_TRUE(form.StepBackAction->isEnabled());
     ToggleBreakpointOnLine(1);
     EXPECT_TRUE(form.ClearBreakpointsAction->isEnabled());
     form.ClearBreakpointsAction->trigger();
