@@ -3,6 +3,7 @@
 
 #include "Machine.h"
 #include "RegisterText.h"
+#include "StepHistory.h"
 
 #include <benchmark/benchmark.h>
 
@@ -28,6 +29,28 @@ void BM_WindowStep(benchmark::State& state)
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_WindowStep);
+
+// The same step remembered for step back, in a history already full, so each
+// record also drops the oldest.
+void BM_WindowStepWithHistory(benchmark::State& state)
+{
+    Machine machine;
+    TextLines panel{"0"};
+    machine.Set(panel, kLoopProgram);
+    StepHistory history;
+    for (std::size_t i = 0; i < StepHistory::kDefaultCapacity; ++i)
+        history.Record({});
+    for (auto _ : state) {
+        const DecodedInstruction decoded = machine.DecodeCurrent();
+        const StepOutcome outcome = machine.Apply(decoded);
+        history.Record(UndoRecord::Of(outcome.effect));
+        UpdateRegisterPanel(panel, outcome.effect);
+        benchmark::DoNotOptimize(outcome);
+    }
+    state.SetItemsProcessed(state.iterations());
+    state.counters["history"] = static_cast<double>(history.Size());
+}
+BENCHMARK(BM_WindowStepWithHistory);
 
 void BM_DecodeInstruction(benchmark::State& state, std::string line)
 {
