@@ -184,6 +184,27 @@ TEST_F(DebugMenu, StepBackUndoesEachKindOfLineDownToSet)
     }
 }
 
+// The debugger keys work wherever the focus is, the editors included.
+TEST_F(DebugMenu, KeysWorkFromTheProgramEditor)
+{
+    SetProgram("0", "S(1)\nS(1)");
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.Memo2->setFocus();
+    ToggleBreakpointOnLine(1);
+    const QString program = form.Memo2->toPlainText();
+    QTest::keyClick(form.Memo2, Qt::Key_F10);
+    EXPECT_EQ(form.MachineState().PC, 1);
+    QTest::keyClick(form.Memo2, Qt::Key_F7);
+    EXPECT_EQ(form.MachineState().PC, 0);
+    QTest::keyClick(form.Memo2, Qt::Key_F9);
+    EXPECT_FALSE(form.ClearBreakpointsAction->isEnabled()) << "F9 took the breakpoint away again";
+    QTest::keyClick(form.Memo2, Qt::Key_F5);
+    ASSERT_TRUE(RunEnds());
+    EXPECT_EQ(form.MachineState().PC, 2);
+    EXPECT_EQ(form.Memo2->toPlainText(), program) << "the keys typed nothing";
+}
+
 TEST_F(DebugMenu, SetNewAndOpenForgetTheHistory)
 {
     SetProgram("1", "S(1)\nS(1)");
