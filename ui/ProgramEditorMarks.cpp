@@ -13,6 +13,8 @@ constexpr int PlainState = -1;
 
 const QColor BreakpointTint(0xFF, 0xD6, 0xD6);
 const QColor CurrentLineTint(0xFF, 0xF3, 0x9A);
+// The current line on a breakpoint: both tints in one.
+const QColor CurrentBreakpointTint(0xFF, 0xC8, 0x7A);
 
 bool IsBreakpoint(const QTextBlock& block)
 {
@@ -78,7 +80,7 @@ void ProgramEditorMarks::Repaint()
     if (currentLine_ && *currentLine_ <= INT32_MAX) {
         const QTextBlock current = editor_.document()->findBlockByNumber(static_cast<int>(*currentLine_));
         if (current.isValid())
-            marks.append(WholeLine(current, CurrentLineTint));
+            marks.append(WholeLine(current, IsBreakpoint(current) ? CurrentBreakpointTint : CurrentLineTint));
     }
     editor_.setExtraSelections(marks);
 }
