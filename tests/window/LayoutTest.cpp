@@ -53,7 +53,8 @@ const Placement kDesigned[] = {
 
 TEST_F(Layout, WindowOpensAtTheTopLeftWithTheDesignedClientArea)
 {
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("Form1"));
+    EXPECT_EQ(form.windowTitle(), QString::fromUtf8("New.urm[*] — Tessivar"))
+        << "the file's name and the application's";
     EXPECT_EQ(form.pos(), QPoint(0, 0));
     EXPECT_EQ(form.ClientArea->size(), QSize(947, 627));
     // The menu bar sits above the client area, not inside it.
@@ -112,18 +113,17 @@ TEST_F(Layout, ControlsCarryTheirJapaneseTexts)
     EXPECT_FALSE(form.Label4->text().isEmpty());
 }
 
-TEST_F(Layout, FileMenuHasItsFourItemsInOrder)
+TEST_F(Layout, FileMenuHasItsFourItemsInOrderAndTheDebugMenuFollows)
 {
     EXPECT_EQ(form.MenuItem1->title(), QString::fromUtf8("ファイル"));
     const QList<QAction*> items = form.MenuItem1->actions();
     const QList<QAction*> expected = {form.MenuItem2, form.MenuItem3, form.MenuItem4, form.MenuItem5};
     EXPECT_EQ(items, expected);
     const char* const texts[] = {"新規作成", "開く", "上書き保存", "名前を付けて保存"};
-    for (qsizetype i = 0; i < items.size(); ++i) {
+    for (qsizetype i = 0; i < items.size(); ++i)
         EXPECT_EQ(items[i]->text(), QString::fromUtf8(texts[i]));
-        EXPECT_TRUE(items[i]->shortcut().isEmpty());
-    }
-    EXPECT_EQ(form.MainMenu1->actions(), QList<QAction*>{form.MenuItem1->menuAction()});
+    EXPECT_EQ(form.MainMenu1->actions(), (QList<QAction*>{form.MenuItem1->menuAction(), form.DebugMenu->menuAction()}));
+    EXPECT_EQ(form.DebugMenu->title(), QString::fromUtf8("デバッグ"));
 }
 
 TEST_F(Layout, TabKeyRunsThroughTheOperationProgramAndRegisterPanels)

@@ -201,7 +201,10 @@ TEST_F(RunControl, ClosingTheWindowDuringARunEndsEverythingQuietly)
     SetProgram("0", "S(1)\nS(1)\nS(1)\nS(1)");
     Click(form.Button5);
     ASSERT_TRUE(WaitFor(StepInFlight)) << State();
-    form.close();
+    {
+        MessageBoxWatcher boxes(QStringLiteral("保存しない")); // the program was typed, not saved
+        form.close();
+    }
     QTest::qWait(1000);
     EXPECT_TRUE(form.MachineState().Prg.empty());
     EXPECT_EQ(form.MachineState().PC, 1) << "no further step ran";
