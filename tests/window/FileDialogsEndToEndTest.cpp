@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
+#include <QMetaObject>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -17,8 +18,9 @@ using tessivar::test::ReadBytes;
 using tessivar::test::TemporaryFolder;
 using tessivar::test::WriteBytes;
 
-// While alive, picks `path` in the next file dialog that opens, as a user
-// typing the name and pressing the dialog's button would.
+// While alive, picks `path` in the next file dialog that opens and accepts it,
+// as its Open or Save button does (a key press could land in the name's
+// completion list instead).
 class FileDialogAnswer {
 public:
     explicit FileDialogAnswer(QString path) : path_(std::move(path))
@@ -30,19 +32,27 @@ public:
     bool Answered() const { return answered_; }
 
 private:
+    // A dialog still open a second after the answer is cancelled, so that the
+    // test fails instead of waiting for ever.
     void Answer()
     {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (answered_ || dialog == nullptr || !dialog->isVisible())
+        if (dialog == nullptr || !dialog->isVisible())
             return;
+        if (answered_) {
+            if (++ticksSinceAnswer_ > 100)
+                dialog->reject();
+            return;
+        }
         answered_ = true;
         dialog->selectFile(path_);
-        QTest::keyClick(dialog, Qt::Key_Return);
+        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
     }
 
     QString path_;
     QTimer timer_;
     bool answered_ = false;
+    int ticksSinceAnswer_ = 0;
 };
 
 using FileDialogsEndToEnd = ShownForm;
