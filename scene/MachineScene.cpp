@@ -2,13 +2,15 @@
 
 namespace tessivar::scene {
 
-bool MachineScene::BuildStacks(const RegisterFile& Reg, std::size_t registerLines, std::size_t count)
+void MachineScene::BuildStacks(const RegisterFile& Reg, std::size_t registerLines, const SetOutcome& set)
 {
+    // A value too near the 64-bit limits stops Set while its balls are built.
+    const bool overflow = set.error && set.error->kind == MachineError::Kind::IntegerOverflow;
+    const std::size_t count = set.loadedRegisters + (overflow ? 1 : 0);
     stacks_.BeginSet(registerLines);
     for (std::size_t i = 0; i < count; ++i)
         if (!stacks_.BuildStack(static_cast<int>(i), Reg[i]))
-            return false;
-    return true;
+            return;
 }
 
 void MachineScene::ShowProgram(float panDuration, const ListingContent& listing)

@@ -23,9 +23,10 @@ public:
     // a slot goes.
     void FreeAllBalls() { stacks_.FreeAllBalls(); }
 
-    // Set, for `registerLines` register lines: builds the stacks of the first
-    // `count` registers in order; false when one of them overflows.
-    bool BuildStacks(const RegisterFile& Reg, std::size_t registerLines, std::size_t count);
+    // Set, for `registerLines` register lines: builds the stacks of the
+    // registers Set loaded, in order, and the one whose balls overflowed, up to
+    // the failing slot.
+    void BuildStacks(const RegisterFile& Reg, std::size_t registerLines, const SetOutcome& set);
 
     // Set, once the machine is loaded: the camera pan, the listing and the
     // counter at 0.

@@ -83,11 +83,8 @@ void TForm1::StepBack()
     if (!step)
         return;
     machine_.Undo(*step);
-    if (step->writtenRegister != 0) {
-        TextLines lines = EditorLines(*Memo1);
-        UpdateRegisterPanel(lines, step->writtenRegister, step->oldValue);
-        RewriteEditorLines(*Memo1, lines);
-    }
+    if (step->writtenRegister != 0)
+        ShowRegisterLine(step->writtenRegister, step->oldValue);
     machineScene_.ShowUndoneStep(*step, machine_, EditorLineCount(*Memo2));
     ShowCurrentLine();
     UpdateDebugActions();

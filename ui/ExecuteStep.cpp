@@ -27,18 +27,17 @@ void TForm1::ExecuteStep()
         return;
     }
     history_.Record(UndoRecord::Of(outcome.effect));
-    ShowRegisterLine(outcome.effect);
+    if (WritesRegister(outcome.effect.kind))
+        ShowRegisterLine(outcome.effect.targetRegister, outcome.effect.newValue);
     ShowCurrentLine();
     machineScene_.ShowStep(StepToShow(outcome.effect));
     framePacer_->RequestFrame();
 }
 
-void TForm1::ShowRegisterLine(const InstructionEffect& effect)
+void TForm1::ShowRegisterLine(int registerNumber, std::int64_t value)
 {
-    if (!WritesRegister(effect.kind))
-        return;
     TextLines lines = EditorLines(*Memo1);
-    UpdateRegisterPanel(lines, effect);
+    UpdateRegisterPanel(lines, registerNumber, value);
     RewriteEditorLines(*Memo1, lines);
 }
 

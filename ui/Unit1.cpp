@@ -139,9 +139,7 @@ void TForm1::Button2Click()
     const TextLines programLines = EditorLines(*Memo2);
     const SetOutcome outcome = machine_.Set(registerLines, programLines);
     RewriteEditorLines(*Memo1, registerLines);
-    // A value too near the 64-bit limits stops Set while its balls are built.
-    const bool overflow = outcome.error && outcome.error->kind == MachineError::Kind::IntegerOverflow;
-    machineScene_.BuildStacks(machine_.Reg, registerLines.size(), outcome.loadedRegisters + (overflow ? 1 : 0));
+    machineScene_.BuildStacks(machine_.Reg, registerLines.size(), outcome);
     if (outcome.error) {
         framePacer_->RequestFrame();
         ShowErrorBox(this, outcome.error->message);

@@ -166,7 +166,8 @@ private:
 
     // One step (ExecuteStep.cpp).
     void ExecuteStep();
-    void ShowRegisterLine(const InstructionEffect& effect);
+    // Rewrites the register editor's line of a register, as a step writes it.
+    void ShowRegisterLine(int registerNumber, std::int64_t value);
     scene::StepShown StepToShow(const InstructionEffect& effect) const;
 
     void ShowProgram(const TextLines& programLines);

@@ -22,8 +22,7 @@ void ShownMachine::Set(TextLines registers, const TextLines& program, float panD
     programLines = program;
     shown.FreeAllBalls();
     const SetOutcome outcome = machine.Set(registers, program);
-    const bool overflow = outcome.error && outcome.error->kind == MachineError::Kind::IntegerOverflow;
-    shown.BuildStacks(machine.Reg, registers.size(), outcome.loadedRegisters + (overflow ? 1 : 0));
+    shown.BuildStacks(machine.Reg, registers.size(), outcome);
     if (!outcome.error)
         shown.ShowProgram(panDuration, {program.size(), 0, JoinTextLines(program)});
 }
