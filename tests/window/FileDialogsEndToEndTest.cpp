@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMetaObject>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -18,9 +19,10 @@ using tessivar::test::ReadBytes;
 using tessivar::test::TemporaryFolder;
 using tessivar::test::WriteBytes;
 
-// While alive, picks `path` in the next file dialog that opens and accepts it,
-// as its Open or Save button does (a key press could land in the name's
-// completion list instead).
+// While alive, types `path` into the name field of the next file dialog that
+// opens and accepts it, as its Open or Save button does (a key press could land
+// in the name's completion list instead). The field is written directly:
+// QFileDialog::selectFile leaves it alone once it has the keyboard focus.
 class FileDialogAnswer {
 public:
     explicit FileDialogAnswer(QString path) : path_(std::move(path))
@@ -44,8 +46,11 @@ private:
                 dialog->reject();
             return;
         }
+        auto* nameField = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (nameField == nullptr)
+            return;
         answered_ = true;
-        dialog->selectFile(path_);
+        nameField->setText(path_);
         QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
     }
 
