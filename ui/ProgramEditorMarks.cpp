@@ -34,13 +34,22 @@ QTextEdit::ExtraSelection WholeLine(const QTextBlock& block, const QColor& tint)
 
 ProgramEditorMarks::ProgramEditorMarks(QPlainTextEdit& editor) : editor_(editor)
 {
-    QObject::connect(editor.document(), &QTextDocument::contentsChanged, &editor, [this] { Repaint(); });
+    textChanges_ = QObject::connect(editor.document(), &QTextDocument::contentsChanged, &editor, [this] {
+        FindBreakpoints();
+        Repaint();
+    });
+}
+
+ProgramEditorMarks::~ProgramEditorMarks()
+{
+    QObject::disconnect(textChanges_);
 }
 
 void ProgramEditorMarks::ToggleBreakpointAtCaret()
 {
     QTextBlock block = editor_.textCursor().block();
     block.setUserState(IsBreakpoint(block) ? PlainState : BreakpointState);
+    FindBreakpoints();
     Repaint();
 }
 
@@ -48,15 +57,13 @@ void ProgramEditorMarks::ClearBreakpoints()
 {
     for (QTextBlock block = editor_.document()->firstBlock(); block.isValid(); block = block.next())
         block.setUserState(PlainState);
+    breakpointMarks_.clear();
     Repaint();
 }
 
 bool ProgramEditorMarks::HasBreakpoints() const
 {
-    for (QTextBlock block = editor_.document()->firstBlock(); block.isValid(); block = block.next())
-        if (IsBreakpoint(block))
-            return true;
-    return false;
+    return !breakpointMarks_.isEmpty();
 }
 
 bool ProgramEditorMarks::HasBreakpoint(std::int64_t line) const
@@ -71,12 +78,17 @@ void ProgramEditorMarks::ShowCurrentLine(std::optional<std::int64_t> line)
     Repaint();
 }
 
-void ProgramEditorMarks::Repaint()
+void ProgramEditorMarks::FindBreakpoints()
 {
-    QList<QTextEdit::ExtraSelection> marks;
+    breakpointMarks_.clear();
     for (QTextBlock block = editor_.document()->firstBlock(); block.isValid(); block = block.next())
         if (IsBreakpoint(block))
-            marks.append(WholeLine(block, BreakpointTint));
+            breakpointMarks_.append(WholeLine(block, BreakpointTint));
+}
+
+void ProgramEditorMarks::Repaint()
+{
+    QList<QTextEdit::ExtraSelection> marks = breakpointMarks_;
     if (currentLine_ && *currentLine_ <= INT32_MAX) {
         const QTextBlock current = editor_.document()->findBlockByNumber(static_cast<int>(*currentLine_));
         if (current.isValid())

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QList>
+#include <QTextEdit>
+
 #include <cstdint>
 #include <optional>
 
@@ -14,6 +17,9 @@ namespace tessivar::ui {
 class ProgramEditorMarks {
 public:
     explicit ProgramEditorMarks(QPlainTextEdit& editor);
+    ~ProgramEditorMarks();
+    ProgramEditorMarks(const ProgramEditorMarks&) = delete;
+    ProgramEditorMarks& operator=(const ProgramEditorMarks&) = delete;
 
     void ToggleBreakpointAtCaret();
     void ClearBreakpoints();
@@ -24,9 +30,15 @@ public:
     void ShowCurrentLine(std::optional<std::int64_t> line);
 
 private:
+    // Walks the whole text; the steps of a run only call Repaint.
+    void FindBreakpoints();
     void Repaint();
 
     QPlainTextEdit& editor_;
+    // The editor may outlive the marks and still change its text (it empties
+    // it as it is destroyed).
+    QMetaObject::Connection textChanges_;
+    QList<QTextEdit::ExtraSelection> breakpointMarks_;
     std::optional<std::int64_t> currentLine_;
 };
 
