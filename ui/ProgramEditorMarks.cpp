@@ -34,22 +34,20 @@ QTextEdit::ExtraSelection WholeLine(const QTextBlock& block, const QColor& tint)
 
 ProgramEditorMarks::ProgramEditorMarks(QPlainTextEdit& editor) : editor_(editor)
 {
-    textChanges_ = QObject::connect(editor.document(), &QTextDocument::contentsChanged, &editor, [this] {
-        FindBreakpoints();
-        Repaint();
+    repaintAfterEdit_.setSingleShot(true);
+    repaintAfterEdit_.setInterval(0);
+    QObject::connect(&repaintAfterEdit_, &QTimer::timeout, [this] { Repaint(); });
+    QObject::connect(editor.document(), &QTextDocument::contentsChanged, &repaintAfterEdit_, [this] {
+        breakpointMarksStale_ = true;
+        repaintAfterEdit_.start();
     });
-}
-
-ProgramEditorMarks::~ProgramEditorMarks()
-{
-    QObject::disconnect(textChanges_);
 }
 
 void ProgramEditorMarks::ToggleBreakpointAtCaret()
 {
     QTextBlock block = editor_.textCursor().block();
     block.setUserState(IsBreakpoint(block) ? PlainState : BreakpointState);
-    FindBreakpoints();
+    breakpointMarksStale_ = true;
     Repaint();
 }
 
@@ -57,13 +55,13 @@ void ProgramEditorMarks::ClearBreakpoints()
 {
     for (QTextBlock block = editor_.document()->firstBlock(); block.isValid(); block = block.next())
         block.setUserState(PlainState);
-    breakpointMarks_.clear();
+    breakpointMarksStale_ = true;
     Repaint();
 }
 
-bool ProgramEditorMarks::HasBreakpoints() const
+bool ProgramEditorMarks::HasBreakpoints()
 {
-    return !breakpointMarks_.isEmpty();
+    return !BreakpointMarks().isEmpty();
 }
 
 bool ProgramEditorMarks::HasBreakpoint(std::int64_t line) const
@@ -78,17 +76,21 @@ void ProgramEditorMarks::ShowCurrentLine(std::optional<std::int64_t> line)
     Repaint();
 }
 
-void ProgramEditorMarks::FindBreakpoints()
+const QList<QTextEdit::ExtraSelection>& ProgramEditorMarks::BreakpointMarks()
 {
+    if (!breakpointMarksStale_)
+        return breakpointMarks_;
     breakpointMarks_.clear();
     for (QTextBlock block = editor_.document()->firstBlock(); block.isValid(); block = block.next())
         if (IsBreakpoint(block))
             breakpointMarks_.append(WholeLine(block, BreakpointTint));
+    breakpointMarksStale_ = false;
+    return breakpointMarks_;
 }
 
 void ProgramEditorMarks::Repaint()
 {
-    QList<QTextEdit::ExtraSelection> marks = breakpointMarks_;
+    QList<QTextEdit::ExtraSelection> marks = BreakpointMarks();
     if (currentLine_ && *currentLine_ <= INT32_MAX) {
         const QTextBlock current = editor_.document()->findBlockByNumber(static_cast<int>(*currentLine_));
         if (current.isValid())

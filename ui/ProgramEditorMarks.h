@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QTextEdit>
+#include <QTimer>
 
 #include <cstdint>
 #include <optional>
@@ -17,28 +18,27 @@ namespace tessivar::ui {
 class ProgramEditorMarks {
 public:
     explicit ProgramEditorMarks(QPlainTextEdit& editor);
-    ~ProgramEditorMarks();
-    ProgramEditorMarks(const ProgramEditorMarks&) = delete;
-    ProgramEditorMarks& operator=(const ProgramEditorMarks&) = delete;
 
     void ToggleBreakpointAtCaret();
     void ClearBreakpoints();
-    bool HasBreakpoints() const;
+    bool HasBreakpoints();
     bool HasBreakpoint(std::int64_t line) const; // 0-based
 
     // The line at PC, or none when no program is set.
     void ShowCurrentLine(std::optional<std::int64_t> line);
 
 private:
-    // Walks the whole text; the steps of a run only call Repaint.
-    void FindBreakpoints();
+    // Walks the whole text, so only after the text or a breakpoint changed:
+    // the steps of a run repaint the current line over the marks found.
+    const QList<QTextEdit::ExtraSelection>& BreakpointMarks();
     void Repaint();
 
     QPlainTextEdit& editor_;
-    // The editor may outlive the marks and still change its text (it empties
-    // it as it is destroyed).
-    QMetaObject::Connection textChanges_;
+    // A change of text is marked once the change is over: while the document
+    // empties itself its cursors must be neither made nor dropped.
+    QTimer repaintAfterEdit_;
     QList<QTextEdit::ExtraSelection> breakpointMarks_;
+    bool breakpointMarksStale_ = true;
     std::optional<std::int64_t> currentLine_;
 };
 
