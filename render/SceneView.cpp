@@ -7,6 +7,8 @@
 #include <QOpenGLVersionFunctionsFactory>
 #include <QSurfaceFormat>
 
+#include <algorithm>
+
 namespace tessivar::render {
 
 SceneView::SceneView(scene::TViewport3D* viewport, QWidget* parent) : QOpenGLWidget(parent), viewport_(viewport)
@@ -16,6 +18,7 @@ SceneView::SceneView(scene::TViewport3D* viewport, QWidget* parent) : QOpenGLWid
     format.setProfile(QSurfaceFormat::CoreProfile);
     format.setDepthBufferSize(24);
     setFormat(format);
+    connect(this, &QOpenGLWidget::frameSwapped, this, &SceneView::FrameShown);
 }
 
 SceneView::~SceneView()
@@ -68,10 +71,30 @@ void SceneView::resizeGL(int width, int height)
 
 void SceneView::paintGL()
 {
+    sinceFrameStart_.start();
     drawnRevision_ = viewport_->Revision();
     drawnOnce_ = true;
     if (renderer_)
         renderer_->Render(*viewport_, width(), height(), ballDrawing_);
+}
+
+double SceneView::TypicalFrameMs() const
+{
+    const std::size_t count = std::min(framesMeasured_, recentFrameMs_.size());
+    auto sorted = recentFrameMs_;
+    std::sort(sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(count));
+    return count == 0 ? 0 : sorted[count / 2];
+}
+
+// Only a frame drawn since the last swap is measured: a swap can also follow
+// a repaint of the other widgets alone.
+void SceneView::FrameShown()
+{
+    if (!sinceFrameStart_.isValid())
+        return;
+    recentFrameMs_[framesMeasured_++ % recentFrameMs_.size()]
+        = static_cast<double>(sinceFrameStart_.nsecsElapsed()) / 1e6;
+    sinceFrameStart_.invalidate();
 }
 
 void SceneView::ReleaseGl()

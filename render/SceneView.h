@@ -2,8 +2,11 @@
 
 #include "BallDrawing.h"
 
+#include <QElapsedTimer>
 #include <QOpenGLWidget>
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
@@ -40,6 +43,10 @@ public:
     QString RenderError() const;
     // How many 3D text meshes have been made so far.
     std::uint64_t TextMeshBuilds() const;
+    // How long a frame holds the thread, from the start of its drawing to the
+    // window's swap: the median of the last few, so that a frame that builds
+    // text meshes or shaders does not count; 0 before the first.
+    double TypicalFrameMs() const;
 
 protected:
     void initializeGL() override;
@@ -48,6 +55,7 @@ protected:
 
 private:
     void ReleaseGl();
+    void FrameShown();
 
     scene::TViewport3D* viewport_;
     std::unique_ptr<SceneRenderer> renderer_;
@@ -55,6 +63,9 @@ private:
     BallDrawing ballDrawing_ = BallDrawing::Impostors;
     std::uint64_t drawnRevision_ = 0;
     bool drawnOnce_ = false;
+    QElapsedTimer sinceFrameStart_;
+    std::array<double, 5> recentFrameMs_{};
+    std::size_t framesMeasured_ = 0;
 };
 
 } // namespace tessivar::render

@@ -10,25 +10,32 @@ class SceneView;
 
 namespace tessivar::ui {
 
-// Asks the 3D view for a frame at most once per `minimumGapMs`. Drawing
-// shares the one thread with the run tick and the animation clock; on a
-// software renderer a frame after every clock pass would hold them back, so
-// a run at the top speed would no longer make a step per tick. A request
-// inside the gap is kept and served when the gap is over.
+// The time from the start of one frame to the start of the next that keeps
+// frames costing `frameCostMs` within `share` of the thread, and never under
+// `floorMs`.
+int FrameGapMs(double frameCostMs, double share, int floorMs);
+
+// Asks the 3D view for a frame no more often than the cost of its frames
+// allows. Drawing shares the one thread with the run tick and the animation
+// clock: a frame after every clock pass would hold them back, and a run at
+// the top speed would no longer make a step per tick. A request inside the
+// gap is kept and served when the gap is over.
 class FramePacer final : public QObject {
 public:
-    FramePacer(render::SceneView& view, int minimumGapMs, QObject* parent);
+    // `share`: the share of the thread's time that frames may take.
+    FramePacer(render::SceneView& view, double share, QObject* parent);
 
     void RequestFrame();
-    void SetMinimumGap(int minimumGapMs) { minimumGapMs_ = minimumGapMs; }
+    void SetDrawingShare(double share) { share_ = share; }
 
 private:
     void Draw();
+    int GapMs() const;
 
     render::SceneView& view_;
     QTimer deferred_;
     QElapsedTimer sinceLastFrame_;
-    int minimumGapMs_;
+    double share_;
 };
 
 } // namespace tessivar::ui

@@ -23,17 +23,18 @@ namespace tessivar::ui {
 
 namespace {
 
-// At most 25 frames a second; while a run goes at the top speed, a step per
-// 10 ms tick leaves room for no more than 5 frames of a software renderer.
-constexpr int kFrameGapMs = 40;
-constexpr int kTopSpeedRunFrameGapMs = 200;
+// Frames may take half of the thread; while a run goes at the top speed, a
+// step per 10 ms tick leaves them a twentieth (two frames a second of a
+// software renderer, 25 of a graphics card).
+constexpr double kDrawingShare = 0.5;
+constexpr double kTopSpeedRunDrawingShare = 0.05;
 
 } // namespace
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 {
     CreateDesign();
-    framePacer_ = new FramePacer(*Viewport3D1, kFrameGapMs, this);
+    framePacer_ = new FramePacer(*Viewport3D1, kDrawingShare, this);
     clockDriver_.Attach(clock_, [this] { framePacer_->RequestFrame(); });
     BindEvents();
 }
@@ -124,7 +125,7 @@ void TForm1::FormClose()
 void TForm1::PaceFrames()
 {
     const bool topSpeedRun = Running() && scene::StepDuration(TrackBar2->Value(), TrackBar2->Max()) == 0;
-    framePacer_->SetMinimumGap(topSpeedRun ? kTopSpeedRunFrameGapMs : kFrameGapMs);
+    framePacer_->SetDrawingShare(topSpeedRun ? kTopSpeedRunDrawingShare : kDrawingShare);
 }
 
 void TForm1::Button1Click()

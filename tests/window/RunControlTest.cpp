@@ -1,6 +1,7 @@
 #include "ShownForm.h"
 
 #include "MessageBoxWatcher.h"
+#include "SceneView.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -170,6 +171,22 @@ TEST_F(RunControl, TheSampleProgramRunsToItsEndAtTheTopSpeed)
     ASSERT_TRUE(WaitFor(Idle)) << State();
     EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral("2\n2\n3"));
     EXPECT_EQ(form.Scene().Text3D3->Text(), "Step:  11");
+}
+
+// Frames are paced by what they cost, so a run at the top speed leaves them
+// a small share of the thread, but some: the view still follows the run.
+TEST_F(RunControl, TheViewKeepsDrawingDuringARunAtTheTopSpeed)
+{
+    SetProgram("0", "S(1)\nJ(1,1,1)");
+    form.TrackBar2->SetValue(5);
+    Click(form.Button5);
+    QTest::qWait(500); // past the frames that build the listing's meshes
+    const std::uint64_t drawn = form.Viewport3D1->DrawnRevision();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form.Viewport3D1->DrawnRevision() != drawn; }, 3000));
+    EXPECT_GT(form.Viewport3D1->TypicalFrameMs(), 0);
+    EXPECT_EQ(State(), RunningWaiting);
+    Click(form.Button5);
+    ASSERT_TRUE(WaitFor(Idle)) << State();
 }
 
 // At a normal speed: R(1) from 8 past 10, R(2) from 198 past 200, then a
