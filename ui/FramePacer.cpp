@@ -44,6 +44,15 @@ void FramePacer::RequestFrame()
         deferred_.start(static_cast<int>(gap - since));
 }
 
+void FramePacer::SetDrawingShare(double share)
+{
+    share_ = share;
+    if (!deferred_.isActive())
+        return;
+    deferred_.stop();
+    RequestFrame();
+}
+
 void FramePacer::Draw()
 {
     sinceLastFrame_.start();

@@ -26,7 +26,9 @@ public:
     FramePacer(render::SceneView& view, double share, QObject* parent);
 
     void RequestFrame();
-    void SetDrawingShare(double share) { share_ = share; }
+    // A frame already waiting is paced anew: when a run at the top speed
+    // ends, its last steps are shown at once.
+    void SetDrawingShare(double share);
 
 private:
     void Draw();
