@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 
 namespace tessivar::ui {
 
@@ -53,6 +54,10 @@ void TForm1::CreateDebugMenu()
     // The run-control state lives in the buttons: follow their enabled flags.
     Button4->installEventFilter(this);
     Button5->installEventFilter(this);
+    // A deleted line takes its breakpoint with it. Queued: the marks are
+    // looked at once the edit is over, never inside it.
+    connect(Memo2->document(), &QTextDocument::contentsChanged, this, &TForm1::UpdateDebugActions,
+            Qt::QueuedConnection);
     UpdateDebugActions();
 }
 

@@ -75,6 +75,29 @@ TEST_F(DebugMenu, ItemsAreEnabledExactlyWhenTheirActionIsPossible)
     EXPECT_TRUE(MarkedLines().size() <= 1u) << "only the current line is left";
 }
 
+// Deleting the last breakpoint line, as a whole line is selected and
+// deleted, leaves nothing to clear; New empties the editor and every mark
+// with it.
+TEST_F(DebugMenu, ClearAllFollowsBreakpointsRemovedWithTheirLines)
+{
+    form.Memo2->setPlainText(QStringLiteral("S(1)\nS(2)\nS(3)"));
+    ToggleBreakpointOnLine(1);
+    ASSERT_TRUE(form.ClearBreakpointsAction->isEnabled());
+    QTextCursor lineTwo(form.Memo2->document()->findBlockByNumber(1));
+    lineTwo.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
+    lineTwo.removeSelectedText();
+    ASSERT_EQ(form.Memo2->toPlainText(), QStringLiteral("S(1)\nS(3)"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form.ClearBreakpointsAction->isEnabled(); }, 1000));
+    EXPECT_TRUE(MarkedLines().empty());
+
+    ToggleBreakpointOnLine(1);
+    ASSERT_TRUE(form.ClearBreakpointsAction->isEnabled());
+    MessageBoxWatcher boxes(QStringLiteral("保存しない"));
+    form.MenuItem2->trigger();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form.ClearBreakpointsAction->isEnabled(); }, 1000));
+    EXPECT_TRUE(MarkedLines().empty());
+}
+
 // A run stops before a breakpoint line, also one reached by a jump, but not
 // on its own first step; the window is then idle.
 TEST_F(DebugMenu, BreakpointsStopARunBeforeTheirLine)
