@@ -3,6 +3,9 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 
+#include <algorithm>
+#include <utility>
+
 namespace tessivar::ui {
 
 namespace {
@@ -32,11 +35,14 @@ QTextEdit::ExtraSelection WholeLine(const QTextBlock& block, const QColor& tint)
 
 } // namespace
 
-ProgramEditorMarks::ProgramEditorMarks(QPlainTextEdit& editor) : editor_(editor)
+ProgramEditorMarks::ProgramEditorMarks(QPlainTextEdit& editor)
+    : editor_(editor), blockCount_(editor.document()->blockCount())
 {
     repaintAfterEdit_.setSingleShot(true);
     repaintAfterEdit_.setInterval(0);
     QObject::connect(&repaintAfterEdit_, &QTimer::timeout, [this] { Repaint(); });
+    QObject::connect(editor.document(), &QTextDocument::contentsChange, &repaintAfterEdit_,
+                     [this](int editStart, int /*removed*/, int /*added*/) { KeepBreakpointOfJoinedLine(editStart); });
     QObject::connect(editor.document(), &QTextDocument::contentsChanged, &repaintAfterEdit_, [this] {
         breakpointMarksStale_ = true;
         repaintAfterEdit_.start();
@@ -86,6 +92,24 @@ const QList<QTextEdit::ExtraSelection>& ProgramEditorMarks::BreakpointMarks()
             breakpointMarks_.append(WholeLine(block, BreakpointTint));
     breakpointMarksStale_ = false;
     return breakpointMarks_;
+}
+
+// A line joined to the one above it (Backspace at its start, or a deletion
+// from the end of the line above) begins with the upper line's text, so it
+// has the upper line's breakpoint; Qt may give it the lower line's state.
+// The upper line's mark sits at the joined line's start. This runs inside
+// the edit, so the marks' cursors are only read.
+void ProgramEditorMarks::KeepBreakpointOfJoinedLine(int editStart)
+{
+    const int blocksBefore = std::exchange(blockCount_, editor_.document()->blockCount());
+    QTextBlock joined = editor_.document()->findBlock(editStart);
+    if (blockCount_ >= blocksBefore || !joined.isValid() || editStart == joined.position())
+        return;
+    const bool upperWasBreakpoint
+        = std::any_of(breakpointMarks_.cbegin(), breakpointMarks_.cend(), [&](const QTextEdit::ExtraSelection& mark) {
+              return mark.cursor.position() == joined.position();
+          });
+    joined.setUserState(upperWasBreakpoint ? BreakpointState : PlainState);
 }
 
 void ProgramEditorMarks::Repaint()

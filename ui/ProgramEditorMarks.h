@@ -31,6 +31,7 @@ private:
     // Walks the whole text, so only after the text or a breakpoint changed:
     // the steps of a run repaint the current line over the marks found.
     const QList<QTextEdit::ExtraSelection>& BreakpointMarks();
+    void KeepBreakpointOfJoinedLine(int editStart);
     void Repaint();
 
     QPlainTextEdit& editor_;
@@ -39,6 +40,7 @@ private:
     QTimer repaintAfterEdit_;
     QList<QTextEdit::ExtraSelection> breakpointMarks_;
     bool breakpointMarksStale_ = true;
+    int blockCount_;
     std::optional<std::int64_t> currentLine_;
 };
 

@@ -98,6 +98,33 @@ TEST_F(DebugMenu, ClearAllFollowsBreakpointsRemovedWithTheirLines)
     EXPECT_TRUE(MarkedLines().empty());
 }
 
+// A line joined to the one above (Backspace at its start, or deleting from
+// the end of the line above) begins with the upper line's text and keeps the
+// upper line's breakpoint, not its own.
+TEST_F(DebugMenu, AJoinedLineKeepsTheBreakpointOfTheLineAbove)
+{
+    struct Case {
+        int breakpointLine;
+        bool joinedLineMarked;
+    };
+    for (const Case c : {Case{1, false}, Case{0, true}}) {
+        SCOPED_TRACE(c.breakpointLine);
+        form.Memo2->setPlainText(QStringLiteral("S(1)\nS(2)\nS(3)"));
+        ToggleBreakpointOnLine(c.breakpointLine);
+        QTextCursor caret(form.Memo2->document()->findBlockByNumber(1));
+        form.Memo2->setTextCursor(caret);
+        QTest::keyClick(form.Memo2, Qt::Key_Backspace);
+        ASSERT_EQ(form.Memo2->toPlainText(), QStringLiteral("S(1)S(2)\nS(3)"));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return form.ClearBreakpointsAction->isEnabled() == c.joinedLineMarked; }));
+        const std::size_t marked = c.joinedLineMarked ? 1 : 0;
+        ASSERT_EQ(MarkedLines().size(), marked);
+        if (c.joinedLineMarked) {
+            EXPECT_EQ(MarkedLines()[0].first, 0);
+        }
+        form.ClearBreakpointsAction->trigger();
+    }
+}
+
 // A run stops before a breakpoint line, also one reached by a jump, but not
 // on its own first step; the window is then idle.
 TEST_F(DebugMenu, BreakpointsStopARunBeforeTheirLine)
