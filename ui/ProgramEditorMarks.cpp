@@ -41,8 +41,9 @@ ProgramEditorMarks::ProgramEditorMarks(QPlainTextEdit& editor)
     repaintAfterEdit_.setSingleShot(true);
     repaintAfterEdit_.setInterval(0);
     QObject::connect(&repaintAfterEdit_, &QTimer::timeout, [this] { Repaint(); });
-    QObject::connect(editor.document(), &QTextDocument::contentsChange, &repaintAfterEdit_,
-                     [this](int editStart, int /*removed*/, int /*added*/) { KeepBreakpointOfJoinedLine(editStart); });
+    QObject::connect(
+        editor.document(), &QTextDocument::contentsChange, &repaintAfterEdit_,
+        [this](int editStart, int removed, int added) { KeepBreakpointsWithTheirText(editStart, removed, added); });
     QObject::connect(editor.document(), &QTextDocument::contentsChanged, &repaintAfterEdit_, [this] {
         breakpointMarksStale_ = true;
         repaintAfterEdit_.start();
@@ -94,22 +95,34 @@ const QList<QTextEdit::ExtraSelection>& ProgramEditorMarks::BreakpointMarks()
     return breakpointMarks_;
 }
 
-// A line joined to the one above it (Backspace at its start, or a deletion
-// from the end of the line above) begins with the upper line's text, so it
-// has the upper line's breakpoint; Qt may give it the lower line's state.
-// The upper line's mark sits at the joined line's start. This runs inside
-// the edit, so the marks' cursors are only read.
-void ProgramEditorMarks::KeepBreakpointOfJoinedLine(int editStart)
+// A breakpoint stays with the text of its line where Qt would leave it
+// elsewhere: a line joined to the one above (Backspace at its start, or a
+// deletion from the end of the line above) begins with the upper line's text,
+// and a line split at its very start (Enter there) goes on below the new
+// line. This runs inside the edit, so the marks' cursors are only read.
+void ProgramEditorMarks::KeepBreakpointsWithTheirText(int editStart, int removed, int added)
 {
     const int blocksBefore = std::exchange(blockCount_, editor_.document()->blockCount());
-    QTextBlock joined = editor_.document()->findBlock(editStart);
-    if (blockCount_ >= blocksBefore || !joined.isValid() || editStart == joined.position())
+    QTextBlock first = editor_.document()->findBlock(editStart);
+    if (!first.isValid())
         return;
-    const bool upperWasBreakpoint
-        = std::any_of(breakpointMarks_.cbegin(), breakpointMarks_.cend(), [&](const QTextEdit::ExtraSelection& mark) {
-              return mark.cursor.position() == joined.position();
-          });
-    joined.setUserState(upperWasBreakpoint ? BreakpointState : PlainState);
+    const bool atLineStart = editStart == first.position();
+    if (blockCount_ < blocksBefore && !atLineStart) {
+        first.setUserState(HasMarkAt(first.position()) ? BreakpointState : PlainState);
+    } else if (blockCount_ > blocksBefore && atLineStart && removed == 0) {
+        QTextBlock text = editor_.document()->findBlock(editStart + added);
+        if (text.isValid() && text != first) {
+            text.setUserState(first.userState());
+            first.setUserState(PlainState);
+        }
+    }
+}
+
+// The upper line's mark sits where the joined line starts.
+bool ProgramEditorMarks::HasMarkAt(int position) const
+{
+    return std::any_of(breakpointMarks_.cbegin(), breakpointMarks_.cend(),
+                       [&](const QTextEdit::ExtraSelection& mark) { return mark.cursor.position() == position; });
 }
 
 void ProgramEditorMarks::Repaint()

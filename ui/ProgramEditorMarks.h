@@ -31,7 +31,8 @@ private:
     // Walks the whole text, so only after the text or a breakpoint changed:
     // the steps of a run repaint the current line over the marks found.
     const QList<QTextEdit::ExtraSelection>& BreakpointMarks();
-    void KeepBreakpointOfJoinedLine(int editStart);
+    void KeepBreakpointsWithTheirText(int editStart, int removed, int added);
+    bool HasMarkAt(int position) const;
     void Repaint();
 
     QPlainTextEdit& editor_;

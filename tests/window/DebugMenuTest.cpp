@@ -98,30 +98,45 @@ TEST_F(DebugMenu, ClearAllFollowsBreakpointsRemovedWithTheirLines)
     EXPECT_TRUE(MarkedLines().empty());
 }
 
-// A line joined to the one above (Backspace at its start, or deleting from
-// the end of the line above) begins with the upper line's text and keeps the
-// upper line's breakpoint, not its own.
-TEST_F(DebugMenu, AJoinedLineKeepsTheBreakpointOfTheLineAbove)
+// A breakpoint stays with its line's text as lines are joined and split
+// with the keyboard: a joined line begins with the upper line's text, and
+// Enter at the very start of a line moves the line down.
+TEST_F(DebugMenu, ABreakpointStaysWithItsLinesTextThroughJoinsAndSplits)
 {
     struct Case {
+        const char* edit;
         int breakpointLine;
-        bool joinedLineMarked;
+        int caretLine;
+        bool caretAtEnd;
+        Qt::Key key;
+        const char* text;
+        std::vector<int> markedLines;
     };
-    for (const Case c : {Case{1, false}, Case{0, true}}) {
-        SCOPED_TRACE(c.breakpointLine);
+    const Case cases[] = {
+        {"Backspace joins a breakpoint line to the one above", 1, 1, false, Qt::Key_Backspace, "S(1)S(2)\nS(3)", {}},
+        {"Backspace joins a line to the breakpoint line above", 0, 1, false, Qt::Key_Backspace, "S(1)S(2)\nS(3)", {0}},
+        {"Delete at the end of the line above", 1, 0, true, Qt::Key_Delete, "S(1)S(2)\nS(3)", {}},
+        {"Enter at the start of the breakpoint line", 1, 1, false, Qt::Key_Return, "S(1)\n\nS(2)\nS(3)", {2}},
+        {"Enter at the end of the breakpoint line", 1, 1, true, Qt::Key_Return, "S(1)\nS(2)\n\nS(3)", {1}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.edit);
+        form.ClearBreakpointsAction->trigger();
         form.Memo2->setPlainText(QStringLiteral("S(1)\nS(2)\nS(3)"));
         ToggleBreakpointOnLine(c.breakpointLine);
-        QTextCursor caret(form.Memo2->document()->findBlockByNumber(1));
+        QTextCursor caret(form.Memo2->document()->findBlockByNumber(c.caretLine));
+        if (c.caretAtEnd)
+            caret.movePosition(QTextCursor::EndOfBlock);
         form.Memo2->setTextCursor(caret);
-        QTest::keyClick(form.Memo2, Qt::Key_Backspace);
-        ASSERT_EQ(form.Memo2->toPlainText(), QStringLiteral("S(1)S(2)\nS(3)"));
-        EXPECT_TRUE(QTest::qWaitFor([&] { return form.ClearBreakpointsAction->isEnabled() == c.joinedLineMarked; }));
-        const std::size_t marked = c.joinedLineMarked ? 1 : 0;
-        ASSERT_EQ(MarkedLines().size(), marked);
-        if (c.joinedLineMarked) {
-            EXPECT_EQ(MarkedLines()[0].first, 0);
-        }
-        form.ClearBreakpointsAction->trigger();
+        QTest::keyClick(form.Memo2, c.key);
+        QTest::qWait(20); // the marks are repainted once the edit is over
+        ASSERT_EQ(form.Memo2->toPlainText(), QString::fromUtf8(c.text));
+        const bool anyLeft = !c.markedLines.empty();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return form.ClearBreakpointsAction->isEnabled() == anyLeft; }));
+        std::vector<int> marked;
+        for (const auto& mark : MarkedLines())
+            marked.push_back(mark.first);
+        EXPECT_EQ(marked, c.markedLines);
     }
 }
 
