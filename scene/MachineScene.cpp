@@ -15,17 +15,40 @@ void MachineScene::BuildStacks(const RegisterFile& Reg, std::size_t registerLine
 
 void MachineScene::ShowProgram(float panDuration, const ListingContent& listing)
 {
+    EndListingScrollBack();
     StartSetPan(scene_, panDuration);
     ShowListing(scene_, listing);
     ShowStepCounter(scene_, 0);
 }
 
-void MachineScene::ShowUndoneStep(const UndoRecord& step, const Machine& machine, std::size_t editorLines)
+void MachineScene::ShowStep(const StepShown& step)
 {
+    EndListingScrollBack();
+    steps_.Show(step);
+}
+
+void MachineScene::ShowUndoneStep(const UndoRecord& step, const Machine& machine, std::size_t editorLines, float D)
+{
+    EndListingScrollBack();
     if (step.writtenRegister != 0)
         stacks_.RebuildStack(step.writtenRegister - 1, step.oldValue);
-    PlaceListing(scene_, machine.PC, editorLines);
     ShowStepCounter(scene_, machine.Step);
+    // Kept before Start, which ends it at once at the top speed.
+    listingScrollBack_ = ListingScrollBack(scene_, machine.PC, editorLines, D);
+    listingScrollBack_->OnFinish = TNotifyEvent(&MachineScene::ListingScrollBackEnded, this);
+    listingScrollBack_->Start();
+}
+
+void MachineScene::EndListingScrollBack()
+{
+    if (listingScrollBack_ != nullptr)
+        listingScrollBack_->Stop();
+}
+
+void MachineScene::ListingScrollBackEnded(void* context, TFmxObject* sender)
+{
+    static_cast<MachineScene*>(context)->listingScrollBack_ = nullptr;
+    delete sender;
 }
 
 } // namespace tessivar::scene

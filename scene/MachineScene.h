@@ -32,16 +32,22 @@ public:
     // counter at 0.
     void ShowProgram(float panDuration, const ListingContent& listing);
 
-    void ShowStep(const StepShown& step) { steps_.Show(step); }
+    void ShowStep(const StepShown& step);
 
-    // A step undone: the register it wrote shows its old value again, the
-    // listing stands at line PC + 1 and the counter shows the old count.
-    void ShowUndoneStep(const UndoRecord& step, const Machine& machine, std::size_t editorLines);
+    // A step undone at step duration D: the register it wrote shows its old
+    // value again, the listing scrolls back to line PC + 1 as a step's scroll
+    // does (at once at the top speed) and the counter shows the old count.
+    void ShowUndoneStep(const UndoRecord& step, const Machine& machine, std::size_t editorLines, float D);
 
 private:
+    // Whatever moves the listing next ends a scroll back first, at its end.
+    void EndListingScrollBack();
+    static void ListingScrollBackEnded(void* context, TFmxObject* sender);
+
     DesignScene& scene_;
     BallStacks stacks_;
     StepAnimation steps_;
+    TFloatAnimation* listingScrollBack_ = nullptr; // while it runs
 };
 
 } // namespace tessivar::scene

@@ -1,5 +1,7 @@
 #include "ProgramListing.h"
 
+#include "AnimationCopies.h"
+
 #include "StepCounterText.h"
 
 namespace tessivar::scene {
@@ -29,6 +31,12 @@ float ListingYAt(std::int64_t PC, std::size_t editorLines)
     if (editorLines > LinesInDesignBox)
         y += BoxGrowthPerLine / 2 * ExtraLines(editorLines);
     return y;
+}
+
+// The listing scrolls in a tenth of the step duration D.
+float ScrollDuration(float D)
+{
+    return D / 10;
 }
 
 } // namespace
@@ -64,13 +72,18 @@ void ScrollListing(DesignScene& scene, std::int64_t PC, std::size_t editorLines)
     scroll.SetStartValue(scene.Text3D2->Position.Y());
     scroll.SetStopValue(ListingYAt(PC, editorLines));
     scroll.SetDelay(2 * scene.FloatAnimation4->Duration());
-    scroll.SetDuration(scene.FloatAnimation7->Duration() / 10);
+    scroll.SetDuration(ScrollDuration(scene.FloatAnimation7->Duration()));
     scroll.Start();
 }
 
-void PlaceListing(DesignScene& scene, std::int64_t PC, std::size_t editorLines)
+TFloatAnimation* ListingScrollBack(DesignScene& scene, std::int64_t PC, std::size_t editorLines, float D)
 {
-    scene.Text3D2->Position.SetY(ListingYAt(PC, editorLines));
+    TFloatAnimation* scroll = CopyAnimation(*scene.FloatAnimation6, scene.Form, *scene.Text3D2);
+    scroll->SetStartValue(scene.Text3D2->Position.Y());
+    scroll->SetStopValue(ListingYAt(PC, editorLines));
+    scroll->SetDelay(0);
+    scroll->SetDuration(ScrollDuration(D));
+    return scroll;
 }
 
 void ShowStepCounter(DesignScene& scene, std::int64_t step)

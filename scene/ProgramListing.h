@@ -26,8 +26,10 @@ void ShowListing(DesignScene& scene, const ListingContent& listing);
 // programs it drifts, as the lines stand farther apart than the box grows).
 void ScrollListing(DesignScene& scene, std::int64_t PC, std::size_t editorLines);
 
-// Puts line `PC` + 1 at the bar at once (a step undone).
-void PlaceListing(DesignScene& scene, std::int64_t PC, std::size_t editorLines);
+// A step undone at step duration D: a copy of the listing scroll, not yet
+// started, that brings line `PC` + 1 back to the bar as fast as a step's
+// scroll. The caller gives it an end handler that frees it.
+TFloatAnimation* ListingScrollBack(DesignScene& scene, std::int64_t PC, std::size_t editorLines, float D);
 
 void ShowStepCounter(DesignScene& scene, std::int64_t step);
 

@@ -90,7 +90,7 @@ void TForm1::StepBack()
     machine_.Undo(*step);
     if (step->writtenRegister != 0)
         ShowRegisterLine(step->writtenRegister, step->oldValue);
-    machineScene_.ShowUndoneStep(*step, machine_, EditorLineCount(*Memo2));
+    machineScene_.ShowUndoneStep(*step, machine_, EditorLineCount(*Memo2), StepDuration());
     ShowCurrentLine();
     UpdateDebugActions();
     framePacer_->RequestFrame();

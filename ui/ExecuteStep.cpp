@@ -4,8 +4,6 @@
 #include "FramePacer.h"
 #include "MessageBoxes.h"
 #include "SceneView.h"
-#include "StepDuration.h"
-#include "ValueSlider.h"
 
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -53,7 +51,7 @@ scene::StepShown TForm1::StepToShow(const InstructionEffect& effect) const
             .Step = machine_.Step,
             .instructionText = text.toStdString(),
             .instructionLength = static_cast<std::size_t>(text.size()),
-            .duration = scene::StepDuration(TrackBar2->Value(), TrackBar2->Max()),
+            .duration = StepDuration(),
             .editorLines = EditorLineCount(*Memo2)};
 }
 

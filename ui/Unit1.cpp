@@ -122,9 +122,14 @@ void TForm1::FormClose()
     machine_.ClearProgram();
 }
 
+float TForm1::StepDuration() const
+{
+    return scene::StepDuration(TrackBar2->Value(), TrackBar2->Max());
+}
+
 void TForm1::PaceFrames()
 {
-    const bool topSpeedRun = Running() && scene::StepDuration(TrackBar2->Value(), TrackBar2->Max()) == 0;
+    const bool topSpeedRun = Running() && StepDuration() == 0;
     framePacer_->SetDrawingShare(topSpeedRun ? kTopSpeedRunDrawingShare : kDrawingShare);
 }
 

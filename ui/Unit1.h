@@ -143,6 +143,8 @@ private:
     bool StepEntry();
     void ReturnToIdle();
     void PaceFrames();
+    // The step duration D the speed slider asks for now.
+    float StepDuration() const;
 
     // The File menu (FileMenu.cpp).
     void BindFileMenu();

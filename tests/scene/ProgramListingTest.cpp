@@ -54,6 +54,40 @@ TEST_F(ProgramListingTest, ScrollBringsTheNextLineToTheBarWithTheLongProgramOffs
     }
 }
 
+// Step back scrolls the listing back as fast as a step's scroll (D / 10), at
+// once at the top speed; a step that starts meanwhile ends the scroll back
+// first, so that it cannot leave the listing at the undone line.
+TEST_F(ProgramListingTest, AStepUndoneScrollsTheListingBack)
+{
+    Set({"0"}, {"S(1)", "S(1)", "S(1)"});
+    const float atFirstLine = scene.Text3D2->Position.Y();
+    const UndoRecord first = UndoRecord::Of(Step(0).effect);
+    const float atSecondLine = scene.Text3D2->Position.Y();
+    const UndoRecord second = UndoRecord::Of(Step(0).effect);
+    const float atThirdLine = scene.Text3D2->Position.Y();
+    ASSERT_LT(atThirdLine, atSecondLine);
+
+    machine.Undo(second);
+    shown.ShowUndoneStep(second, machine, programLines.size(), 1);
+    EXPECT_FLOAT_EQ(scene.Text3D2->Position.Y(), atThirdLine);
+    Advance(0.05);
+    EXPECT_GT(scene.Text3D2->Position.Y(), atThirdLine);
+    EXPECT_LT(scene.Text3D2->Position.Y(), atSecondLine);
+    Advance(0.06);
+    EXPECT_FLOAT_EQ(scene.Text3D2->Position.Y(), atSecondLine);
+    EXPECT_EQ(RunningAnimation(scene.Text3D2, "Position.Y"), nullptr) << "the scroll back is gone";
+
+    machine.Undo(first);
+    shown.ShowUndoneStep(first, machine, programLines.size(), 0);
+    EXPECT_FLOAT_EQ(scene.Text3D2->Position.Y(), atFirstLine) << "at the top speed, at once";
+
+    shown.ShowUndoneStep(first, machine, programLines.size(), 1); // as if undone again, mid-scroll:
+    Advance(0.05);
+    Step(0);
+    Advance(0.1);
+    EXPECT_FLOAT_EQ(scene.Text3D2->Position.Y(), atSecondLine) << "the step's scroll has the last word";
+}
+
 TEST_F(ProgramListingTest, CounterTextAfterSetAndSteps)
 {
     Set({"1"}, {"S(1)"});
