@@ -20,6 +20,12 @@ bool CheckedPositionInSlot(int slot, std::int64_t value, std::int64_t& position)
         && !__builtin_sub_overflow(sum, std::int64_t{kSlotsPerRegister}, &position);
 }
 
+// Neighbouring balls start their spins a seventh of a turn apart.
+float SpinDelay(std::uint32_t ballNumber)
+{
+    return static_cast<float>(ballNumber % 7) / 7;
+}
+
 } // namespace
 
 void BallStacks::FreeAllBalls()
@@ -52,7 +58,7 @@ bool BallStacks::BuildStack(int registerIndex, std::int64_t value)
             continue;
         TSphere* ball = NewBall(BallPosition(registerIndex, value, position, BallScale()));
         slots[static_cast<std::size_t>(j)] = ball;
-        StartSpin(*ball, static_cast<float>(ballCounter_++ % 7) / 7);
+        StartSpin(*ball, SpinDelay(ballCounter_++));
         TFloatAnimation* drop = CopyAnimation(*scene_.FloatAnimation2, scene_.Form, *ball);
         drop->SetStartValue(ball->Position.Y() - DropHeight);
         drop->SetStopValue(ball->Position.Y());
@@ -68,13 +74,18 @@ void BallStacks::RebuildStack(int registerIndex, std::int64_t value)
     for (int j = 0; j < kSlotsPerRegister; ++j) {
         TSphere*& slot = slots[static_cast<std::size_t>(j)];
         delete slot;
-        slot = nullptr;
-        const std::int64_t position = PositionInSlot(j, value);
-        if (position < 0)
-            continue;
-        slot = NewBall(BallPosition(registerIndex, value, position, BallScale()));
-        StartSpin(*slot, static_cast<float>(j % 7) / 7);
+        slot = SpinningBallAt(registerIndex, value, j);
     }
+}
+
+TSphere* BallStacks::SpinningBallAt(int registerIndex, std::int64_t value, int slot)
+{
+    const std::int64_t position = PositionInSlot(slot, value);
+    if (position < 0)
+        return nullptr;
+    TSphere* ball = NewBall(BallPosition(registerIndex, value, position, BallScale()));
+    StartSpin(*ball, SpinDelay(static_cast<std::uint32_t>(slot)));
+    return ball;
 }
 
 BallStacks::SlotList& BallStacks::SlotsOf(int registerIndex)

@@ -52,6 +52,10 @@ public:
 
     // A visible copy of Sphere1 at `position`, not yet in any slot.
     TSphere* NewBall(const Vector3& position);
+    // The spinning ball that slot `slot` of a register showing `value` holds,
+    // placed in the column of `registerIndex` but not yet in any slot; null
+    // when the slot is empty for that value.
+    TSphere* SpinningBallAt(int registerIndex, std::int64_t value, int slot);
     // Turns `ball` about its vertical axis 31 times, 2 s each, after `delay`.
     void StartSpin(TSphere& ball, float delay);
     // Sends the ball in `slot` down out of sight and empties the slot first:

@@ -149,12 +149,10 @@ void StepAnimation::CopyStack(int sourceIndex, int destinationIndex, std::int64_
     const float slideDelay = d > a ? (a + 2) * D / (d + 2) : D;
     const float slideDuration = d > a ? D - slideDelay : (a - d) * D / (d + 2);
     for (int j = 0; j < kSlotsPerRegister; ++j) {
-        const std::int64_t position = PositionInSlot(j, value);
-        if (position < 0)
+        TSphere* ball = stacks_.SpinningBallAt(sourceIndex, value, j);
+        if (ball == nullptr)
             continue;
-        TSphere* ball = stacks_.NewBall(BallPosition(sourceIndex, value, position, stacks_.BallScale()));
         slots[static_cast<std::size_t>(j)] = ball;
-        stacks_.StartSpin(*ball, static_cast<float>(j % 7) / 7);
         TFloatAnimation* slide = CopyAnimation(*scene_.FloatAnimation3, scene_.Form, *ball);
         slide->SetStartValue(a);
         slide->SetStopValue(d);
