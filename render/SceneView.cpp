@@ -78,16 +78,9 @@ void SceneView::paintGL()
         renderer_->Render(*viewport_, width(), height(), ballDrawing_);
 }
 
-double SceneView::TypicalFrameMs() const
-{
-    const std::size_t count = std::min(framesMeasured_, recentFrameMs_.size());
-    auto sorted = recentFrameMs_;
-    std::sort(sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(count));
-    return count == 0 ? 0 : sorted[count / 2];
-}
-
 // Only a frame drawn since the last swap is measured: a swap can also follow
-// a repaint of the other widgets alone.
+// a repaint of the other widgets alone. The median is taken here, once per
+// frame, not on every request for one.
 void SceneView::FrameShown()
 {
     if (!sinceFrameStart_.isValid())
@@ -95,6 +88,10 @@ void SceneView::FrameShown()
     recentFrameMs_[framesMeasured_++ % recentFrameMs_.size()]
         = static_cast<double>(sinceFrameStart_.nsecsElapsed()) / 1e6;
     sinceFrameStart_.invalidate();
+    const std::size_t count = std::min(framesMeasured_, recentFrameMs_.size());
+    auto sorted = recentFrameMs_;
+    std::sort(sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(count));
+    typicalFrameMs_ = sorted[count / 2];
 }
 
 void SceneView::ReleaseGl()

@@ -46,7 +46,7 @@ public:
     // How long a frame holds the thread, from the start of its drawing to the
     // window's swap: the median of the last few, so that a frame that builds
     // text meshes or shaders does not count; 0 before the first.
-    double TypicalFrameMs() const;
+    double TypicalFrameMs() const { return typicalFrameMs_; }
 
 protected:
     void initializeGL() override;
@@ -66,6 +66,7 @@ private:
     QElapsedTimer sinceFrameStart_;
     std::array<double, 5> recentFrameMs_{};
     std::size_t framesMeasured_ = 0;
+    double typicalFrameMs_ = 0;
 };
 
 } // namespace tessivar::render

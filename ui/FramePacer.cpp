@@ -46,6 +46,9 @@ void FramePacer::RequestFrame()
 
 void FramePacer::SetDrawingShare(double share)
 {
+    // Called at the end of every step; only a change re-paces.
+    if (share == share_)
+        return;
     share_ = share;
     if (!deferred_.isActive())
         return;
