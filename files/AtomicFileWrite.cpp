@@ -1,5 +1,6 @@
 #include "AtomicFileWrite.h"
 
+#include "FileDescriptorIo.h"
 #include "FileHandle.h"
 
 #include <cerrno>
@@ -17,20 +18,6 @@ constexpr int MaxSymlinkHops = 40;
 constexpr const char* TemporaryName = ".tessivar-save-XXXXXX";
 constexpr mode_t NewFileMode = 0666; // narrowed by the umask
 constexpr mode_t PermissionBits = 07777;
-
-std::error_code WriteAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t written = write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return LastError();
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return {};
-}
 
 // Writes the bytes, puts them on the disk and closes the file; only then is a
 // close error (a late write error on some file systems) known.
@@ -99,41 +86,11 @@ std::error_code WriteToSpecialFile(const std::string& path, std::string_view byt
     return Fill(file, bytes);
 }
 
-std::error_code WriteAllAtStart(int fd, std::string_view bytes)
-{
-    for (off_t offset = 0; !bytes.empty();) {
-        const ssize_t written = pwrite(fd, bytes.data(), bytes.size(), offset);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return LastError();
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-        offset += written;
-    }
-    return {};
-}
-
-std::error_code ReadAll(int fd, std::string& bytes)
-{
-    char buffer[65536];
-    for (off_t offset = 0;;) {
-        const ssize_t count = pread(fd, buffer, sizeof buffer, offset);
-        if (count == 0)
-            return {};
-        if (count < 0) {
-            if (errno == EINTR)
-                continue;
-            return LastError();
-        }
-        bytes.append(buffer, static_cast<std::size_t>(count));
-        offset += count;
-    }
-}
-
 std::error_code WriteAndCut(int fd, std::string_view bytes)
 {
-    if (const std::error_code error = WriteAllAtStart(fd, bytes))
+    if (lseek(fd, 0, SEEK_SET) < 0)
+        return LastError();
+    if (const std::error_code error = WriteAll(fd, bytes))
         return error;
     if (ftruncate(fd, static_cast<off_t>(bytes.size())) != 0)
         return LastError();
@@ -187,7 +144,7 @@ std::error_code WriteFileInPlace(const std::string& path, std::string_view bytes
     if (!file.IsOpen())
         return LastError();
     std::string old;
-    if (const std::error_code error = ReadAll(file.Get(), old))
+    if (const std::error_code error = ReadToEnd(file.Get(), old, old.max_size()))
         return error;
     if (const std::error_code error = WriteAndCut(file.Get(), bytes)) {
         // Best effort: the old bytes fitted before, so they fit again.

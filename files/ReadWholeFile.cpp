@@ -1,10 +1,10 @@
 #include "ReadWholeFile.h"
 
+#include "FileDescriptorIo.h"
 #include "FileHandle.h"
 
-#include <cerrno>
 #include <fcntl.h>
-#include <unistd.h>
+#include <utility>
 
 namespace tessivar {
 
@@ -17,20 +17,8 @@ std::error_code ReadWholeFile(const std::string& path, std::string& bytes)
     if (fcntl(file.Get(), F_SETFL, fcntl(file.Get(), F_GETFL) & ~O_NONBLOCK) != 0)
         return LastError();
     std::string content;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t count = read(file.Get(), buffer, sizeof buffer);
-        if (count == 0)
-            break;
-        if (count < 0) {
-            if (errno == EINTR)
-                continue;
-            return LastError();
-        }
-        if (content.size() + static_cast<std::size_t>(count) > kLargestProgramFile)
-            return {EFBIG, std::generic_category()};
-        content.append(buffer, static_cast<std::size_t>(count));
-    }
+    if (const std::error_code error = ReadToEnd(file.Get(), content, kLargestProgramFile))
+        return error;
     bytes = std::move(content);
     return {};
 }
