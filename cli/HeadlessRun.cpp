@@ -9,7 +9,6 @@
 #include "StepTrace.h"
 
 #include <fstream>
-
 #include <optional>
 
 namespace tessivar {

@@ -54,18 +54,14 @@ void TForm1::SetFileChooser(std::unique_ptr<FileChooser> chooser)
     fileChooser_ = std::move(chooser);
 }
 
-// New: the editor is emptied and the program list with it, so nothing runs
-// until the next Set; the remembered encoding stays.
+// New: the editor is emptied and the program list with it; the remembered
+// encoding stays.
 void TForm1::MenuItem2Click()
 {
     if (!MayReplaceProgram())
         return;
     Memo2->clear();
-    machine_.ClearProgram();
-    ShowCurrentLine();
-    ForgetHistory();
-    Label3->setText(NoFileName);
-    MarkProgramSaved();
+    ProgramReplaced(NoFileName);
 }
 
 void TForm1::MenuItem3Click()
@@ -87,10 +83,17 @@ void TForm1::OpenProgramFile(const QString& path)
         return;
     }
     SetEditorLines(*Memo2, reading.lines);
+    ProgramReplaced(path);
+}
+
+// The editor holds another program than the one set: nothing runs, and no
+// step is undone, until the next Set.
+void TForm1::ProgramReplaced(const QString& fileName)
+{
     machine_.ClearProgram();
     ShowCurrentLine();
     ForgetHistory();
-    Label3->setText(path);
+    Label3->setText(fileName);
     MarkProgramSaved();
 }
 

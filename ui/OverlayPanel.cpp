@@ -5,7 +5,6 @@
 #include <QEvent>
 #include <QPushButton>
 
-#include <QPushButton>
 #include <algorithm>
 
 namespace tessivar::ui {

@@ -82,10 +82,10 @@ void TForm1::closeEvent(QCloseEvent* event)
         FormClose();
 }
 
-// Escape closes the explanation. Enter presses the focused button, as it does on the desktop the design
-// comes from; from other controls it belongs to the default button
-// "1ステップ", unless the control uses it itself: the editors insert a line
-// break and never pass it on.
+// Escape closes the explanation. Enter presses the focused button, as it does
+// on the desktop the design comes from; from other controls it belongs to the
+// default button "1ステップ", unless the control uses it itself: the editors
+// insert a line break and never pass it on.
 void TForm1::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape && Panel9->isVisible()) {

@@ -152,6 +152,7 @@ private:
     void MenuItem3Click();
     void MenuItem4Click();
     void MenuItem5Click();
+    void ProgramReplaced(const QString& fileName);
     void WriteProgram(const QString& path);
     void MarkProgramSaved();
     bool ProgramChanged() const;
