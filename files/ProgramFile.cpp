@@ -4,6 +4,7 @@
 #include "ReadWholeFile.h"
 
 #include <filesystem>
+#include <string>
 #include <system_error>
 
 namespace tessivar {
@@ -38,9 +39,18 @@ std::string SystemErrorText(const std::error_code& error)
     return text;
 }
 
+// The read limit is this program's own rule, so its reason is given in the
+// program's language; the system's reasons are given as the system words them.
+std::string ReadErrorText(const std::error_code& error)
+{
+    if (error == std::errc::file_too_large)
+        return "ファイルが大きすぎます (" + std::to_string(kLargestProgramFile / (1024 * 1024)) + " MiB まで)";
+    return SystemErrorText(error);
+}
+
 ProgramFileError OpenError(const std::string& path, const std::error_code& error)
 {
-    return {"ファイル " + FullPath(path) + " は開けません。 " + SystemErrorText(error) + " "};
+    return {"ファイル " + FullPath(path) + " は開けません。 " + ReadErrorText(error) + " "};
 }
 
 ProgramFileError CreateError(const std::string& path, const std::error_code& error)

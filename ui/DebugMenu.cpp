@@ -5,6 +5,7 @@
 
 #include "EditorLines.h"
 #include "FramePacer.h"
+#include "PathLabel.h"
 #include "ProgramEditorMarks.h"
 
 #include <QAction>
@@ -58,6 +59,7 @@ void TForm1::CreateDebugMenu()
     // looked at once the edit is over, never inside it.
     connect(Memo2->document(), &QTextDocument::contentsChanged, this, &TForm1::UpdateDebugActions,
             Qt::QueuedConnection);
+    connect(Memo2->document(), &QTextDocument::contentsChanged, this, &TForm1::FollowProgramEdit, Qt::QueuedConnection);
     UpdateDebugActions();
 }
 
@@ -72,9 +74,15 @@ void TForm1::UpdateDebugActions()
 {
     RunAction->setEnabled(Button5->isEnabled());
     StepAction->setEnabled(Button4->isEnabled());
-    // Back only between steps, and only to the state right after Set.
-    StepBackAction->setEnabled(Button4->isEnabled() && !history_.Empty());
+    StepBackAction->setEnabled(CanStepBack());
     ClearBreakpointsAction->setEnabled(marks_->HasBreakpoints());
+}
+
+// Back only between steps, and only to the state right after Set. A step
+// still playing would move the listing after the undo.
+bool TForm1::CanStepBack() const
+{
+    return Button4->isEnabled() && !scene_.FloatAnimation6->Running() && !history_.Empty();
 }
 
 // Undoes the last executed line: the machine, the register editor's line,
@@ -82,7 +90,7 @@ void TForm1::UpdateDebugActions()
 // they were before it.
 void TForm1::StepBack()
 {
-    if (!Button4->isEnabled())
+    if (!CanStepBack())
         return;
     const std::optional<UndoRecord> step = history_.TakeNewest();
     if (!step)
@@ -103,10 +111,29 @@ void TForm1::ForgetHistory()
     UpdateDebugActions();
 }
 
-// While a program is set, the editor shows the line at PC, the next to run.
+// While a program is set, the editor shows the line at PC, the next to run:
+// none once it has ended, and none once the editor no longer holds the
+// program that runs, which its title then says.
 void TForm1::ShowCurrentLine()
 {
-    marks_->ShowCurrentLine(machine_.Prg.empty() ? std::nullopt : std::optional<std::int64_t>(machine_.PC));
+    const bool showsRunningProgram = machine_.CanContinue() && !programEditedSinceSet_;
+    marks_->ShowCurrentLine(showsRunningProgram ? std::optional<std::int64_t>(machine_.PC) : std::nullopt);
+    Label3->SetRemark(programEditedSinceSet_ ? QStringLiteral("（セット後に変更）") : QString());
+}
+
+void TForm1::FollowProgramEdit()
+{
+    const bool edited = !machine_.Prg.empty() && Memo2->toPlainText() != programAtSet_;
+    if (edited == programEditedSinceSet_)
+        return;
+    programEditedSinceSet_ = edited;
+    ShowCurrentLine();
+}
+
+void TForm1::RememberProgramAtSet()
+{
+    programAtSet_ = Memo2->toPlainText();
+    programEditedSinceSet_ = false;
 }
 
 // A run stops before a line with a breakpoint, except on its first step, so

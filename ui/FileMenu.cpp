@@ -7,6 +7,7 @@
 #include "FileChooser.h"
 #include "MessageBoxes.h"
 #include "PathLabel.h"
+#include "ProgramEditorMarks.h"
 #include "ProgramFile.h"
 
 #include <QAction>
@@ -83,7 +84,7 @@ void TForm1::OpenProgramFile(const QString& path)
         return;
     }
     SetEditorLines(*Memo2, reading.lines);
-    ProgramReplaced(path);
+    ProgramReplaced(QFileInfo(path).absoluteFilePath());
 }
 
 // The editor holds another program than the one set: nothing runs, and no
@@ -91,6 +92,8 @@ void TForm1::OpenProgramFile(const QString& path)
 void TForm1::ProgramReplaced(const QString& fileName)
 {
     machine_.ClearProgram();
+    marks_->ClearBreakpoints();
+    programEditedSinceSet_ = false;
     ShowCurrentLine();
     ForgetHistory();
     Label3->setText(fileName);

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace tessivar::ui {
 
 PathLabel::PathLabel(QWidget* parent) : QLabel(parent)
@@ -9,9 +11,16 @@ PathLabel::PathLabel(QWidget* parent) : QLabel(parent)
     setAlignment(Qt::AlignCenter);
 }
 
+void PathLabel::SetRemark(const QString& remark)
+{
+    remark_ = remark;
+    update();
+}
+
 QString PathLabel::ShownText() const
 {
-    return fontMetrics().elidedText(text(), Qt::ElideLeft, contentsRect().width());
+    const int pathWidth = contentsRect().width() - fontMetrics().horizontalAdvance(remark_);
+    return fontMetrics().elidedText(text(), Qt::ElideLeft, std::max(pathWidth, 0)) + remark_;
 }
 
 QSize PathLabel::minimumSizeHint() const

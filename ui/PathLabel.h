@@ -12,6 +12,10 @@ class PathLabel : public QLabel {
 public:
     explicit PathLabel(QWidget* parent);
 
+    // A remark drawn after the path and never elided; text() stays the path.
+    void SetRemark(const QString& remark);
+    QString Remark() const { return remark_; }
+
     // The text as drawn at the label's current width.
     QString ShownText() const;
 
@@ -21,6 +25,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString remark_;
 };
 
 } // namespace tessivar::ui

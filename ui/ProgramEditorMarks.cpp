@@ -10,19 +10,10 @@ namespace tessivar::ui {
 
 namespace {
 
-// A block's user state travels with the block as the text is edited.
-constexpr int BreakpointState = 1;
-constexpr int PlainState = -1;
-
 const QColor BreakpointTint(0xFF, 0xD6, 0xD6);
 const QColor CurrentLineTint(0xFF, 0xF3, 0x9A);
 // The current line on a breakpoint: both tints in one.
 const QColor CurrentBreakpointTint(0xFF, 0xC8, 0x7A);
-
-bool IsBreakpoint(const QTextBlock& block)
-{
-    return block.userState() == BreakpointState;
-}
 
 QTextEdit::ExtraSelection WholeLine(const QTextBlock& block, const QColor& tint)
 {
@@ -33,48 +24,81 @@ QTextEdit::ExtraSelection WholeLine(const QTextBlock& block, const QColor& tint)
     return selection;
 }
 
+int TextEnd(const QTextBlock& block)
+{
+    return block.position() + block.length() - 1;
+}
+
+void Select(QTextCursor& cursor, int start, int end)
+{
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+}
+
 } // namespace
 
 ProgramEditorMarks::ProgramEditorMarks(QPlainTextEdit& editor)
     : editor_(editor), blockCount_(editor.document()->blockCount())
 {
-    repaintAfterEdit_.setSingleShot(true);
-    repaintAfterEdit_.setInterval(0);
-    QObject::connect(&repaintAfterEdit_, &QTimer::timeout, [this] { Repaint(); });
-    QObject::connect(
-        editor.document(), &QTextDocument::contentsChange, &repaintAfterEdit_,
-        [this](int editStart, int removed, int added) { KeepBreakpointsWithTheirText(editStart, removed, added); });
-    QObject::connect(editor.document(), &QTextDocument::contentsChanged, &repaintAfterEdit_, [this] {
-        breakpointMarksStale_ = true;
-        repaintAfterEdit_.start();
-    });
+    settleAfterEdit_.setSingleShot(true);
+    settleAfterEdit_.setInterval(0);
+    QObject::connect(&settleAfterEdit_, &QTimer::timeout, [this] { SettleAfterEdit(); });
+    QObject::connect(editor.document(), &QTextDocument::contentsChange, &settleAfterEdit_,
+                     [this](int editStart, int removed, int added) { FollowEdit(editStart, removed, added); });
+    QObject::connect(editor.document(), &QTextDocument::contentsChanged, &settleAfterEdit_,
+                     [this] { settleAfterEdit_.start(); });
+}
+
+ProgramEditorMarks::Breakpoint ProgramEditorMarks::MarkedLine(const QTextCursor& at)
+{
+    const QTextBlock block = at.block();
+    Breakpoint breakpoint{.text = at, .start = block.position(), .length = block.length() - 1};
+    Select(breakpoint.text, block.position(), TextEnd(block));
+    return breakpoint;
+}
+
+int ProgramEditorMarks::LineOf(const Breakpoint& breakpoint) const
+{
+    return editor_.document()->findBlock(breakpoint.text.selectionStart()).blockNumber();
 }
 
 void ProgramEditorMarks::ToggleBreakpointAtCaret()
 {
-    QTextBlock block = editor_.textCursor().block();
-    block.setUserState(IsBreakpoint(block) ? PlainState : BreakpointState);
-    breakpointMarksStale_ = true;
+    const QTextCursor caret = editor_.textCursor();
+    const int line = caret.blockNumber();
+    const auto onLine = [&](const Breakpoint& breakpoint) { return !breakpoint.gone && LineOf(breakpoint) == line; };
+    if (std::erase_if(breakpoints_, onLine) == 0)
+        breakpoints_.push_back(MarkedLine(caret));
     Repaint();
 }
 
 void ProgramEditorMarks::ClearBreakpoints()
 {
-    for (QTextBlock block = editor_.document()->firstBlock(); block.isValid(); block = block.next())
-        block.setUserState(PlainState);
-    breakpointMarksStale_ = true;
+    breakpoints_.clear();
     Repaint();
 }
 
-bool ProgramEditorMarks::HasBreakpoints()
+bool ProgramEditorMarks::HasBreakpoints() const
 {
-    return !BreakpointMarks().isEmpty();
+    return std::any_of(breakpoints_.cbegin(), breakpoints_.cend(),
+                       [](const Breakpoint& breakpoint) { return !breakpoint.gone; });
 }
 
 bool ProgramEditorMarks::HasBreakpoint(std::int64_t line) const
 {
-    return line >= 0 && line <= INT32_MAX
-        && IsBreakpoint(editor_.document()->findBlockByNumber(static_cast<int>(line)));
+    return std::any_of(breakpoints_.cbegin(), breakpoints_.cend(),
+                       [&](const Breakpoint& breakpoint) { return !breakpoint.gone && LineOf(breakpoint) == line; });
+}
+
+std::vector<std::int64_t> ProgramEditorMarks::BreakpointLines() const
+{
+    std::vector<std::int64_t> lines;
+    for (const Breakpoint& breakpoint : breakpoints_)
+        if (!breakpoint.gone)
+            lines.push_back(LineOf(breakpoint));
+    std::sort(lines.begin(), lines.end());
+    lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
+    return lines;
 }
 
 void ProgramEditorMarks::ShowCurrentLine(std::optional<std::int64_t> line)
@@ -83,55 +107,57 @@ void ProgramEditorMarks::ShowCurrentLine(std::optional<std::int64_t> line)
     Repaint();
 }
 
-const QList<QTextEdit::ExtraSelection>& ProgramEditorMarks::BreakpointMarks()
-{
-    if (!breakpointMarksStale_)
-        return breakpointMarks_;
-    breakpointMarks_.clear();
-    for (QTextBlock block = editor_.document()->firstBlock(); block.isValid(); block = block.next())
-        if (IsBreakpoint(block))
-            breakpointMarks_.append(WholeLine(block, BreakpointTint));
-    breakpointMarksStale_ = false;
-    return breakpointMarks_;
-}
-
-// A breakpoint stays with the text of its line where Qt would leave it
-// elsewhere: a line joined to the one above (Backspace at its start, or a
-// deletion from the end of the line above) begins with the upper line's text,
-// and a line split at its very start (Enter there) goes on below the new
-// line. This runs inside the edit, so the marks' cursors are only read.
-void ProgramEditorMarks::KeepBreakpointsWithTheirText(int editStart, int removed, int added)
+// Runs inside the edit, so cursors are only read here. A breakpoint goes
+// with its text when the edit deleted that text and the line break after
+// it, and when its line was joined to the one above, whose text the joined
+// line begins with.
+void ProgramEditorMarks::FollowEdit(int editStart, int removed, int /*added*/)
 {
     const int blocksBefore = std::exchange(blockCount_, editor_.document()->blockCount());
-    QTextBlock first = editor_.document()->findBlock(editStart);
-    if (!first.isValid())
-        return;
-    const bool atLineStart = editStart == first.position();
-    if (blockCount_ < blocksBefore && !atLineStart) {
-        first.setUserState(HasMarkAt(first.position()) ? BreakpointState : PlainState);
-    } else if (blockCount_ > blocksBefore && atLineStart && removed == 0) {
-        QTextBlock text = editor_.document()->findBlock(editStart + added);
-        if (text.isValid() && text != first) {
-            text.setUserState(first.userState());
-            first.setUserState(PlainState);
-        }
+    const bool joined = blockCount_ < blocksBefore;
+    for (Breakpoint& breakpoint : breakpoints_) {
+        if (breakpoint.gone)
+            continue;
+        const int start = breakpoint.text.selectionStart();
+        const bool textDeleted
+            = editStart <= breakpoint.start && editStart + removed > breakpoint.start + breakpoint.length;
+        const bool continuesLineAbove
+            = joined && start == editStart && editor_.document()->findBlock(start).position() != start;
+        breakpoint.gone = textDeleted || continuesLineAbove;
+        breakpoint.start = start;
+        breakpoint.length = breakpoint.text.selectionEnd() - start;
     }
 }
 
-// The upper line's mark sits where the joined line starts.
-bool ProgramEditorMarks::HasMarkAt(int position) const
+// A line split inside its text keeps the breakpoint on the line where its
+// text begins; the text then ends with that line. Text typed into an empty
+// breakpoint line becomes its text.
+void ProgramEditorMarks::SettleAfterEdit()
 {
-    return std::any_of(breakpointMarks_.cbegin(), breakpointMarks_.cend(),
-                       [&](const QTextEdit::ExtraSelection& mark) { return mark.cursor.position() == position; });
+    std::erase_if(breakpoints_, [](const Breakpoint& breakpoint) { return breakpoint.gone; });
+    for (Breakpoint& breakpoint : breakpoints_) {
+        const QTextBlock block = editor_.document()->findBlock(breakpoint.text.selectionStart());
+        const int end = std::min(breakpoint.text.selectionEnd(), TextEnd(block));
+        if (breakpoint.text.selectionStart() == end)
+            Select(breakpoint.text, block.position(), TextEnd(block));
+        else
+            Select(breakpoint.text, breakpoint.text.selectionStart(), end);
+        breakpoint.start = breakpoint.text.selectionStart();
+        breakpoint.length = breakpoint.text.selectionEnd() - breakpoint.start;
+    }
+    Repaint();
 }
 
 void ProgramEditorMarks::Repaint()
 {
-    QList<QTextEdit::ExtraSelection> marks = BreakpointMarks();
+    QList<QTextEdit::ExtraSelection> marks;
+    for (const Breakpoint& breakpoint : breakpoints_)
+        if (!breakpoint.gone)
+            marks.append(WholeLine(editor_.document()->findBlock(breakpoint.text.selectionStart()), BreakpointTint));
     if (currentLine_ && *currentLine_ <= INT32_MAX) {
         const QTextBlock current = editor_.document()->findBlockByNumber(static_cast<int>(*currentLine_));
         if (current.isValid())
-            marks.append(WholeLine(current, IsBreakpoint(current) ? CurrentBreakpointTint : CurrentLineTint));
+            marks.append(WholeLine(current, HasBreakpoint(*currentLine_) ? CurrentBreakpointTint : CurrentLineTint));
     }
     editor_.setExtraSelections(marks);
 }

@@ -99,6 +99,8 @@ void TForm1::FloatAnimation6Finish(scene::TFmxObject*)
     Button2->setEnabled(!Running());
     Button5->setEnabled(true);
     Button4->setEnabled(!Running());
+    // Step back waits for the step's end, which changes no button when stopping.
+    UpdateDebugActions();
     PaceFrames();
 }
 

@@ -146,14 +146,17 @@ void TForm1::Button2Click()
     const SetOutcome outcome = machine_.Set(registerLines, programLines);
     RewriteEditorLines(*Memo1, registerLines);
     machineScene_.BuildStacks(machine_.Reg, registerLines.size(), outcome);
+    // Even a failed Set changed registers that no undo record knows of.
+    ForgetHistory();
     if (outcome.error) {
+        ShowCurrentLine();
         framePacer_->RequestFrame();
         ShowErrorBox(this, outcome.error->message);
         return;
     }
+    RememberProgramAtSet();
     ShowProgram(programLines);
     ShowCurrentLine();
-    ForgetHistory();
 }
 
 void TForm1::ShowProgram(const TextLines& programLines)

@@ -162,9 +162,12 @@ private:
     // The Debug menu (DebugMenu.cpp).
     void CreateDebugMenu();
     void UpdateDebugActions();
+    bool CanStepBack() const;
     void StepBack();
     void ForgetHistory();
     void ShowCurrentLine();
+    void FollowProgramEdit();
+    void RememberProgramAtSet();
     bool StopsAtBreakpoint() const;
 
     // One step (ExecuteStep.cpp).
@@ -192,6 +195,9 @@ private:
     bool firstStepOfRun_ = false;
     // Every executed line since Set, for step back.
     StepHistory history_;
+    // The program editor's text at the last Set, and whether it differs now.
+    QString programAtSet_;
+    bool programEditedSinceSet_ = false;
     bool shown_ = false;
 };
 

@@ -100,6 +100,10 @@ TEST(ReadProgramFileTest, ReadsLinesAndEncoding)
 TEST(ReadProgramFileTest, UnopenableFileNamesPathAndReason)
 {
     const TemporaryFolder folder;
+    const std::string tooLarge = folder.File("large.urm");
+    WriteBytes(tooLarge, "");
+    fs::resize_file(tooLarge, kLargestProgramFile + 1);
+    const std::string limitReason = "ファイルが大きすぎます (16 MiB まで)";
     struct Case {
         std::string path;
         std::string reason;
@@ -108,6 +112,8 @@ TEST(ReadProgramFileTest, UnopenableFileNamesPathAndReason)
         {folder.File("missing.urm"), "No such file or directory"},
         {folder.Path().string(), "Is a directory"},
         {folder.File("missing/prog.urm"), "No such file or directory"},
+        {tooLarge, limitReason},
+        {"/dev/zero", limitReason},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);

@@ -2,6 +2,7 @@
 
 #include "MessageBoxWatcher.h"
 
+#include "PathLabel.h"
 #include <QAction>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -64,9 +65,11 @@ TEST_F(DebugMenu, ItemsAreEnabledExactlyWhenTheirActionIsPossible)
     EXPECT_FALSE(form.StepAction->isEnabled());
     EXPECT_FALSE(form.StepBackAction->isEnabled());
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.Scene().FloatAnimation6->Running(); }));
-    form.RunAction->trigger(); // stopping: the step in flight ends, everything is usable again
+    form.RunAction->trigger(); // stopping: running and stepping are usable again at once
     EXPECT_TRUE(form.RunAction->isEnabled());
     EXPECT_TRUE(form.StepAction->isEnabled());
+    EXPECT_FALSE(form.StepBackAction->isEnabled()) << "the stopped step still plays";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form.Scene().FloatAnimation6->Running(); }, 10000));
     EXPECT_TRUE(form.StepBackAction->isEnabled());
     ToggleBreakpointOnLine(1);
     EXPECT_TRUE(form.ClearBreakpointsAction->isEnabled());
@@ -103,21 +106,76 @@ TEST_F(DebugMenu, ClearAllFollowsBreakpointsRemovedWithTheirLines)
 // Enter at the very start of a line moves the line down.
 TEST_F(DebugMenu, ABreakpointStaysWithItsLinesTextThroughJoinsAndSplits)
 {
+    enum class Caret { LineStart, LineEnd, MidLine, AllSelected };
     struct Case {
         const char* edit;
         int breakpointLine;
         int caretLine;
-        bool caretAtEnd;
+        Caret caret;
+        const char* typed; // one keystroke each, before the key
         Qt::Key key;
         const char* text;
         std::vector<int> markedLines;
     };
     const Case cases[] = {
-        {"Backspace joins a breakpoint line to the one above", 1, 1, false, Qt::Key_Backspace, "S(1)S(2)\nS(3)", {}},
-        {"Backspace joins a line to the breakpoint line above", 0, 1, false, Qt::Key_Backspace, "S(1)S(2)\nS(3)", {0}},
-        {"Delete at the end of the line above", 1, 0, true, Qt::Key_Delete, "S(1)S(2)\nS(3)", {}},
-        {"Enter at the start of the breakpoint line", 1, 1, false, Qt::Key_Return, "S(1)\n\nS(2)\nS(3)", {2}},
-        {"Enter at the end of the breakpoint line", 1, 1, true, Qt::Key_Return, "S(1)\nS(2)\n\nS(3)", {1}},
+        {"Backspace joins a breakpoint line to the one above",
+         1,
+         1,
+         Caret::LineStart,
+         "",
+         Qt::Key_Backspace,
+         "S(1)S(2)\nS(3)",
+         {}},
+        {"Backspace joins a line to the breakpoint line above",
+         0,
+         1,
+         Caret::LineStart,
+         "",
+         Qt::Key_Backspace,
+         "S(1)S(2)\nS(3)",
+         {0}},
+        {"Delete at the end of the line above", 1, 0, Caret::LineEnd, "", Qt::Key_Delete, "S(1)S(2)\nS(3)", {}},
+        {"Enter at the start of the breakpoint line",
+         1,
+         1,
+         Caret::LineStart,
+         "",
+         Qt::Key_Return,
+         "S(1)\n\nS(2)\nS(3)",
+         {2}},
+        {"Enter at the end of the breakpoint line",
+         1,
+         1,
+         Caret::LineEnd,
+         "",
+         Qt::Key_Return,
+         "S(1)\nS(2)\n\nS(3)",
+         {1}},
+        {"A line typed above the breakpoint line's text",
+         1,
+         1,
+         Caret::LineStart,
+         "Z(7)",
+         Qt::Key_Return,
+         "S(1)\nZ(7)\nS(2)\nS(3)",
+         {2}},
+        {"A comment typed above a first-line breakpoint",
+         0,
+         0,
+         Caret::LineStart,
+         "/ x",
+         Qt::Key_Return,
+         "/ x\nS(1)\nS(2)\nS(3)",
+         {1}},
+        {"Enter inside the breakpoint line's text",
+         1,
+         1,
+         Caret::MidLine,
+         "",
+         Qt::Key_Return,
+         "S(1)\nS(\n2)\nS(3)",
+         {1}},
+        {"Text typed over the whole program", 0, 0, Caret::AllSelected, "Z(9", Qt::Key_ParenRight, "Z(9)", {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.edit);
@@ -125,9 +183,17 @@ TEST_F(DebugMenu, ABreakpointStaysWithItsLinesTextThroughJoinsAndSplits)
         form.Memo2->setPlainText(QStringLiteral("S(1)\nS(2)\nS(3)"));
         ToggleBreakpointOnLine(c.breakpointLine);
         QTextCursor caret(form.Memo2->document()->findBlockByNumber(c.caretLine));
-        if (c.caretAtEnd)
+        if (c.caret == Caret::LineEnd)
             caret.movePosition(QTextCursor::EndOfBlock);
+        if (c.caret == Caret::MidLine)
+            caret.movePosition(QTextCursor::NextCharacter, QTextCursor::MoveAnchor, 2);
+        if (c.caret == Caret::AllSelected)
+            caret.select(QTextCursor::Document);
         form.Memo2->setTextCursor(caret);
+        for (const char* key = c.typed; *key != '\0'; ++key) {
+            QTest::keyClick(form.Memo2, *key);
+            QTest::qWait(5); // each keystroke is an edit of its own, as when typing
+        }
         QTest::keyClick(form.Memo2, c.key);
         QTest::qWait(20); // the marks are repainted once the edit is over
         ASSERT_EQ(form.Memo2->toPlainText(), QString::fromUtf8(c.text));
@@ -281,6 +347,86 @@ TEST_F(DebugMenu, SetNewAndOpenForgetTheHistory)
     MessageBoxWatcher boxes(QStringLiteral("保存しない"));
     form.MenuItem2->trigger();
     EXPECT_FALSE(form.StepBackAction->isEnabled());
+}
+
+// Step back waits for a stopped step's animations: undone under them, the
+// listing would scroll on to the undone step's line afterwards.
+TEST_F(DebugMenu, StepBackWaitsForTheStoppedStepToEnd)
+{
+    SetProgram("0", "S(1)\nS(1)\nS(1)\nS(1)");
+    form.TrackBar2->SetValue(3);
+    form.RunAction->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.MachineState().PC == 2; }, 10000));
+    ASSERT_TRUE(form.Scene().FloatAnimation6->Running());
+    form.RunAction->trigger(); // stopping
+    form.StepBackAction->trigger();
+    EXPECT_EQ(form.MachineState().PC, 2) << "nothing undone while the step plays";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.StepBackAction->isEnabled(); }, 10000));
+    const float listingAtPC1 = [&] {
+        form.StepBackAction->trigger();
+        EXPECT_EQ(form.MachineState().PC, 1);
+        QTest::qWait(1500); // the scroll back ends
+        return form.Scene().Text3D2->Position.Y();
+    }();
+    TopSpeed();
+    form.StepAction->trigger();
+    form.StepBackAction->trigger();
+    EXPECT_FLOAT_EQ(form.Scene().Text3D2->Position.Y(), listingAtPC1);
+}
+
+// A Set that fails half-way has loaded some registers: no earlier state can
+// be rebuilt from the history any more.
+TEST_F(DebugMenu, AFailedSetForgetsTheHistory)
+{
+    SetProgram("1\n2", "S(1)\nS(2)");
+    form.StepAction->trigger();
+    ASSERT_TRUE(form.StepBackAction->isEnabled());
+    form.Memo1->setPlainText(QStringLiteral("5\n9223372036854775807"));
+    MessageBoxWatcher boxes;
+    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    ASSERT_EQ(boxes.Seen().size(), 1u) << "the overflow is reported";
+    EXPECT_EQ(form.MachineState().Reg[0], 5);
+    EXPECT_FALSE(form.StepBackAction->isEnabled());
+}
+
+// No line is the next to run once the program has ended, also when the text
+// ends with a line break and the editor has an empty last line.
+TEST_F(DebugMenu, NoLineIsCurrentOnceTheProgramHasEnded)
+{
+    for (const char* program : {"S(1)\nS(1)", "S(1)\nS(1)\n"}) {
+        SCOPED_TRACE(program);
+        SetProgram("0", program);
+        form.RunAction->trigger();
+        ASSERT_TRUE(RunEnds());
+        EXPECT_EQ(form.MachineState().Reg[0], 2);
+        EXPECT_TRUE(MarkedLines().empty());
+    }
+}
+
+// Once the program text differs from the one set, the editor's lines are no
+// longer the lines that run: no line is shown as the next, and the program's
+// title says why until the text is as it was or Set loads the new one.
+TEST_F(DebugMenu, AProgramEditedSinceSetShowsNoCurrentLine)
+{
+    SetProgram("0", "S(1)\nS(2)\nS(3)");
+    form.StepAction->trigger();
+    ASSERT_EQ(MarkedLines().size(), 1u);
+    ASSERT_TRUE(form.Label3->Remark().isEmpty());
+    QTextCursor top(form.Memo2->document()->firstBlock());
+    top.insertText(QStringLiteral("Z(1)\n"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return MarkedLines().empty(); }, 1000));
+    EXPECT_FALSE(form.Label3->Remark().isEmpty());
+    EXPECT_TRUE(form.Label3->ShownText().endsWith(form.Label3->Remark()));
+    form.StepAction->trigger();
+    EXPECT_TRUE(MarkedLines().empty()) << "a step does not bring the stale line back";
+    form.Memo2->undo();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return MarkedLines().size() == 1u; }, 1000));
+    EXPECT_EQ(MarkedLines()[0].first, 2);
+    EXPECT_TRUE(form.Label3->Remark().isEmpty());
+    top.insertText(QStringLiteral("Z(1)\n"));
+    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    EXPECT_TRUE(form.Label3->Remark().isEmpty());
+    EXPECT_EQ(MarkedLines().size(), 1u);
 }
 
 } // namespace

@@ -226,6 +226,19 @@ TEST_F(FileMenu, TheTitleNamesTheFileAndTheApplication)
     EXPECT_FALSE(form.isWindowModified());
 }
 
+// A file named on the command line relative to the working folder is shown
+// with its full path, as the Open dialog gives it.
+TEST_F(FileMenu, ARelativePathIsShownInFull)
+{
+    WriteBytes(folder.File("prog.urm"), "S(1)");
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(folder.Path());
+    form.OpenProgramFile(QStringLiteral("prog.urm"));
+    std::filesystem::current_path(before);
+    EXPECT_EQ(form.Label3->text(), QString::fromStdString(folder.File("prog.urm")));
+    EXPECT_EQ(form.Memo2->toPlainText(), QStringLiteral("S(1)"));
+}
+
 // New or Open during a run empties the program: the step in flight ends, and
 // so does the run.
 TEST_F(FileMenu, NewDuringARunEndsTheRunAfterTheStepInFlight)
