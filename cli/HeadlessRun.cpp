@@ -29,6 +29,10 @@ void PrintSummary(const Machine& machine, const RunOutcome& run, std::ostream& e
         err << "  program not ended: a step cannot be carried out\n"
             << "tessivar: " << run.error->message << '\n';
         break;
+    case RunOutcome::Stop::StopLine:
+    case RunOutcome::Stop::Cancelled: // the command line asks for neither
+        err << "  program not ended: stopped\n";
+        break;
     }
 }
 
@@ -38,6 +42,8 @@ int ExitCodeOf(RunOutcome::Stop stop)
     case RunOutcome::Stop::Ended:
         return kExitEnded;
     case RunOutcome::Stop::LineBudget:
+    case RunOutcome::Stop::StopLine:
+    case RunOutcome::Stop::Cancelled:
         return kExitNotEnded;
     case RunOutcome::Stop::Error:
         return kExitStepFailed;

@@ -14,6 +14,7 @@ enum class OpKind : std::uint8_t {
     NoOp, // includes jumps that are never taken
     Comment,
     Delegate, // a line only Machine::ExecuteStep may carry out (registers above 256)
+    Stop, // a line the run must stop before, unless the run starts on it
     Halt, // one past the last line
 };
 

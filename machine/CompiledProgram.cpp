@@ -2,6 +2,7 @@
 
 #include "DecodeInstruction.h"
 #include "LoopSummary.h"
+#include "StepHistory.h"
 
 #include <algorithm>
 
@@ -20,6 +21,10 @@ constexpr std::int64_t kSlowPathValue = kLargestSetValue;
 // A loop that could not be summarised is tried again less and less often, so
 // that such loops cost next to nothing.
 constexpr std::uint32_t kLongestWait = 1023;
+
+// A run that may be cancelled looks at its flag at least this often: well
+// under a millisecond of lines.
+constexpr std::uint64_t kCancelCheckLines = std::uint64_t{1} << 18;
 
 std::uint8_t RegisterIndex(std::int32_t number)
 {
@@ -84,16 +89,19 @@ struct Backoff {
 
 // Runs the ops on the machine's registers in place. The loop keeps PC and its
 // counts in locals, so that they stay in processor registers, and leaves
-// everything rare to functions that are not inlined into it.
-class Runner {
+// everything rare to functions that are not inlined into it. `kRecording`
+// runs keep every line and leap in the history.
+template <bool kRecording> class Runner {
 public:
-    Runner(const std::vector<Op>& ops, Machine& machine, std::uint64_t maxLines, const RunProgress* progress)
+    Runner(const std::vector<Op>& ops, Machine& machine, const RunLimits& limits)
         : ops_(ops),
           lineCount_(static_cast<std::int64_t>(ops.size()) - 1),
           machine_(machine),
           startStep_(machine.Step),
-          maxLines_(maxLines),
-          progress_(progress),
+          maxLines_(limits.maxLines),
+          progress_(limits.progress),
+          cancel_(limits.cancel),
+          history_(limits.history),
           loops_(ops),
           backoffs_(ops.size())
     {}
@@ -114,12 +122,16 @@ public:
                 if (pause_ == maxLines_) {
                     return Finish(RunOutcome::Stop::LineBudget, pc, pause_, comments);
                 }
+                if (cancel_ != nullptr && cancel_->load(std::memory_order_relaxed)) {
+                    return Finish(RunOutcome::Stop::Cancelled, pc, pause_, comments);
+                }
                 left = Report(comments);
             }
             const Op& op = ops[pc];
             switch (op.kind) {
             case OpKind::S:
                 if (reg[op.first] < kSlowPathValue) {
+                    Record(pc, op.first, reg[op.first]);
                     ++reg[op.first];
                     written[op.first] = true;
                     ++pc;
@@ -133,19 +145,23 @@ public:
                 pc = static_cast<std::size_t>(machine_.PC);
                 break;
             case OpKind::Z:
+                Record(pc, op.first, reg[op.first]);
                 reg[op.first] = 0;
                 written[op.first] = true;
                 ++pc;
                 break;
             case OpKind::T:
+                Record(pc, op.second, reg[op.second]);
                 reg[op.second] = reg[op.first];
                 written[op.second] = true;
                 ++pc;
                 break;
             case OpKind::J:
+                Record(pc);
                 pc = reg[op.first] == reg[op.second] ? op.target : pc + 1;
                 break;
             case OpKind::LoopJ:
+                Record(pc);
                 if (reg[op.first] != reg[op.second]) {
                     ++pc;
                     break;
@@ -160,17 +176,30 @@ public:
                 pc = op.target;
                 break;
             case OpKind::JumpOut:
+                Record(pc);
                 if (reg[op.first] == reg[op.second]) {
                     return Finish(RunOutcome::Stop::Ended, op.target, pause_ - left + 1, comments);
                 }
                 ++pc;
                 break;
             case OpKind::NoOp:
+                Record(pc);
                 ++pc;
                 break;
             case OpKind::Comment:
+                Record(pc, kNoRegister, 0, false);
                 ++comments;
                 ++pc;
+                break;
+            case OpKind::Stop:
+                if (pause_ != left) {
+                    return Finish(RunOutcome::Stop::StopLine, pc, pause_ - left, comments);
+                }
+                // The run's first line: the machine carries it out as written.
+                if (auto stopped = Delegate(pc, 0, comments)) {
+                    return std::move(*stopped);
+                }
+                pc = static_cast<std::size_t>(machine_.PC);
                 break;
             case OpKind::Halt:
                 return Finish(RunOutcome::Stop::Ended, pc, pause_ - left, comments);
@@ -185,19 +214,37 @@ private:
         std::uint64_t comments;
     };
 
-    // Sets the next pause, the budget's end or the next progress report before
-    // it, once `executed` lines have run; returns the lines until then.
+    static constexpr std::uint8_t kNoRegister = 0xFF;
+
+    void Record(std::size_t pc, std::uint8_t registerIndex = kNoRegister, std::int64_t oldValue = 0,
+                bool countedAsStep = true)
+    {
+        if constexpr (kRecording) {
+            history_->Record({.executedPC = static_cast<std::int64_t>(pc),
+                              .oldValue = oldValue,
+                              .writtenRegister = registerIndex == kNoRegister ? 0 : registerIndex + 1,
+                              .countedAsStep = countedAsStep});
+        }
+    }
+
+    // Sets the next pause (the budget's end, the next progress report or a
+    // look at the cancel flag) once `executed` lines have run; returns the
+    // lines until then.
     std::uint64_t PauseAfter(std::uint64_t executed)
     {
-        const std::uint64_t every
-            = progress_ == nullptr ? maxLines_ : std::max<std::uint64_t>(progress_->everyLines, 1);
+        std::uint64_t every = progress_ == nullptr ? maxLines_ : std::max<std::uint64_t>(progress_->everyLines, 1);
+        if (cancel_ != nullptr) {
+            every = std::min(every, kCancelCheckLines);
+        }
         pause_ = maxLines_ - executed > every ? executed + every : maxLines_;
         return pause_ - executed;
     }
 
     [[gnu::noinline]] std::uint64_t Report(std::uint64_t comments)
     {
-        progress_->report(StepAt(pause_, comments));
+        if (progress_ != nullptr) {
+            progress_->report(StepAt(pause_, comments));
+        }
         return PauseAfter(pause_);
     }
 
@@ -216,7 +263,16 @@ private:
         const LeapRoom room{
             .lines = maxLines_ - executed,
             .steps = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max() - StepAt(executed, comments))};
+        RegisterFile before;
+        if constexpr (kRecording) {
+            before = machine_.Reg;
+        }
         const Leap leap = loops_.Apply(head, machine_.Reg.data(), outcome_.written.data(), room);
+        if constexpr (kRecording) {
+            if (leap.iterations > 0) {
+                RecordLeap(head, before, leap);
+            }
+        }
         outcome_.summarisedLines += leap.lines;
         Backoff& backoff = backoffs_[jumpPC];
         backoff.length = leap.iterations > 0 ? 0 : std::min(2 * backoff.length + 1, kLongestWait);
@@ -238,6 +294,9 @@ private:
             outcome_.error = std::move(step.error);
             return Finish(RunOutcome::Stop::Error, pc, executed, comments);
         }
+        if constexpr (kRecording) {
+            history_->Record(UndoRecord::Of(step.effect));
+        }
         if (WritesRegister(step.effect.kind)) {
             outcome_.written[RegisterIndex(step.effect.targetRegister)] = true;
         }
@@ -245,6 +304,18 @@ private:
             return Finish(RunOutcome::Stop::Ended, static_cast<std::size_t>(machine_.PC), executed + 1, comments);
         }
         return std::nullopt;
+    }
+
+    void RecordLeap(std::uint32_t head, const RegisterFile& before, const Leap& leap)
+    {
+        LeapUndo undo{.headPC = head, .steps = static_cast<std::int64_t>(leap.lines - leap.comments), .oldValues = {}};
+        for (int index = 0; index < kRegisterCount; ++index) {
+            const auto slot = static_cast<std::size_t>(index);
+            if (before[slot] != machine_.Reg[slot]) {
+                undo.oldValues.push_back({.registerNumber = index + 1, .value = before[slot]});
+            }
+        }
+        history_->RecordLeap(std::move(undo));
     }
 
     void SyncMachine(std::size_t pc, std::uint64_t executed, std::uint64_t comments)
@@ -268,6 +339,8 @@ private:
     std::int64_t startStep_;
     std::uint64_t maxLines_;
     const RunProgress* progress_;
+    const std::atomic<bool>* cancel_;
+    StepHistory* history_;
     std::uint64_t pause_ = 0; // lines run at the next pause
     LoopSummary loops_;
     std::vector<Backoff> backoffs_; // one per line
@@ -299,11 +372,31 @@ CompiledProgram::CompiledProgram(const TextLines& Prg, LoopAcceleration accelera
 
 RunOutcome CompiledProgram::Run(Machine& machine, std::uint64_t maxLines, const RunProgress* progress) const
 {
+    return Run(
+        machine,
+        RunLimits{.maxLines = maxLines, .stopLines = {}, .cancel = nullptr, .progress = progress, .history = nullptr});
+}
+
+RunOutcome CompiledProgram::Run(Machine& machine, const RunLimits& limits) const
+{
     assert(machine.Prg.size() + 1 == ops_.size());
     if (!machine.CanContinue()) {
         return RunOutcome{};
     }
-    return Runner(ops_, machine, maxLines, progress).Run();
+    std::vector<Op> withStops;
+    if (!limits.stopLines.empty()) {
+        withStops = ops_;
+        for (const std::int64_t line : limits.stopLines) {
+            if (line >= 0 && line + 1 < static_cast<std::int64_t>(withStops.size())) {
+                withStops[static_cast<std::size_t>(line)].kind = OpKind::Stop;
+            }
+        }
+    }
+    const std::vector<Op>& ops = limits.stopLines.empty() ? ops_ : withStops;
+    if (limits.history != nullptr) {
+        return Runner<true>(ops, machine, limits).Run();
+    }
+    return Runner<false>(ops, machine, limits).Run();
 }
 
 void UpdateRegisterPanel(TextLines& panelLines, const RunOutcome& run, const RegisterFile& Reg)

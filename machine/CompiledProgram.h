@@ -6,6 +6,7 @@
 #include "ProgramText.h"
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <limits>
@@ -22,6 +23,8 @@ struct RunOutcome {
         Ended, // PC reached or passed the end of the program
         LineBudget, // the allowed number of lines ran without the program ending
         Error, // the line at PC could not be carried out; `error` says why
+        StopLine, // PC is a line the run was to stop before
+        Cancelled, // told to stop from another thread
     };
     Stop stop = Stop::Ended;
     std::uint64_t executedLines = 0; // completed lines, comment lines included
@@ -42,6 +45,23 @@ struct RunProgress {
     std::function<void(std::int64_t step)> report; // the machine's Step so far
 };
 
+class StepHistory;
+
+// What may end a run besides the program's end and a failing line.
+struct RunLimits {
+    std::uint64_t maxLines = kUnlimitedLines;
+    // Line indexes the run stops before, except the line it starts on. A loop
+    // that passes one of them is run line by line.
+    std::vector<std::int64_t> stopLines;
+    // Set from another thread: the run ends within about a millisecond of
+    // running, every line and loop so far applied whole.
+    const std::atomic<bool>* cancel = nullptr;
+    const RunProgress* progress = nullptr;
+    // Takes every line run one by one, and iterations applied at once as one
+    // entry, so that they can be undone.
+    StepHistory* history = nullptr;
+};
+
 // A program translated once into a compact form that runs many steps quickly,
 // with exactly the effect of calling Machine::ExecuteStep that many times.
 class CompiledProgram {
@@ -54,6 +74,8 @@ public:
     // lines have run. Registers, PC and Step end as the steps would leave them.
     RunOutcome Run(Machine& machine, std::uint64_t maxLines = kUnlimitedLines,
                    const RunProgress* progress = nullptr) const;
+    // The same, within `limits`.
+    RunOutcome Run(Machine& machine, const RunLimits& limits) const;
 
 private:
     std::vector<compiled::Op> ops_; // one per line, then Halt

@@ -88,6 +88,7 @@ bool LoopSummary::Trace(std::uint32_t head, const std::int64_t* reg)
         case OpKind::NoOp:
             break;
         case OpKind::Delegate:
+        case OpKind::Stop:
         case OpKind::Halt:
             return false;
         }

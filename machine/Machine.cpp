@@ -1,6 +1,7 @@
 #include "Machine.h"
 
 #include "RegisterText.h"
+#include "StepHistory.h"
 
 namespace tessivar {
 
@@ -168,6 +169,15 @@ void Machine::Undo(const UndoRecord& step)
     if (step.countedAsStep) {
         --Step;
     }
+}
+
+void Machine::Undo(const LeapUndo& leap)
+{
+    for (const LeapUndo::OldValue& old : leap.oldValues) {
+        R(Reg, old.registerNumber) = old.value;
+    }
+    PC = leap.headPC;
+    Step -= leap.steps;
 }
 
 void UpdateRegisterPanel(TextLines& panelLines, int registerNumber, std::int64_t value)

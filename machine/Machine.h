@@ -63,6 +63,8 @@ struct SetOutcome {
     std::optional<MachineError> error; // set: program, PC and Step untouched
 };
 
+struct LeapUndo;
+
 // The register machine's whole state and its operations. Pure C++: the window
 // feeds it editor lines and shows what it reports.
 class Machine {
@@ -96,6 +98,9 @@ public:
 
     // Puts back the state from before a completed step.
     void Undo(const UndoRecord& step);
+    // Puts back the state at the entry of a loop whose iterations were
+    // applied at once.
+    void Undo(const LeapUndo& leap);
 };
 
 // Register-panel update: appends "0" lines up to `registerNumber`, then rewrites

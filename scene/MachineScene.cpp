@@ -27,16 +27,22 @@ void MachineScene::ShowStep(const StepShown& step)
     steps_.Show(step);
 }
 
-void MachineScene::ShowUndoneStep(const UndoRecord& step, const Machine& machine, std::size_t editorLines, float D)
+void MachineScene::ShowMachineState(const Machine& machine, std::span<const int> changed, std::size_t editorLines,
+                                    float D)
 {
     EndListingScrollBack();
-    if (step.writtenRegister != 0)
-        stacks_.RebuildStack(step.writtenRegister - 1, step.oldValue);
-    ShowStepCounter(scene_, machine.Step);
+    for (const int number : changed)
+        stacks_.RebuildStack(number - 1, machine.Reg[static_cast<std::size_t>(number - 1)]);
+    ShowStepCount(machine.Step);
     // Kept before Start, which ends it at once at the top speed.
     listingScrollBack_ = ListingScrollBack(scene_, machine.PC, editorLines, D);
     listingScrollBack_->OnFinish = TNotifyEvent(&MachineScene::ListingScrollBackEnded, this);
     listingScrollBack_->Start();
+}
+
+void MachineScene::ShowStepCount(std::int64_t step)
+{
+    ShowStepCounter(scene_, step);
 }
 
 void MachineScene::EndListingScrollBack()

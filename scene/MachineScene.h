@@ -7,6 +7,7 @@
 #include "StepAnimation.h"
 
 #include <cstddef>
+#include <span>
 
 namespace tessivar::scene {
 
@@ -34,10 +35,14 @@ public:
 
     void ShowStep(const StepShown& step);
 
-    // A step undone at step duration D: the register it wrote shows its old
-    // value again, the listing scrolls back to line PC + 1 as a step's scroll
-    // does (at once at the top speed) and the counter shows the old count.
-    void ShowUndoneStep(const UndoRecord& step, const Machine& machine, std::size_t editorLines, float D);
+    // The machine after steps undone or run at full speed, at step duration
+    // D: the registers numbered in `changed` (1-based) show their values at
+    // once, the listing scrolls to line PC + 1 as a step's scroll does (at
+    // once at the top speed), and the counter shows Step.
+    void ShowMachineState(const Machine& machine, std::span<const int> changed, std::size_t editorLines, float D);
+
+    // The counter alone, while a run at full speed goes on.
+    void ShowStepCount(std::int64_t step);
 
 private:
     // Whatever moves the listing next ends a scroll back first, at its end.

@@ -20,6 +20,8 @@ packages=(
   desktop-file-utils appstream shared-mime-info
   # a display for the GUI tests and screenshots
   xvfb xauth x11-apps imagemagick
+  # driving the built program as a user does: keys, clicks, the clipboard
+  xdotool xclip
   # Japanese fonts: proportional UI font and fixed-width editor font
   fonts-ipafont-gothic fonts-noto-cjk fontconfig
 )

@@ -39,11 +39,16 @@ void TForm1::CreateDebugMenu()
     StepAction = AddDebugAction(*DebugMenu, "1ステップ", "F10");
     StepBackAction = AddDebugAction(*DebugMenu, "1ステップ戻る", "F7");
     DebugMenu->addSeparator();
+    RunToEndAction = AddDebugAction(*DebugMenu, "最後まで高速実行", "Ctrl+F5");
+    RunToCaretAction = AddDebugAction(*DebugMenu, "カーソル行まで実行", "Ctrl+F10");
+    DebugMenu->addSeparator();
     ToggleBreakpointAction = AddDebugAction(*DebugMenu, "ブレークポイントの切り替え", "F9");
     ClearBreakpointsAction = DebugMenu->addAction(QStringLiteral("すべてのブレークポイントを解除"));
     connect(RunAction, &QAction::triggered, Button5, &QPushButton::click);
     connect(StepAction, &QAction::triggered, Button4, &QPushButton::click);
     connect(StepBackAction, &QAction::triggered, this, &TForm1::StepBack);
+    connect(RunToEndAction, &QAction::triggered, this, [this] { RunAtFullSpeed(std::nullopt); });
+    connect(RunToCaretAction, &QAction::triggered, this, [this] { RunAtFullSpeed(Memo2->textCursor().blockNumber()); });
     connect(ToggleBreakpointAction, &QAction::triggered, this, [this] {
         marks_->ToggleBreakpointAtCaret();
         UpdateDebugActions();
@@ -74,6 +79,8 @@ void TForm1::UpdateDebugActions()
 {
     RunAction->setEnabled(Button5->isEnabled());
     StepAction->setEnabled(Button4->isEnabled());
+    RunToEndAction->setEnabled(Button4->isEnabled());
+    RunToCaretAction->setEnabled(Button4->isEnabled());
     StepBackAction->setEnabled(CanStepBack());
     ClearBreakpointsAction->setEnabled(marks_->HasBreakpoints());
 }
@@ -85,20 +92,26 @@ bool TForm1::CanStepBack() const
     return Button4->isEnabled() && !scene_.FloatAnimation6->Running() && !history_.Empty();
 }
 
-// Undoes the last executed line: the machine, the register editor's line,
-// the register's balls, the listing, the counter and the current line are as
-// they were before it.
+// Undoes the last executed line, or the last loop a run at full speed
+// applied at once: the machine, the register editor's lines, the registers'
+// balls, the listing, the counter and the current line are as they were
+// before it.
 void TForm1::StepBack()
 {
     if (!CanStepBack())
         return;
-    const std::optional<UndoRecord> step = history_.TakeNewest();
-    if (!step)
+    const std::optional<HistoryEntry> entry = history_.TakeNewest();
+    if (!entry)
         return;
-    machine_.Undo(*step);
-    if (step->writtenRegister != 0)
-        ShowRegisterLine(step->writtenRegister, step->oldValue);
-    machineScene_.ShowUndoneStep(*step, machine_, EditorLineCount(*Memo2), StepDuration());
+    Undo(machine_, *entry);
+    std::vector<int> restored;
+    if (const auto* line = std::get_if<UndoRecord>(&*entry); line && line->writtenRegister != 0)
+        restored.push_back(line->writtenRegister);
+    if (const auto* leap = std::get_if<LeapUndo>(&*entry))
+        for (const LeapUndo::OldValue& old : leap->oldValues)
+            restored.push_back(old.registerNumber);
+    ShowRegisterLines(restored);
+    machineScene_.ShowMachineState(machine_, restored, EditorLineCount(*Memo2), StepDuration());
     ShowCurrentLine();
     UpdateDebugActions();
     framePacer_->RequestFrame();

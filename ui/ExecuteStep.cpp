@@ -39,6 +39,15 @@ void TForm1::ShowRegisterLine(int registerNumber, std::int64_t value)
     RewriteEditorLines(*Memo1, lines);
 }
 
+// The register editor's lines of many registers at once, as steps write them.
+void TForm1::ShowRegisterLines(std::span<const int> registerNumbers)
+{
+    TextLines lines = EditorLines(*Memo1);
+    for (const int number : registerNumbers)
+        UpdateRegisterPanel(lines, number, machine_.Reg[static_cast<std::size_t>(number - 1)]);
+    RewriteEditorLines(*Memo1, lines);
+}
+
 // The instruction text is the program editor's line as it reads now; an
 // editor edited since Set may no longer have that line, and then it is empty.
 scene::StepShown TForm1::StepToShow(const InstructionEffect& effect) const

@@ -91,6 +91,7 @@ void TForm1::OpenProgramFile(const QString& path)
 // step is undone, until the next Set.
 void TForm1::ProgramReplaced(const QString& fileName)
 {
+    EndFastRun();
     machine_.ClearProgram();
     marks_->ClearBreakpoints();
     programEditedSinceSet_ = false;

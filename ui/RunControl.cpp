@@ -53,6 +53,10 @@ void TForm1::Button4Click()
 
 void TForm1::Button5Click()
 {
+    if (fastRun_->Active()) {
+        EndFastRun();
+        return;
+    }
     if (!machine_.CanContinue()) {
         ShowMessage(this, NothingToExecuteError().message);
         return;
@@ -133,6 +137,17 @@ void TForm1::ReturnToIdle()
     Button2->setEnabled(true);
     Button5->setEnabled(true);
     Button4->setEnabled(true);
+    PaceFrames();
+}
+
+// A run at full speed holds the controls as a run does, without the tick.
+void TForm1::EnterFastRunState()
+{
+    Button5->setText(StopCaption);
+    EnableTimer1(false);
+    Button2->setEnabled(false);
+    Button4->setEnabled(false);
+    Button5->setEnabled(true);
     PaceFrames();
 }
 

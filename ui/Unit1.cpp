@@ -60,6 +60,7 @@ void TForm1::BindEvents()
     BindAnimationEnds();
     BindFileMenu();
     CreateDebugMenu();
+    CreateFastRun();
 }
 
 void TForm1::showEvent(QShowEvent* event)
@@ -113,6 +114,7 @@ void TForm1::FormShow()
 // the released program.
 void TForm1::FormClose()
 {
+    fastRun_->Stop();
     Timer1->stop();
     disconnect(Timer1, nullptr, this, nullptr);
     for (scene::TFloatAnimation* animation :
@@ -129,7 +131,7 @@ float TForm1::StepDuration() const
 
 void TForm1::PaceFrames()
 {
-    const bool topSpeedRun = Running() && StepDuration() == 0;
+    const bool topSpeedRun = Running() && !fastRun_->Active() && StepDuration() == 0;
     framePacer_->SetDrawingShare(topSpeedRun ? kTopSpeedRunDrawingShare : kDrawingShare);
 }
 
@@ -140,6 +142,7 @@ void TForm1::Button1Click()
 
 void TForm1::Button2Click()
 {
+    EndFastRun();
     machineScene_.FreeAllBalls();
     TextLines registerLines = EditorLines(*Memo1);
     const TextLines programLines = EditorLines(*Memo2);

@@ -2,6 +2,7 @@
 
 #include "AnimationClock.h"
 #include "DesignScene.h"
+#include "FastRun.h"
 #include "Machine.h"
 #include "MachineScene.h"
 #include "QtClockDriver.h"
@@ -11,6 +12,7 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <span>
 
 class QAction;
 class QFileDialog;
@@ -89,6 +91,8 @@ public:
     QAction* RunAction = nullptr;
     QAction* StepAction = nullptr;
     QAction* StepBackAction = nullptr;
+    QAction* RunToEndAction = nullptr;
+    QAction* RunToCaretAction = nullptr;
     QAction* ToggleBreakpointAction = nullptr;
     QAction* ClearBreakpointsAction = nullptr;
 
@@ -142,6 +146,7 @@ private:
     void EnableTimer1(bool enabled);
     bool StepEntry();
     void ReturnToIdle();
+    void EnterFastRunState();
     void PaceFrames();
     // The step duration D the speed slider asks for now.
     float StepDuration() const;
@@ -170,10 +175,17 @@ private:
     void RememberProgramAtSet();
     bool StopsAtBreakpoint() const;
 
+    // Runs at full speed (FastRunControl.cpp).
+    void CreateFastRun();
+    void RunAtFullSpeed(std::optional<std::int64_t> caretLine);
+    void EndFastRun();
+    void ShowFastRunResult(FastRunResult result);
+
     // One step (ExecuteStep.cpp).
     void ExecuteStep();
     // Rewrites the register editor's line of a register, as a step writes it.
     void ShowRegisterLine(int registerNumber, std::int64_t value);
+    void ShowRegisterLines(std::span<const int> registerNumbers);
     scene::StepShown StepToShow(const InstructionEffect& effect) const;
 
     void ShowProgram(const TextLines& programLines);
@@ -199,6 +211,8 @@ private:
     QString programAtSet_;
     bool programEditedSinceSet_ = false;
     bool shown_ = false;
+    // Last: a run at full speed records into history_ until it is stopped.
+    std::unique_ptr<FastRun> fastRun_;
 };
 
 } // namespace tessivar::ui

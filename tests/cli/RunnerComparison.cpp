@@ -18,6 +18,12 @@ void PrintTo(RunOutcome::Stop stop, std::ostream* out)
     case RunOutcome::Stop::Error:
         *out << "Error";
         return;
+    case RunOutcome::Stop::StopLine:
+        *out << "StopLine";
+        return;
+    case RunOutcome::Stop::Cancelled:
+        *out << "Cancelled";
+        return;
     }
 }
 

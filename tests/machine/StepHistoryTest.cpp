@@ -35,9 +35,9 @@ TEST(StepHistoryTest, UndoingEveryKindOfLineGivesBackEachEarlierState)
     }
     ASSERT_EQ(states.size(), 8u) << "J(2,3,7) was taken over S(9) to the comment";
     for (std::size_t i = states.size() - 1; i-- > 0;) {
-        const std::optional<UndoRecord> newest = history.TakeNewest();
+        const std::optional<HistoryEntry> newest = history.TakeNewest();
         ASSERT_TRUE(newest);
-        machine.Undo(*newest);
+        Undo(machine, *newest);
         EXPECT_EQ(Take(machine), states[i]) << "back to state " << i;
     }
     EXPECT_FALSE(history.TakeNewest()) << "nothing before Set";
@@ -50,16 +50,63 @@ TEST(StepHistoryTest, KeepsOnlyTheNewestStepsUpToItsCapacity)
         history.Record({.executedPC = pc});
     EXPECT_EQ(history.Size(), 3u);
     for (const std::int64_t pc : {4, 3}) {
-        ASSERT_EQ(history.TakeNewest()->executedPC, pc);
+        ASSERT_EQ(std::get<UndoRecord>(*history.TakeNewest()).executedPC, pc);
     }
     history.Record({.executedPC = 9});
     for (const std::int64_t pc : {9, 2}) {
-        ASSERT_EQ(history.TakeNewest()->executedPC, pc);
+        ASSERT_EQ(std::get<UndoRecord>(*history.TakeNewest()).executedPC, pc);
     }
     EXPECT_TRUE(history.Empty());
     history.Record({.executedPC = 1});
     history.Clear();
     EXPECT_FALSE(history.TakeNewest());
+}
+
+// Loops applied at once are undone in one entry each, among the lines; a
+// dropped entry takes its registers with it, and so does the bound on the
+// registers kept for loops.
+TEST(StepHistoryTest, KeepsLoopsAmongTheLinesWithinBothBounds)
+{
+    StepHistory history(3);
+    history.Record({.executedPC = 0});
+    history.RecordLeap({.headPC = 1, .steps = 40, .oldValues = {{.registerNumber = 2, .value = 7}}});
+    history.Record({.executedPC = 2});
+    history.RecordLeap({.headPC = 3, .steps = 8, .oldValues = {}});
+    EXPECT_EQ(history.Size(), 3u);
+    EXPECT_EQ(std::get<LeapUndo>(*history.TakeNewest()).headPC, 3);
+    EXPECT_EQ(std::get<UndoRecord>(*history.TakeNewest()).executedPC, 2);
+    const LeapUndo leap = std::get<LeapUndo>(*history.TakeNewest());
+    EXPECT_EQ(leap.steps, 40);
+    ASSERT_EQ(leap.oldValues.size(), 1u);
+    EXPECT_EQ(leap.oldValues[0].value, 7);
+    EXPECT_TRUE(history.Empty()) << "the first line was dropped";
+
+    StepHistory wide;
+    LeapUndo allRegisters{.headPC = 5, .steps = 1, .oldValues = {}};
+    allRegisters.oldValues.resize(kRegisterCount);
+    const std::size_t fitting = StepHistory::kLeapValueCapacity / kRegisterCount;
+    for (std::size_t i = 0; i <= fitting; ++i)
+        wide.RecordLeap(allRegisters);
+    EXPECT_EQ(wide.Size(), fitting) << "the oldest loop made room";
+}
+
+// A loop's iterations undone put back its registers, PC and Step as they
+// stood at the loop's entry.
+TEST(StepHistoryTest, UndoingALoopPutsBackItsEntry)
+{
+    Machine machine;
+    machine.Reg[0] = 50;
+    machine.Reg[1] = 9;
+    machine.PC = 4;
+    machine.Step = 1000;
+    Undo(machine,
+         LeapUndo{.headPC = 2,
+                  .steps = 120,
+                  .oldValues = {{.registerNumber = 1, .value = 10}, {.registerNumber = 2, .value = 0}}});
+    EXPECT_EQ(machine.Reg[0], 10);
+    EXPECT_EQ(machine.Reg[1], 0);
+    EXPECT_EQ(machine.PC, 2);
+    EXPECT_EQ(machine.Step, 880);
 }
 
 } // namespace

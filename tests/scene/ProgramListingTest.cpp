@@ -67,8 +67,9 @@ TEST_F(ProgramListingTest, AStepUndoneScrollsTheListingBack)
     const float atThirdLine = scene.Text3D2->Position.Y();
     ASSERT_LT(atThirdLine, atSecondLine);
 
+    const int written[] = {1};
     machine.Undo(second);
-    shown.ShowUndoneStep(second, machine, programLines.size(), 1);
+    shown.ShowMachineState(machine, written, programLines.size(), 1);
     EXPECT_FLOAT_EQ(scene.Text3D2->Position.Y(), atThirdLine);
     Advance(0.05);
     EXPECT_GT(scene.Text3D2->Position.Y(), atThirdLine);
@@ -78,10 +79,10 @@ TEST_F(ProgramListingTest, AStepUndoneScrollsTheListingBack)
     EXPECT_EQ(RunningAnimation(scene.Text3D2, "Position.Y"), nullptr) << "the scroll back is gone";
 
     machine.Undo(first);
-    shown.ShowUndoneStep(first, machine, programLines.size(), 0);
+    shown.ShowMachineState(machine, written, programLines.size(), 0);
     EXPECT_FLOAT_EQ(scene.Text3D2->Position.Y(), atFirstLine) << "at the top speed, at once";
 
-    shown.ShowUndoneStep(first, machine, programLines.size(), 1); // as if undone again, mid-scroll:
+    shown.ShowMachineState(machine, written, programLines.size(), 1); // as if undone again, mid-scroll:
     Advance(0.05);
     Step(0);
     Advance(0.1);

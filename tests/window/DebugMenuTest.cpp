@@ -1,6 +1,7 @@
 #include "ShownForm.h"
 
 #include "MessageBoxWatcher.h"
+#include "SeenState.h"
 
 #include "PathLabel.h"
 #include <QAction>
@@ -264,30 +265,6 @@ TEST_F(DebugMenu, TheCurrentLineIsHighlightedInTheEditor)
     MessageBoxWatcher boxes(QStringLiteral("保存しない"));
     form.MenuItem2->trigger();
     EXPECT_TRUE(MarkedLines().empty());
-}
-
-// What a user sees of the machine: the register editor, the counter, the
-// current line, and the balls of each register.
-struct SeenState {
-    QString panel;
-    std::string counter;
-    std::int64_t PC;
-    std::vector<std::size_t> balls;
-    friend bool operator==(const SeenState&, const SeenState&) = default;
-};
-
-SeenState Seen(TForm1& form)
-{
-    SeenState seen{
-        form.Memo1->toPlainText(), std::string(form.Scene().Text3D3->Text().View()), form.MachineState().PC, {}};
-    for (const auto& slotList : form.SceneOfMachine().Stacks().Sphere) {
-        std::size_t count = 0;
-        if (slotList)
-            for (const scene::TSphere* ball : *slotList)
-                count += ball != nullptr;
-        seen.balls.push_back(count);
-    }
-    return seen;
 }
 
 // Step back after every kind of line (S, Z, T, a jump taken and one not, a

@@ -1,0 +1,123 @@
+#include "FastRun.h"
+
+#include <QCoreApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <optional>
+#include <random>
+#include <vector>
+
+namespace tessivar::ui {
+namespace {
+
+// Swaps R(1) and R(2) R(5) times: a ring of copies that no summary covers.
+const TextLines kSwaps{"T(1,3)", "T(2,1)", "T(3,2)", "S(4)", "J(4,5,0)", "J(1,1,1)"};
+
+Machine SetMachine(TextLines registers, const TextLines& program)
+{
+    Machine machine;
+    machine.Set(registers, program);
+    return machine;
+}
+
+// The machine after `lines` lines run one by one from Set.
+Machine LineByLine(TextLines registers, const TextLines& program, std::uint64_t lines)
+{
+    Machine machine = SetMachine(std::move(registers), program);
+    CompiledProgram(machine.Prg, LoopAcceleration::Off).Run(machine, lines);
+    return machine;
+}
+
+class FastRunTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { application_ = new QCoreApplication(argc_, argv_); }
+    static void TearDownTestSuite() { delete application_; }
+
+    FastRun run{[this](std::int64_t step) { progress.push_back(step); },
+                [this](FastRunResult result) { finished.push_back(std::move(result)); }};
+    StepHistory history;
+    std::vector<std::int64_t> progress;
+    std::vector<FastRunResult> finished;
+
+private:
+    static inline int argc_ = 1;
+    static inline char name_[] = "tessivar_fastrun_tests";
+    static inline char* argv_[] = {name_, nullptr};
+    static inline QCoreApplication* application_ = nullptr;
+};
+
+TEST_F(FastRunTest, ARunThatEndsByItselfIsHandedOverOnce)
+{
+    const TextLines registers{"1", "2", "0", "0", "1000"};
+    run.Start(SetMachine(registers, kSwaps), {}, history);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !finished.empty(); }, 10000));
+    QTest::qWait(50);
+    ASSERT_EQ(finished.size(), 1u);
+    EXPECT_FALSE(run.Active());
+    const Machine expected = LineByLine(registers, kSwaps, kUnlimitedLines);
+    EXPECT_EQ(finished[0].machine.Reg, expected.Reg);
+    EXPECT_EQ(finished[0].machine.PC, expected.PC);
+    EXPECT_EQ(finished[0].machine.Step, expected.Step);
+    EXPECT_EQ(finished[0].outcome.stop, RunOutcome::Stop::Ended);
+    EXPECT_FALSE(run.Stop()) << "nothing left to stop";
+}
+
+// Stopped, a run leaves a state that running its lines one by one passes
+// through, reports its progress until then, and is not handed over again.
+TEST_F(FastRunTest, StopLeavesAStateTheMachinePassedThrough)
+{
+    const TextLines registers{"1", "2", "0", "0", "1000000000000"};
+    run.Start(SetMachine(registers, kSwaps), {}, history);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return progress.size() >= 2; }, 10000));
+    const std::optional<FastRunResult> stopped = run.Stop();
+    ASSERT_TRUE(stopped);
+    EXPECT_FALSE(run.Active());
+    EXPECT_LE(progress.front(), progress.back());
+    EXPECT_LE(progress.back(), stopped->machine.Step);
+    const Machine expected = LineByLine(registers, kSwaps, static_cast<std::uint64_t>(stopped->machine.Step));
+    EXPECT_EQ(stopped->machine.Reg, expected.Reg);
+    EXPECT_EQ(stopped->machine.PC, expected.PC);
+    QTest::qWait(50);
+    EXPECT_TRUE(finished.empty());
+}
+
+TEST_F(FastRunTest, ARunStopsBeforeAStopLineButNotOnTheLineItStartsOn)
+{
+    const TextLines registers{"1", "2", "0", "0", "1000"};
+    Machine machine = SetMachine(registers, kSwaps);
+    run.Start(machine, {0, 4}, history);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !finished.empty(); }, 10000));
+    EXPECT_EQ(finished[0].machine.PC, 4);
+    EXPECT_EQ(finished[0].machine.Step, 4);
+}
+
+// Starts, stops, runs that end by themselves and a destruction while one
+// runs, in a random order: every hand-over is whole (run under
+// ThreadSanitizer by make test-tsan).
+TEST_F(FastRunTest, StartsAndStopsInAnyOrderHandOverWholeStates)
+{
+    std::mt19937 random(7);
+    const TextLines registers{"1", "2", "0", "0", "0"};
+    for (int round = 0; round < 200; ++round) {
+        TextLines roundRegisters = registers;
+        roundRegisters[4] = std::to_string(random() % 20000);
+        run.Start(SetMachine(roundRegisters, kSwaps), {}, history);
+        QTest::qWait(static_cast<int>(random() % 3));
+        if (std::optional<FastRunResult> stopped = run.Stop()) {
+            const Machine expected
+                = LineByLine(roundRegisters, kSwaps, static_cast<std::uint64_t>(stopped->machine.Step));
+            ASSERT_EQ(stopped->machine.Reg, expected.Reg) << round;
+            ASSERT_EQ(stopped->machine.PC, expected.PC) << round;
+        }
+        history.Clear();
+    }
+    auto doomed = std::make_unique<FastRun>([](std::int64_t) {}, [](FastRunResult) { FAIL() << "handed to no one"; });
+    doomed->Start(SetMachine({"1", "2", "0", "0", "1000000000000"}, kSwaps), {}, history);
+    doomed.reset();
+    QTest::qWait(20);
+}
+
+} // namespace
+} // namespace tessivar::ui

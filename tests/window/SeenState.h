@@ -1,0 +1,46 @@
+#pragma once
+
+#include "Unit1.h"
+
+#include <QPlainTextEdit>
+
+#include <cstddef>
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace tessivar::ui::test {
+
+// What a user sees of the machine: the register editor, the counter, the
+// current line, and the balls of each register.
+struct SeenState {
+    QString panel;
+    std::string counter;
+    std::int64_t PC;
+    std::vector<std::size_t> balls;
+    friend bool operator==(const SeenState&, const SeenState&) = default;
+    friend std::ostream& operator<<(std::ostream& out, const SeenState& seen)
+    {
+        out << '"' << seen.panel.toStdString() << "\" \"" << seen.counter << "\" PC " << seen.PC << " balls";
+        for (const std::size_t count : seen.balls)
+            out << ' ' << count;
+        return out;
+    }
+};
+
+inline SeenState Seen(TForm1& form)
+{
+    SeenState seen{
+        form.Memo1->toPlainText(), std::string(form.Scene().Text3D3->Text().View()), form.MachineState().PC, {}};
+    for (const auto& slotList : form.SceneOfMachine().Stacks().Sphere) {
+        std::size_t count = 0;
+        if (slotList)
+            for (const scene::TSphere* ball : *slotList)
+                count += ball != nullptr;
+        seen.balls.push_back(count);
+    }
+    return seen;
+}
+
+} // namespace tessivar::ui::test
