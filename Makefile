@@ -34,13 +34,15 @@ test-main:
 	XDG_RUNTIME_DIR=$(CURDIR)/$(BUILD)/runtime $(XVFB) ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 # Every test under AddressSanitizer and UndefinedBehaviorSanitizer, the window's
-# included; what the display libraries keep until exit is not ours to free.
+# included. The display tests look for every fault but leaks: the display
+# libraries keep blocks until exit that no stack can be traced to.
 test-sanitize: deps
 	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTESSIVAR_SANITIZE=ON -DTESSIVAR_BENCH=OFF
 	cmake --build $(SAN_BUILD) -j $(JOBS)
+	ctest --test-dir $(SAN_BUILD) --output-on-failure -j $(JOBS) -LE gui
 	mkdir -p -m 0700 $(SAN_BUILD)/runtime
-	XDG_RUNTIME_DIR=$(CURDIR)/$(SAN_BUILD)/runtime LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan-display.supp \
-	  $(XVFB) ctest --test-dir $(SAN_BUILD) --output-on-failure -j $(JOBS) -LE e2e
+	XDG_RUNTIME_DIR=$(CURDIR)/$(SAN_BUILD)/runtime ASAN_OPTIONS=detect_leaks=0 \
+	  $(XVFB) ctest --test-dir $(SAN_BUILD) --output-on-failure -j $(JOBS) -L gui -LE e2e
 
 # The thread of runs at full speed and its hand-over, under ThreadSanitizer.
 test-tsan: deps

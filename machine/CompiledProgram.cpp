@@ -263,14 +263,14 @@ private:
         const LeapRoom room{
             .lines = maxLines_ - executed,
             .steps = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max() - StepAt(executed, comments))};
-        RegisterFile before;
-        if constexpr (kRecording) {
-            before = machine_.Reg;
-        }
-        const Leap leap = loops_.Apply(head, machine_.Reg.data(), outcome_.written.data(), room);
+        std::vector<RegisterValue> oldValues;
+        const Leap leap
+            = loops_.Apply(head, machine_.Reg.data(), outcome_.written.data(), room, kRecording ? &oldValues : nullptr);
         if constexpr (kRecording) {
             if (leap.iterations > 0) {
-                RecordLeap(head, before, leap);
+                history_->RecordLeap(LeapUndo{.headPC = head,
+                                              .steps = static_cast<std::int64_t>(leap.lines - leap.comments),
+                                              .oldValues = std::move(oldValues)});
             }
         }
         outcome_.summarisedLines += leap.lines;
@@ -304,18 +304,6 @@ private:
             return Finish(RunOutcome::Stop::Ended, static_cast<std::size_t>(machine_.PC), executed + 1, comments);
         }
         return std::nullopt;
-    }
-
-    void RecordLeap(std::uint32_t head, const RegisterFile& before, const Leap& leap)
-    {
-        LeapUndo undo{.headPC = head, .steps = static_cast<std::int64_t>(leap.lines - leap.comments), .oldValues = {}};
-        for (int index = 0; index < kRegisterCount; ++index) {
-            const auto slot = static_cast<std::size_t>(index);
-            if (before[slot] != machine_.Reg[slot]) {
-                undo.oldValues.push_back({.registerNumber = index + 1, .value = before[slot]});
-            }
-        }
-        history_->RecordLeap(std::move(undo));
     }
 
     void SyncMachine(std::size_t pc, std::uint64_t executed, std::uint64_t comments)

@@ -25,13 +25,17 @@ constexpr std::uint64_t kFewestIterations = 4;
 LoopSummary::LoopSummary(std::span<const Op> ops) : ops_(ops)
 {}
 
-Leap LoopSummary::Apply(std::uint32_t head, std::int64_t* reg, bool* written, LeapRoom room)
+Leap LoopSummary::Apply(std::uint32_t head, std::int64_t* reg, bool* written, LeapRoom room,
+                        std::vector<RegisterValue>* oldValues)
 {
     Leap leap;
     if (Trace(head, reg) && FindSlopes() && IsSteady(reg)) {
         const std::uint64_t iterations = Iterations(reg, room);
         if (iterations >= kFewestIterations) {
             for (const std::uint8_t index : writtenRegisters_) {
+                if (oldValues != nullptr && slope_[index] != 0) {
+                    oldValues->push_back({.registerNumber = index + 1, .value = reg[index]});
+                }
                 reg[index] = static_cast<std::int64_t>(reg[index] + Wide{slope_[index]} * iterations);
                 written[index] = true;
             }

@@ -40,8 +40,10 @@ public:
     // `reg` holds the registers as an iteration starts at line index `head`.
     // Applies whole iterations to `reg` and `written` and returns what they
     // counted; nothing when the loop cannot be summarised from here or when
-    // too few iterations would be skipped.
-    Leap Apply(std::uint32_t head, std::int64_t* reg, bool* written, LeapRoom room);
+    // too few iterations would be skipped. `oldValues`, when given, receives
+    // the registers the iterations changed with their values before.
+    Leap Apply(std::uint32_t head, std::int64_t* reg, bool* written, LeapRoom room,
+               std::vector<RegisterValue>* oldValues = nullptr);
 
 private:
     static constexpr std::int32_t kConstant = -1;

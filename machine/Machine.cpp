@@ -173,7 +173,7 @@ void Machine::Undo(const UndoRecord& step)
 
 void Machine::Undo(const LeapUndo& leap)
 {
-    for (const LeapUndo::OldValue& old : leap.oldValues) {
+    for (const RegisterValue& old : leap.oldValues) {
         R(Reg, old.registerNumber) = old.value;
     }
     PC = leap.headPC;

@@ -40,6 +40,12 @@ struct InstructionEffect {
     bool jumpTaken = false;
 };
 
+// A register by its 1-based number, and a value it held.
+struct RegisterValue {
+    int registerNumber = 0;
+    std::int64_t value = 0;
+};
+
 // What undoing a completed step needs, in 24 bytes.
 struct UndoRecord {
     std::int64_t executedPC = 0;

@@ -9,66 +9,89 @@ void Undo(Machine& machine, const HistoryEntry& entry)
     std::visit([&](const auto& undone) { machine.Undo(undone); }, entry);
 }
 
-void StepHistory::Add(const UndoRecord& step)
+StepHistory::Line StepHistory::Compact(const UndoRecord& step)
 {
-    if (capacity_ == 0) {
-        return;
-    }
-    if (size_ == capacity_) {
-        DropOldest();
-    }
-    if (ring_.size() < capacity_ && oldest_ == 0 && size_ == ring_.size()) {
-        ring_.push_back(step);
-    } else {
-        ring_[(oldest_ + size_) % ring_.size()] = step;
-    }
-    ++size_;
+    return {.oldValue = step.oldValue,
+            .executedPC = static_cast<std::uint32_t>(step.executedPC),
+            .writtenRegister = static_cast<std::int16_t>(step.writtenRegister),
+            .countedAsStep = step.countedAsStep};
 }
 
-void StepHistory::DropOldest()
+// Until the ring has its full size it grows; lines taken back meanwhile are
+// written over.
+void StepHistory::Grow(const UndoRecord& step)
 {
-    if (ring_[oldest_].writtenRegister == kLeapMarker) {
-        leapValues_ -= leaps_.front().oldValues.size();
-        leaps_.pop_front();
+    if (next_ == ring_.size()) {
+        ring_.push_back(Compact(step));
+    } else {
+        ring_[next_] = Compact(step);
     }
-    oldest_ = (oldest_ + 1) % ring_.size();
-    --size_;
+    next_ = next_ + 1 == capacity_ ? 0 : next_ + 1;
+    ++kept_;
+    ++lines_;
 }
 
 void StepHistory::RecordLeap(LeapUndo leap)
 {
-    if (capacity_ == 0 || leap.oldValues.size() > kLeapValueCapacity) {
-        Clear(); // what came before can no longer be reached
+    if (leap.oldValues.size() > kLeapValueCapacity) {
+        Clear(); // nothing before it could be reached any more
         return;
     }
     while (leapValues_ + leap.oldValues.size() > kLeapValueCapacity) {
-        DropOldest();
+        // With the oldest loop go the lines before it.
+        kept_ = std::min<std::size_t>(kept_, lines_ - leaps_.front().linesBefore);
+        leapValues_ -= leaps_.front().undo.oldValues.size();
+        leaps_.pop_front();
     }
-    Add(UndoRecord{.executedPC = leap.headPC, .writtenRegister = kLeapMarker});
     leapValues_ += leap.oldValues.size();
-    leaps_.push_back(std::move(leap));
+    leaps_.push_back({.undo = std::move(leap), .linesBefore = lines_});
+}
+
+void StepHistory::DropUnreachableLeaps()
+{
+    while (!leaps_.empty() && leaps_.front().linesBefore < lines_ - kept_) {
+        leapValues_ -= leaps_.front().undo.oldValues.size();
+        leaps_.pop_front();
+    }
+}
+
+std::size_t StepHistory::Size() const
+{
+    const std::uint64_t oldestKept = lines_ - kept_;
+    std::size_t reachableLeaps = 0;
+    for (auto leap = leaps_.rbegin(); leap != leaps_.rend() && leap->linesBefore >= oldestKept; ++leap) {
+        ++reachableLeaps;
+    }
+    return kept_ + reachableLeaps;
 }
 
 std::optional<HistoryEntry> StepHistory::TakeNewest()
 {
-    if (size_ == 0) {
+    DropUnreachableLeaps();
+    if (!leaps_.empty() && leaps_.back().linesBefore == lines_) {
+        LeapUndo leap = std::move(leaps_.back().undo);
+        leaps_.pop_back();
+        leapValues_ -= leap.oldValues.size();
+        return leap;
+    }
+    if (kept_ == 0) {
         return std::nullopt;
     }
-    --size_;
-    const UndoRecord& newest = ring_[(oldest_ + size_) % ring_.size()];
-    if (newest.writtenRegister != kLeapMarker) {
-        return newest;
-    }
-    LeapUndo leap = std::move(leaps_.back());
-    leaps_.pop_back();
-    leapValues_ -= leap.oldValues.size();
-    return leap;
+    next_ = (next_ == 0 ? ring_.size() : next_) - 1;
+    --kept_;
+    --lines_;
+    const Line& line = ring_[next_];
+    return UndoRecord{.executedPC = line.executedPC,
+                      .oldValue = line.oldValue,
+                      .writtenRegister = line.writtenRegister,
+                      .countedAsStep = line.countedAsStep};
 }
 
 void StepHistory::Clear()
 {
-    oldest_ = 0;
-    size_ = 0;
+    next_ = 0;
+    kept_ = 0;
+    lines_ = 0;
     leaps_.clear();
     leapValues_ = 0;
 }

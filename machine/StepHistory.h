@@ -2,7 +2,9 @@
 
 #include "Machine.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <optional>
 #include <variant>
@@ -13,13 +15,9 @@ namespace tessivar {
 // What undoing whole iterations of a loop, applied at once, needs: the
 // registers they changed, with their values at the loop's entry.
 struct LeapUndo {
-    struct OldValue {
-        int registerNumber = 0; // 1-based
-        std::int64_t value = 0;
-    };
     std::int64_t headPC = 0; // PC at the loop's entry, and after the iterations
     std::int64_t steps = 0; // steps the iterations counted
-    std::vector<OldValue> oldValues;
+    std::vector<RegisterValue> oldValues;
 };
 
 // One undoable entry: a line, or iterations of a loop applied at once.
@@ -29,24 +27,29 @@ using HistoryEntry = std::variant<UndoRecord, LeapUndo>;
 void Undo(Machine& machine, const HistoryEntry& entry);
 
 // The steps executed since Set, newest last, so that they can be undone one
-// by one. Bounded: past `capacity` entries, or past kLeapValueCapacity
-// registers kept for loops, the oldest are dropped. O(1) per line.
+// by one. Bounded: past `capacity` lines, or past kLeapValueCapacity
+// registers kept for loops, the oldest are dropped, and with them whatever
+// came before them. O(1) per line.
 class StepHistory {
 public:
     static constexpr std::size_t kDefaultCapacity = std::size_t{1} << 20;
     static constexpr std::size_t kLeapValueCapacity = std::size_t{1} << 20;
 
-    explicit StepHistory(std::size_t capacity = kDefaultCapacity) : capacity_(capacity) {}
+    // At least one line is kept.
+    explicit StepHistory(std::size_t capacity = kDefaultCapacity) : capacity_(std::max<std::size_t>(capacity, 1)) {}
 
-    // Inline: the fast runner records every line it runs one by one.
+    // Inline and branch-light: the fast runner records every line it runs
+    // one by one.
     void Record(const UndoRecord& step)
     {
-        if (size_ == capacity_ && ring_[oldest_].writtenRegister != kLeapMarker) {
-            ring_[oldest_] = step;
-            oldest_ = oldest_ + 1 == capacity_ ? 0 : oldest_ + 1;
+        if (ring_.size() < capacity_) {
+            Grow(step);
             return;
         }
-        Add(step);
+        ring_[next_] = Compact(step);
+        next_ = next_ + 1 == capacity_ ? 0 : next_ + 1;
+        kept_ += kept_ < capacity_ ? 1 : 0;
+        ++lines_;
     }
     void RecordLeap(LeapUndo leap);
 
@@ -54,21 +57,34 @@ public:
     std::optional<HistoryEntry> TakeNewest();
     void Clear();
 
-    bool Empty() const { return size_ == 0; }
-    std::size_t Size() const { return size_; }
+    bool Empty() const { return Size() == 0; }
+    // Entries that can still be taken.
+    std::size_t Size() const;
 
 private:
-    // Stands in the ring for the newest of leaps_ not yet taken.
-    static constexpr int kLeapMarker = -1;
+    // A line in 16 bytes; programs have fewer than 2^31 lines.
+    struct Line {
+        std::int64_t oldValue;
+        std::uint32_t executedPC;
+        std::int16_t writtenRegister;
+        bool countedAsStep;
+    };
+    struct RecordedLeap {
+        LeapUndo undo;
+        std::uint64_t linesBefore; // lines recorded before it
+    };
 
-    void Add(const UndoRecord& step);
-    void DropOldest();
+    static Line Compact(const UndoRecord& step);
+    void Grow(const UndoRecord& step);
+    // Loops recorded before a line that was dropped can no longer be reached.
+    void DropUnreachableLeaps();
 
     std::size_t capacity_;
-    std::vector<UndoRecord> ring_; // grows up to capacity_, then wraps
-    std::size_t oldest_ = 0;
-    std::size_t size_ = 0;
-    std::deque<LeapUndo> leaps_; // oldest first, one per marker in the ring
+    std::vector<Line> ring_; // grows up to capacity_, then wraps
+    std::size_t next_ = 0; // where the next line goes once the ring is full
+    std::size_t kept_ = 0; // the newest lines kept in the ring
+    std::uint64_t lines_ = 0; // lines recorded since Set, minus those taken back
+    std::deque<RecordedLeap> leaps_; // oldest first
     std::size_t leapValues_ = 0; // registers kept in leaps_
 };
 

@@ -108,7 +108,7 @@ void TForm1::StepBack()
     if (const auto* line = std::get_if<UndoRecord>(&*entry); line && line->writtenRegister != 0)
         restored.push_back(line->writtenRegister);
     if (const auto* leap = std::get_if<LeapUndo>(&*entry))
-        for (const LeapUndo::OldValue& old : leap->oldValues)
+        for (const RegisterValue& old : leap->oldValues)
             restored.push_back(old.registerNumber);
     ShowRegisterLines(restored);
     machineScene_.ShowMachineState(machine_, restored, EditorLineCount(*Memo2), StepDuration());

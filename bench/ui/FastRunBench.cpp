@@ -57,17 +57,21 @@ void RunEventLoopFor(int ms)
 
 class ShownWindow {
 public:
-    ShownWindow(const char* registers, const char* program)
+    ShownWindow(const char* registers, const char* program) : registers_(QString::fromUtf8(registers))
     {
         form.show();
         (void)QTest::qWaitForWindowExposed(&form);
+        // Shortcuts reach the active window only.
+        form.activateWindow();
+        (void)QTest::qWaitForWindowActive(&form);
         QTest::mouseClick(form.Button6, Qt::LeftButton);
-        form.Memo1->setPlainText(QString::fromUtf8(registers));
         form.Memo2->setPlainText(QString::fromUtf8(program));
     }
 
+    // A run rewrites the register editor: each Set loads the registers anew.
     void Set()
     {
+        form.Memo1->setPlainText(registers_);
         QTest::mouseClick(form.Button2, Qt::LeftButton);
         QTest::qWait(50);
     }
@@ -84,6 +88,9 @@ public:
     }
 
     ui::TForm1 form;
+
+private:
+    QString registers_;
 };
 
 void KeyPressToResult(benchmark::State& state)

@@ -62,24 +62,26 @@ TEST(StepHistoryTest, KeepsOnlyTheNewestStepsUpToItsCapacity)
     EXPECT_FALSE(history.TakeNewest());
 }
 
-// Loops applied at once are undone in one entry each, among the lines; a
-// dropped entry takes its registers with it, and so does the bound on the
-// registers kept for loops.
+// Loops applied at once are undone in one entry each, among the lines. A
+// loop before a dropped line is still undone; what came before it is gone.
 TEST(StepHistoryTest, KeepsLoopsAmongTheLinesWithinBothBounds)
 {
-    StepHistory history(3);
+    StepHistory history(2);
     history.Record({.executedPC = 0});
     history.RecordLeap({.headPC = 1, .steps = 40, .oldValues = {{.registerNumber = 2, .value = 7}}});
     history.Record({.executedPC = 2});
-    history.RecordLeap({.headPC = 3, .steps = 8, .oldValues = {}});
-    EXPECT_EQ(history.Size(), 3u);
-    EXPECT_EQ(std::get<LeapUndo>(*history.TakeNewest()).headPC, 3);
+    history.Record({.executedPC = 3});
+    history.RecordLeap({.headPC = 4, .steps = 8, .oldValues = {}});
+    EXPECT_EQ(history.Size(), 4u) << "the first line was dropped";
+    EXPECT_EQ(std::get<LeapUndo>(*history.TakeNewest()).headPC, 4);
+    EXPECT_EQ(std::get<UndoRecord>(*history.TakeNewest()).executedPC, 3);
     EXPECT_EQ(std::get<UndoRecord>(*history.TakeNewest()).executedPC, 2);
     const LeapUndo leap = std::get<LeapUndo>(*history.TakeNewest());
     EXPECT_EQ(leap.steps, 40);
     ASSERT_EQ(leap.oldValues.size(), 1u);
     EXPECT_EQ(leap.oldValues[0].value, 7);
-    EXPECT_TRUE(history.Empty()) << "the first line was dropped";
+    EXPECT_TRUE(history.Empty());
+    EXPECT_FALSE(history.TakeNewest());
 
     StepHistory wide;
     LeapUndo allRegisters{.headPC = 5, .steps = 1, .oldValues = {}};
@@ -88,6 +90,9 @@ TEST(StepHistoryTest, KeepsLoopsAmongTheLinesWithinBothBounds)
     for (std::size_t i = 0; i <= fitting; ++i)
         wide.RecordLeap(allRegisters);
     EXPECT_EQ(wide.Size(), fitting) << "the oldest loop made room";
+    wide.Record({.executedPC = 6});
+    wide.RecordLeap(allRegisters);
+    EXPECT_EQ(wide.Size(), fitting + 1) << "the line stays after the loop that made room";
 }
 
 // A loop's iterations undone put back its registers, PC and Step as they
