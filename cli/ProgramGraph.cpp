@@ -11,16 +11,49 @@ namespace tessivar {
 
 namespace {
 
-std::string Quoted(const std::string& text)
+// Control characters (but tab) are not allowed in the SVG and XML that Graphviz
+// writes from a label: each is drawn as its Unicode control picture instead.
+void AppendEscaped(std::string& quoted, const std::string& text)
 {
-    std::string quoted = "\"";
     for (const char c : text) {
+        const auto code = static_cast<unsigned char>(c);
+        if ((code >= 1 && code < 0x20 && c != '\t') || code == 0x7F) {
+            const char32_t picture = code == 0x7F ? U'\u2421' : U'\u2400' + code;
+            quoted += static_cast<char>(0xE0 | (picture >> 12));
+            quoted += static_cast<char>(0x80 | ((picture >> 6) & 0x3F));
+            quoted += static_cast<char>(0x80 | (picture & 0x3F));
+            continue;
+        }
         if (c == '"' || c == '\\') {
             quoted += '\\';
         }
         quoted += c;
     }
+}
+
+// `text`, and `note` on a line of its own below it when there is one.
+std::string Quoted(const std::string& text, const std::string& note = {})
+{
+    std::string quoted = "\"";
+    AppendEscaped(quoted, text);
+    if (!note.empty()) {
+        quoted += "\\n";
+        AppendEscaped(quoted, note);
+    }
     return quoted + '"';
+}
+
+// The register above 256 that a line names, whose step then fails; 0 if none.
+std::int32_t MissingRegister(InstructionKind kind, const DecodedInstruction& decoded)
+{
+    if (kind == InstructionKind::Comment || kind == InstructionKind::NoOp) {
+        return 0;
+    }
+    if (!IsRegisterNumber(decoded.FirstArg)) {
+        return decoded.FirstArg;
+    }
+    const bool twoRegisters = kind == InstructionKind::T || kind == InstructionKind::J;
+    return twoRegisters && !IsRegisterNumber(decoded.SecondArg) ? decoded.SecondArg : 0;
 }
 
 // Index `pc` past the last line ends the program; "end" is the usual way out.
@@ -74,10 +107,14 @@ private:
         const DecodedInstruction decoded
             = DecodeInstruction(PrepareProgramLine(text), pc, static_cast<std::int32_t>(lineCount_));
         const InstructionKind kind = ClassifyInstruction(decoded);
-        const std::string label = std::to_string(pc + 1) + ": " + text;
-        dot_ << "  " << NodeName(pc, lineCount_) << " [label=" << Quoted(label);
+        const std::int32_t missing = MissingRegister(kind, decoded);
+        const std::string note = missing != 0 ? RegisterName(missing) + " does not exist: the step fails" : "";
+        dot_ << "  " << NodeName(pc, lineCount_) << " [label=" << Quoted(std::to_string(pc + 1) + ": " + text, note);
         if (kind == InstructionKind::Comment) {
             dot_ << ", shape=note, style=dashed, fontcolor=gray30";
+        }
+        if (missing != 0) {
+            dot_ << ", style=filled, fillcolor=mistyrose, color=red3";
         }
         dot_ << "];\n";
 

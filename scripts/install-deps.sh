@@ -9,7 +9,7 @@ packages=(
   # libFuzzer and the sanitizer runtimes
   clang libclang-rt-14-dev
   # tests and benchmarks
-  libgtest-dev libgmock-dev libbenchmark-dev graphviz
+  libgtest-dev libgmock-dev libbenchmark-dev graphviz libxml2-utils
   # Qt 6 widgets with OpenGL; without recommends the OpenGL module must be named
   qt6-base-dev libqt6opengl6-dev qt6-qpa-plugins
   # the toolkit's own texts (file dialogs, standard buttons) in Japanese

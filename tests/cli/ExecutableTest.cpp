@@ -67,7 +67,7 @@ TEST(Executable, GraphIsAPictureForGraphviz)
 {
     const TemporaryProgramFile program(
         "\xEF\xBB\xBF/ 掛け算 \"a\\b\"\nS(3)\nZ(4)\nT(1,2)\nJ(1,2,.2)\nJ(3,3,1)\n\nS(300)\nJ(1,1,0)\n"
-        "J(1,2,99)\nJ(1,2,-5)\nq(1)");
+        "J(1,2,99)\nJ(1,2,-5)\nq(1)\nS(1)\x01\x07\x1f\x7f\tok");
     const ProcessResult graph = RunExecutable("--graph '" + program.Path() + "'");
     ASSERT_EQ(graph.exitCode, kExitEnded) << graph.err;
     EXPECT_EQ(graph.err, "");
@@ -84,9 +84,15 @@ TEST(Executable, GraphIsAPictureForGraphviz)
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(ReadBytes(complaintsPath), "");
     const std::string svg = ReadBytes(svgPath);
-    for (const char* text : {"掛け算", "1: / ", "5: J(1,2,.2)", "R(1) = R(2)", "end (line 99)"}) {
+    for (const char* text :
+         {"掛け算", "1: / ", "5: J(1,2,.2)", "R(1) = R(2)", "end (line 99)", "S(1)␁␇␟␡", "R(300) does not exist"}) {
         EXPECT_NE(svg.find(text), std::string::npos) << text;
     }
+    // Control characters would make the picture unreadable to XML parsers.
+    const int parsed = std::system(("xmllint --noout '" + svgPath + "' 2>'" + complaintsPath + "'").c_str());
+    ASSERT_TRUE(WIFEXITED(parsed) && WEXITSTATUS(parsed) != 127)
+        << "xmllint is missing: scripts/install-deps.sh installs it";
+    EXPECT_EQ(WEXITSTATUS(parsed), 0) << ReadBytes(complaintsPath);
 }
 
 TEST(Executable, PrintsItsVersion)

@@ -33,7 +33,7 @@ TEST(ProgramGraph, EveryKindOfLine)
   line7 -> line8;
   line8 [label="8: J(1,2,-5)"];
   line8 -> line9;
-  line9 [label="9: S(300)"];
+  line9 [label="9: S(300)\nR(300) does not exist: the step fails", style=filled, fillcolor=mistyrose, color=red3];
   line9 -> line10;
   line10 [label="10: J(1,2,99)"];
   line10 -> end99 [label="R(1) = R(2)"];
