@@ -22,6 +22,21 @@ constexpr std::int64_t kSlowPathValue = kLargestSetValue;
 // that such loops cost next to nothing.
 constexpr std::uint32_t kLongestWait = 1023;
 
+// A leap pays for tracing its loop once it skips this many lines per line of
+// the loop's path, and some for the summary itself; loops whose leaps save
+// less are tried less and less often, like loops that cannot be summarised.
+constexpr std::uint64_t kRewardPerPathLine = 8;
+constexpr std::uint64_t kRewardFixed = 32;
+
+bool Rewarding(const Leap& leap)
+{
+    if (leap.iterations == 0) {
+        return false;
+    }
+    const std::uint64_t pathLines = leap.lines / leap.iterations;
+    return leap.lines >= kRewardPerPathLine * pathLines + kRewardFixed;
+}
+
 // A run that may be cancelled looks at its flag at least this often: well
 // under a millisecond of lines.
 constexpr std::uint64_t kCancelCheckLines = std::uint64_t{1} << 18;
@@ -275,7 +290,7 @@ private:
         }
         outcome_.summarisedLines += leap.lines;
         Backoff& backoff = backoffs_[jumpPC];
-        backoff.length = leap.iterations > 0 ? 0 : std::min(2 * backoff.length + 1, kLongestWait);
+        backoff.length = Rewarding(leap) ? 0 : std::min(2 * backoff.length + 1, kLongestWait);
         backoff.wait = backoff.length;
         if (leap.lines < left) {
             return {left - leap.lines, leap.comments};

@@ -21,9 +21,13 @@ SceneView::SceneView(scene::TViewport3D* viewport, QWidget* parent) : QOpenGLWid
     connect(this, &QOpenGLWidget::frameSwapped, this, &SceneView::FrameShown);
 }
 
+// The base class destroys the context after this destructor: its end must no
+// longer reach a SceneView that is gone.
 SceneView::~SceneView()
 {
     ReleaseGl();
+    if (context() != nullptr)
+        disconnect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &SceneView::ReleaseGl);
 }
 
 void SceneView::UpdateIfChanged()

@@ -29,6 +29,10 @@ const TextLines kFactorial{"Z(2)",   "S(2)",      "Z(3)", "S(3)",     "J(3,1,0)"
                            "T(2,4)", "Z(5)",      "S(5)", "J(5,3,5)", "Z(6)",     "J(6,4,17)", "S(2)",
                            "S(6)",   "J(1,1,13)", "S(5)", "J(1,1,11)"};
 
+// R(3) := R(1) mod R(2): a short inner loop whose leaps save little, left
+// through a reset that jumps back to its own first line.
+const TextLines kRemainder{"J(4,1,10)", "S(4)", "S(3)", "J(3,2,6)", "J(1,1,1)", "Z(3)", "J(1,1,1)"};
+
 // Swaps R(1) and R(2) R(5) times: a ring of copies, which no summary covers.
 const TextLines kSwaps{"T(1,3)", "T(2,1)", "T(3,2)", "S(4)", "J(4,5,0)", "J(1,1,1)"};
 
@@ -72,6 +76,22 @@ BENCHMARK_CAPTURE(BM_Run, factorial_11_accelerated, kFactorial, TextLines{"11"},
 BENCHMARK_CAPTURE(BM_Run, factorial_11_line_by_line, kFactorial, TextLines{"11"}, Off, 0)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Run, factorial_18_accelerated, kFactorial, TextLines{"18"}, On, 0)->Unit(benchmark::kMillisecond);
+// Leaps of a few passes: acceleration must not cost more than it saves.
+BENCHMARK_CAPTURE(BM_Run, remainder_100000000_mod_4_accelerated, kRemainder, TextLines{"100000000", "4"}, On, 0)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Run, remainder_100000000_mod_4_line_by_line, kRemainder, TextLines{"100000000", "4"}, Off, 0)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Run, remainder_100000000_mod_5_accelerated, kRemainder, TextLines{"100000000", "5"}, On, 0)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Run, remainder_100000000_mod_5_line_by_line, kRemainder, TextLines{"100000000", "5"}, Off, 0)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Run, remainder_100000000_mod_6_accelerated, kRemainder, TextLines{"100000000", "6"}, On, 0)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Run, remainder_100000000_mod_6_line_by_line, kRemainder, TextLines{"100000000", "6"}, Off, 0)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Run, multiplication_31x100000000_accelerated, kClassMultiplication, TextLines{"31", "100000000"},
+                  On, ClassMultiplicationSteps(31, 100000000))
+    ->Unit(benchmark::kMillisecond);
 // Not summarised: the accelerated runner must keep the line-by-line speed.
 BENCHMARK_CAPTURE(BM_Run, swaps_50000000_accelerated, kSwaps, TextLines{"1", "2", "0", "0", "50000000"}, On, 0)
     ->Unit(benchmark::kMillisecond);
