@@ -40,6 +40,8 @@ void TForm1::RunAtFullSpeed(std::optional<std::int64_t> caretLine)
         stopLines.push_back(*caretLine);
     EnterFastRunState();
     fastRun_->Start(machine_, std::move(stopLines), history_);
+    // Paced again now that the run goes on: it leaves frames their usual share.
+    PaceFrames();
 }
 
 // "停止", and whatever replaces the program or the machine, ends a run at
