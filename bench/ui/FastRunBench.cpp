@@ -20,8 +20,6 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -190,17 +188,3 @@ BENCHMARK(UnsummarisedAgainstCommandLine)->Iterations(3)->UseRealTime()->Unit(be
 BENCHMARK(StopAnswers)->Iterations(5)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-// The application must outlive every window and end before the process does.
-int main(int argc, char** argv)
-{
-    if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr) {
-        std::fprintf(stderr, "bench_ui_fast_run needs a display (run under xvfb-run)\n");
-        return 1;
-    }
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

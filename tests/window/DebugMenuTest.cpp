@@ -1,9 +1,9 @@
-#include "ShownForm.h"
+#include "ProgramForm.h"
 
 #include "MessageBoxWatcher.h"
+#include "PathLabel.h"
 #include "SeenState.h"
 
-#include "PathLabel.h"
 #include <QAction>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -12,29 +12,8 @@
 namespace tessivar::ui::test {
 namespace {
 
-class DebugMenu : public ShownForm {
+class DebugMenu : public ProgramForm {
 protected:
-    void SetUp() override
-    {
-        ShownForm::SetUp();
-        QTest::mouseClick(form.Button6, Qt::LeftButton);
-        TopSpeed();
-    }
-
-    void SetProgram(const char* registers, const char* program)
-    {
-        form.Memo1->setPlainText(QString::fromUtf8(registers));
-        form.Memo2->setPlainText(QString::fromUtf8(program));
-        QTest::mouseClick(form.Button2, Qt::LeftButton);
-    }
-
-    void ToggleBreakpointOnLine(int line)
-    {
-        QTextCursor caret(form.Memo2->document()->findBlockByNumber(line));
-        form.Memo2->setTextCursor(caret);
-        form.ToggleBreakpointAction->trigger();
-    }
-
     // The editor lines that carry a tinted background, and their colours.
     std::vector<std::pair<int, QColor>> MarkedLines() const
     {

@@ -1,4 +1,4 @@
-#include "ShownForm.h"
+#include "ProgramForm.h"
 
 #include "CompiledProgram.h"
 #include "MessageBoxWatcher.h"
@@ -30,33 +30,8 @@ const char* const kMultiplication = "J(4,2,9)\n"
 // Swaps R(1) and R(2) R(5) times: a ring of copies that no summary covers.
 const char* const kSwaps = "T(1,3)\nT(2,1)\nT(3,2)\nS(4)\nJ(4,5,0)\nJ(1,1,1)";
 
-class FastRun : public ShownForm {
+class FastRun : public ProgramForm {
 protected:
-    void SetUp() override
-    {
-        ShownForm::SetUp();
-        QTest::mouseClick(form.Button6, Qt::LeftButton);
-        TopSpeed();
-    }
-
-    void SetProgram(const char* registers, const char* program)
-    {
-        form.Memo1->setPlainText(QString::fromUtf8(registers));
-        form.Memo2->setPlainText(QString::fromUtf8(program));
-        QTest::mouseClick(form.Button2, Qt::LeftButton);
-    }
-
-    void ToggleBreakpointOnLine(int line)
-    {
-        PutCaretOnLine(line);
-        form.ToggleBreakpointAction->trigger();
-    }
-
-    void PutCaretOnLine(int line)
-    {
-        form.Memo2->setTextCursor(QTextCursor(form.Memo2->document()->findBlockByNumber(line)));
-    }
-
     bool Idle() const
     {
         return form.Button5->text() == QStringLiteral("実行") && form.Button4->isEnabled() && form.Button2->isEnabled();
