@@ -2,7 +2,6 @@
 
 #include "RegisterText.h"
 
-#include <charconv>
 #include <optional>
 #include <string_view>
 
@@ -12,17 +11,6 @@ namespace {
 
 constexpr std::string_view kMaxStepsOption = "--max-steps";
 constexpr std::string_view kMaxStepsWithValue = "--max-steps=";
-
-std::optional<std::uint64_t> ParseLineCount(std::string_view text)
-{
-    std::uint64_t count = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, count);
-    if (text.empty() || error != std::errc{} || stop != end) {
-        return std::nullopt;
-    }
-    return count;
-}
 
 class Parser {
 public:
@@ -114,7 +102,7 @@ private:
         if (!text) {
             return;
         }
-        const std::optional<std::uint64_t> count = ParseLineCount(*text);
+        const std::optional<StepCount> count = ParseStepCount(*text);
         if (!count) {
             Fail("--max-steps needs a whole number of 0 or more, not '" + *text + "'");
             return;

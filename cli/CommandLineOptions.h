@@ -2,6 +2,7 @@
 
 #include "CompiledProgram.h"
 #include "ProgramText.h"
+#include "StepCount.h"
 
 #include <cstdint>
 #include <optional>
@@ -15,7 +16,7 @@ namespace tessivar {
 struct RunRequest {
     std::string programPath;
     TextLines values; // register lines, R(1) first, each a valid value
-    std::uint64_t maxLines = kUnlimitedLines; // executed lines allowed, comments included
+    std::optional<StepCount> maxLines{}; // executed lines allowed, comments included; none: no limit
     LoopAcceleration acceleration = LoopAcceleration::On;
     std::optional<std::string> tracePath = std::nullopt; // "-": standard output, before the registers
 };

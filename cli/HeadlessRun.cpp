@@ -23,7 +23,7 @@ void PrintSummary(const Machine& machine, const RunOutcome& run, std::ostream& e
         err << "  program ended\n";
         break;
     case RunOutcome::Stop::LineBudget:
-        err << "  program not ended: stopped after " << run.executedLines << " lines (--max-steps)\n";
+        err << "  program not ended: stopped after " << DecimalText(run.executedLines) << " lines (--max-steps)\n";
         break;
     case RunOutcome::Stop::Error:
         err << "  program not ended: a step cannot be carried out\n"
@@ -56,11 +56,11 @@ RunOutcome RunWithProgress(const RunRequest& request, Machine& machine, std::ost
 {
     const CompiledProgram program(machine.Prg, request.acceleration);
     if (terminal == nullptr) {
-        return program.Run(machine, request.maxLines);
+        return program.Run(machine, {.maxLines = request.maxLines});
     }
     ProgressLine line(*terminal, ProgressLine::Clock::now());
-    const RunProgress progress{.report = [&line](std::int64_t step) { line.Update(step, ProgressLine::Clock::now()); }};
-    const RunOutcome run = program.Run(machine, request.maxLines, &progress);
+    const RunProgress progress{.report = [&line](StepCount step) { line.Update(step, ProgressLine::Clock::now()); }};
+    const RunOutcome run = program.Run(machine, {.maxLines = request.maxLines, .progress = &progress});
     line.Clear();
     return run;
 }

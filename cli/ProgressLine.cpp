@@ -9,15 +9,15 @@ ProgressLine::ProgressLine(std::ostream& terminal, Clock::time_point start)
     : terminal_(terminal), start_(start), nextDraw_(start + kQuietTime)
 {}
 
-void ProgressLine::Update(std::int64_t step, Clock::time_point now)
+void ProgressLine::Update(StepCount step, Clock::time_point now)
 {
     if (now < nextDraw_) {
         return;
     }
     nextDraw_ = now + kRedrawTime;
     const double seconds = std::chrono::duration<double>(now - start_).count();
-    const auto perSecond = static_cast<std::int64_t>(static_cast<double>(step) / seconds);
-    Draw("Step: " + std::to_string(step) + "  (" + std::to_string(perSecond) + " steps/s)");
+    const auto perSecond = static_cast<StepCount>(static_cast<double>(step) / seconds);
+    Draw("Step: " + DecimalText(step) + "  (" + DecimalText(perSecond) + " steps/s)");
 }
 
 void ProgressLine::Clear()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "StepCount.h"
+
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -21,7 +23,7 @@ public:
     ProgressLine(std::ostream& terminal, Clock::time_point start);
 
     // `step` steps have run by `now`.
-    void Update(std::int64_t step, Clock::time_point now);
+    void Update(StepCount step, Clock::time_point now);
 
     // Wipes the line, if it was drawn, so that the cursor is where it started.
     void Clear();

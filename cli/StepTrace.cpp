@@ -20,7 +20,7 @@ void WriteTraceLine(const Machine& machine, const InstructionEffect& effect, con
                     std::ostream& trace)
 {
     const auto line = static_cast<std::size_t>(effect.executedPC);
-    trace << machine.Step << '\t' << line + 1 << '\t'
+    trace << DecimalText(machine.Step) << '\t' << line + 1 << '\t'
           << AsColumn(line < programLines.size() ? programLines[line] : std::string()) << '\t';
     if (WritesRegister(effect.kind))
         trace << "R(" << effect.targetRegister << ")\t" << CanonicalRegisterText(effect.newValue);
@@ -34,7 +34,8 @@ void WriteTraceLine(const Machine& machine, const InstructionEffect& effect, con
 
 } // namespace
 
-RunOutcome RunTraced(Machine& machine, const TextLines& programLines, std::uint64_t maxLines, std::ostream& trace)
+RunOutcome RunTraced(Machine& machine, const TextLines& programLines, std::optional<StepCount> maxLines,
+                     std::ostream& trace)
 {
     trace << "step\tline\tinstruction\tregister\tvalue\tjump to\n";
     RunOutcome run;

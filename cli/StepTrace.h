@@ -4,7 +4,7 @@
 #include "Machine.h"
 #include "ProgramText.h"
 
-#include <cstdint>
+#include <optional>
 #include <ostream>
 
 namespace tessivar {
@@ -15,6 +15,7 @@ namespace tessivar {
 // per executed line the step count after it, its line number, the line as
 // written in `programLines`, the register it changed with the new value, and
 // the line a taken jump continues at; tab-separated.
-RunOutcome RunTraced(Machine& machine, const TextLines& programLines, std::uint64_t maxLines, std::ostream& trace);
+RunOutcome RunTraced(Machine& machine, const TextLines& programLines, std::optional<StepCount> maxLines,
+                     std::ostream& trace);
 
 } // namespace tessivar

@@ -96,7 +96,7 @@ FuzzRun MakeRun(FuzzedDataProvider& data)
     run.budget = data.ConsumeBool() ? data.ConsumeIntegralInRange<std::uint64_t>(0, 3000)
                                     : data.ConsumeIntegralInRange<std::uint64_t>(0, 400000);
     // At most a few dozen pieces, so that a run stays quick.
-    run.piece = data.ConsumeBool() ? kUnlimitedLines
+    run.piece = data.ConsumeBool() ? run.budget
                                    : std::max(data.ConsumeIntegralInRange<std::uint64_t>(1, 5000), run.budget / 32);
     run.reportEvery = data.ConsumeIntegralInRange<std::uint64_t>(0, 5000);
     const int registerCount = data.ConsumeIntegralInRange(0, 6);
@@ -122,15 +122,16 @@ Machine SetMachine(const FuzzRun& run)
 RunOutcome RunInPieces(const FuzzRun& run, Machine& machine)
 {
     const CompiledProgram compiled(machine.Prg, LoopAcceleration::On);
-    std::int64_t lastReported = machine.Step;
-    const RunProgress progress{.everyLines = run.reportEvery, .report = [&](std::int64_t step) {
+    StepCount lastReported = machine.Step;
+    const RunProgress progress{.everyLines = run.reportEvery, .report = [&](StepCount step) {
                                    Check(step >= lastReported);
                                    lastReported = step;
                                }};
     RunOutcome whole;
     for (;;) {
-        const std::uint64_t piece = std::min(run.piece, run.budget - whole.executedLines);
-        RunOutcome part = compiled.Run(machine, piece, &progress);
+        RunOutcome part = compiled.Run(
+            machine,
+            {.maxLines = std::min<StepCount>(run.piece, run.budget - whole.executedLines), .progress = &progress});
         whole.stop = part.stop;
         whole.executedLines += part.executedLines;
         whole.error = std::move(part.error);
@@ -152,8 +153,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const FuzzRun run = MakeRun(data);
 
     Machine expectedMachine = SetMachine(run);
-    const RunOutcome expected
-        = CompiledProgram(expectedMachine.Prg, LoopAcceleration::Off).Run(expectedMachine, run.budget);
+    const RunOutcome expected = CompiledProgram(expectedMachine.Prg, LoopAcceleration::Off)
+                                    .Run(expectedMachine, RunLimits{.maxLines = run.budget});
     Machine actualMachine = SetMachine(run);
     const RunOutcome actual = RunInPieces(run, actualMachine);
 

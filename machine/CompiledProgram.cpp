@@ -33,13 +33,20 @@ bool Rewarding(const Leap& leap)
     if (leap.iterations == 0) {
         return false;
     }
-    const std::uint64_t pathLines = leap.lines / leap.iterations;
+    const StepCount pathLines = leap.lines / leap.iterations;
     return leap.lines >= kRewardPerPathLine * pathLines + kRewardFixed;
 }
 
 // A run that may be cancelled looks at its flag at least this often: well
 // under a millisecond of lines.
 constexpr std::uint64_t kCancelCheckLines = std::uint64_t{1} << 18;
+
+// The run loop counts the lines to its next pause in 64 bits.
+constexpr std::uint64_t kLongestStretch = std::uint64_t{1} << 62;
+
+// Summaries keep the step count below this, so that no number of lines run
+// one by one after them can take it past its largest value.
+constexpr StepCount kLeapCeiling = kLargestStepCount / 2;
 
 std::uint8_t RegisterIndex(std::int32_t number)
 {
@@ -102,10 +109,10 @@ struct Backoff {
     std::uint32_t length = 0; // the wait after the next unrewarding try
 };
 
-// Runs the ops on the machine's registers in place. The loop keeps PC and its
-// counts in locals, so that they stay in processor registers, and leaves
-// everything rare to functions that are not inlined into it. `kRecording`
-// runs keep every line and leap in the history.
+// Runs the ops on the machine's registers in place. The loop keeps PC, its
+// counts and the history's line writer in locals, so that they stay in
+// processor registers, and leaves everything rare to functions that are not
+// inlined into it. `kRecording` runs keep every line and leap in the history.
 template <bool kRecording> class Runner {
 public:
     Runner(const std::vector<Op>& ops, Machine& machine, const RunLimits& limits)
@@ -113,7 +120,7 @@ public:
           lineCount_(static_cast<std::int64_t>(ops.size()) - 1),
           machine_(machine),
           startStep_(machine.Step),
-          maxLines_(limits.maxLines),
+          budget_(limits.maxLines),
           progress_(limits.progress),
           cancel_(limits.cancel),
           history_(limits.history),
@@ -127,18 +134,19 @@ public:
         std::int64_t* const reg = machine_.Reg.data();
         bool* const written = outcome_.written.data();
         auto pc = static_cast<std::size_t>(machine_.PC);
-        std::uint64_t comments = 0;
+        StepCount comments = 0;
+        StepHistory::LineWriter lines = Resume();
         // Lines to run before the next pause; pause_ - left lines have run. A
         // 64-bit PC spares the loop widening it for every index.
         std::uint64_t left = PauseAfter(0);
         for (;; --left) {
             // The line is read after the pause, so that its fields need not outlive a call.
             if (left == 0 && ops[pc].kind != OpKind::Halt) {
-                if (pause_ == maxLines_) {
-                    return Finish(RunOutcome::Stop::LineBudget, pc, pause_, comments);
+                if (pause_ == budget_) {
+                    return Finish(RunOutcome::Stop::LineBudget, pc, pause_, comments, lines);
                 }
                 if (cancel_ != nullptr && cancel_->load(std::memory_order_relaxed)) {
-                    return Finish(RunOutcome::Stop::Cancelled, pc, pause_, comments);
+                    return Finish(RunOutcome::Stop::Cancelled, pc, pause_, comments, lines);
                 }
                 left = Report(comments);
             }
@@ -146,7 +154,7 @@ public:
             switch (op.kind) {
             case OpKind::S:
                 if (reg[op.first] < kSlowPathValue) {
-                    Record(pc, op.first, reg[op.first]);
+                    Record(lines, pc, op.first + 1, reg[op.first]);
                     ++reg[op.first];
                     written[op.first] = true;
                     ++pc;
@@ -154,35 +162,36 @@ public:
                 }
                 [[fallthrough]];
             case OpKind::Delegate:
-                if (auto stopped = Delegate(pc, pause_ - left, comments)) {
+                if (auto stopped = Delegate(pc, pause_ - left, comments, lines)) {
                     return std::move(*stopped);
                 }
+                lines = Resume();
                 pc = static_cast<std::size_t>(machine_.PC);
                 break;
             case OpKind::Z:
-                Record(pc, op.first, reg[op.first]);
+                Record(lines, pc, op.first + 1, reg[op.first]);
                 reg[op.first] = 0;
                 written[op.first] = true;
                 ++pc;
                 break;
             case OpKind::T:
-                Record(pc, op.second, reg[op.second]);
+                Record(lines, pc, op.second + 1, reg[op.second]);
                 reg[op.second] = reg[op.first];
                 written[op.second] = true;
                 ++pc;
                 break;
             case OpKind::J:
-                Record(pc);
+                Record(lines, pc);
                 pc = reg[op.first] == reg[op.second] ? op.target : pc + 1;
                 break;
             case OpKind::LoopJ:
-                Record(pc);
+                Record(lines, pc);
                 if (reg[op.first] != reg[op.second]) {
                     ++pc;
                     break;
                 }
                 if (Backoff& backoff = backoffs_[pc]; backoff.wait == 0) {
-                    const LeapTaken leap = TryLeap(pc, op.target, left, comments);
+                    const LeapTaken leap = TryLeap(pc, op.target, left, comments, lines);
                     left = leap.left;
                     comments += leap.comments;
                 } else {
@@ -191,33 +200,34 @@ public:
                 pc = op.target;
                 break;
             case OpKind::JumpOut:
-                Record(pc);
+                Record(lines, pc);
                 if (reg[op.first] == reg[op.second]) {
-                    return Finish(RunOutcome::Stop::Ended, op.target, pause_ - left + 1, comments);
+                    return Finish(RunOutcome::Stop::Ended, op.target, pause_ - left + 1, comments, lines);
                 }
                 ++pc;
                 break;
             case OpKind::NoOp:
-                Record(pc);
+                Record(lines, pc);
                 ++pc;
                 break;
             case OpKind::Comment:
-                Record(pc, kNoRegister, 0, false);
+                Record(lines, pc, 0, 0, false);
                 ++comments;
                 ++pc;
                 break;
             case OpKind::Stop:
                 if (pause_ != left) {
-                    return Finish(RunOutcome::Stop::StopLine, pc, pause_ - left, comments);
+                    return Finish(RunOutcome::Stop::StopLine, pc, pause_ - left, comments, lines);
                 }
                 // The run's first line: the machine carries it out as written.
-                if (auto stopped = Delegate(pc, 0, comments)) {
+                if (auto stopped = Delegate(pc, 0, comments, lines)) {
                     return std::move(*stopped);
                 }
+                lines = Resume();
                 pc = static_cast<std::size_t>(machine_.PC);
                 break;
             case OpKind::Halt:
-                return Finish(RunOutcome::Stop::Ended, pc, pause_ - left, comments);
+                return Finish(RunOutcome::Stop::Ended, pc, pause_ - left, comments, lines);
             }
         }
     }
@@ -226,36 +236,56 @@ private:
     // The run loop's count of lines to the next pause, and the comments skipped.
     struct LeapTaken {
         std::uint64_t left;
-        std::uint64_t comments;
+        StepCount comments;
     };
 
-    static constexpr std::uint8_t kNoRegister = 0xFF;
-
-    void Record(std::size_t pc, std::uint8_t registerIndex = kNoRegister, std::int64_t oldValue = 0,
-                bool countedAsStep = true)
+    // Keeps the line at `pc` for step back. `writtenRegister` is 1-based, 0 for none.
+    static void Record(StepHistory::LineWriter& lines, std::size_t pc, int writtenRegister = 0,
+                       std::int64_t oldValue = 0, bool countedAsStep = true)
     {
         if constexpr (kRecording) {
-            history_->Record({.executedPC = static_cast<std::int64_t>(pc),
-                              .oldValue = oldValue,
-                              .writtenRegister = registerIndex == kNoRegister ? 0 : registerIndex + 1,
-                              .countedAsStep = countedAsStep});
+            lines.Write(pc, writtenRegister, oldValue, countedAsStep);
+        }
+    }
+
+    // The history's writer, for the run loop to take up again after a call
+    // out of it has recorded a line itself.
+    StepHistory::LineWriter Resume() const
+    {
+        if constexpr (kRecording) {
+            return history_->Writer();
+        }
+        return {};
+    }
+
+    // Hands the run loop's lines to the history, before anything else records.
+    void Commit(StepHistory::LineWriter lines) const
+    {
+        if constexpr (kRecording) {
+            history_->Commit(lines);
         }
     }
 
     // Sets the next pause (the budget's end, the next progress report or a
     // look at the cancel flag) once `executed` lines have run; returns the
     // lines until then.
-    std::uint64_t PauseAfter(std::uint64_t executed)
+    std::uint64_t PauseAfter(StepCount executed)
     {
-        std::uint64_t every = progress_ == nullptr ? maxLines_ : std::max<std::uint64_t>(progress_->everyLines, 1);
+        std::uint64_t every = kLongestStretch;
+        if (progress_ != nullptr) {
+            every = std::clamp<std::uint64_t>(progress_->everyLines, 1, every);
+        }
         if (cancel_ != nullptr) {
             every = std::min(every, kCancelCheckLines);
         }
-        pause_ = maxLines_ - executed > every ? executed + every : maxLines_;
-        return pause_ - executed;
+        if (budget_ && *budget_ - executed < every) {
+            every = static_cast<std::uint64_t>(*budget_ - executed);
+        }
+        pause_ = executed + every;
+        return every;
     }
 
-    [[gnu::noinline]] std::uint64_t Report(std::uint64_t comments)
+    [[gnu::noinline]] std::uint64_t Report(StepCount comments)
     {
         if (progress_ != nullptr) {
             progress_->report(StepAt(pause_, comments));
@@ -263,29 +293,25 @@ private:
         return PauseAfter(pause_);
     }
 
-    std::int64_t StepAt(std::uint64_t executed, std::uint64_t comments) const
-    {
-        return startStep_ + static_cast<std::int64_t>(executed - comments);
-    }
+    StepCount StepAt(StepCount executed, StepCount comments) const { return startStep_ + executed - comments; }
 
     // At the head of a loop, after its jump back at `jumpPC` ran with `left`
     // lines to the pause: skips what iterations it can. A leap past a progress
     // report makes the report due after the jump.
-    [[gnu::noinline]] LeapTaken TryLeap(std::size_t jumpPC, std::uint32_t head, std::uint64_t left,
-                                        std::uint64_t comments)
+    [[gnu::noinline]] LeapTaken TryLeap(std::size_t jumpPC, std::uint32_t head, std::uint64_t left, StepCount comments,
+                                        StepHistory::LineWriter lines)
     {
-        const std::uint64_t executed = pause_ - left + 1;
-        const LeapRoom room{
-            .lines = maxLines_ - executed,
-            .steps = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max() - StepAt(executed, comments))};
+        const StepCount executed = pause_ - left + 1;
+        const LeapRoom room{.lines = budget_ ? *budget_ - executed : kLeapCeiling,
+                            .steps = std::max(kLeapCeiling - StepAt(executed, comments), StepCount{0})};
         std::vector<RegisterValue> oldValues;
         const Leap leap
             = loops_.Apply(head, machine_.Reg.data(), outcome_.written.data(), room, kRecording ? &oldValues : nullptr);
         if constexpr (kRecording) {
             if (leap.iterations > 0) {
-                history_->RecordLeap(LeapUndo{.headPC = head,
-                                              .steps = static_cast<std::int64_t>(leap.lines - leap.comments),
-                                              .oldValues = std::move(oldValues)});
+                Commit(lines);
+                history_->RecordLeap(
+                    LeapUndo{.headPC = head, .steps = leap.lines - leap.comments, .oldValues = std::move(oldValues)});
             }
         }
         outcome_.summarisedLines += leap.lines;
@@ -293,7 +319,7 @@ private:
         backoff.length = Rewarding(leap) ? 0 : std::min(2 * backoff.length + 1, kLongestWait);
         backoff.wait = backoff.length;
         if (leap.lines < left) {
-            return {left - leap.lines, leap.comments};
+            return {left - static_cast<std::uint64_t>(leap.lines), leap.comments};
         }
         pause_ = executed + leap.lines;
         return {1, leap.comments};
@@ -301,13 +327,15 @@ private:
 
     // Hands the line at `pc` to the machine itself, which then owns its outcome.
     // Returns the finished run when that step failed or ended the program.
-    [[gnu::noinline]] std::optional<RunOutcome> Delegate(std::size_t pc, std::uint64_t executed, std::uint64_t comments)
+    [[gnu::noinline]] std::optional<RunOutcome> Delegate(std::size_t pc, StepCount executed, StepCount comments,
+                                                         StepHistory::LineWriter lines)
     {
+        Commit(lines);
         SyncMachine(pc, executed, comments);
         StepOutcome step = machine_.ExecuteStep();
         if (step.error) {
             outcome_.error = std::move(step.error);
-            return Finish(RunOutcome::Stop::Error, pc, executed, comments);
+            return Finish(RunOutcome::Stop::Error, pc, executed, comments, lines);
         }
         if constexpr (kRecording) {
             history_->Record(UndoRecord::Of(step.effect));
@@ -316,20 +344,22 @@ private:
             outcome_.written[RegisterIndex(step.effect.targetRegister)] = true;
         }
         if (machine_.PC >= lineCount_) {
-            return Finish(RunOutcome::Stop::Ended, static_cast<std::size_t>(machine_.PC), executed + 1, comments);
+            return Finish(RunOutcome::Stop::Ended, static_cast<std::size_t>(machine_.PC), executed + 1, comments,
+                          Resume());
         }
         return std::nullopt;
     }
 
-    void SyncMachine(std::size_t pc, std::uint64_t executed, std::uint64_t comments)
+    void SyncMachine(std::size_t pc, StepCount executed, StepCount comments)
     {
         machine_.PC = static_cast<std::int64_t>(pc);
         machine_.Step = StepAt(executed, comments);
     }
 
-    [[gnu::noinline]] RunOutcome Finish(RunOutcome::Stop stop, std::size_t pc, std::uint64_t executed,
-                                        std::uint64_t comments)
+    [[gnu::noinline]] RunOutcome Finish(RunOutcome::Stop stop, std::size_t pc, StepCount executed, StepCount comments,
+                                        StepHistory::LineWriter lines)
     {
+        Commit(lines);
         SyncMachine(pc, executed, comments);
         outcome_.stop = stop;
         outcome_.executedLines = executed;
@@ -339,12 +369,12 @@ private:
     const std::vector<Op>& ops_;
     std::int64_t lineCount_;
     Machine& machine_;
-    std::int64_t startStep_;
-    std::uint64_t maxLines_;
+    StepCount startStep_;
+    std::optional<StepCount> budget_;
     const RunProgress* progress_;
     const std::atomic<bool>* cancel_;
     StepHistory* history_;
-    std::uint64_t pause_ = 0; // lines run at the next pause
+    StepCount pause_ = 0; // lines run at the next pause
     LoopSummary loops_;
     std::vector<Backoff> backoffs_; // one per line
     RunOutcome outcome_;
@@ -371,13 +401,6 @@ CompiledProgram::CompiledProgram(const TextLines& Prg, LoopAcceleration accelera
         ops_.push_back(CompileLine(DecodeInstruction(line, index, lineCount), index, lineCount, acceleration));
     }
     ops_.push_back(Op{.kind = OpKind::Halt});
-}
-
-RunOutcome CompiledProgram::Run(Machine& machine, std::uint64_t maxLines, const RunProgress* progress) const
-{
-    return Run(
-        machine,
-        RunLimits{.maxLines = maxLines, .stopLines = {}, .cancel = nullptr, .progress = progress, .history = nullptr});
 }
 
 RunOutcome CompiledProgram::Run(Machine& machine, const RunLimits& limits) const

@@ -4,18 +4,16 @@
 #include "Machine.h"
 #include "MachineError.h"
 #include "ProgramText.h"
+#include "StepCount.h"
 
 #include <array>
 #include <atomic>
 #include <cstdint>
 #include <functional>
-#include <limits>
 #include <optional>
 #include <vector>
 
 namespace tessivar {
-
-inline constexpr std::uint64_t kUnlimitedLines = std::numeric_limits<std::uint64_t>::max();
 
 // How a run of many steps ended, and what it wrote.
 struct RunOutcome {
@@ -27,8 +25,8 @@ struct RunOutcome {
         Cancelled, // told to stop from another thread
     };
     Stop stop = Stop::Ended;
-    std::uint64_t executedLines = 0; // completed lines, comment lines included
-    std::uint64_t summarisedLines = 0; // of those, the lines of loop iterations applied at once
+    StepCount executedLines = 0; // completed lines, comment lines included
+    StepCount summarisedLines = 0; // of those, the lines of loop iterations applied at once
     std::array<bool, kRegisterCount> written{}; // entry k-1: a step wrote R(k)
     std::optional<MachineError> error;
 
@@ -42,17 +40,18 @@ enum class LoopAcceleration { On, Off };
 // Told of a long run's progress about every `everyLines` executed lines.
 struct RunProgress {
     std::uint64_t everyLines = std::uint64_t{1} << 24;
-    std::function<void(std::int64_t step)> report; // the machine's Step so far
+    std::function<void(StepCount step)> report; // the machine's Step so far
 };
 
 class StepHistory;
 
 // What may end a run besides the program's end and a failing line.
 struct RunLimits {
-    std::uint64_t maxLines = kUnlimitedLines;
+    // Executed lines allowed, comments included; none: no budget at all.
+    std::optional<StepCount> maxLines{};
     // Line indexes the run stops before, except the line it starts on. A loop
     // that passes one of them is run line by line.
-    std::vector<std::int64_t> stopLines;
+    std::vector<std::int64_t> stopLines{};
     // Set from another thread: the run ends within about a millisecond of
     // running, every line and loop so far applied whole.
     const std::atomic<bool>* cancel = nullptr;
@@ -70,12 +69,9 @@ public:
     explicit CompiledProgram(const TextLines& Prg, LoopAcceleration acceleration = LoopAcceleration::On);
 
     // Runs `machine`, which must hold the program compiled here, from its PC
-    // until the program ends, a line cannot be carried out, or `maxLines`
-    // lines have run. Registers, PC and Step end as the steps would leave them.
-    RunOutcome Run(Machine& machine, std::uint64_t maxLines = kUnlimitedLines,
-                   const RunProgress* progress = nullptr) const;
-    // The same, within `limits`.
-    RunOutcome Run(Machine& machine, const RunLimits& limits) const;
+    // until the program ends, a line cannot be carried out, or `limits` stop
+    // it. Registers, PC and Step end as the steps would leave them.
+    RunOutcome Run(Machine& machine, const RunLimits& limits = {}) const;
 
 private:
     std::vector<compiled::Op> ops_; // one per line, then Halt

@@ -17,6 +17,10 @@ constexpr Wide kLargest = std::numeric_limits<std::int64_t>::max();
 // Longer paths are rare in loops worth summarising, and tracing them costs more.
 constexpr std::uint64_t kLongestPath = 128;
 
+// A loop that leaves does so within this many iterations, since its values
+// are 64-bit; one that never leaves is skipped this many at a time.
+constexpr Wide kMostIterations = Wide{1} << 64;
+
 // Fewer iterations run faster line by line than through a summary.
 constexpr std::uint64_t kFewestIterations = 4;
 
@@ -30,7 +34,7 @@ Leap LoopSummary::Apply(std::uint32_t head, std::int64_t* reg, bool* written, Le
 {
     Leap leap;
     if (Trace(head, reg) && FindSlopes() && IsSteady(reg)) {
-        const std::uint64_t iterations = Iterations(reg, room);
+        const StepCount iterations = Iterations(reg, room);
         if (iterations >= kFewestIterations) {
             for (const std::uint8_t index : writtenRegisters_) {
                 if (oldValues != nullptr && slope_[index] != 0) {
@@ -137,11 +141,11 @@ bool LoopSummary::IsSteady(const std::int64_t* reg) const
 
 // The iterations from now on that follow the traced path and stay within the
 // 64-bit limit and `room`.
-std::uint64_t LoopSummary::Iterations(const std::int64_t* reg, LeapRoom room) const
+StepCount LoopSummary::Iterations(const std::int64_t* reg, LeapRoom room) const
 {
     const auto value = [reg](Affine a) { return a.base == kConstant ? Wide{a.offset} : reg[a.base] + Wide{a.offset}; };
     // A path back to its head holds a taken jump, so it has a step that is not a comment.
-    Wide iterations = std::min(room.lines / lines_, room.steps / (lines_ - comments_));
+    Wide iterations = std::min({room.lines / lines_, room.steps / (lines_ - comments_), kMostIterations});
     for (const JumpTest& test : jumps_) {
         const Wide slope = SlopeOf(test.left) - SlopeOf(test.right);
         if (slope == 0) {
@@ -167,7 +171,7 @@ std::uint64_t LoopSummary::Iterations(const std::int64_t* reg, LeapRoom room) co
             iterations = std::min(iterations, (kLargest - 1 - now) / slope + 1);
         }
     }
-    return static_cast<std::uint64_t>(iterations);
+    return iterations;
 }
 
 void LoopSummary::Forget()

@@ -2,6 +2,7 @@
 
 #include "CompiledOp.h"
 #include "Machine.h"
+#include "StepCount.h"
 
 #include <array>
 #include <cstdint>
@@ -12,15 +13,15 @@ namespace tessivar {
 
 // What a leap may not pass, beside the loop's own exit and the 64-bit limit.
 struct LeapRoom {
-    std::uint64_t lines = 0; // lines the run may still execute
-    std::uint64_t steps = 0; // steps before the step counter would pass its largest value
+    StepCount lines = 0; // lines the run may still execute
+    StepCount steps = 0; // steps the step counter may still count
 };
 
 // The whole iterations a leap skipped.
 struct Leap {
-    std::uint64_t iterations = 0;
-    std::uint64_t lines = 0; // comments included
-    std::uint64_t comments = 0;
+    StepCount iterations = 0;
+    StepCount lines = 0; // comments included
+    StepCount comments = 0;
 };
 
 // Skips the iterations of a loop that run exactly like the one about to start.
@@ -63,7 +64,7 @@ private:
     bool Trace(std::uint32_t head, const std::int64_t* reg);
     bool FindSlopes();
     bool IsSteady(const std::int64_t* reg) const;
-    std::uint64_t Iterations(const std::int64_t* reg, LeapRoom room) const;
+    StepCount Iterations(const std::int64_t* reg, LeapRoom room) const;
     void Forget();
 
     Affine Read(std::uint8_t index) const;

@@ -3,6 +3,7 @@
 #include "DecodeInstruction.h"
 #include "MachineError.h"
 #include "ProgramText.h"
+#include "StepCount.h"
 
 #include <array>
 #include <cstddef>
@@ -78,7 +79,7 @@ public:
     RegisterFile Reg{};
     TextLines Prg;
     std::int64_t PC = 0;
-    std::int64_t Step = 0; // executed lines since Set, comment lines not counted
+    StepCount Step = 0; // executed lines since Set, comment lines not counted
 
     // Loads the registers from the register editor's lines, rewriting each line
     // in canonical form, then the program from the program editor's lines, and

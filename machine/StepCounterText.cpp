@@ -1,15 +1,11 @@
 #include "StepCounterText.h"
 
-#include <iomanip>
-#include <sstream>
-
 namespace tessivar {
 
-std::string StepCounterText(std::int64_t step)
+std::string StepCounterText(StepCount step)
 {
-    std::ostringstream text;
-    text << "Step:" << std::setw(4) << step;
-    return text.str();
+    const std::string count = DecimalText(step);
+    return "Step:" + std::string(count.size() < 4 ? 4 - count.size() : 0, ' ') + count;
 }
 
 } // namespace tessivar

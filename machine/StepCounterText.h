@@ -1,11 +1,12 @@
 #pragma once
 
-#include <cstdint>
+#include "StepCount.h"
+
 #include <string>
 
 namespace tessivar {
 
 // "Step:" and the count right-aligned in four places, as the step counter shows it.
-std::string StepCounterText(std::int64_t step);
+std::string StepCounterText(StepCount step);
 
 } // namespace tessivar

@@ -1,5 +1,6 @@
 #include "StepHistory.h"
 
+#include <bit>
 #include <utility>
 
 namespace tessivar {
@@ -9,26 +10,31 @@ void Undo(Machine& machine, const HistoryEntry& entry)
     std::visit([&](const auto& undone) { machine.Undo(undone); }, entry);
 }
 
-StepHistory::Line StepHistory::Compact(const UndoRecord& step)
+StepHistory::LineWriter StepHistory::Writer()
 {
-    return {.oldValue = step.oldValue,
-            .executedPC = static_cast<std::uint32_t>(step.executedPC),
-            .writtenRegister = static_cast<std::int16_t>(step.writtenRegister),
-            .countedAsStep = step.countedAsStep};
+    if (ring_.empty()) {
+        ring_.resize(std::bit_ceil(capacity_));
+    }
+    LineWriter writer;
+    writer.ring_ = ring_.data();
+    writer.mask_ = ring_.size() - 1;
+    writer.count_ = lines_;
+    return writer;
 }
 
-// Until the ring has its full size it grows; lines taken back meanwhile are
-// written over.
-void StepHistory::Grow(const UndoRecord& step)
+void StepHistory::Commit(LineWriter writer)
 {
-    if (next_ == ring_.size()) {
-        ring_.push_back(Compact(step));
-    } else {
-        ring_[next_] = Compact(step);
+    lines_ = writer.count_;
+    if (lines_ - oldest_ > capacity_) {
+        oldest_ = lines_ - capacity_;
     }
-    next_ = next_ + 1 == capacity_ ? 0 : next_ + 1;
-    ++kept_;
-    ++lines_;
+}
+
+void StepHistory::Record(const UndoRecord& step)
+{
+    LineWriter writer = Writer();
+    writer.Write(static_cast<std::size_t>(step.executedPC), step.writtenRegister, step.oldValue, step.countedAsStep);
+    Commit(writer);
 }
 
 void StepHistory::RecordLeap(LeapUndo leap)
@@ -39,7 +45,7 @@ void StepHistory::RecordLeap(LeapUndo leap)
     }
     while (leapValues_ + leap.oldValues.size() > kLeapValueCapacity) {
         // With the oldest loop go the lines before it.
-        kept_ = std::min<std::size_t>(kept_, lines_ - leaps_.front().linesBefore);
+        oldest_ = std::max(oldest_, leaps_.front().linesBefore);
         leapValues_ -= leaps_.front().undo.oldValues.size();
         leaps_.pop_front();
     }
@@ -49,7 +55,7 @@ void StepHistory::RecordLeap(LeapUndo leap)
 
 void StepHistory::DropUnreachableLeaps()
 {
-    while (!leaps_.empty() && leaps_.front().linesBefore < lines_ - kept_) {
+    while (!leaps_.empty() && leaps_.front().linesBefore < oldest_) {
         leapValues_ -= leaps_.front().undo.oldValues.size();
         leaps_.pop_front();
     }
@@ -57,12 +63,11 @@ void StepHistory::DropUnreachableLeaps()
 
 std::size_t StepHistory::Size() const
 {
-    const std::uint64_t oldestKept = lines_ - kept_;
     std::size_t reachableLeaps = 0;
-    for (auto leap = leaps_.rbegin(); leap != leaps_.rend() && leap->linesBefore >= oldestKept; ++leap) {
+    for (auto leap = leaps_.rbegin(); leap != leaps_.rend() && leap->linesBefore >= oldest_; ++leap) {
         ++reachableLeaps;
     }
-    return kept_ + reachableLeaps;
+    return static_cast<std::size_t>(lines_ - oldest_) + reachableLeaps;
 }
 
 std::optional<HistoryEntry> StepHistory::TakeNewest()
@@ -74,13 +79,11 @@ std::optional<HistoryEntry> StepHistory::TakeNewest()
         leapValues_ -= leap.oldValues.size();
         return leap;
     }
-    if (kept_ == 0) {
+    if (lines_ == oldest_) {
         return std::nullopt;
     }
-    next_ = (next_ == 0 ? ring_.size() : next_) - 1;
-    --kept_;
     --lines_;
-    const Line& line = ring_[next_];
+    const Line& line = ring_[lines_ & (ring_.size() - 1)];
     return UndoRecord{.executedPC = line.executedPC,
                       .oldValue = line.oldValue,
                       .writtenRegister = line.writtenRegister,
@@ -89,9 +92,8 @@ std::optional<HistoryEntry> StepHistory::TakeNewest()
 
 void StepHistory::Clear()
 {
-    next_ = 0;
-    kept_ = 0;
     lines_ = 0;
+    oldest_ = 0;
     leaps_.clear();
     leapValues_ = 0;
 }

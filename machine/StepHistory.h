@@ -16,7 +16,7 @@ namespace tessivar {
 // registers they changed, with their values at the loop's entry.
 struct LeapUndo {
     std::int64_t headPC = 0; // PC at the loop's entry, and after the iterations
-    std::int64_t steps = 0; // steps the iterations counted
+    StepCount steps = 0; // steps the iterations counted
     std::vector<RegisterValue> oldValues;
 };
 
@@ -31,6 +31,14 @@ void Undo(Machine& machine, const HistoryEntry& entry);
 // registers kept for loops, the oldest are dropped, and with them whatever
 // came before them. O(1) per line.
 class StepHistory {
+    // A line in 16 bytes; programs have fewer than 2^31 lines.
+    struct Line {
+        std::int64_t oldValue;
+        std::uint32_t executedPC;
+        std::int16_t writtenRegister;
+        bool countedAsStep;
+    };
+
 public:
     static constexpr std::size_t kDefaultCapacity = std::size_t{1} << 20;
     static constexpr std::size_t kLeapValueCapacity = std::size_t{1} << 20;
@@ -38,19 +46,32 @@ public:
     // At least one line is kept.
     explicit StepHistory(std::size_t capacity = kDefaultCapacity) : capacity_(std::max<std::size_t>(capacity, 1)) {}
 
-    // Inline and branch-light: the fast runner records every line it runs
-    // one by one.
-    void Record(const UndoRecord& step)
-    {
-        if (ring_.size() < capacity_) {
-            Grow(step);
-            return;
+    // Writes lines straight into the history's ring, for a run that records
+    // many: a value the run keeps in its locals, so that a line costs one
+    // store, and hands back with Commit before anything else touches the
+    // history.
+    class LineWriter {
+    public:
+        // `writtenRegister` is 1-based, 0 for none.
+        void Write(std::size_t executedPC, int writtenRegister, std::int64_t oldValue, bool countedAsStep)
+        {
+            ring_[count_ & mask_] = {.oldValue = oldValue,
+                                     .executedPC = static_cast<std::uint32_t>(executedPC),
+                                     .writtenRegister = static_cast<std::int16_t>(writtenRegister),
+                                     .countedAsStep = countedAsStep};
+            ++count_;
         }
-        ring_[next_] = Compact(step);
-        next_ = next_ + 1 == capacity_ ? 0 : next_ + 1;
-        kept_ += kept_ < capacity_ ? 1 : 0;
-        ++lines_;
-    }
+
+    private:
+        friend StepHistory;
+        Line* ring_ = nullptr;
+        std::uint64_t mask_ = 0;
+        std::uint64_t count_ = 0; // lines recorded since Set
+    };
+    LineWriter Writer();
+    void Commit(LineWriter writer);
+
+    void Record(const UndoRecord& step);
     void RecordLeap(LeapUndo leap);
 
     // The newest entry, taken out of the history; nothing when it is empty.
@@ -62,28 +83,20 @@ public:
     std::size_t Size() const;
 
 private:
-    // A line in 16 bytes; programs have fewer than 2^31 lines.
-    struct Line {
-        std::int64_t oldValue;
-        std::uint32_t executedPC;
-        std::int16_t writtenRegister;
-        bool countedAsStep;
-    };
     struct RecordedLeap {
         LeapUndo undo;
         std::uint64_t linesBefore; // lines recorded before it
     };
 
-    static Line Compact(const UndoRecord& step);
-    void Grow(const UndoRecord& step);
     // Loops recorded before a line that was dropped can no longer be reached.
     void DropUnreachableLeaps();
 
     std::size_t capacity_;
-    std::vector<Line> ring_; // grows up to capacity_, then wraps
-    std::size_t next_ = 0; // where the next line goes once the ring is full
-    std::size_t kept_ = 0; // the newest lines kept in the ring
+    // Sized once, to a power of two of at least capacity_, and indexed by a
+    // line's number modulo its size.
+    std::vector<Line> ring_;
     std::uint64_t lines_ = 0; // lines recorded since Set, minus those taken back
+    std::uint64_t oldest_ = 0; // the number of the oldest line still kept
     std::deque<RecordedLeap> leaps_; // oldest first
     std::size_t leapValues_ = 0; // registers kept in leaps_
 };

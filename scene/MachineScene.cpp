@@ -40,7 +40,7 @@ void MachineScene::ShowMachineState(const Machine& machine, std::span<const int>
     listingScrollBack_->Start();
 }
 
-void MachineScene::ShowStepCount(std::int64_t step)
+void MachineScene::ShowStepCount(StepCount step)
 {
     ShowStepCounter(scene_, step);
 }

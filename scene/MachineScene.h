@@ -42,7 +42,7 @@ public:
     void ShowMachineState(const Machine& machine, std::span<const int> changed, std::size_t editorLines, float D);
 
     // The counter alone, while a run at full speed goes on.
-    void ShowStepCount(std::int64_t step);
+    void ShowStepCount(StepCount step);
 
 private:
     // Whatever moves the listing next ends a scroll back first, at its end.

@@ -86,7 +86,7 @@ TFloatAnimation* ListingScrollBack(DesignScene& scene, std::int64_t PC, std::siz
     return scroll;
 }
 
-void ShowStepCounter(DesignScene& scene, std::int64_t step)
+void ShowStepCounter(DesignScene& scene, StepCount step)
 {
     scene.Text3D3->SetText(StepCounterText(step));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DesignScene.h"
+#include "StepCount.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -31,6 +32,6 @@ void ScrollListing(DesignScene& scene, std::int64_t PC, std::size_t editorLines)
 // scroll. The caller gives it an end handler that frees it.
 TFloatAnimation* ListingScrollBack(DesignScene& scene, std::int64_t PC, std::size_t editorLines, float D);
 
-void ShowStepCounter(DesignScene& scene, std::int64_t step);
+void ShowStepCounter(DesignScene& scene, StepCount step);
 
 } // namespace tessivar::scene

@@ -15,7 +15,7 @@ struct StepShown {
     const InstructionEffect& effect;
     const RegisterFile& Reg; // after the step
     std::int64_t PC; // after the step
-    std::int64_t Step; // after the step
+    StepCount Step; // after the step
     std::string instructionText; // the editor's line that ran; empty when it has none
     std::size_t instructionLength; // its length in UTF-16 code units
     float duration; // D, from the speed slider

@@ -13,7 +13,7 @@ constexpr std::uint64_t kProgressLines = std::uint64_t{1} << 20;
 
 } // namespace
 
-FastRun::FastRun(std::function<void(std::int64_t step)> progress, std::function<void(FastRunResult)> finished)
+FastRun::FastRun(std::function<void(StepCount step)> progress, std::function<void(FastRunResult)> finished)
     : progress_(std::move(progress)), finished_(std::move(finished))
 {
     progressTimer_.setInterval(kProgressInterval);
@@ -51,12 +51,12 @@ std::optional<FastRunResult> FastRun::Stop()
 void FastRun::Run(Machine machine, std::vector<std::int64_t> stopLines, StepHistory& history, std::uint64_t generation)
 {
     const CompiledProgram program(machine.Prg);
-    const RunProgress progress{.everyLines = kProgressLines, .report = [this](std::int64_t step) {
+    const RunProgress progress{.everyLines = kProgressLines, .report = [this](StepCount step) {
                                    const std::lock_guard lock(mutex_);
                                    stepSoFar_ = step;
                                }};
     RunOutcome outcome = program.Run(machine,
-                                     RunLimits{.maxLines = kUnlimitedLines,
+                                     RunLimits{.maxLines = std::nullopt,
                                                .stopLines = std::move(stopLines),
                                                .cancel = &cancel_,
                                                .progress = &progress,

@@ -31,7 +31,7 @@ public:
     // `progress` is told the step count a few times a second while a run
     // goes on, `finished` the result of a run that ended by itself; both on
     // the window's thread.
-    FastRun(std::function<void(std::int64_t step)> progress, std::function<void(FastRunResult)> finished);
+    FastRun(std::function<void(StepCount step)> progress, std::function<void(FastRunResult)> finished);
     ~FastRun();
     FastRun(const FastRun&) = delete;
     FastRun& operator=(const FastRun&) = delete;
@@ -53,7 +53,7 @@ private:
     void Finish(std::uint64_t generation);
     std::optional<FastRunResult> Join();
 
-    std::function<void(std::int64_t)> progress_;
+    std::function<void(StepCount)> progress_;
     std::function<void(FastRunResult)> finished_;
     // Owns what the worker posts to the window's thread: gone with it.
     QObject mailbox_;
@@ -63,7 +63,7 @@ private:
     std::uint64_t generation_ = 0;
     std::atomic<bool> cancel_{false};
     mutable std::mutex mutex_;
-    std::int64_t stepSoFar_ = 0; // under mutex_
+    StepCount stepSoFar_ = 0; // under mutex_
     std::optional<FastRunResult> result_; // under mutex_
 };
 

@@ -16,7 +16,7 @@ namespace tessivar::ui {
 void TForm1::CreateFastRun()
 {
     fastRun_ = std::make_unique<FastRun>(
-        [this](std::int64_t step) {
+        [this](StepCount step) {
             machineScene_.ShowStepCount(step);
             framePacer_->RequestFrame();
         },

@@ -34,21 +34,25 @@ TEST_P(AcceptedRunArguments, GiveTheRunRequest)
 INSTANTIATE_TEST_SUITE_P(
     Arguments, AcceptedRunArguments,
     ::testing::Values(
-        AcceptedCase{"ProgramOnly", {"--run", "p.urm"}, {"p.urm", {}, kUnlimitedLines}},
+        AcceptedCase{"ProgramOnly", {"--run", "p.urm"}, {"p.urm", {}, std::nullopt}},
         AcceptedCase{"Values", {"--run", "p.urm", "3", "+4", "$1F", "0x10"}, {"p.urm", {"3", "+4", "$1F", "0x10"}}},
         AcceptedCase{
             "NegativeValuesAreNotOptions", {"--run", "p", "-3", "-0x10", "-$a"}, {"p", {"-3", "-0x10", "-$a"}}},
         AcceptedCase{"LeadingBlanksAsInTheEditor", {"--run", "p", "  7"}, {"p", {"  7"}}},
         AcceptedCase{"MaxStepsAfterValues", {"--run", "p", "1", "2", "--max-steps", "5"}, {"p", {"1", "2"}, 5}},
         AcceptedCase{"MaxStepsBetweenValues", {"--run", "p", "1", "--max-steps=0", "2"}, {"p", {"1", "2"}, 0}},
-        AcceptedCase{
-            "MaxStepsFirst", {"--max-steps", "18446744073709551615", "--run", "p"}, {"p", {}, kUnlimitedLines}},
+        AcceptedCase{"MaxStepsFirst",
+                     {"--max-steps", "18446744073709551615", "--run", "p"},
+                     {"p", {}, StepCount{18446744073709551615u}}},
+        AcceptedCase{"MaxStepsBeyond64Bits",
+                     {"--run", "p", "--max-steps", "170141183460469231731687303715884105727"},
+                     {"p", {}, kLargestStepCount}},
         AcceptedCase{"DoubleDashEndsOptions", {"--run", "p", "--", "-3", "-1"}, {"p", {"-3", "-1"}}},
         AcceptedCase{"ProgramPathWithDash", {"--run", "-odd.urm", "1"}, {"-odd.urm", {"1"}}},
         AcceptedCase{"LastMaxStepsWins", {"--run", "p", "--max-steps", "4", "--max-steps", "9"}, {"p", {}, 9}},
         AcceptedCase{"NoAcceleration",
                      {"--no-acceleration", "--run", "p", "1"},
-                     {"p", {"1"}, kUnlimitedLines, LoopAcceleration::Off}}),
+                     {"p", {"1"}, std::nullopt, LoopAcceleration::Off}}),
     [](const auto& test) { return test.param.name; });
 
 struct RejectedCase {
@@ -84,7 +88,9 @@ INSTANTIATE_TEST_SUITE_P(
         RejectedCase{"MaxStepsNegative", {"--run", "p", "--max-steps", "-1"}, "'-1'"},
         RejectedCase{"MaxStepsNotANumber", {"--run", "p", "--max-steps=ten"}, "'ten'"},
         RejectedCase{"MaxStepsEmpty", {"--run", "p", "--max-steps="}, "''"},
-        RejectedCase{"MaxStepsTooLarge", {"--run", "p", "--max-steps", "18446744073709551616"}, "18446744073709551616"},
+        RejectedCase{"MaxStepsTooLarge",
+                     {"--run", "p", "--max-steps", "170141183460469231731687303715884105728"},
+                     "170141183460469231731687303715884105728"},
         RejectedCase{"GraphWithoutPath", {"--graph"}, "--graph needs an argument"},
         RejectedCase{"GraphAndRun", {"--graph", "a", "--run", "b"}, "twice"},
         RejectedCase{"GraphWithValues", {"--graph", "a", "3"}, "--graph takes only the program"},

@@ -91,8 +91,8 @@ TEST_P(CompiledProgramAgreement, MatchesStepByStepUnderEveryBudget)
         ExpectSameRun(program.input, budget);
     }
     if (program.ends) {
-        ExpectSameRun(program.input, kUnlimitedLines);
-        EXPECT_NE(RunCompiled(program.input, kUnlimitedLines).stop, RunOutcome::Stop::LineBudget);
+        ExpectSameRun(program.input, std::nullopt);
+        EXPECT_NE(RunCompiled(program.input, std::nullopt).stop, RunOutcome::Stop::LineBudget);
     }
 }
 
@@ -102,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(Programs, CompiledProgramAgreement, ::testing::ValuesIn
 // Known results, so that a fault shared by both runners still shows.
 TEST(CompiledProgram, SampleProgramLeavesTwoAfterElevenSteps)
 {
-    const RunSnapshot run = RunCompiled({kSampleProgram, {"3"}}, kUnlimitedLines);
+    const RunSnapshot run = RunCompiled({kSampleProgram, {"3"}}, std::nullopt);
     EXPECT_EQ(run.stop, RunOutcome::Stop::Ended);
     EXPECT_EQ(run.Step, 11);
     EXPECT_EQ(run.PC, 8);
@@ -113,7 +113,7 @@ TEST(CompiledProgram, SampleProgramLeavesTwoAfterElevenSteps)
 
 TEST(CompiledProgram, MultiplicationByRepeatedAddition)
 {
-    const RunSnapshot run = RunCompiled({kMultiplication, {"6", "7"}}, kUnlimitedLines);
+    const RunSnapshot run = RunCompiled({kMultiplication, {"6", "7"}}, std::nullopt);
     EXPECT_EQ(run.stop, RunOutcome::Stop::Ended);
     EXPECT_EQ(run.Reg[2], 42);
     EXPECT_EQ(run.panel, (TextLines{"6", "7", "42", "7", "6"}));
@@ -121,7 +121,7 @@ TEST(CompiledProgram, MultiplicationByRepeatedAddition)
 
 TEST(CompiledProgram, JumpPastTheEndLeavesThePCWhereTheJumpPointed)
 {
-    const RunSnapshot run = RunCompiled({{"S(1)", "J(1,1,2147483647)", "S(2)"}, {}}, kUnlimitedLines);
+    const RunSnapshot run = RunCompiled({{"S(1)", "J(1,1,2147483647)", "S(2)"}, {}}, std::nullopt);
     EXPECT_EQ(run.stop, RunOutcome::Stop::Ended);
     EXPECT_EQ(run.PC, 2147483646);
     EXPECT_EQ(run.Step, 2);
@@ -129,7 +129,7 @@ TEST(CompiledProgram, JumpPastTheEndLeavesThePCWhereTheJumpPointed)
 
 TEST(CompiledProgram, RegisterAboveTopStopsBeforeTheLine)
 {
-    const RunSnapshot run = RunCompiled({{"S(1)", "S(300)", "S(2)"}, {"5"}}, kUnlimitedLines);
+    const RunSnapshot run = RunCompiled({{"S(1)", "S(300)", "S(2)"}, {"5"}}, std::nullopt);
     EXPECT_EQ(run.stop, RunOutcome::Stop::Error);
     EXPECT_EQ(run.errorKind, MachineError::Kind::RegisterNumber);
     EXPECT_FALSE(run.errorMessage.empty());
@@ -140,7 +140,7 @@ TEST(CompiledProgram, RegisterAboveTopStopsBeforeTheLine)
 
 TEST(CompiledProgram, IncrementOfLargestValueFailsWithOverflow)
 {
-    const RunSnapshot run = RunCompiled({{"S(1)", "J(1,1,1)"}, {"9223372036854775607"}}, kUnlimitedLines);
+    const RunSnapshot run = RunCompiled({{"S(1)", "J(1,1,1)"}, {"9223372036854775607"}}, std::nullopt);
     EXPECT_EQ(run.stop, RunOutcome::Stop::Error);
     EXPECT_EQ(run.errorKind, MachineError::Kind::IntegerOverflow);
     EXPECT_EQ(run.Reg[0], 9223372036854775807);
@@ -166,7 +166,7 @@ TEST(CompiledProgram, EndingExactlyOnTheBudgetCountsAsEnded)
 TEST(CompiledProgram, RunsInPiecesAsInOneGo)
 {
     const RunInput input{kMultiplication, {"3", "5"}};
-    const RunSnapshot whole = RunCompiled(input, kUnlimitedLines);
+    const RunSnapshot whole = RunCompiled(input, std::nullopt);
     for (const std::uint64_t piece : {1u, 2u, 3u, 7u}) {
         SCOPED_TRACE(piece);
         Machine machine;
@@ -175,7 +175,7 @@ TEST(CompiledProgram, RunsInPiecesAsInOneGo)
         const CompiledProgram compiled(machine.Prg);
         RunOutcome run;
         do {
-            run = compiled.Run(machine, piece);
+            run = compiled.Run(machine, RunLimits{.maxLines = piece});
             UpdateRegisterPanel(panel, run, machine.Reg);
         } while (run.stop == RunOutcome::Stop::LineBudget);
         EXPECT_EQ(run.stop, RunOutcome::Stop::Ended);
@@ -189,7 +189,7 @@ TEST(CompiledProgram, RunsInPiecesAsInOneGo)
 TEST(CompiledProgram, ContinuesAfterSingleSteps)
 {
     const RunInput input{kSampleProgram, {"4"}};
-    const RunSnapshot whole = RunStepByStep(input, kUnlimitedLines);
+    const RunSnapshot whole = RunStepByStep(input, std::nullopt);
     Machine machine;
     TextLines panel = input.registers;
     machine.Set(panel, input.program);

@@ -112,9 +112,9 @@ INSTANTIATE_TEST_SUITE_P(Shapes, LoopRunLineByLine, ::testing::ValuesIn(LoopsTha
                          [](const auto& test) { return test.param.name; });
 
 // Too long for the steps: the line-by-line compiled runner stands in for them.
-void ExpectSameAsLineByLine(const RunInput& input, std::uint64_t budget)
+void ExpectSameAsLineByLine(const RunInput& input, std::optional<StepCount> budget)
 {
-    SCOPED_TRACE(budget);
+    SCOPED_TRACE(budget ? DecimalText(*budget) : "no budget");
     const RunSnapshot expected = RunCompiled(input, budget, LoopAcceleration::Off);
     const RunSnapshot actual = RunCompiled(input, budget, LoopAcceleration::On);
     ExpectSameSnapshot(actual, expected);
@@ -127,7 +127,7 @@ TEST(LoopAcceleration, BudgetEndsInsideALongSummarisedLoop)
     for (std::uint64_t budget = 3'000'000; budget < 3'000'010; ++budget) {
         ExpectSameAsLineByLine(input, budget);
     }
-    ExpectSameAsLineByLine(input, kUnlimitedLines);
+    ExpectSameAsLineByLine(input, std::nullopt);
 }
 
 TEST(LoopAcceleration, ClassMultiplicationOfLargeNumbersTakesTheStepsOfTheFormula)
@@ -135,7 +135,7 @@ TEST(LoopAcceleration, ClassMultiplicationOfLargeNumbersTakesTheStepsOfTheFormul
     for (const auto& [a, b] : std::vector<std::pair<std::int64_t, std::int64_t>>{{1, 1}, {5, 3}, {100000, 100000}}) {
         SCOPED_TRACE(std::to_string(a) + " x " + std::to_string(b));
         const RunSnapshot run
-            = RunCompiled({kClassMultiplication, {std::to_string(a), std::to_string(b)}}, kUnlimitedLines);
+            = RunCompiled({kClassMultiplication, {std::to_string(a), std::to_string(b)}}, std::nullopt);
         EXPECT_EQ(run.stop, RunOutcome::Stop::Ended);
         EXPECT_EQ(run.Reg[0], a * b);
         EXPECT_EQ(run.Step, ClassMultiplicationSteps(a, b));
@@ -147,7 +147,7 @@ TEST(LoopAcceleration, ClassMultiplicationFormulaHoldsLineByLine)
     for (const auto& [a, b] : std::vector<std::pair<std::int64_t, std::int64_t>>{{1, 1}, {1, 9}, {7, 1}, {12, 30}}) {
         SCOPED_TRACE(std::to_string(a) + " x " + std::to_string(b));
         const RunSnapshot run
-            = RunStepByStep({kClassMultiplication, {std::to_string(a), std::to_string(b)}}, kUnlimitedLines);
+            = RunStepByStep({kClassMultiplication, {std::to_string(a), std::to_string(b)}}, std::nullopt);
         EXPECT_EQ(run.Reg[0], a * b);
         EXPECT_EQ(run.Step, ClassMultiplicationSteps(a, b));
     }
@@ -166,7 +166,7 @@ TEST(LoopAcceleration, LoopThatNeverEndsStopsOnTheBudget)
 TEST(LoopAcceleration, OverflowFailsAtTheStepThatMeetsTheMaximum)
 {
     // 807 iterations reach the maximum; the 808th fails on its S(1).
-    const RunSnapshot run = RunCompiled({{"S(2)", "S(1)", "J(1,1,1)"}, {"9223372036854775000"}}, kUnlimitedLines);
+    const RunSnapshot run = RunCompiled({{"S(2)", "S(1)", "J(1,1,1)"}, {"9223372036854775000"}}, std::nullopt);
     EXPECT_EQ(run.stop, RunOutcome::Stop::Error);
     EXPECT_EQ(run.errorKind, MachineError::Kind::IntegerOverflow);
     EXPECT_EQ(run.Reg[0], 9223372036854775807);
@@ -177,15 +177,14 @@ TEST(LoopAcceleration, OverflowFailsAtTheStepThatMeetsTheMaximum)
 }
 
 // Runs `input` with progress reports every `everyLines` lines, recording the steps reported.
-RunSnapshot RunReporting(const RunInput& input, std::uint64_t maxLines, std::uint64_t everyLines,
-                         std::vector<std::int64_t>& reported)
+RunSnapshot RunReporting(const RunInput& input, std::optional<StepCount> maxLines, std::uint64_t everyLines,
+                         std::vector<StepCount>& reported)
 {
     Machine machine;
     TextLines panel = input.registers;
     machine.Set(panel, input.program);
-    const RunProgress progress{.everyLines = everyLines,
-                               .report = [&](std::int64_t step) { reported.push_back(step); }};
-    const RunOutcome run = CompiledProgram(machine.Prg).Run(machine, maxLines, &progress);
+    const RunProgress progress{.everyLines = everyLines, .report = [&](StepCount step) { reported.push_back(step); }};
+    const RunOutcome run = CompiledProgram(machine.Prg).Run(machine, {.maxLines = maxLines, .progress = &progress});
     RunSnapshot snapshot;
     snapshot.Reg = machine.Reg;
     snapshot.PC = machine.PC;
@@ -200,11 +199,11 @@ TEST(LoopAcceleration, ProgressReportsLeaveTheRunAsItIs)
     const RunInput multiplication{kClassMultiplication, {"300", "400"}};
     const RunInput swaps{{"T(1,3)", "T(2,1)", "T(3,2)", "J(1,1,1)"}, {"1", "2"}};
     for (const auto& [input, budget] :
-         {std::pair{multiplication, kUnlimitedLines}, std::pair{swaps, std::uint64_t{1000}}}) {
+         {std::pair{multiplication, std::optional<StepCount>()}, std::pair{swaps, std::optional<StepCount>(1000)}}) {
         const RunSnapshot quiet = RunCompiled(input, budget);
         for (const std::uint64_t every : {0u, 1u, 7u, 1000u, 100000u}) {
             SCOPED_TRACE(every);
-            std::vector<std::int64_t> reported;
+            std::vector<StepCount> reported;
             const RunSnapshot run = RunReporting(input, budget, every, reported);
             EXPECT_EQ(run.stop, quiet.stop);
             EXPECT_EQ(run.executedLines, quiet.executedLines);
@@ -212,7 +211,7 @@ TEST(LoopAcceleration, ProgressReportsLeaveTheRunAsItIs)
             EXPECT_EQ(run.Step, quiet.Step);
             EXPECT_EQ(run.Reg, quiet.Reg);
             EXPECT_TRUE(std::is_sorted(reported.begin(), reported.end()));
-            EXPECT_LE(reported.empty() ? 0 : reported.back(), run.Step);
+            EXPECT_LE(reported.empty() ? StepCount{0} : reported.back(), run.Step);
             EXPECT_EQ(reported.empty(), every >= run.executedLines);
         }
     }
@@ -223,11 +222,11 @@ TEST(LoopAcceleration, ProgressIsReportedAtEveryPauseOfALineByLineRun)
     struct Case {
         std::uint64_t every;
         std::size_t reports; // pauses before the budget's end at 1000 lines
-        std::int64_t last;
+        StepCount last;
     };
     for (const Case& test : {Case{7, 142, 994}, Case{1, 999, 999}, Case{0, 999, 999}}) {
         SCOPED_TRACE(test.every);
-        std::vector<std::int64_t> reported;
+        std::vector<StepCount> reported;
         RunReporting({{"T(1,3)", "T(2,1)", "T(3,2)", "J(1,1,1)"}, {"1", "2"}}, 1000, test.every, reported);
         ASSERT_EQ(reported.size(), test.reports);
         EXPECT_EQ(reported.back(), test.last);
@@ -241,7 +240,7 @@ TEST(LoopAcceleration, LeapsOverProgressReportsKeepTheBudget)
     const RunSnapshot quiet = RunCompiled(input, 1000);
     for (std::uint64_t every = 1; every <= 1000; ++every) {
         SCOPED_TRACE(every);
-        std::vector<std::int64_t> reported;
+        std::vector<StepCount> reported;
         const RunSnapshot run = RunReporting(input, 1000, every, reported);
         EXPECT_EQ(run.stop, RunOutcome::Stop::LineBudget);
         EXPECT_EQ(run.executedLines, 1000u);

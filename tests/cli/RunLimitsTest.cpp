@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <map>
 #include <thread>
 
 namespace tessivar {
@@ -15,6 +14,17 @@ namespace {
 // R(3) = R(1) × R(2) by repeated addition: an inner loop the runner
 // summarises inside an outer loop.
 const TextLines kMultiplication{"J(4,2,9)", "Z(5)", "J(5,1,7)", "S(3)", "S(5)", "J(1,1,3)", "S(4)", "J(1,1,1)"};
+
+// R(2) = R(1)! by repeated addition: three loops deep, a comment in the outer one.
+const TextLines kFactorial{"Z(2)",   "S(2)",      "Z(3)", "S(3)",     "J(3,1,0)", "S(3)",      "/ R(2) := R(2) * R(3)",
+                           "T(2,4)", "Z(5)",      "S(5)", "J(5,3,5)", "Z(6)",     "J(6,4,17)", "S(2)",
+                           "S(6)",   "J(1,1,13)", "S(5)", "J(1,1,11)"};
+
+// R(3) = R(1) mod R(2): the outer reset jumps back to the inner loop's own first line.
+const TextLines kRemainder{"J(4,1,10)", "S(4)", "S(3)", "J(3,2,6)", "J(1,1,1)", "Z(3)", "J(1,1,1)"};
+
+// Counts R(256) up to R(1), copying it into R(255) on the way.
+const TextLines kTopRegister{"Z(256)", "S(256)", "T(256,255)", "J(256,1,0)", "J(1,1,2)"};
 
 // Swaps R(1) and R(2) R(5) times: a ring of copies that no summary covers.
 const TextLines kSwaps{"T(1,3)", "T(2,1)", "T(3,2)", "S(4)", "J(4,5,0)", "J(1,1,1)"};
@@ -29,7 +39,7 @@ Machine SetMachine(TextLines registers, const TextLines& program)
 struct State {
     RegisterFile Reg;
     std::int64_t PC;
-    std::int64_t Step;
+    StepCount Step;
     friend bool operator==(const State&, const State&) = default;
 };
 
@@ -38,13 +48,17 @@ State Take(const Machine& machine)
     return {machine.Reg, machine.PC, machine.Step};
 }
 
+bool IsStopLine(const std::vector<std::int64_t>& stopLines, std::int64_t pc)
+{
+    return std::find(stopLines.begin(), stopLines.end(), pc) != stopLines.end();
+}
+
 // Line by line until the end, a failing line, or a line of `stopLines` that
 // is not the first.
-State SteppedTo(TextLines registers, const TextLines& program, const std::vector<std::int64_t>& stopLines)
+State SteppedTo(Machine machine, const std::vector<std::int64_t>& stopLines)
 {
-    Machine machine = SetMachine(std::move(registers), program);
     for (bool first = true; machine.CanContinue(); first = false) {
-        if (!first && std::find(stopLines.begin(), stopLines.end(), machine.PC) != stopLines.end())
+        if (!first && IsStopLine(stopLines, machine.PC))
             break;
         if (machine.ExecuteStep().error)
             break;
@@ -52,38 +66,59 @@ State SteppedTo(TextLines registers, const TextLines& program, const std::vector
     return Take(machine);
 }
 
+struct StopCase {
+    const char* name;
+    const TextLines& program;
+    TextLines registers;
+    std::vector<std::int64_t> stopLines;
+    RunOutcome::Stop stop;
+};
+
 // The run stops exactly where stepping does, with or without loops applied
-// at once; a loop that passes a stop line is never summarised past it.
+// at once; no summary, of a loop or of loops inside it, passes a stop line.
 TEST(RunLimitsTest, StopLinesEndTheRunBeforeTheirLine)
 {
-    struct Case {
-        const char* name;
-        TextLines registers;
-        std::vector<std::int64_t> stopLines;
-        RunOutcome::Stop stop;
+    constexpr auto kStopLine = RunOutcome::Stop::StopLine;
+    const StopCase cases[] = {
+        {"reached by a jump, after a summarised inner loop", kMultiplication, {"100000", "3"}, {6}, kStopLine},
+        {"inside the loop a summary would take", kMultiplication, {"100000", "3"}, {4}, kStopLine},
+        {"on the first line: taken when the outer loop comes back", kMultiplication, {"100000", "3"}, {0}, kStopLine},
+        {"the inner loop's jump back, on its second pass", kMultiplication, {"100000", "3"}, {5}, kStopLine},
+        {"beyond the program: never reached", kMultiplication, {"100000", "3"}, {8, 100, -1}, RunOutcome::Stop::Ended},
+        {"in the innermost of three loops", kFactorial, {"9"}, {13}, kStopLine},
+        {"in the middle loop, after the innermost", kFactorial, {"9"}, {16}, kStopLine},
+        {"on the outer loop's comment", kFactorial, {"9"}, {6}, kStopLine},
+        {"the outer loop's exit test", kFactorial, {"9"}, {4}, kStopLine},
+        {"the reset of an inner loop entered at its head", kRemainder, {"100000", "7"}, {5}, kStopLine},
+        {"the reset's jump back", kRemainder, {"100000", "7"}, {6}, kStopLine},
     };
-    const Case cases[] = {
-        {"reached by a jump, after a summarised inner loop", {"100000", "3"}, {6}, RunOutcome::Stop::StopLine},
-        {"inside the loop a summary would take", {"100000", "3"}, {4}, RunOutcome::Stop::StopLine},
-        {"on the first line: taken when the outer loop comes back", {"100000", "3"}, {0}, RunOutcome::Stop::StopLine},
-        {"the inner loop's jump back, on its second pass", {"100000", "3"}, {5}, RunOutcome::Stop::StopLine},
-        {"beyond the program: never reached", {"100000", "3"}, {8, 100, -1}, RunOutcome::Stop::Ended},
-    };
-    for (const Case& c : cases) {
+    for (const StopCase& c : cases) {
         SCOPED_TRACE(c.name);
-        const State expected = SteppedTo(c.registers, kMultiplication, c.stopLines);
+        const State expected = SteppedTo(SetMachine(c.registers, c.program), c.stopLines);
         for (const LoopAcceleration acceleration : {LoopAcceleration::On, LoopAcceleration::Off}) {
-            Machine machine = SetMachine(c.registers, kMultiplication);
-            const RunOutcome run = CompiledProgram(machine.Prg, acceleration)
-                                       .Run(machine,
-                                            RunLimits{.maxLines = kUnlimitedLines,
-                                                      .stopLines = c.stopLines,
-                                                      .cancel = nullptr,
-                                                      .progress = nullptr,
-                                                      .history = nullptr});
+            Machine machine = SetMachine(c.registers, c.program);
+            const RunOutcome run = CompiledProgram(machine.Prg, acceleration).Run(machine, {.stopLines = c.stopLines});
             EXPECT_EQ(run.stop, c.stop);
             EXPECT_EQ(Take(machine), expected);
         }
+    }
+}
+
+// A run started on a stop line carries it out, and the next run from where a
+// stop left the machine goes on to the next stop, as stepping does.
+TEST(RunLimitsTest, RunsFromStopToStopAsStepping)
+{
+    const std::vector<std::int64_t> stopLines{13};
+    Machine stepped = SetMachine({"6"}, kFactorial);
+    Machine machine = SetMachine({"6"}, kFactorial);
+    const CompiledProgram program(machine.Prg);
+    for (int stop = 0; stop < 50; ++stop) {
+        SCOPED_TRACE(stop);
+        const State expected = SteppedTo(stepped, stopLines);
+        const RunOutcome run = program.Run(machine, {.stopLines = stopLines});
+        ASSERT_EQ(Take(machine), expected);
+        ASSERT_EQ(run.stop, RunOutcome::Stop::StopLine);
+        stepped = machine;
     }
 }
 
@@ -94,18 +129,13 @@ TEST(RunLimitsTest, CancelEndsTheRunFromAnotherThread)
     const TextLines registers{"1", "2", "0", "0", "1000000000000"};
     Machine machine = SetMachine(registers, kSwaps);
     std::atomic<bool> cancel{false};
-    std::vector<std::int64_t> reported;
-    const RunProgress progress{.everyLines = 1 << 16, .report = [&](std::int64_t step) { reported.push_back(step); }};
+    std::vector<StepCount> reported;
+    const RunProgress progress{.everyLines = 1 << 16, .report = [&](StepCount step) { reported.push_back(step); }};
     RunOutcome run;
     std::thread runner([&] {
         // The budget only bounds a run that fails to stop.
         run = CompiledProgram(machine.Prg)
-                  .Run(machine,
-                       RunLimits{.maxLines = std::uint64_t{1} << 34,
-                                 .stopLines = {},
-                                 .cancel = &cancel,
-                                 .progress = &progress,
-                                 .history = nullptr});
+                  .Run(machine, {.maxLines = StepCount{1} << 34, .cancel = &cancel, .progress = &progress});
     });
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
     cancel = true;
@@ -115,45 +145,73 @@ TEST(RunLimitsTest, CancelEndsTheRunFromAnotherThread)
     EXPECT_TRUE(std::is_sorted(reported.begin(), reported.end()));
     EXPECT_LE(reported.back(), machine.Step);
     Machine expected = SetMachine(registers, kSwaps);
-    CompiledProgram(expected.Prg, LoopAcceleration::Off).Run(expected, static_cast<std::uint64_t>(machine.Step));
+    CompiledProgram(expected.Prg, LoopAcceleration::Off).Run(expected, {.maxLines = machine.Step});
     EXPECT_EQ(Take(machine), Take(expected));
 }
 
-// Every entry the run records undoes exactly: after each one the machine is
-// in the state stepping had at that step count, and a summarised loop goes
-// back to its entry in one go.
+// The states stepping passes through, from Set to where `runs` ends.
+std::vector<State> SteppedStates(Machine machine, const std::vector<std::int64_t>& stopLines, int runs)
+{
+    std::vector<State> states{Take(machine)};
+    for (int run = 0; run < runs && machine.CanContinue(); ++run) {
+        for (bool first = true; machine.CanContinue() && (first || !IsStopLine(stopLines, machine.PC)); first = false) {
+            if (machine.ExecuteStep().error)
+                break;
+            states.push_back(Take(machine));
+        }
+    }
+    return states;
+}
+
+struct HistoryCase {
+    const char* name;
+    const TextLines& program;
+    TextLines registers;
+    std::vector<std::int64_t> stopLines;
+    int runs; // from stop to stop
+};
+
+// Every entry the runs record undoes exactly: a line goes back one state of
+// stepping, a summarised loop back to a state stepping passed at its entry,
+// and undoing everything leads back to Set.
 TEST(RunLimitsTest, TheHistoryUndoesEveryLineAndLoopExactly)
 {
-    const TextLines registers{"300", "4"};
-    std::map<std::int64_t, State> stepped;
-    Machine reference = SetMachine(registers, kMultiplication);
-    stepped[0] = Take(reference);
-    while (reference.CanContinue()) {
-        ASSERT_FALSE(reference.ExecuteStep().error);
-        stepped[reference.Step] = Take(reference);
-    }
+    const HistoryCase cases[] = {
+        {"multiplication", kMultiplication, {"300", "4"}, {}, 1},
+        {"factorial, its comment counted by no step", kFactorial, {"5"}, {}, 1},
+        {"remainder", kRemainder, {"3000", "7"}, {}, 1},
+        {"factorial, four runs between stops", kFactorial, {"7"}, {7}, 4},
+        {"the top register", kTopRegister, {"300"}, {}, 1},
+    };
+    for (const HistoryCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::vector<State> stepped = SteppedStates(SetMachine(c.registers, c.program), c.stopLines, c.runs);
+        Machine machine = SetMachine(c.registers, c.program);
+        StepHistory history;
+        const CompiledProgram program(machine.Prg);
+        for (int run = 0; run < c.runs; ++run)
+            program.Run(machine, {.stopLines = c.stopLines, .history = &history});
+        ASSERT_EQ(Take(machine), stepped.back());
 
-    Machine machine = SetMachine(registers, kMultiplication);
-    StepHistory history;
-    const RunOutcome run = CompiledProgram(machine.Prg)
-                               .Run(machine,
-                                    RunLimits{.maxLines = kUnlimitedLines,
-                                              .stopLines = {},
-                                              .cancel = nullptr,
-                                              .progress = nullptr,
-                                              .history = &history});
-    ASSERT_EQ(run.stop, RunOutcome::Stop::Ended);
-    ASSERT_GT(run.summarisedLines, 0u);
-    EXPECT_EQ(Take(machine), stepped.rbegin()->second);
-    std::size_t leaps = 0;
-    while (std::optional<HistoryEntry> entry = history.TakeNewest()) {
-        leaps += std::holds_alternative<LeapUndo>(*entry);
-        Undo(machine, *entry);
-        ASSERT_TRUE(stepped.contains(machine.Step));
-        ASSERT_EQ(Take(machine), stepped[machine.Step]) << "at step " << machine.Step;
+        std::size_t at = stepped.size() - 1;
+        std::size_t leaps = 0;
+        while (std::optional<HistoryEntry> entry = history.TakeNewest()) {
+            Undo(machine, *entry);
+            if (std::holds_alternative<UndoRecord>(*entry)) {
+                ASSERT_GT(at, 0u);
+                --at;
+                ASSERT_EQ(Take(machine), stepped[at]) << "a line undone, at step " << DecimalText(machine.Step);
+                continue;
+            }
+            ++leaps;
+            const State undone = Take(machine);
+            const auto entryState = std::find(stepped.rend() - static_cast<std::ptrdiff_t>(at), stepped.rend(), undone);
+            ASSERT_NE(entryState, stepped.rend()) << "a loop undone, at step " << DecimalText(machine.Step);
+            at = static_cast<std::size_t>(stepped.rend() - entryState) - 1;
+        }
+        EXPECT_EQ(at, 0u);
+        EXPECT_GT(leaps, 0u);
     }
-    EXPECT_EQ(machine.Step, 0);
-    EXPECT_GT(leaps, 0u);
 }
 
 } // namespace

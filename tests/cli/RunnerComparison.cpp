@@ -57,7 +57,7 @@ void TakeError(const std::optional<MachineError>& error, RunSnapshot& snapshot)
     }
 }
 
-std::string Describe(const RunInput& input, std::uint64_t maxLines)
+std::string Describe(const RunInput& input, std::optional<StepCount> maxLines)
 {
     std::ostringstream text;
     text << "program:";
@@ -68,7 +68,7 @@ std::string Describe(const RunInput& input, std::uint64_t maxLines)
     for (const std::string& line : input.registers) {
         text << " [" << line << "]";
     }
-    text << "\nmax lines: " << maxLines;
+    text << "\nmax lines: " << (maxLines ? DecimalText(*maxLines) : "none");
     return text.str();
 }
 
@@ -86,7 +86,7 @@ void ExpectSameSnapshot(const RunSnapshot& actual, const RunSnapshot& expected)
     EXPECT_EQ(actual.errorMessage, expected.errorMessage);
 }
 
-RunSnapshot RunStepByStep(const RunInput& input, std::uint64_t maxLines)
+RunSnapshot RunStepByStep(const RunInput& input, std::optional<StepCount> maxLines)
 {
     RunSnapshot snapshot;
     Machine machine = SetMachine(input, snapshot.panel);
@@ -112,11 +112,11 @@ RunSnapshot RunStepByStep(const RunInput& input, std::uint64_t maxLines)
     return snapshot;
 }
 
-RunSnapshot RunCompiled(const RunInput& input, std::uint64_t maxLines, LoopAcceleration acceleration)
+RunSnapshot RunCompiled(const RunInput& input, std::optional<StepCount> maxLines, LoopAcceleration acceleration)
 {
     RunSnapshot snapshot;
     Machine machine = SetMachine(input, snapshot.panel);
-    const RunOutcome run = CompiledProgram(machine.Prg, acceleration).Run(machine, maxLines);
+    const RunOutcome run = CompiledProgram(machine.Prg, acceleration).Run(machine, RunLimits{.maxLines = maxLines});
     UpdateRegisterPanel(snapshot.panel, run, machine.Reg);
     snapshot.stop = run.stop;
     snapshot.executedLines = run.executedLines;
@@ -126,7 +126,7 @@ RunSnapshot RunCompiled(const RunInput& input, std::uint64_t maxLines, LoopAccel
     return snapshot;
 }
 
-void ExpectSameRun(const RunInput& input, std::uint64_t maxLines)
+void ExpectSameRun(const RunInput& input, std::optional<StepCount> maxLines)
 {
     SCOPED_TRACE(Describe(input, maxLines));
     const RunSnapshot expected = RunStepByStep(input, maxLines);

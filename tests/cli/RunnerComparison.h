@@ -21,11 +21,11 @@ namespace tessivar::test {
 struct RunSnapshot {
     RegisterFile Reg{};
     std::int64_t PC = 0;
-    std::int64_t Step = 0;
+    StepCount Step = 0;
     TextLines panel;
     RunOutcome::Stop stop = RunOutcome::Stop::Ended;
-    std::uint64_t executedLines = 0;
-    std::uint64_t summarisedLines = 0; // the compiled runner's loop summaries only
+    StepCount executedLines = 0;
+    StepCount summarisedLines = 0; // the compiled runner's loop summaries only
     std::optional<MachineError::Kind> errorKind;
     std::string errorMessage;
 };
@@ -36,11 +36,11 @@ struct RunInput {
 };
 
 // Set, then Machine::ExecuteStep one line at a time, keeping the panel as the
-// window does, for at most `maxLines` lines.
-RunSnapshot RunStepByStep(const RunInput& input, std::uint64_t maxLines);
+// window does, for at most `maxLines` lines (none: until the program stops).
+RunSnapshot RunStepByStep(const RunInput& input, std::optional<StepCount> maxLines);
 
 // Set, then the compiled runner.
-RunSnapshot RunCompiled(const RunInput& input, std::uint64_t maxLines,
+RunSnapshot RunCompiled(const RunInput& input, std::optional<StepCount> maxLines,
                         LoopAcceleration acceleration = LoopAcceleration::On);
 
 // Every field a user could see, with the same errors.
@@ -48,6 +48,6 @@ void ExpectSameSnapshot(const RunSnapshot& actual, const RunSnapshot& expected);
 
 // The compiled runner with and without loop acceleration against the steps,
 // field by field, with `input` in every failure message.
-void ExpectSameRun(const RunInput& input, std::uint64_t maxLines);
+void ExpectSameRun(const RunInput& input, std::optional<StepCount> maxLines);
 
 } // namespace tessivar::test

@@ -29,7 +29,7 @@ TEST(StepTrace, WritesALinePerExecutedLineWithWhatItChanged)
     TextLines registers{"4"};
     ASSERT_FALSE(machine.Set(registers, program).error);
     std::ostringstream trace;
-    const RunOutcome run = RunTraced(machine, program, kUnlimitedLines, trace);
+    const RunOutcome run = RunTraced(machine, program, std::nullopt, trace);
     EXPECT_EQ(trace.str(),
               std::string(Header)
                   + "1\t1\tS(1)\tR(1)\t5\t\n"

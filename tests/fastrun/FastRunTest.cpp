@@ -23,10 +23,10 @@ Machine SetMachine(TextLines registers, const TextLines& program)
 }
 
 // The machine after `lines` lines run one by one from Set.
-Machine LineByLine(TextLines registers, const TextLines& program, std::uint64_t lines)
+Machine LineByLine(TextLines registers, const TextLines& program, std::optional<StepCount> lines)
 {
     Machine machine = SetMachine(std::move(registers), program);
-    CompiledProgram(machine.Prg, LoopAcceleration::Off).Run(machine, lines);
+    CompiledProgram(machine.Prg, LoopAcceleration::Off).Run(machine, RunLimits{.maxLines = lines});
     return machine;
 }
 
@@ -35,10 +35,10 @@ protected:
     static void SetUpTestSuite() { application_ = new QCoreApplication(argc_, argv_); }
     static void TearDownTestSuite() { delete application_; }
 
-    FastRun run{[this](std::int64_t step) { progress.push_back(step); },
+    FastRun run{[this](StepCount step) { progress.push_back(step); },
                 [this](FastRunResult result) { finished.push_back(std::move(result)); }};
     StepHistory history;
-    std::vector<std::int64_t> progress;
+    std::vector<StepCount> progress;
     std::vector<FastRunResult> finished;
 
 private:
@@ -56,7 +56,7 @@ TEST_F(FastRunTest, ARunThatEndsByItselfIsHandedOverOnce)
     QTest::qWait(50);
     ASSERT_EQ(finished.size(), 1u);
     EXPECT_FALSE(run.Active());
-    const Machine expected = LineByLine(registers, kSwaps, kUnlimitedLines);
+    const Machine expected = LineByLine(registers, kSwaps, std::nullopt);
     EXPECT_EQ(finished[0].machine.Reg, expected.Reg);
     EXPECT_EQ(finished[0].machine.PC, expected.PC);
     EXPECT_EQ(finished[0].machine.Step, expected.Step);
@@ -76,7 +76,7 @@ TEST_F(FastRunTest, StopLeavesAStateTheMachinePassedThrough)
     EXPECT_FALSE(run.Active());
     EXPECT_LE(progress.front(), progress.back());
     EXPECT_LE(progress.back(), stopped->machine.Step);
-    const Machine expected = LineByLine(registers, kSwaps, static_cast<std::uint64_t>(stopped->machine.Step));
+    const Machine expected = LineByLine(registers, kSwaps, stopped->machine.Step);
     EXPECT_EQ(stopped->machine.Reg, expected.Reg);
     EXPECT_EQ(stopped->machine.PC, expected.PC);
     QTest::qWait(50);
@@ -106,8 +106,7 @@ TEST_F(FastRunTest, StartsAndStopsInAnyOrderHandOverWholeStates)
         run.Start(SetMachine(roundRegisters, kSwaps), {}, history);
         QTest::qWait(static_cast<int>(random() % 3));
         if (std::optional<FastRunResult> stopped = run.Stop()) {
-            const Machine expected
-                = LineByLine(roundRegisters, kSwaps, static_cast<std::uint64_t>(stopped->machine.Step));
+            const Machine expected = LineByLine(roundRegisters, kSwaps, stopped->machine.Step);
             ASSERT_EQ(stopped->machine.Reg, expected.Reg) << round;
             ASSERT_EQ(stopped->machine.PC, expected.PC) << round;
         }

@@ -8,7 +8,8 @@ namespace {
 
 struct Snapshot {
     RegisterFile Reg;
-    std::int64_t PC, Step;
+    std::int64_t PC;
+    StepCount Step;
     friend bool operator==(const Snapshot&, const Snapshot&) = default;
 };
 

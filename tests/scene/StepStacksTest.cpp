@@ -16,8 +16,8 @@ protected:
             ASSERT_FALSE(Step(0).error);
             Advance(1.05); // a T's old balls fall for 1 s
             for (int r = 0; r < registers; ++r)
-                ASSERT_NO_FATAL_FAILURE(ExpectRestingStack(r)) << "after step " << machine.Step;
-            ASSERT_EQ(Balls().size(), BallsInSlots()) << "after step " << machine.Step;
+                ASSERT_NO_FATAL_FAILURE(ExpectRestingStack(r)) << "after step " << DecimalText(machine.Step);
+            ASSERT_EQ(Balls().size(), BallsInSlots()) << "after step " << DecimalText(machine.Step);
         }
     }
 };

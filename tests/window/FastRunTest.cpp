@@ -53,7 +53,7 @@ protected:
         while (form.MachineState().CanContinue()
                && (first || std::find(stopLines.begin(), stopLines.end(), form.MachineState().PC) == stopLines.end())) {
             first = false;
-            const std::int64_t step = form.MachineState().Step;
+            const StepCount step = form.MachineState().Step;
             const std::int64_t PC = form.MachineState().PC;
             form.StepAction->trigger();
             if (form.MachineState().Step == step && form.MachineState().PC == PC)
@@ -135,7 +135,7 @@ TEST_F(FastRun, StopEndsItWhereItHasGot)
     Machine reference;
     TextLines registerLines = {"1", "2", "0", "0", "1000000000000"};
     reference.Set(registerLines, SplitTextLines(kSwaps));
-    CompiledProgram(reference.Prg, LoopAcceleration::Off).Run(reference, static_cast<std::uint64_t>(shown.Step));
+    CompiledProgram(reference.Prg, LoopAcceleration::Off).Run(reference, RunLimits{.maxLines = shown.Step});
     EXPECT_EQ(shown.Reg, reference.Reg);
     EXPECT_EQ(shown.PC, reference.PC);
     TextLines panel = registerLines;
