@@ -1,17 +1,25 @@
-// Loop acceleration: a random program with random registers and a random line
-// budget ends exactly as it does without acceleration, also when the
-// accelerated run goes in pieces with progress reports.
+// Loop acceleration: a random program with random registers, a random line
+// budget and now and then lines to stop before ends exactly as it does
+// without acceleration, also when the accelerated run goes in pieces with
+// progress reports; and the history it keeps undoes it into states the lines
+// run one by one pass through. Programs are random lines, or the loop nests of
+// teaching programs (nested loops, resets into an inner loop's head,
+// alternating paths, sums of series) with their registers mixed up and lines
+// slipped in.
 
 #include "CompiledProgram.h"
 #include "FuzzCheck.h"
 #include "Machine.h"
+#include "StepHistory.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -25,6 +33,8 @@ struct FuzzRun {
     std::uint64_t budget = 0;
     std::uint64_t piece = 0; // lines per Run call of the accelerated run
     std::uint64_t reportEvery = 0;
+    std::vector<std::int64_t> stopLines;
+    bool recorded = false; // run with a history, then undone
 };
 
 // Mostly a few registers, so that loops test and change the same ones.
@@ -75,18 +85,112 @@ std::string Line(FuzzedDataProvider& data, int index, int lineCount)
     }
 }
 
+// Loop nests of teaching programs, in a small assembly: "S a", "Z a", "T a b",
+// "J a b label", "label:", "/" (a comment); a to f stand for registers, "end"
+// for the end of the program.
+using Shape = std::vector<std::string_view>;
+
+const std::array<Shape, 8> kShapes{
+    // Multiplication: an inner loop adding a to c, run b times.
+    Shape{"top:", "J e b end", "Z d", "inner:", "J d a next", "S c", "S d", "J f f inner", "next:", "S e", "J f f top"},
+    // Remainder: the reset jumps back to the inner loop's own first line.
+    Shape{"top:", "J d a end", "S d", "S c", "J c b reset", "J f f top", "reset:", "Z c", "J f f top"},
+    // Division: the inner loop has two ways out.
+    Shape{"top:", "J d a end", "Z e", "inner:", "S d", "S e", "J e b block", "J d a end", "J f f inner",
+          "block:", "S c", "J f f top"},
+    // Triangular numbers: the inner count grows by one each pass.
+    Shape{"top:", "J c a end", "S c", "Z d", "inner:", "S b", "S d", "J d c top", "J f f inner"},
+    // Parity: a flag alternates every other pass.
+    Shape{"top:", "J c a end", "S c", "J b e set", "Z b", "J f f top", "set:", "S b", "J f f top"},
+    // Factorial: three loops deep, a comment in the outer one.
+    Shape{"Z b",   "S b", "Z c",         "S c",     "outer:",      "J c a end",   "S c",    "/",
+          "T b d", "Z e", "S e",         "middle:", "J e c outer", "Z f",         "inner:", "J f d next",
+          "S b",   "S f", "J a a inner", "next:",   "S e",         "J a a middle"},
+    // Powers by repeated multiplication: a middle loop over an inner one, outside not affine.
+    Shape{"S c", "top:",       "J d a end",    "S d",   "Z e",        "Z f",         "middle:",
+          "Z b", "inner:",     "S e",          "S b",   "J b c done", "J a a inner", "done:",
+          "S f", "J f b copy", "J a a middle", "copy:", "T e c",      "J a a top"},
+    // Two counters in one pass, one of them restarted by the other.
+    Shape{"top:", "J c a end", "S c", "S d", "J d b wrap", "J f f top", "wrap:", "Z d", "S e", "J f f top"},
+};
+
+std::string ShapeRegister(char name, const std::array<std::string, 6>& registers)
+{
+    return registers[static_cast<std::size_t>(name - 'a')];
+}
+
+// The shape with its registers named, and now and then an S, Z, T or comment
+// slipped in before a line.
+TextLines MakeShaped(FuzzedDataProvider& data)
+{
+    const Shape& shape = kShapes[data.ConsumeIntegralInRange<std::size_t>(0, kShapes.size() - 1)];
+    std::array<std::string, 6> registers;
+    for (std::string& name : registers) {
+        name = std::to_string(data.ConsumeIntegralInRange(1, data.ConsumeBool() ? 6 : 8));
+    }
+    std::vector<std::string> assembly;
+    for (const std::string_view item : shape) {
+        if (data.ConsumeIntegralInRange(0, 7) == 0) {
+            const char extra = data.PickValueInArray({'S', 'Z', 'T', '/'});
+            const std::string a(1, static_cast<char>('a' + data.ConsumeIntegralInRange(0, 5)));
+            const std::string b(1, static_cast<char>('a' + data.ConsumeIntegralInRange(0, 5)));
+            assembly.push_back(extra == 'T'       ? "T " + a + " " + b
+                                   : extra == '/' ? "/"
+                                                  : std::string(1, extra) + " " + a);
+        }
+        assembly.emplace_back(item);
+    }
+    std::unordered_map<std::string, int> labels;
+    int lineCount = 0;
+    for (const std::string& item : assembly) {
+        if (item.back() == ':') {
+            labels[item.substr(0, item.size() - 1)] = lineCount + 1;
+        } else {
+            ++lineCount;
+        }
+    }
+    labels["end"] = lineCount + 1;
+    TextLines program;
+    for (const std::string& item : assembly) {
+        if (item.back() == ':') {
+            continue;
+        }
+        if (item == "/") {
+            program.push_back("/ note");
+            continue;
+        }
+        const std::string first = ShapeRegister(item[2], registers);
+        switch (item[0]) {
+        case 'S':
+        case 'Z':
+            program.push_back(std::string(1, item[0]) + "(" + first + ")");
+            break;
+        case 'T':
+            program.push_back("T(" + first + "," + ShapeRegister(item[4], registers) + ")");
+            break;
+        default:
+            program.push_back("J(" + first + "," + ShapeRegister(item[4], registers) + ","
+                              + std::to_string(labels.at(item.substr(6))) + ")");
+            break;
+        }
+    }
+    return program;
+}
+
 // Small values, values a long loop reaches, and values near the limits Set takes.
 std::string RegisterValue(FuzzedDataProvider& data)
 {
-    switch (data.ConsumeIntegralInRange(0, 5)) {
+    switch (data.ConsumeIntegralInRange(0, 7)) {
     case 0:
         return std::to_string(kLargestSetValue - data.ConsumeIntegralInRange<std::int64_t>(0, 5000));
     case 1:
         return std::to_string(-kLargestSetValue + data.ConsumeIntegralInRange<std::int64_t>(0, 5000));
     case 2:
         return std::to_string(data.ConsumeIntegralInRange<std::int64_t>(-100000, 100000));
+    case 3:
+        return std::to_string(data.ConsumeIntegralInRange(0, 700));
     default:
-        return std::to_string(data.ConsumeIntegralInRange(-5, 10));
+        return std::to_string(data.ConsumeIntegralInRange(-5, 12));
     }
 }
 
@@ -99,14 +203,23 @@ FuzzRun MakeRun(FuzzedDataProvider& data)
     run.piece = data.ConsumeBool() ? run.budget
                                    : std::max(data.ConsumeIntegralInRange<std::uint64_t>(1, 5000), run.budget / 32);
     run.reportEvery = data.ConsumeIntegralInRange<std::uint64_t>(0, 5000);
-    const int registerCount = data.ConsumeIntegralInRange(0, 6);
+    const int registerCount = data.ConsumeIntegralInRange(0, 8);
     for (int index = 0; index < registerCount; ++index) {
         run.registers.push_back(RegisterValue(data));
     }
-    const int lineCount = data.ConsumeIntegralInRange(1, 16);
-    for (int index = 0; index < lineCount; ++index) {
-        run.program.push_back(Line(data, index, lineCount));
+    if (data.ConsumeBool()) {
+        run.program = MakeShaped(data);
+    } else {
+        const int lineCount = data.ConsumeIntegralInRange(1, 16);
+        for (int index = 0; index < lineCount; ++index) {
+            run.program.push_back(Line(data, index, lineCount));
+        }
     }
+    const auto lineCount = static_cast<std::int64_t>(run.program.size());
+    for (int stop = data.ConsumeIntegralInRange(-4, 2); stop > 0; --stop) {
+        run.stopLines.push_back(data.ConsumeIntegralInRange<std::int64_t>(0, lineCount - 1));
+    }
+    run.recorded = run.budget <= 3000 && data.ConsumeIntegralInRange(0, 3) == 0;
     return run;
 }
 
@@ -118,7 +231,8 @@ Machine SetMachine(const FuzzRun& run)
     return machine;
 }
 
-// The accelerated run in pieces of `run.piece` lines, merged into one outcome.
+// The accelerated run in pieces of `run.piece` lines, merged into one outcome;
+// a stop line ends it.
 RunOutcome RunInPieces(const FuzzRun& run, Machine& machine)
 {
     const CompiledProgram compiled(machine.Prg, LoopAcceleration::On);
@@ -128,10 +242,17 @@ RunOutcome RunInPieces(const FuzzRun& run, Machine& machine)
                                    lastReported = step;
                                }};
     RunOutcome whole;
-    for (;;) {
-        RunOutcome part = compiled.Run(
-            machine,
-            {.maxLines = std::min<StepCount>(run.piece, run.budget - whole.executedLines), .progress = &progress});
+    for (bool first = true;; first = false) {
+        // A piece that starts on a stop line carries it out: only the first may.
+        const bool onStopLine = std::count(run.stopLines.begin(), run.stopLines.end(), machine.PC) > 0;
+        if (!first && onStopLine) {
+            whole.stop = RunOutcome::Stop::StopLine;
+            return whole;
+        }
+        RunOutcome part = compiled.Run(machine,
+                                       {.maxLines = std::min<StepCount>(run.piece, run.budget - whole.executedLines),
+                                        .stopLines = run.stopLines,
+                                        .progress = &progress});
         whole.stop = part.stop;
         whole.executedLines += part.executedLines;
         whole.error = std::move(part.error);
@@ -145,6 +266,51 @@ RunOutcome RunInPieces(const FuzzRun& run, Machine& machine)
     }
 }
 
+std::uint64_t StateHash(const Machine& machine)
+{
+    std::uint64_t hash = 1469598103934665603u;
+    const auto mix = [&](std::uint64_t word) { hash = (hash ^ word) * 1099511628211u; };
+    for (const std::int64_t value : machine.Reg) {
+        mix(static_cast<std::uint64_t>(value));
+    }
+    mix(static_cast<std::uint64_t>(machine.PC));
+    mix(static_cast<std::uint64_t>(machine.Step));
+    return hash;
+}
+
+// Runs accelerated with a history, then undoes it entry by entry: a line goes
+// back one state of the lines run one by one, iterations applied at once to
+// an earlier one, and all of it back to Set.
+void CheckHistory(const FuzzRun& run)
+{
+    Machine machine = SetMachine(run);
+    StepHistory history(4096); // more than the lines of any recorded run
+    const RunOutcome accelerated
+        = CompiledProgram(machine.Prg, LoopAcceleration::On)
+              .Run(machine, {.maxLines = run.budget, .stopLines = run.stopLines, .history = &history});
+    Machine stepped = SetMachine(run);
+    std::vector<std::uint64_t> states{StateHash(stepped)};
+    for (StepCount line = 0; line < accelerated.executedLines; ++line) {
+        Check(!stepped.ExecuteStep().error);
+        states.push_back(StateHash(stepped));
+    }
+    Check(states.back() == StateHash(machine));
+    std::size_t at = states.size() - 1;
+    while (std::optional<HistoryEntry> entry = history.TakeNewest()) {
+        Undo(machine, *entry);
+        const std::uint64_t undone = StateHash(machine);
+        Check(at > 0);
+        if (std::holds_alternative<UndoRecord>(*entry)) {
+            Check(states[--at] == undone);
+            continue;
+        }
+        do {
+            Check(at > 0);
+        } while (states[--at] != undone);
+    }
+    Check(at == 0);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size)
@@ -154,7 +320,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
 
     Machine expectedMachine = SetMachine(run);
     const RunOutcome expected = CompiledProgram(expectedMachine.Prg, LoopAcceleration::Off)
-                                    .Run(expectedMachine, RunLimits{.maxLines = run.budget});
+                                    .Run(expectedMachine, {.maxLines = run.budget, .stopLines = run.stopLines});
     Machine actualMachine = SetMachine(run);
     const RunOutcome actual = RunInPieces(run, actualMachine);
 
@@ -168,5 +334,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     Check(actualMachine.PC == expectedMachine.PC);
     Check(actualMachine.Step == expectedMachine.Step);
     Check(actualMachine.Reg == expectedMachine.Reg);
+    if (run.recorded) {
+        CheckHistory(run);
+    }
     return 0;
 }

@@ -19,22 +19,20 @@ using compiled::OpKind;
 constexpr std::int64_t kSlowPathValue = kLargestSetValue;
 
 // A loop that could not be summarised is tried again less and less often, so
-// that such loops cost next to nothing.
-constexpr std::uint32_t kLongestWait = 1023;
+// that such loops cost next to nothing: the search for a summary costs a few
+// dozen lines' time per line it follows, and it follows about as many lines
+// as the loop runs between two tries.
+constexpr std::uint32_t kLongestWait = (1U << 14) - 1;
 
-// A leap pays for tracing its loop once it skips this many lines per line of
-// the loop's path, and some for the summary itself; loops whose leaps save
+// A leap pays for its search once it skips this many lines per line the
+// search followed, and some for the summary itself; loops whose leaps save
 // less are tried less and less often, like loops that cannot be summarised.
-constexpr std::uint64_t kRewardPerPathLine = 8;
-constexpr std::uint64_t kRewardFixed = 32;
+constexpr StepCount kRewardPerCost = 32;
+constexpr StepCount kRewardFixed = 256;
 
 bool Rewarding(const Leap& leap)
 {
-    if (leap.iterations == 0) {
-        return false;
-    }
-    const StepCount pathLines = leap.lines / leap.iterations;
-    return leap.lines >= kRewardPerPathLine * pathLines + kRewardFixed;
+    return leap.passes > 0 && leap.lines >= kRewardPerCost * leap.cost + kRewardFixed;
 }
 
 // A run that may be cancelled looks at its flag at least this often: well
@@ -308,7 +306,7 @@ private:
         const Leap leap
             = loops_.Apply(head, machine_.Reg.data(), outcome_.written.data(), room, kRecording ? &oldValues : nullptr);
         if constexpr (kRecording) {
-            if (leap.iterations > 0) {
+            if (leap.passes > 0) {
                 Commit(lines);
                 history_->RecordLeap(
                     LeapUndo{.headPC = head, .steps = leap.lines - leap.comments, .oldValues = std::move(oldValues)});
@@ -325,9 +323,10 @@ private:
         return {1, leap.comments};
     }
 
-    // Hands the line at `pc` to the machine itself, which then owns its outcome.
-    // Returns the finished run when that step failed or ended the program.
-    [[gnu::noinline]] std::optional<RunOutcome> Delegate(std::size_t pc, StepCount executed, StepCount comments,
+    // Hands the line at `pc` to the machine itself, which then owns its outcome,
+    // and counts it in `comments` if it is one. Returns the finished run when
+    // that step failed or ended the program.
+    [[gnu::noinline]] std::optional<RunOutcome> Delegate(std::size_t pc, StepCount executed, StepCount& comments,
                                                          StepHistory::LineWriter lines)
     {
         Commit(lines);
@@ -342,6 +341,9 @@ private:
         }
         if (WritesRegister(step.effect.kind)) {
             outcome_.written[RegisterIndex(step.effect.targetRegister)] = true;
+        }
+        if (step.effect.kind == InstructionKind::Comment) {
+            ++comments;
         }
         if (machine_.PC >= lineCount_) {
             return Finish(RunOutcome::Stop::Ended, static_cast<std::size_t>(machine_.PC), executed + 1, comments,

@@ -1,211 +1,82 @@
 #include "LoopSummary.h"
 
-#include <algorithm>
-#include <limits>
+#include <array>
 
 namespace tessivar {
 
 namespace {
 
-using compiled::Op;
-using compiled::OpKind;
+// The passes a search walks, cheapest first.
+constexpr std::array<WalkPlan, 4> kPlans{
+    WalkPlan{.returns = 1, .innerAtHead = false},
+    WalkPlan{.returns = 1, .innerAtHead = true},
+    WalkPlan{.returns = 2, .innerAtHead = false},
+    WalkPlan{.returns = 3, .innerAtHead = false},
+};
 
-__extension__ typedef __int128 Wide;
-
-constexpr Wide kLargest = std::numeric_limits<std::int64_t>::max();
-
-// Longer paths are rare in loops worth summarising, and tracing them costs more.
-constexpr std::uint64_t kLongestPath = 128;
-
-// A loop that leaves does so within this many iterations, since its values
-// are 64-bit; one that never leaves is skipped this many at a time.
-constexpr Wide kMostIterations = Wide{1} << 64;
-
-// Fewer iterations run faster line by line than through a summary.
-constexpr std::uint64_t kFewestIterations = 4;
+// A leap that skips this many lines per line its search followed ends the
+// search; one that skips fewer than kWorthPerCost is not taken, since the
+// lines run as fast as it could be applied.
+constexpr StepCount kEnoughPerCost = 64;
+constexpr StepCount kWorthPerCost = 2;
 
 } // namespace
 
-LoopSummary::LoopSummary(std::span<const Op> ops) : ops_(ops)
+struct LoopSummary::Search {
+    explicit Search(std::span<const compiled::Op> ops) : walk(ops) {}
+
+    PassWalk walk;
+    PassSeries series;
+    // The best leap found so far: its plan, its registers and the registers it writes.
+    PassSeries::Plan best;
+    std::vector<RegisterValue> finals;
+    std::vector<std::uint8_t> written;
+};
+
+LoopSummary::LoopSummary(std::span<const compiled::Op> ops) : ops_(ops)
 {}
+
+LoopSummary::~LoopSummary() = default;
 
 Leap LoopSummary::Apply(std::uint32_t head, std::int64_t* reg, bool* written, LeapRoom room,
                         std::vector<RegisterValue>* oldValues)
 {
-    Leap leap;
-    if (Trace(head, reg) && FindSlopes() && IsSteady(reg)) {
-        const StepCount iterations = Iterations(reg, room);
-        if (iterations >= kFewestIterations) {
-            for (const std::uint8_t index : writtenRegisters_) {
-                if (oldValues != nullptr && slope_[index] != 0) {
-                    oldValues->push_back({.registerNumber = index + 1, .value = reg[index]});
-                }
-                reg[index] = static_cast<std::int64_t>(reg[index] + Wide{slope_[index]} * iterations);
-                written[index] = true;
-            }
-            leap = {iterations, iterations * lines_, iterations * comments_};
-        }
+    if (!search_) {
+        search_ = std::make_unique<Search>(ops_);
     }
-    Forget();
-    return leap;
-}
-
-// Follows the lines from `head` as they would run now, until the path is back
-// at `head`; fails on a line that leaves the loop or that the machine must run.
-bool LoopSummary::Trace(std::uint32_t head, const std::int64_t* reg)
-{
-    const auto value = [reg](Affine a) { return a.base == kConstant ? Wide{a.offset} : reg[a.base] + Wide{a.offset}; };
-    std::uint32_t pc = head;
-    do {
-        if (lines_ == kLongestPath) {
-            return false;
-        }
-        const Op op = ops_[pc];
-        ++lines_;
-        ++pc;
-        switch (op.kind) {
-        case OpKind::S: {
-            const Affine before = Read(op.first);
-            increments_.push_back(before);
-            Write(op.first, {before.base, before.offset + 1});
-            break;
-        }
-        case OpKind::Z:
-            Write(op.first, {kConstant, 0});
-            break;
-        case OpKind::T:
-            Write(op.second, Read(op.first));
-            break;
-        case OpKind::J:
-        case OpKind::LoopJ:
-        case OpKind::JumpOut: {
-            const JumpTest test{Read(op.first), Read(op.second), false};
-            jumps_.push_back(test);
-            jumps_.back().taken = value(test.left) == value(test.right);
-            if (jumps_.back().taken) {
-                if (op.kind == OpKind::JumpOut) {
-                    return false;
-                }
-                pc = op.target;
-            }
-            break;
-        }
-        case OpKind::Comment:
-            ++comments_;
-            break;
-        case OpKind::NoOp:
-            break;
-        case OpKind::Delegate:
-        case OpKind::Stop:
-        case OpKind::Halt:
-            return false;
-        }
-    } while (pc != head);
-    return true;
-}
-
-// A register that ends as its own start plus c moves by c per iteration; one
-// that ends as a constant, by 0; one that ends as another's start plus c, by
-// that other's slope. A ring of copies has no slope.
-bool LoopSummary::FindSlopes()
-{
-    for (const std::uint8_t index : writtenRegisters_) {
-        std::int32_t at = index;
-        for (std::size_t links = 0;; ++links) {
-            const Affine end = end_[static_cast<std::size_t>(at)];
-            if (end.base == at || end.base == kConstant || !isWritten_[static_cast<std::size_t>(end.base)]) {
-                slope_[index] = end.base == at ? end.offset : 0;
-                break;
-            }
-            if (links == writtenRegisters_.size()) {
-                return false;
-            }
-            at = end.base;
-        }
-    }
-    return true;
-}
-
-// Every written register already moves by its slope: a constant one holds its
-// constant, a copy sits at its source plus its offset, less one slope.
-bool LoopSummary::IsSteady(const std::int64_t* reg) const
-{
-    return std::all_of(writtenRegisters_.begin(), writtenRegisters_.end(), [&](std::uint8_t index) {
-        const Affine end = end_[index];
-        if (end.base == kConstant) {
-            return reg[index] == end.offset;
-        }
-        return end.base == index || Wide{reg[index]} == reg[end.base] + Wide{end.offset} - SlopeOf({end.base, 0});
-    });
-}
-
-// The iterations from now on that follow the traced path and stay within the
-// 64-bit limit and `room`.
-StepCount LoopSummary::Iterations(const std::int64_t* reg, LeapRoom room) const
-{
-    const auto value = [reg](Affine a) { return a.base == kConstant ? Wide{a.offset} : reg[a.base] + Wide{a.offset}; };
-    // A path back to its head holds a taken jump, so it has a step that is not a comment.
-    Wide iterations = std::min({room.lines / lines_, room.steps / (lines_ - comments_), kMostIterations});
-    for (const JumpTest& test : jumps_) {
-        const Wide slope = SlopeOf(test.left) - SlopeOf(test.right);
-        if (slope == 0) {
+    Search& search = *search_;
+    search.best = {};
+    std::uint64_t cost = 0;
+    for (const WalkPlan& plan : kPlans) {
+        const bool walked = search.walk.Walk(head, reg, plan);
+        cost += search.walk.Cost();
+        if (!walked) {
             continue;
         }
-        if (test.taken) {
-            iterations = std::min(iterations, Wide{1});
-            continue;
+        const PassSeries::Plan found = search.series.Make(search.walk, reg, room);
+        if (found.lines > search.best.lines) {
+            search.best = found;
+            search.finals.assign(search.series.Finals().begin(), search.series.Finals().end());
+            search.written.assign(search.walk.Written().begin(), search.walk.Written().end());
         }
-        // Taken again in iteration i when difference + i * slope reaches zero.
-        const Wide difference = value(test.left) - value(test.right);
-        if (difference % slope == 0 && -difference / slope > 0) {
-            iterations = std::min(iterations, -difference / slope);
-        }
-    }
-    for (const Affine& before : increments_) {
-        const Wide now = value(before);
-        if (now >= kLargest) {
-            return 0;
-        }
-        // S is refused at the maximum: iteration i is safe while now + i * slope < maximum.
-        if (const std::int64_t slope = SlopeOf(before); slope > 0) {
-            iterations = std::min(iterations, (kLargest - 1 - now) / slope + 1);
+        if (search.best.lines >= kEnoughPerCost * cost) {
+            break;
         }
     }
-    return iterations;
-}
-
-void LoopSummary::Forget()
-{
-    for (const std::uint8_t index : writtenRegisters_) {
-        isWritten_[index] = false;
+    if (search.best.passes == 0 || search.best.lines < kWorthPerCost * cost) {
+        return {.cost = cost};
     }
-    writtenRegisters_.clear();
-    jumps_.clear();
-    increments_.clear();
-    lines_ = 0;
-    comments_ = 0;
-}
-
-LoopSummary::Affine LoopSummary::Read(std::uint8_t index) const
-{
-    return isWritten_[index] ? end_[index] : Affine{index, 0};
-}
-
-void LoopSummary::Write(std::uint8_t index, Affine value)
-{
-    if (!isWritten_[index]) {
-        isWritten_[index] = true;
-        writtenRegisters_.push_back(index);
+    for (const RegisterValue& final : search.finals) {
+        std::int64_t& value = reg[final.registerNumber - 1];
+        if (oldValues != nullptr && value != final.value) {
+            oldValues->push_back({.registerNumber = final.registerNumber, .value = value});
+        }
+        value = final.value;
     }
-    end_[index] = value;
-}
-
-std::int64_t LoopSummary::SlopeOf(Affine value) const
-{
-    if (value.base == kConstant || !isWritten_[static_cast<std::size_t>(value.base)]) {
-        return 0;
+    for (const std::uint8_t index : search.written) {
+        written[index] = true;
     }
-    return slope_[static_cast<std::size_t>(value.base)];
+    return {.passes = search.best.passes, .lines = search.best.lines, .comments = search.best.comments, .cost = cost};
 }
 
 } // namespace tessivar

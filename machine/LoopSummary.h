@@ -2,85 +2,51 @@
 
 #include "CompiledOp.h"
 #include "Machine.h"
+#include "PassSeries.h"
+#include "PassWalk.h"
 #include "StepCount.h"
 
-#include <array>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
 namespace tessivar {
 
-// What a leap may not pass, beside the loop's own exit and the 64-bit limit.
-struct LeapRoom {
-    StepCount lines = 0; // lines the run may still execute
-    StepCount steps = 0; // steps the step counter may still count
-};
-
-// The whole iterations a leap skipped.
+// The whole passes a leap skipped, and the lines its search followed.
 struct Leap {
-    StepCount iterations = 0;
+    StepCount passes = 0;
     StepCount lines = 0; // comments included
     StepCount comments = 0;
+    std::uint64_t cost = 0;
 };
 
-// Skips the iterations of a loop that run exactly like the one about to start.
+// Skips the passes of a loop that run exactly like the one about to start.
 //
-// One iteration is traced from the loop's head with the registers as they are.
-// Each register it writes ends as a register's start value plus a constant, or
-// as a constant. Once every written register sits where that map keeps it
-// moving by a fixed amount per iteration (its slope), every register and every
-// compared difference along the path is a linear function of the iteration
-// number. So the path repeats until a jump's difference reaches zero or an S
-// would pass the 64-bit maximum, and those iterations are applied at once;
-// the iteration where anything changes is left to the caller to run line by line.
+// A pass is walked from the loop's head with the registers as they are, inner
+// loops summarised on the way (PassWalk); the passes that follow its path are
+// then applied at once (PassSeries). The pass walked is, in turn: one trip
+// back to the head; one where the head starts an inner loop of its own, whose
+// passes are summarised before the trip that leaves and comes back (a reset
+// that jumps back to the loop's first line); two or three trips, for paths
+// that alternate. The pass in which anything changes is left to the caller.
 class LoopSummary {
 public:
     explicit LoopSummary(std::span<const compiled::Op> ops);
+    ~LoopSummary();
 
-    // `reg` holds the registers as an iteration starts at line index `head`.
-    // Applies whole iterations to `reg` and `written` and returns what they
-    // counted; nothing when the loop cannot be summarised from here or when
-    // too few iterations would be skipped. `oldValues`, when given, receives
-    // the registers the iterations changed with their values before.
+    // `reg` holds the registers as a pass starts at line index `head`.
+    // Applies whole passes to `reg` and `written` and returns what they
+    // counted; no passes when the loop cannot be summarised from here or when
+    // too few lines would be skipped for the search to pay. `oldValues`, when
+    // given, receives the registers the passes changed with their values before.
     Leap Apply(std::uint32_t head, std::int64_t* reg, bool* written, LeapRoom room,
                std::vector<RegisterValue>* oldValues = nullptr);
 
 private:
-    static constexpr std::int32_t kConstant = -1;
-
-    // A register's start value (of `base`) plus `offset`, or `offset` alone.
-    struct Affine {
-        std::int32_t base = kConstant;
-        std::int64_t offset = 0;
-    };
-
-    struct JumpTest {
-        Affine left;
-        Affine right;
-        bool taken = false;
-    };
-
-    bool Trace(std::uint32_t head, const std::int64_t* reg);
-    bool FindSlopes();
-    bool IsSteady(const std::int64_t* reg) const;
-    StepCount Iterations(const std::int64_t* reg, LeapRoom room) const;
-    void Forget();
-
-    Affine Read(std::uint8_t index) const;
-    void Write(std::uint8_t index, Affine value);
-    std::int64_t SlopeOf(Affine value) const;
-
+    struct Search; // made on the first use: most runs never need it
     std::span<const compiled::Op> ops_;
-    // The last traced iteration.
-    std::uint64_t lines_ = 0;
-    std::uint64_t comments_ = 0;
-    std::vector<JumpTest> jumps_;
-    std::vector<Affine> increments_; // the value each S met
-    std::vector<std::uint8_t> writtenRegisters_;
-    std::array<bool, kRegisterCount> isWritten_{};
-    std::array<Affine, kRegisterCount> end_{}; // valid where isWritten_
-    std::array<std::int64_t, kRegisterCount> slope_{}; // valid where isWritten_
+    std::unique_ptr<Search> search_;
 };
 
 } // namespace tessivar

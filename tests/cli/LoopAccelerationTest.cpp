@@ -21,6 +21,20 @@ std::int64_t ClassMultiplicationSteps(std::int64_t a, std::int64_t b)
     return 3 + (b - 1) * (3 + 4 * a - 1) + 2 + 5;
 }
 
+// Rotates R(1) to R(5) R(8) times: a ring of copies whose path repeats only
+// every five trips, which no summary covers.
+const TextLines kRotation{"T(1,6)", "T(2,1)", "T(3,2)", "T(4,3)", "T(5,4)", "T(6,5)", "S(7)", "J(7,8,0)", "J(1,1,1)"};
+
+// A loop of `lines` S(2) lines and a count of its trips up to R(3).
+TextLines LongBody(std::size_t lines)
+{
+    TextLines program(lines, "S(2)");
+    program.push_back("S(1)");
+    program.push_back("J(1,3,0)");
+    program.push_back("J(1,1,1)");
+    return program;
+}
+
 struct LoopCase {
     std::string name;
     RunInput input;
@@ -51,6 +65,11 @@ std::vector<LoopCase> SummarisedLoops()
         {"CopiedCounterRunsIntoTheMaximum", {{"S(1)", "T(1,2)", "J(3,3,1)", "S(2)"}, {"9223372036854775500"}}},
         {"RegisterAboveTopAfterTheLoop", {{"J(1,2,4)", "S(1)", "J(3,3,1)", "S(300)"}, {"0", "500"}}},
         {"TopRegister", {{"J(256,2,4)", "S(256)", "J(3,3,1)"}, {"0", "500"}}},
+        {"SwapRingInPairsOfTrips",
+         {{"T(1,3)", "T(2,1)", "T(3,2)", "S(4)", "J(4,5,0)", "J(1,1,1)"}, {"1", "2", "0", "0", "400"}}},
+        {"JumpWhoseOutcomeAlternates",
+         {{"J(3,5,4)", "Z(3)", "J(1,1,5)", "S(3)", "S(1)", "J(1,2,0)", "J(4,4,1)"}, {"0", "400"}}},
+        {"LongBody", {LongBody(130), {"0", "0", "40"}}},
     };
 }
 
@@ -58,18 +77,8 @@ std::vector<LoopCase> SummarisedLoops()
 std::vector<LoopCase> LoopsThatRunLineByLine()
 {
     return {
-        {"SwapRing", {{"T(1,3)", "T(2,1)", "T(3,2)", "S(4)", "J(4,5,0)", "J(1,1,1)"}, {"1", "2", "0", "0", "400"}}},
-        {"JumpWhoseOutcomeAlternates",
-         {{"J(3,5,4)", "Z(3)", "J(1,1,5)", "S(3)", "S(1)", "J(1,2,0)", "J(4,4,1)"}, {"0", "400"}}},
-        {"BodyLongerThanATrace",
-         {[] {
-              TextLines program(130, "S(2)");
-              program.push_back("S(1)");
-              program.push_back("J(1,3,0)");
-              program.push_back("J(1,1,1)");
-              return program;
-          }(),
-          {"0", "0", "40"}}},
+        {"RotationOfFive", {kRotation, {"1", "2", "3", "4", "5", "0", "0", "400"}}},
+        {"BodyLongerThanASearchFollows", {LongBody(1100), {"0", "0", "40"}}},
         {"FewIterations", {{"J(1,2,4)", "S(1)", "J(3,3,1)"}, {"0", "3"}}},
         {"OverflowWithinThreeIterations",
          {[] {
@@ -197,9 +206,9 @@ RunSnapshot RunReporting(const RunInput& input, std::optional<StepCount> maxLine
 TEST(LoopAcceleration, ProgressReportsLeaveTheRunAsItIs)
 {
     const RunInput multiplication{kClassMultiplication, {"300", "400"}};
-    const RunInput swaps{{"T(1,3)", "T(2,1)", "T(3,2)", "J(1,1,1)"}, {"1", "2"}};
+    const RunInput rotation{kRotation, {"1", "2", "3", "4", "5", "0", "0", "-1"}};
     for (const auto& [input, budget] :
-         {std::pair{multiplication, std::optional<StepCount>()}, std::pair{swaps, std::optional<StepCount>(1000)}}) {
+         {std::pair{multiplication, std::optional<StepCount>()}, std::pair{rotation, std::optional<StepCount>(1000)}}) {
         const RunSnapshot quiet = RunCompiled(input, budget);
         for (const std::uint64_t every : {0u, 1u, 7u, 1000u, 100000u}) {
             SCOPED_TRACE(every);
@@ -227,7 +236,7 @@ TEST(LoopAcceleration, ProgressIsReportedAtEveryPauseOfALineByLineRun)
     for (const Case& test : {Case{7, 142, 994}, Case{1, 999, 999}, Case{0, 999, 999}}) {
         SCOPED_TRACE(test.every);
         std::vector<StepCount> reported;
-        RunReporting({{"T(1,3)", "T(2,1)", "T(3,2)", "J(1,1,1)"}, {"1", "2"}}, 1000, test.every, reported);
+        RunReporting({kRotation, {"1", "2", "3", "4", "5", "0", "0", "-1"}}, 1000, test.every, reported);
         ASSERT_EQ(reported.size(), test.reports);
         EXPECT_EQ(reported.back(), test.last);
     }

@@ -26,8 +26,8 @@ const TextLines kRemainder{"J(4,1,10)", "S(4)", "S(3)", "J(3,2,6)", "J(1,1,1)", 
 // Counts R(256) up to R(1), copying it into R(255) on the way.
 const TextLines kTopRegister{"Z(256)", "S(256)", "T(256,255)", "J(256,1,0)", "J(1,1,2)"};
 
-// Swaps R(1) and R(2) R(5) times: a ring of copies that no summary covers.
-const TextLines kSwaps{"T(1,3)", "T(2,1)", "T(3,2)", "S(4)", "J(4,5,0)", "J(1,1,1)"};
+// Rotates R(1) to R(5) R(8) times: a ring of copies that no summary covers.
+const TextLines kRotation{"T(1,6)", "T(2,1)", "T(3,2)", "T(4,3)", "T(5,4)", "T(6,5)", "S(7)", "J(7,8,0)", "J(1,1,1)"};
 
 Machine SetMachine(TextLines registers, const TextLines& program)
 {
@@ -122,12 +122,26 @@ TEST(RunLimitsTest, RunsFromStopToStopAsStepping)
     }
 }
 
+// A run started on a stop line carries out whatever the line is, a comment
+// too, which counts no step.
+TEST(RunLimitsTest, ARunCarriesOutTheStopLineItStartsOn)
+{
+    for (const LoopAcceleration acceleration : {LoopAcceleration::On, LoopAcceleration::Off}) {
+        Machine machine = SetMachine({}, {"/ first", "S(1)", "/ last"});
+        const CompiledProgram program(machine.Prg, acceleration);
+        EXPECT_EQ(program.Run(machine, {.stopLines = {0, 2}}).stop, RunOutcome::Stop::StopLine);
+        EXPECT_EQ(Take(machine), (State{.Reg = {1}, .PC = 2, .Step = 1}));
+        EXPECT_EQ(program.Run(machine, {.stopLines = {0, 2}}).stop, RunOutcome::Stop::Ended);
+        EXPECT_EQ(Take(machine), (State{.Reg = {1}, .PC = 3, .Step = 1}));
+    }
+}
+
 // Cancelled from another thread, a run ends at once in a state that running
 // its lines one by one passes through.
 TEST(RunLimitsTest, CancelEndsTheRunFromAnotherThread)
 {
-    const TextLines registers{"1", "2", "0", "0", "1000000000000"};
-    Machine machine = SetMachine(registers, kSwaps);
+    const TextLines registers{"1", "2", "3", "4", "5", "0", "0", "1000000000000"};
+    Machine machine = SetMachine(registers, kRotation);
     std::atomic<bool> cancel{false};
     std::vector<StepCount> reported;
     const RunProgress progress{.everyLines = 1 << 16, .report = [&](StepCount step) { reported.push_back(step); }};
@@ -144,7 +158,7 @@ TEST(RunLimitsTest, CancelEndsTheRunFromAnotherThread)
     ASSERT_FALSE(reported.empty());
     EXPECT_TRUE(std::is_sorted(reported.begin(), reported.end()));
     EXPECT_LE(reported.back(), machine.Step);
-    Machine expected = SetMachine(registers, kSwaps);
+    Machine expected = SetMachine(registers, kRotation);
     CompiledProgram(expected.Prg, LoopAcceleration::Off).Run(expected, {.maxLines = machine.Step});
     EXPECT_EQ(Take(machine), Take(expected));
 }
@@ -180,7 +194,7 @@ TEST(RunLimitsTest, TheHistoryUndoesEveryLineAndLoopExactly)
         {"multiplication", kMultiplication, {"300", "4"}, {}, 1},
         {"factorial, its comment counted by no step", kFactorial, {"5"}, {}, 1},
         {"remainder", kRemainder, {"3000", "7"}, {}, 1},
-        {"factorial, four runs between stops", kFactorial, {"7"}, {7}, 4},
+        {"factorial, from stop to stop", kFactorial, {"6"}, {7}, 7},
         {"the top register", kTopRegister, {"300"}, {}, 1},
     };
     for (const HistoryCase& c : cases) {

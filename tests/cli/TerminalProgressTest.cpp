@@ -17,9 +17,10 @@
 namespace tessivar::test {
 namespace {
 
-// A ring of copies, which no loop summary covers: about 1.2 billion lines take
-// more than a second at any speed the runner reaches.
-constexpr std::string_view kSwapsForEver = "T(1,3)\nT(2,1)\nT(3,2)\nJ(1,1,1)\n";
+// Rotates R(1) to R(5) for ever, a ring of copies whose path repeats only
+// every five trips, which no loop summary covers: about 1.2 billion lines
+// take more than a second at any speed the runner reaches.
+constexpr std::string_view kRotationForEver = "T(1,6)\nT(2,1)\nT(3,2)\nT(4,3)\nT(5,4)\nT(6,5)\nJ(1,1,1)\n";
 constexpr const char* kLongRunBudget = "1200000000";
 
 struct TerminalRun {
@@ -69,8 +70,9 @@ TerminalRun RunOnTerminal(std::vector<std::string> args)
 
 TEST(TerminalProgress, LongRunShowsItsProgressAndWipesItBeforeTheSummary)
 {
-    const TemporaryProgramFile program(kSwapsForEver);
-    const TerminalRun run = RunOnTerminal({"--run", program.Path(), "1", "2", "--max-steps", kLongRunBudget});
+    const TemporaryProgramFile program(kRotationForEver);
+    const TerminalRun run
+        = RunOnTerminal({"--run", program.Path(), "1", "2", "3", "4", "5", "--max-steps", kLongRunBudget});
     EXPECT_EQ(run.exitCode, kExitNotEnded);
     const std::size_t progress = run.terminal.rfind(" steps/s)");
     const std::size_t wiped = run.terminal.rfind("      \r");
@@ -85,7 +87,7 @@ TEST(TerminalProgress, LongRunShowsItsProgressAndWipesItBeforeTheSummary)
 
 TEST(TerminalProgress, ShortRunOnATerminalShowsNone)
 {
-    const TemporaryProgramFile program(kSwapsForEver);
+    const TemporaryProgramFile program(kRotationForEver);
     const TerminalRun run = RunOnTerminal({"--run", program.Path(), "--max-steps", "1000"});
     EXPECT_EQ(run.exitCode, kExitNotEnded);
     EXPECT_EQ(run.terminal.find("steps/s"), std::string::npos) << run.terminal;
@@ -93,11 +95,11 @@ TEST(TerminalProgress, ShortRunOnATerminalShowsNone)
 
 TEST(TerminalProgress, LongRunWithStandardErrorInAFileShowsNone)
 {
-    const TemporaryProgramFile program(kSwapsForEver);
+    const TemporaryProgramFile program(kRotationForEver);
     const TemporaryFolder folder;
     const std::string errPath = folder.File("stderr");
     const std::string command = std::string("'") + TESSIVAR_EXECUTABLE + "' --run '" + program.Path()
-        + "' 1 2 --max-steps " + kLongRunBudget + " >/dev/null 2>'" + errPath + "'";
+        + "' 1 2 3 4 5 --max-steps " + kLongRunBudget + " >/dev/null 2>'" + errPath + "'";
     const int status = std::system(command.c_str());
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == kExitNotEnded);
     EXPECT_EQ(ReadBytes(errPath),
