@@ -6,9 +6,9 @@ namespace tessivar {
 
 namespace {
 
-// A loop that leaves does so within this many passes, since its values are
-// 64-bit; one that never leaves is skipped this many at a time.
-constexpr Wide kMostPasses = Wide{1} << 64;
+// More passes than any run can count: a loop that never leaves is skipped up
+// to the budget, or up to the step count's ceiling.
+constexpr Wide kMostPasses = Wide{1} << 120;
 // With sums of series, fewer, so that their arithmetic stays within 128 bits.
 constexpr Wide kMostQuadraticPasses = Wide{1} << 60;
 

@@ -1,41 +1,41 @@
-// Loop acceleration side by side with the line-by-line runner: the same runs,
-// in steps per second of effective speed.
+// Loop acceleration side by side with the line-by-line runner: the same
+// programs, in time per run and steps per second of effective speed.
 
 #include "CompiledProgram.h"
 #include "Machine.h"
 #include "StepHistory.h"
+#include "TeachingPrograms.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include <time.h>
 
 namespace tessivar {
 namespace {
 
-// R(1) := R(1) * R(2) by repeated addition, the classroom version.
-const TextLines kClassMultiplication{"J(1,3,12)", "J(2,3,11)", "T(1,3)", "S(5)", "J(2,5,11)", "Z(4)", "S(3)", "S(4)",
-                                     "J(1,4,4)",  "J(1,1,7)",  "T(3,1)", "Z(2)", "Z(3)",      "Z(4)", "Z(5)"};
+using namespace teaching;
 
-// Its steps for a, b of 1 or more: lines 1 to 3; b - 1 rounds of lines 4 to 6
-// and an inner loop of a iterations of lines 7 to 10, the last without line 10;
-// lines 4 and 5 once more; lines 11 to 15.
-std::int64_t ClassMultiplicationSteps(std::int64_t a, std::int64_t b)
+constexpr auto On = LoopAcceleration::On;
+constexpr auto Off = LoopAcceleration::Off;
+
+Machine SetMachine(const TextLines& program, const TextLines& registers)
 {
-    return 3 + (b - 1) * (3 + 4 * a - 1) + 2 + 5;
+    Machine machine;
+    TextLines panel = registers;
+    machine.Set(panel, program);
+    return machine;
 }
 
-// R(2) := R(1)! (R(1) at least 1) by repeated addition, with a comment in the outer loop.
-const TextLines kFactorial{"Z(2)",   "S(2)",      "Z(3)", "S(3)",     "J(3,1,0)", "S(3)",      "/ R(2) := R(2) * R(3)",
-                           "T(2,4)", "Z(5)",      "S(5)", "J(5,3,5)", "Z(6)",     "J(6,4,17)", "S(2)",
-                           "S(6)",   "J(1,1,13)", "S(5)", "J(1,1,11)"};
-
-// R(3) := R(1) mod R(2): a short inner loop whose leaps save little, left
-// through a reset that jumps back to its own first line.
-const TextLines kRemainder{"J(4,1,10)", "S(4)", "S(3)", "J(3,2,6)", "J(1,1,1)", "Z(3)", "J(1,1,1)"};
-
-// Swaps R(1) and R(2) R(5) times: a ring of copies, which no summary covers.
-const TextLines kSwaps{"T(1,3)", "T(2,1)", "T(3,2)", "S(4)", "J(4,5,0)", "J(1,1,1)"};
+// Whether a run ended with the step count expected (0: any).
+bool EndedAsExpected(const RunOutcome& run, const Machine& machine, StepCount expectedSteps)
+{
+    return run.stop == RunOutcome::Stop::Ended && (expectedSteps == 0 || machine.Step == expectedSteps);
+}
 
 // One whole run per iteration; `expectedSteps`, when not 0, is checked. Step
 // counts add up past 64 bits, so the rate is kept in floating point.
@@ -45,11 +45,9 @@ void BM_Run(benchmark::State& state, const TextLines& program, const TextLines& 
     double steps = 0;
     StepCount stepsPerRun = 0;
     for (auto _ : state) {
-        Machine machine;
-        TextLines panel = registers;
-        machine.Set(panel, program);
+        Machine machine = SetMachine(program, registers);
         const RunOutcome run = CompiledProgram(machine.Prg, acceleration).Run(machine);
-        if (run.stop != RunOutcome::Stop::Ended || (expectedSteps != 0 && machine.Step != expectedSteps)) {
+        if (!EndedAsExpected(run, machine, expectedSteps)) {
             state.SkipWithError("the run did not end with the expected step count");
             return;
         }
@@ -69,12 +67,10 @@ void BM_RunRecorded(benchmark::State& state, const TextLines& program, const Tex
     StepHistory history;
     double steps = 0;
     for (auto _ : state) {
-        Machine machine;
-        TextLines panel = registers;
-        machine.Set(panel, program);
+        Machine machine = SetMachine(program, registers);
         history.Clear();
         const RunOutcome run = CompiledProgram(machine.Prg).Run(machine, {.history = &history});
-        if (run.stop != RunOutcome::Stop::Ended) {
+        if (!EndedAsExpected(run, machine, 0)) {
             state.SkipWithError("the run did not end");
             return;
         }
@@ -84,46 +80,112 @@ void BM_RunRecorded(benchmark::State& state, const TextLines& program, const Tex
     state.counters["steps_per_second"] = benchmark::Counter(steps, benchmark::Counter::kIsRate);
 }
 
-constexpr auto On = LoopAcceleration::On;
-constexpr auto Off = LoopAcceleration::Off;
+double ThreadMilliseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
 
-BENCHMARK_CAPTURE(BM_Run, multiplication_20000x20000_accelerated, kClassMultiplication, TextLines{"20000", "20000"}, On,
-                  ClassMultiplicationSteps(20000, 20000))
+// The processor time of one run, which other programs on the machine do not
+// lengthen; -1 when it did not end.
+double RunMilliseconds(const TextLines& program, const TextLines& registers, LoopAcceleration acceleration)
+{
+    Machine machine = SetMachine(program, registers);
+    const double start = ThreadMilliseconds();
+    const RunOutcome run = CompiledProgram(machine.Prg, acceleration).Run(machine);
+    const double end = ThreadMilliseconds();
+    benchmark::DoNotOptimize(machine.Reg);
+    return run.stop == RunOutcome::Stop::Ended ? end - start : -1;
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Runs with and without acceleration in turns, so that both meet the same
+// state of the machine, and compares the medians of their processor times:
+// "slowdown" above 1.05 is acceleration more than 5% slower than line by line.
+void BM_Alternated(benchmark::State& state, const TextLines& program, const TextLines& registers)
+{
+    constexpr int kPairs = 7;
+    for (auto _ : state) {
+        std::vector<double> accelerated;
+        std::vector<double> lineByLine;
+        for (int pair = 0; pair < kPairs; ++pair) {
+            accelerated.push_back(RunMilliseconds(program, registers, On));
+            lineByLine.push_back(RunMilliseconds(program, registers, Off));
+        }
+        if (std::min(*std::min_element(accelerated.begin(), accelerated.end()),
+                     *std::min_element(lineByLine.begin(), lineByLine.end()))
+            < 0) {
+            state.SkipWithError("a run did not end");
+            return;
+        }
+        state.counters["accelerated_ms"] = Median(accelerated);
+        state.counters["line_by_line_ms"] = Median(lineByLine);
+        state.counters["slowdown"] = Median(accelerated) / Median(lineByLine);
+    }
+}
+
+// Nested loops, summarised in one go, each with its line-by-line speed on a
+// size line by line can run: the large runs would take minutes to hours.
+BENCHMARK_CAPTURE(BM_Run, multiplication_1000x100000000_accelerated, kClassMultiplication,
+                  TextLines{"1000", "100000000"}, On, ClassMultiplicationSteps(1000, 100000000))
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Run, multiplication_20000x20000_line_by_line, kClassMultiplication, TextLines{"20000", "20000"},
-                  Off, ClassMultiplicationSteps(20000, 20000))
+BENCHMARK_CAPTURE(BM_Run, multiplication_1000x100000_line_by_line, kClassMultiplication, TextLines{"1000", "100000"},
+                  Off, ClassMultiplicationSteps(1000, 100000))
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Run, multiplication_1000000x1000000_accelerated, kClassMultiplication,
-                  TextLines{"1000000", "1000000"}, On, ClassMultiplicationSteps(1000000, 1000000))
+BENCHMARK_CAPTURE(BM_Run, division_10000000000_by_50_accelerated, kDivision, TextLines{"10000000000", "50"}, On,
+                  DivisionSteps(10000000000, 50))
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Run, factorial_11_accelerated, kFactorial, TextLines{"11"}, On, 0)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Run, factorial_11_line_by_line, kFactorial, TextLines{"11"}, Off, 0)
+BENCHMARK_CAPTURE(BM_Run, division_10000000_by_50_line_by_line, kDivision, TextLines{"10000000", "50"}, Off,
+                  DivisionSteps(10000000, 50))
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Run, factorial_18_accelerated, kFactorial, TextLines{"18"}, On, 0)->Unit(benchmark::kMillisecond);
-// Leaps of a few passes: acceleration must not cost more than it saves.
-BENCHMARK_CAPTURE(BM_Run, remainder_100000000_mod_4_accelerated, kRemainder, TextLines{"100000000", "4"}, On, 0)
+BENCHMARK_CAPTURE(BM_Run, remainder_1000000000_mod_7_accelerated, kRemainder, TextLines{"1000000000", "7"}, On,
+                  RemainderSteps(1000000000, 7))
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Run, remainder_100000000_mod_4_line_by_line, kRemainder, TextLines{"100000000", "4"}, Off, 0)
+BENCHMARK_CAPTURE(BM_Run, remainder_100000000_mod_7_line_by_line, kRemainder, TextLines{"100000000", "7"}, Off,
+                  RemainderSteps(100000000, 7))
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Run, remainder_100000000_mod_5_accelerated, kRemainder, TextLines{"100000000", "5"}, On, 0)
+BENCHMARK_CAPTURE(BM_Run, triangular_100000000_accelerated, kTriangular, TextLines{"100000000"}, On,
+                  TriangularSteps(100000000))
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Run, remainder_100000000_mod_5_line_by_line, kRemainder, TextLines{"100000000", "5"}, Off, 0)
+BENCHMARK_CAPTURE(BM_Run, triangular_20000_line_by_line, kTriangular, TextLines{"20000"}, Off, TriangularSteps(20000))
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Run, remainder_100000000_mod_6_accelerated, kRemainder, TextLines{"100000000", "6"}, On, 0)
+BENCHMARK_CAPTURE(BM_Run, parity_100000000_accelerated, kParity, TextLines{"100000000"}, On, ParitySteps(100000000))
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Run, remainder_100000000_mod_6_line_by_line, kRemainder, TextLines{"100000000", "6"}, Off, 0)
+BENCHMARK_CAPTURE(BM_Run, parity_100000000_line_by_line, kParity, TextLines{"100000000"}, Off, ParitySteps(100000000))
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Run, multiplication_31x100000000_accelerated, kClassMultiplication, TextLines{"31", "100000000"},
-                  On, ClassMultiplicationSteps(31, 100000000))
+
+// Step counts past 2^63, exact.
+BENCHMARK_CAPTURE(BM_Run, factorial_20_accelerated, kFactorial, TextLines{"20"}, On, FactorialSteps(20))
     ->Unit(benchmark::kMillisecond);
-// Not summarised: the accelerated runner must keep the line-by-line speed.
-BENCHMARK_CAPTURE(BM_Run, swaps_50000000_accelerated, kSwaps, TextLines{"1", "2", "0", "0", "50000000"}, On, 0)
+BENCHMARK_CAPTURE(BM_Run, factorial_11_line_by_line, kFactorial, TextLines{"11"}, Off, FactorialSteps(11))
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Run, swaps_50000000_line_by_line, kSwaps, TextLines{"1", "2", "0", "0", "50000000"}, Off, 0)
+BENCHMARK_CAPTURE(BM_Run, power_2_to_61_accelerated, kPower, TextLines{"61", "2"}, On, PowerSteps(61, 2))
     ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Run, power_2_to_26_line_by_line, kPower, TextLines{"26", "2"}, Off, PowerSteps(26, 2))
+    ->Unit(benchmark::kMillisecond);
+
+// Acceleration must cost nothing where it cannot help, and little where its
+// leaps are short: medians of alternated runs.
+BENCHMARK_CAPTURE(BM_Alternated, rotation_50000000, kRotation, TextLines{"1", "2", "3", "4", "5", "0", "0", "50000000"})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_Alternated, remainder_100000000_mod_4, kRemainder, TextLines{"100000000", "4"})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
 // Kept for step back, a run no summary helps must stay well above half the
 // line-by-line speed without a history.
-BENCHMARK_CAPTURE(BM_RunRecorded, swaps_50000000_recorded, kSwaps, TextLines{"1", "2", "0", "0", "50000000"})
+BENCHMARK_CAPTURE(BM_Run, rotation_50000000_line_by_line, kRotation,
+                  TextLines{"1", "2", "3", "4", "5", "0", "0", "50000000"}, Off, 0)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_RunRecorded, rotation_50000000_recorded, kRotation,
+                  TextLines{"1", "2", "3", "4", "5", "0", "0", "50000000"})
     ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -67,6 +67,23 @@ TEST(CommandLine, LineBudgetStopsTheRunAndPrintsTheRegistersSoFar)
     EXPECT_TRUE(Contains(result.err, "not ended")) << result.err;
 }
 
+// Counts past 2^63 - 1 are printed whole, and --max-steps takes them.
+TEST(CommandLine, CountsAndBudgetsPastSixtyThreeBits)
+{
+    const TemporaryProgramFile overflow("S(1)\nS(1)\nJ(3,3,1)\n");
+    const CommandLineResult failed = RunTessivar({"--run", overflow.Path(), "1"});
+    EXPECT_EQ(failed.exitCode, kExitStepFailed);
+    EXPECT_EQ(failed.out, "9223372036854775807\n");
+    EXPECT_TRUE(Contains(failed.err, "Step:13835058055282163709  program not ended: a step cannot be carried out"))
+        << failed.err;
+
+    const TemporaryProgramFile forEver("J(1,1,1)\n");
+    const CommandLineResult stopped = RunTessivar({"--run", forEver.Path(), "--max-steps", "18446744073709551616"});
+    EXPECT_EQ(stopped.exitCode, kExitNotEnded);
+    EXPECT_EQ(stopped.err,
+              "Step:18446744073709551616  program not ended: stopped after 18446744073709551616 lines (--max-steps)\n");
+}
+
 TEST(CommandLine, ProgramEndingWithinTheBudgetEnds)
 {
     const TemporaryProgramFile program(kSampleProgramFile);

@@ -1,4 +1,5 @@
 #include "RunnerComparison.h"
+#include "TeachingPrograms.h"
 
 #include <gtest/gtest.h>
 
@@ -9,21 +10,7 @@
 namespace tessivar::test {
 namespace {
 
-// R(1) := R(1) * R(2) by repeated addition, the classroom version.
-const TextLines kClassMultiplication{"J(1,3,12)", "J(2,3,11)", "T(1,3)", "S(5)", "J(2,5,11)", "Z(4)", "S(3)", "S(4)",
-                                     "J(1,4,4)",  "J(1,1,7)",  "T(3,1)", "Z(2)", "Z(3)",      "Z(4)", "Z(5)"};
-
-// Steps the classroom multiplication takes for a, b of 1 or more: lines 1 to 3,
-// b - 1 rounds of lines 4 to 6 with an inner loop of a iterations of 4 lines
-// less the jump back after the last, lines 4 and 5 once more, then lines 11 to 15.
-std::int64_t ClassMultiplicationSteps(std::int64_t a, std::int64_t b)
-{
-    return 3 + (b - 1) * (3 + 4 * a - 1) + 2 + 5;
-}
-
-// Rotates R(1) to R(5) R(8) times: a ring of copies whose path repeats only
-// every five trips, which no summary covers.
-const TextLines kRotation{"T(1,6)", "T(2,1)", "T(3,2)", "T(4,3)", "T(5,4)", "T(6,5)", "S(7)", "J(7,8,0)", "J(1,1,1)"};
+using namespace teaching;
 
 // A loop of `lines` S(2) lines and a count of its trips up to R(3).
 TextLines LongBody(std::size_t lines)

@@ -42,5 +42,14 @@ TEST(ProgressLine, RedrawsAFewTimesASecondInPlaceAndWipesItselfAtTheEnd)
     EXPECT_EQ(terminal.str(), "");
 }
 
+// A leap can take the count past 2^64 in one go; the rate follows it.
+TEST(ProgressLine, CountsPastSixtyFourBits)
+{
+    std::ostringstream terminal;
+    ProgressLine line(terminal, kStart);
+    line.Update((StepCount{1} << 64) + 5, kStart + milliseconds(2000));
+    EXPECT_EQ(terminal.str(), "\rStep: 18446744073709551621  (9223372036854775808 steps/s)");
+}
+
 } // namespace
 } // namespace tessivar::test

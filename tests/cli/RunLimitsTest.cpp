@@ -1,6 +1,7 @@
 #include "CompiledProgram.h"
 #include "RunnerComparison.h"
 #include "StepHistory.h"
+#include "TeachingPrograms.h"
 
 #include <gtest/gtest.h>
 
@@ -11,23 +12,14 @@
 namespace tessivar {
 namespace {
 
+using namespace teaching;
+
 // R(3) = R(1) × R(2) by repeated addition: an inner loop the runner
 // summarises inside an outer loop.
 const TextLines kMultiplication{"J(4,2,9)", "Z(5)", "J(5,1,7)", "S(3)", "S(5)", "J(1,1,3)", "S(4)", "J(1,1,1)"};
 
-// R(2) = R(1)! by repeated addition: three loops deep, a comment in the outer one.
-const TextLines kFactorial{"Z(2)",   "S(2)",      "Z(3)", "S(3)",     "J(3,1,0)", "S(3)",      "/ R(2) := R(2) * R(3)",
-                           "T(2,4)", "Z(5)",      "S(5)", "J(5,3,5)", "Z(6)",     "J(6,4,17)", "S(2)",
-                           "S(6)",   "J(1,1,13)", "S(5)", "J(1,1,11)"};
-
-// R(3) = R(1) mod R(2): the outer reset jumps back to the inner loop's own first line.
-const TextLines kRemainder{"J(4,1,10)", "S(4)", "S(3)", "J(3,2,6)", "J(1,1,1)", "Z(3)", "J(1,1,1)"};
-
 // Counts R(256) up to R(1), copying it into R(255) on the way.
 const TextLines kTopRegister{"Z(256)", "S(256)", "T(256,255)", "J(256,1,0)", "J(1,1,2)"};
-
-// Rotates R(1) to R(5) R(8) times: a ring of copies that no summary covers.
-const TextLines kRotation{"T(1,6)", "T(2,1)", "T(3,2)", "T(4,3)", "T(5,4)", "T(6,5)", "S(7)", "J(7,8,0)", "J(1,1,1)"};
 
 Machine SetMachine(TextLines registers, const TextLines& program)
 {

@@ -44,6 +44,23 @@ TEST(StepTrace, WritesALinePerExecutedLineWithWhatItChanged)
     EXPECT_TRUE(run.written[0] && run.written[1] && !run.written[2]);
 }
 
+// The step column counts on past 2^63 - 1, as the machine does.
+TEST(StepTrace, CountsStepsPastSixtyThreeBits)
+{
+    const TextLines program{"S(1)", "/ note", "S(1)", "S(1)"};
+    Machine machine;
+    TextLines registers;
+    ASSERT_FALSE(machine.Set(registers, program).error);
+    machine.Step = (StepCount{1} << 63) - 2;
+    std::ostringstream trace;
+    RunTraced(machine, program, std::nullopt, trace);
+    EXPECT_EQ(trace.str(), std::string(Header)
+                               + "9223372036854775807\t1\tS(1)\tR(1)\t1\t\n"
+                                 "9223372036854775807\t2\t/ note\t\t\t\n"
+                                 "9223372036854775808\t3\tS(1)\tR(1)\t2\t\n"
+                                 "9223372036854775809\t4\tS(1)\tR(1)\t3\t\n");
+}
+
 // The trace and the registers come from the same run: with a budget the trace
 // stops where the run stops, and the registers follow it on standard output.
 TEST(StepTrace, TraceToStandardOutputStopsWithTheBudgetBeforeTheRegisters)
