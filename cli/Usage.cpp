@@ -18,7 +18,8 @@ draws its control flow.
                     register editor takes them: decimal or hexadecimal
                     ($, x, X, 0x, 0X), with an optional sign
   --max-steps N     stop after N executed lines (comment lines included)
-                    when the program has not ended by then
+                    when the program has not ended by then; N may be any
+                    whole number below 2^127
   --trace FILE      write a line per executed program line to FILE (- for
                     standard output, before the registers), tab-separated
                     after a header: the step count, the line number, the
@@ -44,10 +45,12 @@ Without --max-steps a program that never ends runs until it is interrupted.
 When standard error is a terminal, a run that takes longer than a second
 shows the steps so far and the steps per second there until it ends.
 
-Loops whose iterations change the registers by the same amounts each time
-(counting, adding one register to another) are carried out many iterations
-at once, with exactly the registers, step count and errors that running
-every line would give. --no-acceleration turns this off.
+Loops whose passes change the registers by the same amounts each time, or
+by amounts that grow by the same amount each time (counting, adding one
+register to another, nested loops such as multiplication, division and
+remainders, sums of series, passes that alternate), are carried out many
+passes at once, with exactly the registers, step count and errors that
+running every line would give. --no-acceleration turns this off.
 
 Exit status:
   0  the program ended

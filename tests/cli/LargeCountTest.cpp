@@ -39,7 +39,10 @@ TEST(LargeCounts, StepCountsAndBudgetsPastSixtyThreeBits)
         {"a budget of 2^63 - 1", {forEver, {}}, kTwoTo63 - 1, kBudget, kTwoTo63 - 1},
         {"a budget of 2^63", {forEver, {}}, kTwoTo63, kBudget, kTwoTo63},
         {"a budget of 2^64", {forEver, {}}, kTwoTo64, kBudget, kTwoTo64},
-        {"a budget of 10^30", {forEver, {}}, *ParseStepCount("1000000000000000000000000000000"), kBudget,
+        {"a budget of 10^30",
+         {forEver, {}},
+         *ParseStepCount("1000000000000000000000000000000"),
+         kBudget,
          *ParseStepCount("1000000000000000000000000000000")},
     };
     for (const CountCase& c : cases) {

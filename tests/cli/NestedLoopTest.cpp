@@ -101,16 +101,21 @@ struct LargeCase {
 TEST(NestedLoops, LargeRunsEndWithTheResultAndTheStepCountOfTheFormula)
 {
     const LargeCase cases[] = {
-        {"multiplication 1000 x 10^8", {kClassMultiplication, {"1000", "100000000"}}, 1, 100000000000,
+        {"multiplication 1000 x 10^8",
+         {kClassMultiplication, {"1000", "100000000"}},
+         1,
+         100000000000,
          ClassMultiplicationSteps(1000, 100000000)},
         {"division 10^10 / 50", {kDivision, {"10000000000", "50"}}, 3, 200000000, DivisionSteps(10000000000, 50)},
-        {"division 10^10 + 49 / 50", {kDivision, {"10000000049", "50"}}, 3, 200000000,
-         DivisionSteps(10000000049, 50)},
+        {"division 10^10 + 49 / 50", {kDivision, {"10000000049", "50"}}, 3, 200000000, DivisionSteps(10000000049, 50)},
         {"remainder 10^9 mod 7", {kRemainder, {"1000000000", "7"}}, 3, 6, RemainderSteps(1000000000, 7)},
         {"triangular number of 10^8", {kTriangular, {"100000000"}}, 2, 5000000050000000, TriangularSteps(100000000)},
         {"parity of 10^8 + 1", {kParity, {"100000001"}}, 2, 1, ParitySteps(100000001)},
         {"factorial of 20, past 2^63 steps", {kFactorial, {"20"}}, 2, 2432902008176640000, FactorialSteps(20)},
-        {"2^61 by repeated multiplication, past 2^64 steps", {kPower, {"61", "2"}}, 3, std::int64_t{1} << 61,
+        {"2^61 by repeated multiplication, past 2^64 steps",
+         {kPower, {"61", "2"}},
+         3,
+         std::int64_t{1} << 61,
          PowerSteps(61, 2)},
     };
     for (const LargeCase& c : cases) {
@@ -131,8 +136,8 @@ TEST(NestedLoops, BudgetsAtTheLimitsOfSixtyFourBitsSplitARunExactly)
     const RunInput input{kPower, {"61", "2"}};
     const RunSnapshot whole = RunCompiled(input, std::nullopt);
     const StepCount total = whole.executedLines;
-    for (const StepCount budget : {kTwoTo63 - 1, kTwoTo63, kTwoTo63 + 1, kTwoTo64 - 1, kTwoTo64, kTwoTo64 + 1, total - 1,
-                                   total, total + 1}) {
+    for (const StepCount budget :
+         {kTwoTo63 - 1, kTwoTo63, kTwoTo63 + 1, kTwoTo64 - 1, kTwoTo64, kTwoTo64 + 1, total - 1, total, total + 1}) {
         SCOPED_TRACE(DecimalText(budget));
         Machine machine;
         TextLines panel = input.registers;

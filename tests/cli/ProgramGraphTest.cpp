@@ -44,6 +44,22 @@ TEST(ProgramGraph, EveryKindOfLine)
 )dot");
 }
 
+// Control characters would make the SVG Graphviz writes no XML: each is drawn
+// as its control picture; a tab stays. A line naming a register above 256 is
+// marked, whichever of its registers it is.
+TEST(ProgramGraph, ControlCharactersAndMissingRegistersInLabels)
+{
+    const TextLines program{"/ bell\x07 escape\x1b[31m delete\x7f", "S(1)\tx", "T(1,257)", "J(300,1,1)"};
+    const std::string dot = ProgramGraphDot(program);
+    EXPECT_NE(dot.find("label=\"1: / bell\u2407 escape\u241b[31m delete\u2421\""), std::string::npos) << dot;
+    EXPECT_NE(dot.find("label=\"2: S(1)\tx\""), std::string::npos) << dot;
+    for (const char control : {'\x07', '\x1b', '\x7f'}) {
+        EXPECT_EQ(dot.find(control), std::string::npos) << int{control};
+    }
+    EXPECT_NE(dot.find("label=\"3: T(1,257)\\nR(257) does not exist: the step fails\""), std::string::npos) << dot;
+    EXPECT_NE(dot.find("label=\"4: J(300,1,1)\\nR(300) does not exist: the step fails\""), std::string::npos) << dot;
+}
+
 // Where a jump lands, as the machine decodes it: relative targets, 0 for the
 // end, targets past the end, and an empty last line that is no line at all.
 TEST(ProgramGraph, JumpTargetsAsTheMachineReadsThem)

@@ -83,6 +83,10 @@ TEST(RunLimitsTest, StopLinesEndTheRunBeforeTheirLine)
         {"the outer loop's exit test", kFactorial, {"9"}, {4}, kStopLine},
         {"the reset of an inner loop entered at its head", kRemainder, {"100000", "7"}, {5}, kStopLine},
         {"the reset's jump back", kRemainder, {"100000", "7"}, {6}, kStopLine},
+        {"in an inner loop whose count grows", kTriangular, {"100000"}, {4}, kStopLine},
+        {"late in a sum of a series", kTriangular, {"100000"}, {5}, kStopLine},
+        {"on the line of every other pass", kParity, {"100001"}, {3}, kStopLine},
+        {"on an inner loop's second way out", kDivision, {"1000003", "7"}, {5}, kStopLine},
     };
     for (const StopCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -188,6 +192,9 @@ TEST(RunLimitsTest, TheHistoryUndoesEveryLineAndLoopExactly)
         {"remainder", kRemainder, {"3000", "7"}, {}, 1},
         {"factorial, from stop to stop", kFactorial, {"6"}, {7}, 7},
         {"the top register", kTopRegister, {"300"}, {}, 1},
+        {"a sum of a series", kTriangular, {"30"}, {}, 1},
+        {"alternating passes", kParity, {"300"}, {}, 1},
+        {"division, from stop to stop", kDivision, {"5000", "70"}, {7}, 20},
     };
     for (const HistoryCase& c : cases) {
         SCOPED_TRACE(c.name);

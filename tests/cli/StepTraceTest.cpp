@@ -54,11 +54,12 @@ TEST(StepTrace, CountsStepsPastSixtyThreeBits)
     machine.Step = (StepCount{1} << 63) - 2;
     std::ostringstream trace;
     RunTraced(machine, program, std::nullopt, trace);
-    EXPECT_EQ(trace.str(), std::string(Header)
-                               + "9223372036854775807\t1\tS(1)\tR(1)\t1\t\n"
-                                 "9223372036854775807\t2\t/ note\t\t\t\n"
-                                 "9223372036854775808\t3\tS(1)\tR(1)\t2\t\n"
-                                 "9223372036854775809\t4\tS(1)\tR(1)\t3\t\n");
+    EXPECT_EQ(trace.str(),
+              std::string(Header)
+                  + "9223372036854775807\t1\tS(1)\tR(1)\t1\t\n"
+                    "9223372036854775807\t2\t/ note\t\t\t\n"
+                    "9223372036854775808\t3\tS(1)\tR(1)\t2\t\n"
+                    "9223372036854775809\t4\tS(1)\tR(1)\t3\t\n");
 }
 
 // The trace and the registers come from the same run: with a budget the trace
