@@ -29,8 +29,8 @@ using namespace tessivar;
 const char* const kClassMultiplication = "J(1,3,12)\nJ(2,3,11)\nT(1,3)\nS(5)\nJ(2,5,11)\nZ(4)\nS(3)\nS(4)\n"
                                          "J(1,4,4)\nJ(1,1,7)\nT(3,1)\nZ(2)\nZ(3)\nZ(4)\nZ(5)";
 
-// Swaps R(1) and R(2) R(5) times: a ring of copies, which no summary covers.
-const char* const kSwaps = "T(1,3)\nT(2,1)\nT(3,2)\nS(4)\nJ(4,5,0)\nJ(1,1,1)";
+// Rotates R(1) to R(5) R(8) times: a ring of copies that no summary covers.
+const char* const kRotation = "T(1,6)\nT(2,1)\nT(3,2)\nT(4,3)\nT(5,4)\nT(6,5)\nS(7)\nJ(7,8,0)\nJ(1,1,1)";
 
 bool Idle(const ui::TForm1& form)
 {
@@ -137,8 +137,8 @@ double CommandLineStepsPerSecond(const char* registers, const char* program)
 // pause meanwhile.
 void UnsummarisedAgainstCommandLine(benchmark::State& state)
 {
-    const char* const registers = "1\n2\n0\n0\n50000000";
-    ShownWindow window(registers, kSwaps);
+    const char* const registers = "1\n2\n3\n4\n5\n0\n0\n30000000";
+    ShownWindow window(registers, kRotation);
     double windowRate = 0;
     double commandLineRate = 0;
     double longestPause = 0;
@@ -157,7 +157,7 @@ void UnsummarisedAgainstCommandLine(benchmark::State& state)
         const double ms = window.RunToEnd();
         ticks.stop();
         windowRate = static_cast<double>(window.form.MachineState().Step) / (ms / 1000);
-        commandLineRate = CommandLineStepsPerSecond(registers, kSwaps);
+        commandLineRate = CommandLineStepsPerSecond(registers, kRotation);
     }
     state.counters["window_steps_per_s"] = windowRate;
     state.counters["cli_steps_per_s"] = commandLineRate;
@@ -168,7 +168,7 @@ void UnsummarisedAgainstCommandLine(benchmark::State& state)
 // "停止" during a long run: from the click to idle.
 void StopAnswers(benchmark::State& state)
 {
-    ShownWindow window("1\n2\n0\n0\n1000000000000", kSwaps);
+    ShownWindow window("1\n2\n3\n4\n5\n0\n0\n1000000000000", kRotation);
     double longest = 0;
     for (auto _ : state) {
         window.Set();

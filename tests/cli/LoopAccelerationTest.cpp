@@ -126,6 +126,27 @@ TEST(LoopAcceleration, BudgetEndsInsideALongSummarisedLoop)
     ExpectSameAsLineByLine(input, std::nullopt);
 }
 
+// An inner loop of R(10) passes inside a rotation that no summary covers: each
+// entry of the inner loop is a chance to leap over the rest of its passes.
+RunInput InnerLoopInARotation(const std::string& innerPasses, const std::string& outerPasses)
+{
+    return {{"T(1,6)", "T(2,1)", "T(3,2)", "T(4,3)", "T(5,4)", "T(6,5)", "Z(9)", "S(9)", "J(9,10,11)", "J(1,1,8)",
+             "S(7)", "J(7,8,0)", "J(1,1,1)"},
+            {"1", "2", "3", "4", "5", "0", "0", outerPasses, "0", innerPasses}};
+}
+
+// A leap is taken only where it skips more lines than its search follows, so
+// that a loop of a few passes runs line by line; one of many passes is skipped.
+TEST(LoopAcceleration, LeapsAreTakenOnlyWhereTheySaveMoreThanTheirSearch)
+{
+    const RunInput shortInner = InnerLoopInARotation("4", "300");
+    const RunInput longInner = InnerLoopInARotation("2000", "30");
+    ExpectSameRun(shortInner, std::nullopt);
+    ExpectSameRun(longInner, std::nullopt);
+    EXPECT_EQ(RunCompiled(shortInner, std::nullopt).summarisedLines, 0u);
+    EXPECT_GT(RunCompiled(longInner, std::nullopt).summarisedLines, 30 * 3 * 1900);
+}
+
 TEST(LoopAcceleration, ClassMultiplicationOfLargeNumbersTakesTheStepsOfTheFormula)
 {
     for (const auto& [a, b] : std::vector<std::pair<std::int64_t, std::int64_t>>{{1, 1}, {5, 3}, {100000, 100000}}) {

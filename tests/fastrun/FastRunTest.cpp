@@ -12,8 +12,8 @@
 namespace tessivar::ui {
 namespace {
 
-// Swaps R(1) and R(2) R(5) times: a ring of copies that no summary covers.
-const TextLines kSwaps{"T(1,3)", "T(2,1)", "T(3,2)", "S(4)", "J(4,5,0)", "J(1,1,1)"};
+// Rotates R(1) to R(5) R(8) times: a ring of copies that no summary covers.
+const TextLines kRotation{"T(1,6)", "T(2,1)", "T(3,2)", "T(4,3)", "T(5,4)", "T(6,5)", "S(7)", "J(7,8,0)", "J(1,1,1)"};
 
 Machine SetMachine(TextLines registers, const TextLines& program)
 {
@@ -50,13 +50,13 @@ private:
 
 TEST_F(FastRunTest, ARunThatEndsByItselfIsHandedOverOnce)
 {
-    const TextLines registers{"1", "2", "0", "0", "1000"};
-    run.Start(SetMachine(registers, kSwaps), {}, history);
+    const TextLines registers{"1", "2", "3", "4", "5", "0", "0", "1000"};
+    run.Start(SetMachine(registers, kRotation), {}, history);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !finished.empty(); }, 10000));
     QTest::qWait(50);
     ASSERT_EQ(finished.size(), 1u);
     EXPECT_FALSE(run.Active());
-    const Machine expected = LineByLine(registers, kSwaps, std::nullopt);
+    const Machine expected = LineByLine(registers, kRotation, std::nullopt);
     EXPECT_EQ(finished[0].machine.Reg, expected.Reg);
     EXPECT_EQ(finished[0].machine.PC, expected.PC);
     EXPECT_EQ(finished[0].machine.Step, expected.Step);
@@ -68,15 +68,15 @@ TEST_F(FastRunTest, ARunThatEndsByItselfIsHandedOverOnce)
 // through, reports its progress until then, and is not handed over again.
 TEST_F(FastRunTest, StopLeavesAStateTheMachinePassedThrough)
 {
-    const TextLines registers{"1", "2", "0", "0", "1000000000000"};
-    run.Start(SetMachine(registers, kSwaps), {}, history);
+    const TextLines registers{"1", "2", "3", "4", "5", "0", "0", "1000000000000"};
+    run.Start(SetMachine(registers, kRotation), {}, history);
     ASSERT_TRUE(QTest::qWaitFor([&] { return progress.size() >= 2; }, 10000));
     const std::optional<FastRunResult> stopped = run.Stop();
     ASSERT_TRUE(stopped);
     EXPECT_FALSE(run.Active());
     EXPECT_LE(progress.front(), progress.back());
     EXPECT_LE(progress.back(), stopped->machine.Step);
-    const Machine expected = LineByLine(registers, kSwaps, stopped->machine.Step);
+    const Machine expected = LineByLine(registers, kRotation, stopped->machine.Step);
     EXPECT_EQ(stopped->machine.Reg, expected.Reg);
     EXPECT_EQ(stopped->machine.PC, expected.PC);
     QTest::qWait(50);
@@ -85,8 +85,8 @@ TEST_F(FastRunTest, StopLeavesAStateTheMachinePassedThrough)
 
 TEST_F(FastRunTest, ARunStopsBeforeAStopLineButNotOnTheLineItStartsOn)
 {
-    const TextLines registers{"1", "2", "0", "0", "1000"};
-    Machine machine = SetMachine(registers, kSwaps);
+    const TextLines registers{"1", "2", "3", "4", "5", "0", "0", "1000"};
+    Machine machine = SetMachine(registers, kRotation);
     run.Start(machine, {0, 4}, history);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !finished.empty(); }, 10000));
     EXPECT_EQ(finished[0].machine.PC, 4);
@@ -99,21 +99,21 @@ TEST_F(FastRunTest, ARunStopsBeforeAStopLineButNotOnTheLineItStartsOn)
 TEST_F(FastRunTest, StartsAndStopsInAnyOrderHandOverWholeStates)
 {
     std::mt19937 random(7);
-    const TextLines registers{"1", "2", "0", "0", "0"};
+    const TextLines registers{"1", "2", "3", "4", "5", "0", "0", "0"};
     for (int round = 0; round < 200; ++round) {
         TextLines roundRegisters = registers;
-        roundRegisters[4] = std::to_string(random() % 20000);
-        run.Start(SetMachine(roundRegisters, kSwaps), {}, history);
+        roundRegisters[7] = std::to_string(random() % 20000);
+        run.Start(SetMachine(roundRegisters, kRotation), {}, history);
         QTest::qWait(static_cast<int>(random() % 3));
         if (std::optional<FastRunResult> stopped = run.Stop()) {
-            const Machine expected = LineByLine(roundRegisters, kSwaps, stopped->machine.Step);
+            const Machine expected = LineByLine(roundRegisters, kRotation, stopped->machine.Step);
             ASSERT_EQ(stopped->machine.Reg, expected.Reg) << round;
             ASSERT_EQ(stopped->machine.PC, expected.PC) << round;
         }
         history.Clear();
     }
-    auto doomed = std::make_unique<FastRun>([](std::int64_t) {}, [](FastRunResult) { FAIL() << "handed to no one"; });
-    doomed->Start(SetMachine({"1", "2", "0", "0", "1000000000000"}, kSwaps), {}, history);
+    auto doomed = std::make_unique<FastRun>([](StepCount) {}, [](FastRunResult) { FAIL() << "handed to no one"; });
+    doomed->Start(SetMachine({"1", "2", "3", "4", "5", "0", "0", "1000000000000"}, kRotation), {}, history);
     doomed.reset();
     QTest::qWait(20);
 }

@@ -27,8 +27,8 @@ const char* const kMultiplication = "J(4,2,9)\n"
                                     "S(4)\n"
                                     "J(1,1,1)";
 
-// Swaps R(1) and R(2) R(5) times: a ring of copies that no summary covers.
-const char* const kSwaps = "T(1,3)\nT(2,1)\nT(3,2)\nS(4)\nJ(4,5,0)\nJ(1,1,1)";
+// Rotates R(1) to R(5) R(8) times: a ring of copies that no summary covers.
+const char* const kRotation = "T(1,6)\nT(2,1)\nT(3,2)\nT(4,3)\nT(5,4)\nT(6,5)\nS(7)\nJ(7,8,0)\nJ(1,1,1)";
 
 class FastRun : public ProgramForm {
 protected:
@@ -115,7 +115,7 @@ TEST_F(FastRun, EndsWhereSteppingLineByLineEnds)
 // it, and "停止" ends it where it has got to, in a state the machine passed.
 TEST_F(FastRun, StopEndsItWhereItHasGot)
 {
-    SetProgram("1\n2\n0\n0\n1000000000000", kSwaps);
+    SetProgram("1\n2\n3\n4\n5\n0\n0\n1000000000000", kRotation);
     EXPECT_TRUE(form.RunToEndAction->isEnabled());
     form.RunToEndAction->trigger();
     EXPECT_EQ(form.Button5->text(), QStringLiteral("停止"));
@@ -133,13 +133,13 @@ TEST_F(FastRun, StopEndsItWhereItHasGot)
     const Machine& shown = form.MachineState();
     ASSERT_GT(shown.Step, 0);
     Machine reference;
-    TextLines registerLines = {"1", "2", "0", "0", "1000000000000"};
-    reference.Set(registerLines, SplitTextLines(kSwaps));
+    TextLines registerLines = {"1", "2", "3", "4", "5", "0", "0", "1000000000000"};
+    reference.Set(registerLines, SplitTextLines(kRotation));
     CompiledProgram(reference.Prg, LoopAcceleration::Off).Run(reference, RunLimits{.maxLines = shown.Step});
     EXPECT_EQ(shown.Reg, reference.Reg);
     EXPECT_EQ(shown.PC, reference.PC);
     TextLines panel = registerLines;
-    for (int number = 1; number <= 4; ++number)
+    for (int number = 1; number <= 7; ++number)
         UpdateRegisterPanel(panel, number, reference.Reg[static_cast<std::size_t>(number - 1)]);
     QStringList expectedPanel;
     for (const std::string& line : panel)
@@ -151,7 +151,7 @@ TEST_F(FastRun, StopEndsItWhereItHasGot)
 // and nothing is left running.
 TEST_F(FastRun, NewAndClosingStopItFirst)
 {
-    SetProgram("1\n2\n0\n0\n1000000000000", kSwaps);
+    SetProgram("1\n2\n3\n4\n5\n0\n0\n1000000000000", kRotation);
     form.RunToEndAction->trigger();
     EXPECT_FALSE(form.Button2->isEnabled()) << "Set waits for the run, as during any run";
     QTest::qWait(50);
@@ -163,8 +163,8 @@ TEST_F(FastRun, NewAndClosingStopItFirst)
 
     auto other = std::make_unique<TForm1>();
     other->show();
-    other->Memo1->setPlainText(QStringLiteral("1\n2\n0\n0\n1000000000000"));
-    other->Memo2->setPlainText(QString::fromUtf8(kSwaps));
+    other->Memo1->setPlainText(QStringLiteral("1\n2\n3\n4\n5\n0\n0\n1000000000000"));
+    other->Memo2->setPlainText(QString::fromUtf8(kRotation));
     other->Button2->click();
     other->RunToEndAction->trigger();
     QTest::qWait(50);
