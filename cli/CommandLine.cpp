@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "CheckCommand.h"
 #include "CommandLineOptions.h"
 #include "ExitCode.h"
 #include "HeadlessRun.h"
@@ -54,6 +55,8 @@ int RunCommandLine(std::span<const std::string> args, std::string_view version, 
         return kExitEnded;
     case CommandLineOptions::Action::Graph:
         return WriteGraph(options.run.programPath, out, err);
+    case CommandLineOptions::Action::Check:
+        return RunCheck(options.check, out, err);
     case CommandLineOptions::Action::Run:
         break;
     }

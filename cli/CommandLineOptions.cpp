@@ -2,6 +2,9 @@
 
 #include "RegisterText.h"
 
+#include <algorithm>
+#include <array>
+#include <limits>
 #include <optional>
 #include <string_view>
 
@@ -9,8 +12,9 @@ namespace tessivar {
 
 namespace {
 
-constexpr std::string_view kMaxStepsOption = "--max-steps";
-constexpr std::string_view kMaxStepsWithValue = "--max-steps=";
+// Options that only one action takes.
+constexpr std::array<std::string_view, 2> kRunOnlyOptions{"--trace", "--no-acceleration"};
+constexpr std::array<std::string_view, 3> kCheckOnlyOptions{"--junit", "--csv", "--jobs"};
 
 class Parser {
 public:
@@ -20,63 +24,84 @@ public:
     {
         while (!error_ && next_ < args_.size()) {
             const std::string& arg = args_[next_++];
-            if (!valuesOnly_ && (arg == "--help" || arg == "-h")) {
-                return CommandLineOptions{.action = CommandLineOptions::Action::Help, .run = {}};
+            if (!operandsOnly_ && (arg == "--help" || arg == "-h")) {
+                return CommandLineOptions{.action = CommandLineOptions::Action::Help};
             }
-            if (!valuesOnly_ && arg == "--version") {
-                return CommandLineOptions{.action = CommandLineOptions::Action::Version, .run = {}};
+            if (!operandsOnly_ && arg == "--version") {
+                return CommandLineOptions{.action = CommandLineOptions::Action::Version};
             }
             Take(arg);
         }
+        if (!error_) {
+            Finish();
+        }
         if (error_) {
             return *error_;
-        }
-        if (options_.action == CommandLineOptions::Action::Graph) {
-            if (takesRunOptions_) {
-                return UsageError{
-                    "--graph takes only the program: no VALUE, --run, --max-steps, --trace or --no-acceleration"};
-            }
-            return options_;
-        }
-        if (!hasProgram_) {
-            return UsageError{"missing --run PROGRAM"};
         }
         return options_;
     }
 
 private:
+    // An operand is a VALUE for --run and a PROGRAM for --check.
     void Take(const std::string& arg)
     {
-        if (valuesOnly_) {
-            TakeValue(arg);
+        if (operandsOnly_) {
+            operands_.push_back(arg);
         } else if (arg == "--") {
-            valuesOnly_ = true;
-        } else if (arg == "--run") {
-            TakeProgram(arg);
-            takesRunOptions_ = true;
-        } else if (arg == "--graph") {
-            TakeProgram(arg);
-            options_.action = CommandLineOptions::Action::Graph;
-        } else if (arg == kMaxStepsOption) {
-            TakeMaxSteps(NextArgument(arg));
-        } else if (arg.starts_with(kMaxStepsWithValue)) {
-            TakeMaxSteps(arg.substr(kMaxStepsWithValue.size()));
-        } else if (arg == "--trace") {
-            if (std::optional<std::string> file = NextArgument(arg))
-                options_.run.tracePath = std::move(*file);
-            takesRunOptions_ = true;
-        } else if (arg == "--no-acceleration") {
-            options_.run.acceleration = LoopAcceleration::Off;
-            takesRunOptions_ = true;
-        } else if (arg.starts_with("-") && !ParseRegisterLine(arg)) {
-            Fail("unknown option '" + arg + "'");
+            operandsOnly_ = true;
+        } else if (!arg.starts_with("-") || ParseRegisterLine(arg)) {
+            operands_.push_back(arg);
         } else {
-            TakeValue(arg);
+            TakeOption(arg);
         }
     }
 
-    std::optional<std::string> NextArgument(const std::string& option)
+    // "--name VALUE" and "--name=VALUE" alike, for every option that takes one.
+    void TakeOption(const std::string& arg)
     {
+        const std::size_t equals = arg.find('=');
+        const std::string name = arg.substr(0, equals);
+        if (equals != std::string::npos) {
+            inlineValue_ = arg.substr(equals + 1);
+        }
+        if (name == "--run") {
+            TakeAction(CommandLineOptions::Action::Run, name, options_.run.programPath);
+        } else if (name == "--graph") {
+            TakeAction(CommandLineOptions::Action::Graph, name, options_.run.programPath);
+        } else if (name == "--check") {
+            TakeAction(CommandLineOptions::Action::Check, name, options_.check.casesPath);
+        } else {
+            seenOptions_.push_back(name);
+            TakeSetting(name, arg);
+        }
+        inlineValue_.reset();
+    }
+
+    void TakeSetting(const std::string& name, const std::string& arg)
+    {
+        if (name == "--max-steps") {
+            TakeMaxSteps(name);
+        } else if (name == "--trace") {
+            options_.run.tracePath = Value(name);
+        } else if (name == "--no-acceleration") {
+            NoValue(name);
+            options_.run.acceleration = LoopAcceleration::Off;
+        } else if (name == "--junit") {
+            options_.check.junitPath = Value(name);
+        } else if (name == "--csv") {
+            options_.check.csvPath = Value(name);
+        } else if (name == "--jobs") {
+            TakeJobs(name);
+        } else {
+            Fail("unknown option '" + arg + "'");
+        }
+    }
+
+    std::optional<std::string> Value(const std::string& option)
+    {
+        if (inlineValue_) {
+            return std::move(inlineValue_);
+        }
         if (next_ == args_.size()) {
             Fail(option + " needs an argument");
             return std::nullopt;
@@ -84,50 +109,124 @@ private:
         return args_[next_++];
     }
 
-    // `option` is --run or --graph: either names the one program.
-    void TakeProgram(const std::string& option)
+    void NoValue(const std::string& option)
     {
-        if (hasProgram_) {
-            Fail("--run or --graph given twice");
-            return;
-        }
-        if (auto path = NextArgument(option)) {
-            options_.run.programPath = *path;
-            hasProgram_ = true;
+        if (inlineValue_) {
+            Fail(option + " takes no argument");
         }
     }
 
-    void TakeMaxSteps(const std::optional<std::string>& text)
+    // --run, --graph and --check each name what to do, and only one may.
+    void TakeAction(CommandLineOptions::Action action, const std::string& option, std::string& path)
     {
+        if (action_) {
+            Fail("--run, --graph or --check given twice");
+            return;
+        }
+        if (std::optional<std::string> value = Value(option)) {
+            path = std::move(*value);
+            action_ = action;
+        }
+    }
+
+    void TakeMaxSteps(const std::string& option)
+    {
+        const std::optional<std::string> text = Value(option);
         if (!text) {
             return;
         }
-        const std::optional<StepCount> count = ParseStepCount(*text);
-        if (!count) {
+        maxSteps_ = ParseStepCount(*text);
+        if (!maxSteps_) {
             Fail("--max-steps needs a whole number of 0 or more, not '" + *text + "'");
-            return;
         }
-        options_.run.maxLines = *count;
-        takesRunOptions_ = true;
     }
 
-    void TakeValue(const std::string& arg)
+    void TakeJobs(const std::string& option)
     {
-        if (!ParseRegisterLine(arg)) {
-            Fail("invalid register value '" + arg + "'");
+        const std::optional<std::string> text = Value(option);
+        if (!text) {
             return;
         }
-        options_.run.values.push_back(arg);
-        takesRunOptions_ = true;
+        const std::optional<StepCount> jobs = ParseStepCount(*text);
+        if (!jobs || *jobs < 1 || *jobs > std::numeric_limits<unsigned>::max()) {
+            Fail("--jobs needs a whole number of 1 or more, not '" + *text + "'");
+            return;
+        }
+        options_.check.jobs = static_cast<unsigned>(*jobs);
     }
 
-    void Fail(std::string message) { error_ = UsageError{std::move(message)}; }
+    void Finish()
+    {
+        if (!action_) {
+            Fail("missing --run PROGRAM or --check CASES PROGRAM");
+            return;
+        }
+        options_.action = *action_;
+        if (*action_ == CommandLineOptions::Action::Graph) {
+            if (!operands_.empty() || !seenOptions_.empty()) {
+                Fail("--graph takes only the program: no VALUE, --run, --check or other option");
+            }
+        } else if (*action_ == CommandLineOptions::Action::Check) {
+            FinishCheck();
+        } else {
+            FinishRun();
+        }
+    }
+
+    void FinishRun()
+    {
+        if (const std::optional<std::string> option = FirstSeen(kCheckOnlyOptions)) {
+            Fail(*option + " goes with --check only");
+            return;
+        }
+        for (const std::string& operand : operands_) {
+            if (!ParseRegisterLine(operand)) {
+                Fail("invalid register value '" + operand + "'");
+                return;
+            }
+        }
+        options_.run.values = std::move(operands_);
+        options_.run.maxLines = maxSteps_;
+    }
+
+    void FinishCheck()
+    {
+        if (const std::optional<std::string> option = FirstSeen(kRunOnlyOptions)) {
+            Fail(*option + " does not go with --check");
+            return;
+        }
+        if (operands_.empty()) {
+            Fail("--check needs at least one PROGRAM after CASES");
+            return;
+        }
+        options_.check.programPaths = std::move(operands_);
+        options_.check.maxLines = maxSteps_.value_or(kDefaultCheckSteps);
+    }
+
+    std::optional<std::string> FirstSeen(std::span<const std::string_view> options) const
+    {
+        const auto seen = std::find_first_of(seenOptions_.begin(), seenOptions_.end(), options.begin(), options.end());
+        if (seen == seenOptions_.end()) {
+            return std::nullopt;
+        }
+        return *seen;
+    }
+
+    void Fail(std::string message)
+    {
+        if (!error_) {
+            error_ = UsageError{std::move(message)};
+        }
+    }
 
     std::span<const std::string> args_;
     std::size_t next_ = 0;
-    bool valuesOnly_ = false;
-    bool hasProgram_ = false;
-    bool takesRunOptions_ = false; // an argument that only a run uses
+    bool operandsOnly_ = false;
+    std::optional<std::string> inlineValue_; // of the option being taken
+    std::optional<CommandLineOptions::Action> action_;
+    std::vector<std::string> operands_;
+    std::vector<std::string> seenOptions_; // by name, all but --run, --graph and --check
+    std::optional<StepCount> maxSteps_;
     CommandLineOptions options_;
     std::optional<UsageError> error_;
 };

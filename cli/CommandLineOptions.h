@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 #include <variant>
+#include <vector>
 
 namespace tessivar {
 
@@ -21,10 +22,28 @@ struct RunRequest {
     std::optional<std::string> tracePath = std::nullopt; // "-": standard output, before the registers
 };
 
+// A check needs a budget so that a program that never halts fails instead of
+// holding up the others, and a budget rather than a time so that every machine
+// gives the same verdicts. A hundred million lines take a fraction of a second
+// where no loop can be summarised, and are far more than a classroom exercise
+// runs on its cases.
+inline constexpr StepCount kDefaultCheckSteps = 100'000'000;
+
+// What `tessivar --check CASES PROGRAM... [--max-steps N] [--junit FILE] [--csv FILE] [--jobs N]` asks for.
+struct CheckRequest {
+    std::string casesPath;
+    std::vector<std::string> programPaths;
+    StepCount maxLines = kDefaultCheckSteps; // per case, comments included
+    std::optional<std::string> junitPath{};
+    std::optional<std::string> csvPath{};
+    std::optional<unsigned> jobs{}; // none: one per core
+};
+
 struct CommandLineOptions {
-    enum class Action { Run, Graph, Help, Version };
+    enum class Action { Run, Graph, Check, Help, Version };
     Action action = Action::Run;
-    RunRequest run; // for Graph, only the program path
+    RunRequest run{}; // for Graph, only the program path
+    CheckRequest check{};
 };
 
 struct UsageError {
@@ -32,8 +51,8 @@ struct UsageError {
 };
 
 // `args` excludes the program name. An argument that reads as a register value
-// (such as -3) is a VALUE even where an option could stand; after "--" every
-// argument is a VALUE.
+// (such as -3) is a VALUE, or for --check a PROGRAM, even where an option could
+// stand; after "--" every argument is one.
 std::variant<CommandLineOptions, UsageError> ParseCommandLine(std::span<const std::string> args);
 
 } // namespace tessivar

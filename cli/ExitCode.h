@@ -8,6 +8,11 @@ enum ExitCode : int {
     kExitStepFailed = 1, // a line could not be carried out
     kExitUsage = 2, // wrong arguments, invalid value, unreadable file
     kExitNotEnded = 3, // the line budget ran out first
+
+    // --check: kExitUsage also for an unusable CASES file, an unreadable
+    // program or a report that cannot be written.
+    kExitAllPassed = 0,
+    kExitSomeFailed = 1,
 };
 
 } // namespace tessivar

@@ -97,8 +97,60 @@ INSTANTIATE_TEST_SUITE_P(
         RejectedCase{"GraphWithMaxSteps", {"--max-steps", "3", "--graph", "a"}, "--graph takes only the program"},
         RejectedCase{
             "GraphWithoutAcceleration", {"--graph", "a", "--no-acceleration"}, "--graph takes only the program"},
+        RejectedCase{"NoAccelerationAfterDoubleDash", {"--run", "p", "--", "--no-acceleration"}, "'--no-acceleration'"},
+        RejectedCase{"NoAccelerationWithArgument", {"--run", "p", "--no-acceleration=1"}, "takes no argument"},
+        RejectedCase{"CheckWithoutCases", {"--check"}, "--check needs an argument"},
+        RejectedCase{"CheckWithoutPrograms", {"--check", "c"}, "--check needs at least one PROGRAM"},
+        RejectedCase{"CheckAndRun", {"--check", "c", "a", "--run", "b"}, "twice"},
+        RejectedCase{"CheckWithTrace", {"--check", "c", "a", "--trace", "t"}, "--trace does not go with --check"},
+        RejectedCase{"CheckWithoutAcceleration",
+                     {"--no-acceleration", "--check", "c", "a"},
+                     "--no-acceleration does not go with --check"},
+        RejectedCase{"JUnitWithRun", {"--run", "p", "--junit", "r.xml"}, "--junit goes with --check only"},
+        RejectedCase{"JobsWithRun", {"--jobs", "2", "--run", "p"}, "--jobs goes with --check only"},
+        RejectedCase{"GraphWithCsv", {"--graph", "p", "--csv", "t.csv"}, "--graph takes only the program"},
         RejectedCase{
-            "NoAccelerationAfterDoubleDash", {"--run", "p", "--", "--no-acceleration"}, "'--no-acceleration'"}),
+            "JobsZero", {"--check", "c", "a", "--jobs", "0"}, "--jobs needs a whole number of 1 or more, not '0'"},
+        RejectedCase{"JobsNegative", {"--check", "c", "a", "--jobs=-2"}, "not '-2'"},
+        RejectedCase{"JobsBeyondUnsigned", {"--check", "c", "a", "--jobs", "4294967296"}, "not '4294967296'"},
+        RejectedCase{"JUnitWithoutFile", {"--check", "c", "a", "--junit"}, "--junit needs an argument"}),
+    [](const auto& test) { return test.param.name; });
+
+struct AcceptedCheckCase {
+    std::string name;
+    Args args;
+    CheckRequest expected;
+};
+
+class AcceptedCheckArguments : public ::testing::TestWithParam<AcceptedCheckCase> {};
+
+TEST_P(AcceptedCheckArguments, GiveTheCheckRequest)
+{
+    const AcceptedCheckCase& test = GetParam();
+    const auto parsed = ParseCommandLine(test.args);
+    ASSERT_TRUE(std::holds_alternative<CommandLineOptions>(parsed)) << std::get<UsageError>(parsed).message;
+    const CommandLineOptions& options = std::get<CommandLineOptions>(parsed);
+    EXPECT_EQ(options.action, CommandLineOptions::Action::Check);
+    EXPECT_EQ(options.check.casesPath, test.expected.casesPath);
+    EXPECT_EQ(options.check.programPaths, test.expected.programPaths);
+    EXPECT_EQ(options.check.maxLines, test.expected.maxLines);
+    EXPECT_EQ(options.check.junitPath, test.expected.junitPath);
+    EXPECT_EQ(options.check.csvPath, test.expected.csvPath);
+    EXPECT_EQ(options.check.jobs, test.expected.jobs);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, AcceptedCheckArguments,
+    ::testing::Values(
+        AcceptedCheckCase{"OneProgramAndTheDefaultBudget", {"--check", "c", "a.urm"}, {"c", {"a.urm"}}},
+        AcceptedCheckCase{"ProgramsAroundOptions",
+                          {"--check", "c", "a", "--max-steps", "50", "b", "--junit=r.xml", "--csv", "t.csv", "c"},
+                          {"c", {"a", "b", "c"}, 50, "r.xml", "t.csv"}},
+        AcceptedCheckCase{
+            "OptionsFirst", {"--jobs=3", "--check", "c", "a"}, {"c", {"a"}, kDefaultCheckSteps, {}, {}, 3}},
+        AcceptedCheckCase{"ProgramsThatLookLikeOptions",
+                          {"--check", "c", "-3", "--", "-odd.urm", "--help"},
+                          {"c", {"-3", "-odd.urm", "--help"}}}),
     [](const auto& test) { return test.param.name; });
 
 TEST(CommandLineOptions, GraphNamesTheProgram)

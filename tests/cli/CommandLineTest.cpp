@@ -1,4 +1,5 @@
-#include "CommandLine.h"
+#include "CommandLineOptions.h"
+#include "CommandLineRun.h"
 #include "ExitCode.h"
 #include "Machine.h"
 #include "ProgramFileFixture.h"
@@ -6,26 +7,11 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace tessivar::test {
 namespace {
-
-struct CommandLineResult {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-CommandLineResult RunTessivar(const std::vector<std::string>& args)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int exitCode = RunCommandLine(args, "9.8.7", out, err);
-    return {exitCode, out.str(), err.str()};
-}
 
 bool Contains(const std::string& text, const std::string& part)
 {
@@ -210,6 +196,8 @@ TEST(CommandLine, HelpAndVersionGoToStandardOutput)
     EXPECT_TRUE(Contains(help.out, "--max-steps N")) << help.out;
     EXPECT_TRUE(Contains(help.out, "--no-acceleration")) << help.out;
     EXPECT_TRUE(Contains(help.out, "tessivar --graph prog.urm | dot -Tsvg > prog.svg")) << help.out;
+    EXPECT_TRUE(Contains(help.out, "tessivar --check CASES PROGRAM...")) << help.out;
+    EXPECT_TRUE(Contains(help.out, "(default " + DecimalText(kDefaultCheckSteps) + " per case")) << help.out;
     EXPECT_EQ(help.err, "");
 
     const CommandLineResult version = RunTessivar({"--version"});

@@ -47,6 +47,8 @@ TEST(Executable, ExitStatusTellsHowTheRunEnded)
 {
     const TemporaryProgramFile loop("S(1)\nJ(1,1,1)");
     const TemporaryProgramFile badRegister("S(300)");
+    const TemporaryProgramFile successorCases("2 -> R1=3\n");
+    const TemporaryProgramFile successor("S(1)");
     const std::vector<std::pair<std::string, int>> cases{
         {"--run '" + loop.Path() + "' -3 --max-steps 10", kExitNotEnded},
         {"--run '" + badRegister.Path() + "'", kExitStepFailed},
@@ -54,6 +56,10 @@ TEST(Executable, ExitStatusTellsHowTheRunEnded)
         {"--graph '" + MissingFilePath() + "'", kExitUsage},
         {"--graph '" + loop.Path() + "'", kExitEnded},
         {"--run '" + loop.Path() + "' --bogus", kExitUsage},
+        {"--check '" + successorCases.Path() + "' '" + successor.Path() + "'", kExitAllPassed},
+        {"--check '" + successorCases.Path() + "' '" + successor.Path() + "' '" + loop.Path() + "'", kExitSomeFailed},
+        {"--check '" + successorCases.Path() + "' '" + MissingFilePath() + "' '" + successor.Path() + "'", kExitUsage},
+        {"--check '" + successor.Path() + "' '" + successor.Path() + "'", kExitUsage},
         {"--help", kExitEnded},
         {"--version", kExitEnded},
     };

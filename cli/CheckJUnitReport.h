@@ -1,0 +1,16 @@
+#pragma once
+
+#include "CheckCases.h"
+#include "ProgramCheck.h"
+
+#include <span>
+#include <string>
+
+namespace tessivar {
+
+// JUnit XML, as CI services and grading systems read it: a test suite per
+// program, named by its path, a test case per case with a failure that says
+// why; each case of a program that cannot be read is an error.
+std::string CheckJUnitReport(std::span<const ProgramCheck> checks, std::span<const CheckCase> cases);
+
+} // namespace tessivar

@@ -1,0 +1,17 @@
+#include "CommandLineRun.h"
+
+#include "CommandLine.h"
+
+#include <sstream>
+
+namespace tessivar::test {
+
+CommandLineResult RunTessivar(const std::vector<std::string>& args)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    const int exitCode = RunCommandLine(args, "9.8.7", out, err);
+    return {exitCode, out.str(), err.str()};
+}
+
+} // namespace tessivar::test
