@@ -1,4 +1,5 @@
 #include "CommandLineRun.h"
+#include "CommandOutput.h"
 #include "ExitCode.h"
 #include "MachineError.h"
 #include "ProgramFile.h"
@@ -6,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -38,13 +37,7 @@ std::string XmlLint(const std::string& xmlPath, const std::string& xpath = "")
 {
     const std::string command
         = "xmllint --noout " + (xpath.empty() ? "" : "--xpath '" + xpath + "' ") + "'" + xmlPath + "' 2>&1";
-    const std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string output;
-    char buffer[4096];
-    for (std::size_t read; (read = std::fread(buffer, 1, sizeof buffer, pipe.get())) > 0;) {
-        output.append(buffer, read);
-    }
-    return WithoutLineEnd(output);
+    return WithoutLineEnd(CommandOutput(command));
 }
 
 class CheckCommand : public ::testing::Test {
