@@ -45,7 +45,7 @@ void SceneRenderer::Render(const scene::TViewport3D& viewport, int width, int he
     SetLighting(surface, lighting);
     surface.setUniformValue("viewProjection", ToQt(viewProjection));
     for (const auto& text : frame.Texts)
-        texts_.Draw(gl_, surface, text, eye, pictures_);
+        texts_.Draw(gl_, surface, text, view, eye, pictures_);
     texts_.Sweep();
     for (const auto& plane : frame.Planes)
         planes_.Draw(gl_, surface, plane, pictures_);

@@ -41,7 +41,7 @@ public:
     // Why nothing but the background is drawn (no OpenGL 3.3 core, shaders
     // that did not build), or empty.
     QString RenderError() const;
-    // How many 3D text meshes have been made so far.
+    // How many times a 3D text has been laid out so far.
     std::uint64_t TextMeshBuilds() const;
     // How long a frame holds the thread, from the start of its drawing to the
     // window's swap: the median of the last few, so that a frame that builds

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Frustum.h"
+#include "GlyphText.h"
 #include "PictureTextures.h"
 #include "SceneWalk.h"
 #include "SurfaceBuffer.h"
@@ -9,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 namespace tessivar::render {
 
@@ -23,35 +26,48 @@ struct TextShape {
     friend bool operator==(const TextShape&, const TextShape&) = default;
 };
 
-// The extruded meshes of the scene's 3D texts, kept in GL memory from frame to
-// frame: a mesh is made again only when its text's layout revision moved, or
-// when its shape differs because another object took the old one's address.
+// The scene's 3D texts, made of cached glyph shapes. A text is laid out again
+// only when its layout revision moved, or when its shape differs because
+// another object took the old one's address. Its glyphs are extruded into GL
+// memory in chunks of neighbouring glyphs, and only while a chunk may show, so
+// that the listing of a long program costs what is in view.
 class TextMeshes {
 public:
     // With the surface program bound and its frame uniforms set; `eye` in
-    // scene coordinates.
-    void Draw(GL& gl, QOpenGLShaderProgram& surface, const Placed<scene::TText3D>& text, const scene::Vector3& eye,
-              PictureTextures& pictures);
+    // scene coordinates; chunks outside `view` are skipped.
+    void Draw(GL& gl, QOpenGLShaderProgram& surface, const Placed<scene::TText3D>& text, const Frustum& view,
+              const scene::Vector3& eye, PictureTextures& pictures);
 
-    // Frees the meshes of texts not drawn since the previous sweep (freed or
-    // hidden objects); call once per frame, after drawing.
+    // Frees the texts not drawn since the previous sweep (freed or hidden
+    // objects) and the chunks that left the view; call once per frame, after
+    // drawing.
     void Sweep();
 
-    // How many meshes have been made so far.
+    // How many times a text has been laid out so far.
     std::uint64_t Builds() const { return builds_; }
 
 private:
+    struct Chunk {
+        std::size_t First, Count; // of the text's glyphs
+        scene::Vector3 Centre; // of the chunk's bounding sphere, local
+        float Radius;
+        std::unique_ptr<SurfaceBuffer> Buffer; // null while out of view
+        int FrontCount = 0, BackCount = 0, ShaftCount = 0;
+        bool Drawn = false;
+    };
     struct Entry {
         TextShape Shape;
         std::uint32_t Revision;
-        std::unique_ptr<SurfaceBuffer> Buffer; // null when nothing shows
-        int FrontCount = 0, BackCount = 0, ShaftCount = 0;
+        GlyphText Glyphs;
+        std::vector<Chunk> Chunks;
         bool Used = true;
     };
 
-    Entry& Current(GL& gl, const scene::TText3D& text);
-    Entry Build(GL& gl, const scene::TText3D& text);
+    Entry& Current(const scene::TText3D& text);
+    Entry Build(const scene::TText3D& text);
+    static void Extrude(GL& gl, const Entry& entry, Chunk& chunk);
 
+    GlyphCache glyphCache_;
     std::unordered_map<const scene::TText3D*, Entry> entries_;
     std::uint64_t builds_ = 0;
 };
