@@ -74,8 +74,10 @@ void SceneView::paintGL()
     sinceFrameStart_.start();
     drawnRevision_ = viewport_->Revision();
     drawnOnce_ = true;
-    if (renderer_)
-        renderer_->Render(*viewport_, width(), height(), ballDrawing_);
+    if (renderer_) {
+        FrameSnapshot frame = sync_.Take(*viewport_, width(), height(), ballDrawing_);
+        renderer_->Render(frame);
+    }
 }
 
 // Only a frame drawn since the last swap is measured: a swap can also follow

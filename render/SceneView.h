@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BallDrawing.h"
+#include "FrameSnapshot.h"
 
 #include <QElapsedTimer>
 #include <QOpenGLWidget>
@@ -58,6 +59,7 @@ private:
     void FrameShown();
 
     scene::TViewport3D* viewport_;
+    SceneSync sync_;
     std::unique_ptr<SceneRenderer> renderer_;
     QString contextError_;
     BallDrawing ballDrawing_ = BallDrawing::Impostors;

@@ -14,12 +14,6 @@ namespace {
 // large enough that a long listing keeps few of them.
 constexpr std::size_t kGlyphsPerChunk = 64;
 
-QString ToQString(const scene::SharedString& text)
-{
-    const std::string_view view = text.View();
-    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
-}
-
 // The largest factor by which `world` stretches a length.
 float LargestScale(const scene::Matrix4& world)
 {
@@ -28,24 +22,17 @@ float LargestScale(const scene::Matrix4& world)
 
 } // namespace
 
-TextShape TextShape::Of(const scene::TText3D& text)
-{
-    return {text.Text(),  text.Font().Family,   text.Font().Size,     text.Width(), text.Height(),
-            text.Depth(), text.HorzTextAlign(), text.VertTextAlign(), text.Sides()};
-}
-
-void TextMeshes::Draw(GL& gl, QOpenGLShaderProgram& surface, const Placed<scene::TText3D>& text, const Frustum& view,
+void TextMeshes::Draw(GL& gl, QOpenGLShaderProgram& surface, const TextDraw& text, const Frustum& view,
                       const scene::Vector3& eye, PictureTextures& pictures)
 {
-    Entry& entry = Current(*text.Object);
+    Entry& entry = Current(text.Content);
     if (entry.Chunks.empty())
         return;
     SetModel(surface, text.World);
-    const scene::TText3D& object = *text.Object;
     // A flat face seen from behind is culled triangle by triangle; sparing
     // the software renderer all of them is the same picture, only cheaper.
     const float eyeZ = text.World.AffineInverse().TransformPoint(eye).Z;
-    const float halfDepth = object.Depth() / 2;
+    const float halfDepth = text.Content->Depth / 2;
     const bool front = eyeZ<-halfDepth, back = eyeZ> halfDepth;
     const float scale = LargestScale(text.World);
     for (Chunk& chunk : entry.Chunks) {
@@ -54,11 +41,11 @@ void TextMeshes::Draw(GL& gl, QOpenGLShaderProgram& surface, const Placed<scene:
         if (!chunk.Buffer)
             Extrude(gl, entry, chunk);
         chunk.Drawn = true;
-        if (front && SetMaterial(surface, object.MaterialSource(), pictures))
+        if (front && SetMaterial(surface, text.Front, pictures))
             chunk.Buffer->Draw(gl, 0, chunk.FrontCount);
-        if (back && SetMaterial(surface, object.MaterialBackSource(), pictures))
+        if (back && SetMaterial(surface, text.Back, pictures))
             chunk.Buffer->Draw(gl, chunk.FrontCount, chunk.BackCount);
-        if (SetMaterial(surface, object.MaterialShaftSource(), pictures))
+        if (SetMaterial(surface, text.Shaft, pictures))
             chunk.Buffer->Draw(gl, chunk.FrontCount + chunk.BackCount, chunk.ShaftCount);
     }
 }
@@ -78,46 +65,37 @@ void TextMeshes::Sweep()
     }
 }
 
-TextMeshes::Entry& TextMeshes::Current(const scene::TText3D& text)
+TextMeshes::Entry& TextMeshes::Current(const std::shared_ptr<const TextContent>& content)
 {
-    auto found = entries_.find(&text);
-    if (found != entries_.end() && found->second.Revision == text.LayoutRevision()
-        && found->second.Shape == TextShape::Of(text)) {
-        found->second.Used = true;
-        return found->second;
-    }
-    Entry built = Build(text);
-    if (found != entries_.end())
-        return found->second = std::move(built);
-    return entries_.emplace(&text, std::move(built)).first->second;
+    auto found = entries_.find(content.get());
+    if (found == entries_.end())
+        found = entries_.emplace(content.get(), Build(content)).first;
+    found->second.Used = true;
+    return found->second;
 }
 
-TextMeshes::Entry TextMeshes::Build(const scene::TText3D& text)
+TextMeshes::Entry TextMeshes::Build(const std::shared_ptr<const TextContent>& content)
 {
     ++builds_;
-    Entry entry{TextShape::Of(text), text.LayoutRevision(), {}, {}};
-    const TextShape& shape = entry.Shape;
-    const TextBlock block{ToQString(shape.Text), ToQString(shape.Family), shape.FontSize, shape.Width,
-                          shape.Height,          shape.HorzAlign,         shape.VertAlign};
-    entry.Glyphs = PlaceGlyphs(block, glyphCache_);
+    Entry entry{content, PlaceGlyphs(content->Block, glyphCache_), {}};
     const std::size_t glyphs = entry.Glyphs.Glyphs.size();
     for (std::size_t first = 0; first < glyphs; first += kGlyphsPerChunk) {
         const std::size_t count = std::min(kGlyphsPerChunk, glyphs - first);
         const QRectF bounds = entry.Glyphs.Bounds(first, count);
         const auto halfX = static_cast<float>(bounds.width() / 2), halfY = static_cast<float>(bounds.height() / 2);
-        const float halfZ = shape.Depth / 2;
         const scene::Vector3 centre{static_cast<float>(bounds.center().x()), static_cast<float>(bounds.center().y()),
                                     0};
-        entry.Chunks.push_back({first, count, centre, scene::Vector3{halfX, halfY, halfZ}.Length(), nullptr});
+        entry.Chunks.push_back(
+            {first, count, centre, scene::Vector3{halfX, halfY, content->Depth / 2}.Length(), nullptr});
     }
     return entry;
 }
 
 void TextMeshes::Extrude(GL& gl, const Entry& entry, Chunk& chunk)
 {
-    const TextShape& shape = entry.Shape;
-    const TextMesh mesh
-        = ExtrudeGlyphs(entry.Glyphs, chunk.First, chunk.Count, shape.Width, shape.Height, shape.Depth, shape.Sides);
+    const TextContent& content = *entry.Content;
+    const TextMesh mesh = ExtrudeGlyphs(entry.Glyphs, chunk.First, chunk.Count, static_cast<float>(content.Block.Width),
+                                        static_cast<float>(content.Block.Height), content.Depth, content.Sides);
     SurfaceTriangles vertices = mesh.Front;
     vertices.insert(vertices.end(), mesh.Back.begin(), mesh.Back.end());
     vertices.insert(vertices.end(), mesh.Shaft.begin(), mesh.Shaft.end());

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "FrameSnapshot.h"
 #include "Frustum.h"
 #include "GlyphText.h"
 #include "PictureTextures.h"
-#include "SceneWalk.h"
 #include "SurfaceBuffer.h"
 
 #include <QOpenGLShaderProgram>
@@ -15,31 +15,19 @@
 
 namespace tessivar::render {
 
-// Everything of a 3D text that its mesh depends on.
-struct TextShape {
-    scene::SharedString Text, Family;
-    float FontSize, Width, Height, Depth;
-    scene::TTextAlign HorzAlign, VertAlign;
-    std::uint8_t Sides;
-
-    static TextShape Of(const scene::TText3D& text);
-    friend bool operator==(const TextShape&, const TextShape&) = default;
-};
-
-// The scene's 3D texts, made of cached glyph shapes. A text is laid out again
-// only when its layout revision moved, or when its shape differs because
-// another object took the old one's address. Its glyphs are extruded into GL
+// The scene's 3D texts, made of cached glyph shapes. A text is laid out once
+// for each content that a snapshot gives it. Its glyphs are extruded into GL
 // memory in chunks of neighbouring glyphs, and only while a chunk may show, so
 // that the listing of a long program costs what is in view.
 class TextMeshes {
 public:
     // With the surface program bound and its frame uniforms set; `eye` in
     // scene coordinates; chunks outside `view` are skipped.
-    void Draw(GL& gl, QOpenGLShaderProgram& surface, const Placed<scene::TText3D>& text, const Frustum& view,
+    void Draw(GL& gl, QOpenGLShaderProgram& surface, const TextDraw& text, const Frustum& view,
               const scene::Vector3& eye, PictureTextures& pictures);
 
     // Frees the texts not drawn since the previous sweep (freed or hidden
-    // objects) and the chunks that left the view; call once per frame, after
+    // objects, or contents replaced) and the chunks that left the view; call once per frame, after
     // drawing.
     void Sweep();
 
@@ -56,19 +44,18 @@ private:
         bool Drawn = false;
     };
     struct Entry {
-        TextShape Shape;
-        std::uint32_t Revision;
+        std::shared_ptr<const TextContent> Content; // holds the key's address
         GlyphText Glyphs;
         std::vector<Chunk> Chunks;
         bool Used = true;
     };
 
-    Entry& Current(const scene::TText3D& text);
-    Entry Build(const scene::TText3D& text);
+    Entry& Current(const std::shared_ptr<const TextContent>& content);
+    Entry Build(const std::shared_ptr<const TextContent>& content);
     static void Extrude(GL& gl, const Entry& entry, Chunk& chunk);
 
     GlyphCache glyphCache_;
-    std::unordered_map<const scene::TText3D*, Entry> entries_;
+    std::unordered_map<const TextContent*, Entry> entries_;
     std::uint64_t builds_ = 0;
 };
 
