@@ -17,12 +17,22 @@ class TViewport3D;
 
 namespace tessivar::render {
 
+class RenderThread;
 class SceneRenderer;
 
+// Where the frames of a view are drawn.
+enum class FrameThreading {
+    // A thread of the view's own draws them; the view's thread only copies
+    // what a frame needs and shows finished frames.
+    RenderThread,
+    // The view's thread draws them inside its paint, holding it meanwhile.
+    ViewThread,
+};
+
 // The 3D view: draws the scene under a TViewport3D through the viewport's
-// camera (OpenGL 3.3 core). It draws only when Qt asks it to paint: after
-// update() or when it is exposed or resized; it has no timer of its own, so
-// that a continuous redraw on a software renderer cannot starve the clocks.
+// camera (OpenGL 3.3 core). It draws only when asked to (UpdateIfChanged) or
+// when it is exposed or resized; it has no timer of its own, so that a
+// continuous redraw on a software renderer cannot starve the clocks.
 class SceneView : public QOpenGLWidget {
     Q_OBJECT
 
@@ -31,10 +41,18 @@ public:
     explicit SceneView(scene::TViewport3D* viewport, QWidget* parent = nullptr);
     ~SceneView() override;
 
-    // Schedules a redraw when the scene changed since the last one drawn.
+    // Before the view is first shown; a render thread unless told otherwise.
+    void SetThreading(FrameThreading threading) { threading_ = threading; }
+
+    // Asks for a frame when the scene changed since the last one asked for.
+    // With a render thread, the scene is copied now when the thread is free,
+    // or as soon as it has finished its frame.
     void UpdateIfChanged();
-    // The scene revision that the last drawn frame showed.
+    // The scene revision that the last frame shown showed.
     std::uint64_t DrawnRevision() const { return drawnRevision_; }
+    // Draws a frame of the scene as it is and waits until it is finished:
+    // the next paint or grab shows it.
+    void DrawNow();
 
     // Impostors unless told otherwise; the mesh serves comparisons.
     void SetBalls(BallDrawing drawing);
@@ -44,10 +62,13 @@ public:
     QString RenderError() const;
     // How many times a 3D text has been laid out so far.
     std::uint64_t TextMeshBuilds() const;
-    // How long a frame holds the thread, from the start of its drawing to the
-    // window's swap: the median of the last few, so that a frame that builds
-    // text meshes or shaders does not count; 0 before the first.
+    // How long a frame holds the view's thread: the copy of the scene, then
+    // from the start of the paint to the window's swap. The median of the last
+    // few, so that a frame that builds text meshes or shaders does not count;
+    // 0 before the first.
     double TypicalFrameMs() const { return typicalFrameMs_; }
+    // The longest copy of the scene for a frame so far.
+    double LongestSyncMs() const { return longestSyncMs_; }
 
 protected:
     void initializeGL() override;
@@ -55,16 +76,26 @@ protected:
     void paintGL() override;
 
 private:
+    void Sync();
+    void RenderedFrameFinished();
+    void ShowNewestFrame();
     void ReleaseGl();
     void FrameShown();
 
     scene::TViewport3D* viewport_;
+    FrameThreading threading_ = FrameThreading::RenderThread;
     SceneSync sync_;
     std::unique_ptr<SceneRenderer> renderer_;
+    std::unique_ptr<RenderThread> renderThread_;
+    GLuint readFramebuffer_ = 0;
     QString contextError_;
     BallDrawing ballDrawing_ = BallDrawing::Impostors;
+    std::uint64_t syncedRevision_ = 0;
+    bool syncedOnce_ = false;
+    bool syncWanted_ = false;
     std::uint64_t drawnRevision_ = 0;
-    bool drawnOnce_ = false;
+    double lastSyncMs_ = 0;
+    double longestSyncMs_ = 0;
     QElapsedTimer sinceFrameStart_;
     std::array<double, 5> recentFrameMs_{};
     std::size_t framesMeasured_ = 0;

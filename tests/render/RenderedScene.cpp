@@ -10,10 +10,11 @@
 
 namespace tessivar::render::testing {
 
-RenderedScene::RenderedScene()
+RenderedScene::RenderedScene(FrameThreading threading)
 {
     design_.BuildRegisterLabels();
     view_ = std::make_unique<SceneView>(design_.Viewport3D1);
+    view_->SetThreading(threading);
     view_->resize(Width, Height);
     view_->show();
     (void)QTest::qWaitForWindowExposed(view_.get());
@@ -30,6 +31,7 @@ scene::TSphere* RenderedScene::AddBall(int registerIndex, long long value, long 
 
 QImage RenderedScene::Frame()
 {
+    view_->DrawNow();
     return view_->grabFramebuffer();
 }
 
