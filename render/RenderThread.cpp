@@ -1,29 +1,10 @@
 #include "RenderThread.h"
 
-#include "SceneRenderer.h"
-
-#include <QOpenGLFramebufferObject>
-#include <QOpenGLVersionFunctionsFactory>
-
-#include <algorithm>
-#include <array>
-#include <memory>
-
 namespace tessivar::render {
 
-RenderThread::RenderThread(QOpenGLContext& share) : context_(new QOpenGLContext)
+RenderThread::RenderThread(FrameDrawer& drawer) : drawer_(drawer)
 {
-    context_->setFormat(share.format());
-    context_->setShareContext(&share);
-    surface_.setFormat(share.format());
-    surface_.create();
-    if (!context_->create()) {
-        delete context_;
-        context_ = nullptr;
-        Ended(NoOpenGl33Error());
-        return;
-    }
-    context_->moveToThread(this);
+    drawer_.MoveTo(this);
     start();
 }
 
@@ -81,69 +62,43 @@ std::uint64_t RenderThread::TextMeshBuilds() const
 
 void RenderThread::run()
 {
-    QString error = NoOpenGl33Error();
-    if (context_->makeCurrent(&surface_)) {
-        auto* gl = QOpenGLVersionFunctionsFactory::get<GL>(context_);
-        if (gl && gl->initializeOpenGLFunctions())
-            error = DrawFrames(*gl);
-        context_->doneCurrent();
-    }
-    delete context_;
-    Ended(error);
-}
-
-QString RenderThread::DrawFrames(GL& gl)
-{
-    SceneRenderer renderer(gl);
-    // Shaders that did not build leave frames of the background only.
+    if (drawer_.Begin())
+        DrawFrames();
     {
         const std::lock_guard lock(mutex_);
-        error_ = renderer.Error();
+        error_ = drawer_.Error();
+        ended_ = true;
     }
-    std::array<std::unique_ptr<QOpenGLFramebufferObject>, 2> targets;
-    std::size_t target = 0;
+    idle_.notify_all();
+    drawer_.End();
+}
+
+void RenderThread::DrawFrames()
+{
+    {
+        const std::lock_guard lock(mutex_);
+        error_ = drawer_.Error();
+    }
     for (;;) {
         FrameSnapshot frame;
         {
             std::unique_lock lock(mutex_);
             wake_.wait(lock, [&] { return stopping_ || next_; });
             if (stopping_)
-                break;
+                return;
             frame = std::move(*next_);
             next_.reset();
         }
-        const QSize size(std::max(frame.Width, 1), std::max(frame.Height, 1));
-        auto& framebuffer = targets[target];
-        if (!framebuffer || framebuffer->size() != size)
-            framebuffer
-                = std::make_unique<QOpenGLFramebufferObject>(size, QOpenGLFramebufferObject::CombinedDepthStencil);
-        framebuffer->bind();
-        gl.glViewport(0, 0, size.width(), size.height());
-        renderer.Render(frame);
-        framebuffer->release();
-        // The view's context reads the texture next: it must be complete.
-        gl.glFinish();
+        QImage image = drawer_.Draw(frame);
         {
             const std::lock_guard lock(mutex_);
-            newest_ = {framebuffer->texture(), size.width(), size.height(), frame.Revision};
-            textMeshBuilds_ = renderer.TextMeshBuilds();
+            newest_ = {std::move(image), frame.Revision};
+            textMeshBuilds_ = drawer_.TextMeshBuilds();
             busy_ = false;
         }
         idle_.notify_all();
         emit FrameFinished();
-        target = 1 - target;
     }
-    return renderer.Error();
-}
-
-void RenderThread::Ended(const QString& error)
-{
-    {
-        const std::lock_guard lock(mutex_);
-        error_ = error;
-        ended_ = true;
-    }
-    idle_.notify_all();
 }
 
 } // namespace tessivar::render

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "FrameDrawer.h"
 #include "FrameSnapshot.h"
-#include "GlFunctions.h"
 
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
+#include <QImage>
 #include <QString>
 #include <QThread>
 
@@ -15,26 +14,20 @@
 
 namespace tessivar::render {
 
-// A frame that the render thread has finished: a texture shared with the
-// view's context, and the scene revision it shows.
+// A frame that the render thread has finished, and the scene revision it shows.
 struct FinishedFrame {
-    GLuint Texture = 0; // 0 before the first frame
-    int Width = 0, Height = 0;
+    QImage Image; // null before the first frame
     std::uint64_t Revision = 0;
 };
 
-// Draws frames on a thread of its own, with a context that shares textures
-// with the view's. Frames are drawn in turn into two textures: the view shows
-// the newest finished one while the next is drawn into the other. A frame is
-// handed over only when the previous one is finished, and the texture just
-// shown is drawn into again only after the next hand-over, which the view
-// makes once it is done with that texture.
+// Draws the frames handed to it on a thread of its own, one at a time: a
+// frame is handed over only when the previous one is finished.
 class RenderThread final : public QThread {
     Q_OBJECT
 
 public:
-    // On the view's thread; `share` is the view's context. Starts at once.
-    explicit RenderThread(QOpenGLContext& share);
+    // Starts at once; the drawer must outlive the thread.
+    explicit RenderThread(FrameDrawer& drawer);
     // Finishes the frame in hand and stops.
     ~RenderThread() override;
 
@@ -42,8 +35,8 @@ public:
     bool Busy() const;
     // Takes the frame to draw; only when not Busy.
     void Hand(FrameSnapshot frame);
-    // Waits until the frame handed over last is finished (or the thread
-    // could not draw at all).
+    // Waits until the frame handed over last is finished, or the thread has
+    // found that it cannot draw.
     void WaitUntilIdle();
 
     FinishedFrame Newest() const;
@@ -59,14 +52,9 @@ protected:
     void run() override;
 
 private:
-    // Returns why frames show only the background, or empty.
-    QString DrawFrames(GL& gl);
-    // No frame is drawn after this.
-    void Ended(const QString& error);
+    void DrawFrames();
 
-    QOffscreenSurface surface_;
-    QOpenGLContext* context_; // made here, used and deleted on the render thread
-
+    FrameDrawer& drawer_;
     mutable std::mutex mutex_;
     std::condition_variable wake_, idle_;
     std::optional<FrameSnapshot> next_;

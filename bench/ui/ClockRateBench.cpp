@@ -172,13 +172,17 @@ void MainWindowFrames(benchmark::State& state)
 }
 
 // A run at the top speed in the real main window, every register of the
-// first `registers` holding 200 (a Set's drops and spins included): the
-// steps it executes per second of wall time (each step is one tick), and the
-// frames the view paints meanwhile.
+// first `registers` holding 200 (a Set's drops and spins included), its frames
+// drawn on the render thread or, as before it, on the window's thread: the
+// steps it executes per second of wall time (each step is one tick), the
+// frames the view paints meanwhile, and the longest time a frame's copy of
+// the scene held the window's thread.
 void TopSpeedRunSteps(benchmark::State& state)
 {
     const int registers = static_cast<int>(state.range(0));
     ui::TForm1 form;
+    form.Viewport3D1->SetThreading(state.range(1) != 0 ? render::FrameThreading::RenderThread
+                                                       : render::FrameThreading::ViewThread);
     ShowWithoutExplanation(form);
     QStringList lines;
     for (int i = 0; i < registers; ++i)
@@ -205,6 +209,8 @@ void TopSpeedRunSteps(benchmark::State& state)
     frames.times.Report(state, "frames", seconds);
     state.counters["steps_per_s"] = stepsPerSecond;
     state.counters["balls"] = registers * kBallsPerRegister;
+    state.counters["longest_sync_ms"] = form.Viewport3D1->LongestSyncMs();
+    state.counters["typical_frame_ms"] = form.Viewport3D1->TypicalFrameMs();
 }
 
 // Thirteen registers of 200 balls (those with labels) and all 256.
@@ -215,9 +221,8 @@ BENCHMARK(ClockPasses)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(TopSpeedRunSteps)
-    ->Arg(13)
-    ->Arg(256)
-    ->ArgName("registers")
+    ->ArgsProduct({{13, 256}, {1, 0}})
+    ->ArgNames({"registers", "render_thread"})
     ->Iterations(3)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);

@@ -32,7 +32,7 @@ scene::TSphere* RenderedScene::AddBall(int registerIndex, long long value, long 
 QImage RenderedScene::Frame()
 {
     view_->DrawNow();
-    return view_->grabFramebuffer();
+    return view_->grab().toImage();
 }
 
 QPointF RenderedScene::Project(const scene::Vector3& point) const
