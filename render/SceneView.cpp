@@ -142,11 +142,17 @@ void SceneView::paintEvent(QPaintEvent*)
     timer.start();
     const QImage frame = FrameToPaint();
     QPainter painter(this);
-    if (frame.isNull())
-        painter.fillRect(rect(), QColor::fromRgba(viewport_->Color()));
-    else
+    if (!frame.isNull()) {
         painter.drawImage(rect(), frame);
-    Measured(MsSince(timer));
+        Measured(MsSince(timer));
+        return;
+    }
+    painter.fillRect(rect(), QColor::fromRgba(viewport_->Color()));
+    // Without frames the user is told why, in place of the scene.
+    if (const QString error = RenderError(); !error.isEmpty()) {
+        painter.setPen(Qt::lightGray);
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, QStringLiteral("3D 表示を描けません。\n") + error);
+    }
 }
 
 QImage SceneView::FrameToPaint()

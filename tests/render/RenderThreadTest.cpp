@@ -100,5 +100,25 @@ TEST(RenderThread, StopsWithItsViewWhileAFrameIsInHand)
     EXPECT_NE(frame.pixel(RenderedScene::Width / 2, RenderedScene::Height / 2), 0xFF000000u);
 }
 
+// Run by its own test entry with Mesa told to offer no more than OpenGL 3.0:
+// the view says why it shows no scene, and goes on answering and closing.
+TEST(WithoutOpenGl33, TheViewShowsWhyAndKeepsWorking)
+{
+    if (qEnvironmentVariableIsEmpty("MESA_GL_VERSION_OVERRIDE"))
+        GTEST_SKIP() << "needs OpenGL below 3.3 (MESA_GL_VERSION_OVERRIDE=3.0)";
+    auto scene = std::make_unique<RenderedScene>();
+    FillScene(*scene, 1);
+    scene->View().UpdateIfChanged();
+    const QImage frame = scene->Frame();
+    EXPECT_EQ(scene->View().RenderError(), QStringLiteral("OpenGL 3.3 core profile is not available"));
+    int lit = 0;
+    for (int y = 0; y < frame.height(); ++y)
+        for (int x = 0; x < frame.width(); ++x)
+            lit += frame.pixel(x, y) != 0xFF000000u;
+    EXPECT_GT(lit, 100) << "the message is drawn over the black background";
+    EXPECT_EQ(frame.pixel(5, 5), 0xFF000000u);
+    scene.reset();
+}
+
 } // namespace
 } // namespace tessivar::render::testing
