@@ -5,6 +5,7 @@
 #include "BenchApplication.h"
 #include "GlyphTessellator.h"
 #include "GlyphText.h"
+#include "LongProgram.h"
 #include "TextExtrusion.h"
 #include "TextLayout.h"
 
@@ -26,21 +27,14 @@ const QString kCounter = QStringLiteral("Step:  12");
 const QString kSample
     = QStringLiteral("S(3)\r\nJ(1,3,6)\r\nS(2)\r\nS(3)\r\nJ(1,1,2)\r\nT(2,1)\r\n/ R(1):=R(1)-1\r\n/ 不完全");
 
-// A listing of `lines` lines of every kind, as Set gives it to the listing.
+// A listing of `lines` lines, as Set gives it to the listing.
 TextBlock Listing(int lines)
 {
-    QStringList text;
+    const QStringList program = LongProgram(lines);
     qsizetype widest = 0;
-    for (int i = 1; i <= lines; ++i) {
-        const QString number = QString::number(i % 256 + 1);
-        const QString forms[]
-            = {QStringLiteral("S(%1)").arg(number), QStringLiteral("J(1,%1,%2)").arg(number).arg(i + 2),
-               QStringLiteral("T(%1,2)").arg(number), QStringLiteral("Z(%1)").arg(number),
-               QStringLiteral("/ ループ %1").arg(i)};
-        text << forms[i % 5];
-        widest = std::max(widest, text.back().toUtf8().size());
-    }
-    return Block(text.join(QStringLiteral("\r\n")), 2.5 * static_cast<qreal>(widest), 5.0 * lines);
+    for (const QString& line : program)
+        widest = std::max(widest, line.toUtf8().size());
+    return Block(program.join(QStringLiteral("\r\n")), 2.5 * static_cast<qreal>(widest), 5.0 * lines);
 }
 
 void WholeText(benchmark::State& state, const TextBlock& block)

@@ -13,27 +13,25 @@
 #include "SceneView.h"
 #include "Unit1.h"
 #include "ValueSlider.h"
+#include "WindowBench.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QEventLoop>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <numeric>
 #include <vector>
 
 namespace {
 
 using namespace tessivar;
+using ui::bench::RunEventLoopFor;
+using ui::bench::ShowWithoutExplanation;
 
 constexpr int kBallsPerRegister = 200;
 constexpr int kMeasureMs = 1000;
@@ -102,15 +100,6 @@ protected:
     }
 };
 
-// The application's own event loop for `ms` (QTest::qWait sleeps between its
-// rounds of events, which would hold back every timer).
-void RunEventLoopFor(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
 // Runs the event loop for one second per iteration; `times` are taken from
 // the last iteration.
 void MeasureOneSecondEach(benchmark::State& state, EventTimes& times, const char* name)
@@ -148,14 +137,6 @@ void ClockPasses(benchmark::State& state)
     QTest::qWait(300); // shaders, pictures and text meshes made
     MeasureOneSecondEach(state, passes, "passes");
     state.counters["balls"] = registers * kBallsPerRegister;
-}
-
-// The main window as a user first sees it, with the explanation closed.
-void ShowWithoutExplanation(ui::TForm1& form)
-{
-    form.show();
-    (void)QTest::qWaitForWindowExposed(&form);
-    QTest::mouseClick(form.Button6, Qt::LeftButton);
 }
 
 void MainWindowFrames(benchmark::State& state)
@@ -236,16 +217,7 @@ BENCHMARK(MainWindowFrames)
 
 } // namespace
 
-// The application must outlive every window and end before the process does.
 int main(int argc, char** argv)
 {
-    if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr) {
-        std::fprintf(stderr, "bench_ui_clock_rate needs a display (run under xvfb-run)\n");
-        return 1;
-    }
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return tessivar::ui::bench::RunWindowBenchmarks(argc, argv, "bench_ui_clock_rate");
 }
