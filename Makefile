@@ -3,11 +3,12 @@ JOBS        ?= $(shell nproc)
 BUILD       := build
 SAN_BUILD   := build-sanitize
 FUZZ_BUILD  := build-fuzz
+TSAN_BUILD  := build-tsan
 XVFB        := xvfb-run -a -s "-screen 0 1280x1024x24"
 FUZZ_SECONDS ?= 20
 LONG_FUZZ_SECONDS ?= 600
 
-.PHONY: deps build run install test test-main test-sanitize fuzz-build fuzz-brief fuzz bench clean
+.PHONY: deps build run install test test-main test-sanitize test-tsan fuzz-build fuzz-brief fuzz bench clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -25,7 +26,7 @@ install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 test: build
-	$(MAKE) test-main test-sanitize fuzz-brief
+	$(MAKE) test-main test-sanitize test-tsan fuzz-brief
 
 # The window tests get a runtime folder of their own: CI runs as root without one.
 test-main:
@@ -36,6 +37,17 @@ test-sanitize: deps
 	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTESSIVAR_GUI=OFF -DTESSIVAR_SANITIZE=ON -DTESSIVAR_BENCH=OFF
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	ctest --test-dir $(SAN_BUILD) --output-on-failure -j $(JOBS)
+
+# The render thread's tests under ThreadSanitizer, the scene changing while
+# frames are drawn. Qt, Mesa and the font libraries are not built with it, so
+# only what happens in our own code is checked.
+test-tsan: deps
+	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS=-fsanitize=thread \
+	  -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=thread -DTESSIVAR_BENCH=OFF
+	cmake --build $(TSAN_BUILD) -j $(JOBS) --target tessivar_render_window_tests
+	mkdir -p -m 0700 $(TSAN_BUILD)/runtime
+	XDG_RUNTIME_DIR=$(CURDIR)/$(TSAN_BUILD)/runtime TSAN_OPTIONS="ignore_noninstrumented_modules=1 halt_on_error=1" \
+	  $(XVFB) $(TSAN_BUILD)/tests/render/tessivar_render_window_tests --gtest_filter='RenderThread.*:SceneView.*'
 
 fuzz-build: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSIVAR_GUI=OFF -DTESSIVAR_FUZZ=ON
@@ -51,4 +63,4 @@ bench: build
 	bash scripts/bench.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD) $(TSAN_BUILD)

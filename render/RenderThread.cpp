@@ -16,6 +16,9 @@ RenderThread::~RenderThread()
     }
     wake_.notify_all();
     wait();
+    // What the thread did last, it did under this lock: taking it makes the
+    // thread's end visible here to tools that cannot see inside QThread.
+    const std::lock_guard lock(mutex_);
 }
 
 bool RenderThread::Busy() const
@@ -64,13 +67,14 @@ void RenderThread::run()
 {
     if (drawer_.Begin())
         DrawFrames();
-    {
-        const std::lock_guard lock(mutex_);
-        error_ = drawer_.Error();
-        ended_ = true;
-    }
-    idle_.notify_all();
+    const QString error = drawer_.Error();
     drawer_.End();
+    // Notified under the lock, so that the destructor, which takes it after
+    // the thread's end, finds the thread done with every member.
+    const std::lock_guard lock(mutex_);
+    error_ = error;
+    ended_ = true;
+    idle_.notify_all();
 }
 
 void RenderThread::DrawFrames()

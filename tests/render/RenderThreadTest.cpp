@@ -6,6 +6,7 @@
 #include "Viewport3D.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QTest>
 
@@ -60,7 +61,11 @@ TEST(RenderThread, FollowsAChangingSceneToItsLastState)
     SceneView& view = scene.View();
     scene::DesignScene& design = scene.Design();
     std::vector<scene::TSphere*> balls;
-    for (int step = 1; step <= 300; ++step) {
+    // For a second and a half at least, so that many frames are drawn while
+    // the scene changes.
+    QElapsedTimer changing;
+    changing.start();
+    for (int step = 1; step <= 300 || changing.elapsed() < 1500; ++step) {
         design.Text3D3->SetText("Step:" + std::to_string(step));
         design.Camera1->Position.SetX(0.01F * static_cast<float>(step));
         balls.push_back(scene.AddBall(step % 13, step, 199));
