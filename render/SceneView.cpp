@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <utility>
 
 namespace tessivar::render {
 
@@ -125,8 +126,9 @@ void SceneView::Sync()
     timer.start();
     syncWanted_ = false;
     renderThread_->Hand(Snapshot());
-    lastSyncMs_ = MsSince(timer);
-    longestSyncMs_ = std::max(longestSyncMs_, lastSyncMs_);
+    const double syncMs = MsSince(timer);
+    syncMsSincePaint_ += syncMs;
+    longestSyncMs_ = std::max(longestSyncMs_, syncMs);
 }
 
 void SceneView::RenderedFrameFinished()
@@ -168,7 +170,6 @@ QImage SceneView::FrameToPaint()
     // Drawn here and now, unless the scene is as last drawn (an expose).
     if (!syncedOnce_ || viewport_->Revision() != syncedRevision_ || lastFrame_.size() != size() * devicePixelRatioF())
         DrawHere();
-    lastSyncMs_ = 0;
     return lastFrame_;
 }
 
@@ -179,11 +180,11 @@ void SceneView::DrawHere()
     drawnRevision_ = frame.Revision;
 }
 
-// Only the frames painted are measured; the median is taken here, once per
-// frame, not on every request for one.
+// Only the frames painted are measured, each copy of the scene once; the
+// median is taken here, once per frame, not on every request for one.
 void SceneView::Measured(double paintMs)
 {
-    recentFrameMs_[framesMeasured_++ % recentFrameMs_.size()] = lastSyncMs_ + paintMs;
+    recentFrameMs_[framesMeasured_++ % recentFrameMs_.size()] = std::exchange(syncMsSincePaint_, 0) + paintMs;
     const std::size_t count = std::min(framesMeasured_, recentFrameMs_.size());
     auto sorted = recentFrameMs_;
     std::sort(sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(count));

@@ -97,7 +97,7 @@ private:
     bool syncWanted_ = false;
     std::uint64_t drawnRevision_ = 0;
     QImage lastFrame_; // on the view's thread
-    double lastSyncMs_ = 0;
+    double syncMsSincePaint_ = 0;
     double longestSyncMs_ = 0;
     std::array<double, 5> recentFrameMs_{};
     std::size_t framesMeasured_ = 0;
