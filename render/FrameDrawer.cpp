@@ -23,8 +23,6 @@ FrameDrawer::FrameDrawer() : context_(std::make_unique<QOpenGLContext>())
     context_->setFormat(format);
     surface_.setFormat(format);
     surface_.create();
-    if (!context_->create())
-        contextError_ = NoOpenGl33Error();
 }
 
 FrameDrawer::~FrameDrawer() = default;
@@ -36,10 +34,8 @@ void FrameDrawer::MoveTo(QThread* thread)
 
 bool FrameDrawer::Begin()
 {
-    if (!contextError_.isEmpty())
-        return false;
     GL* gl = nullptr;
-    if (context_->makeCurrent(&surface_)) {
+    if (context_->create() && context_->makeCurrent(&surface_)) {
         gl = QOpenGLVersionFunctionsFactory::get<GL>(context_.get());
         if (gl && !gl->initializeOpenGLFunctions())
             gl = nullptr;

@@ -29,8 +29,8 @@ public:
     // Hands the context to the thread that will draw (from this one).
     void MoveTo(QThread* thread);
 
-    // On the drawing thread, before the first frame. Returns false when
-    // nothing can be drawn; Error() says why.
+    // On the drawing thread, before the first frame: makes the context there.
+    // Returns false when nothing can be drawn; Error() says why.
     bool Begin();
     // The frame as an opaque image, Width x Height; the background only when
     // the shaders did not build.

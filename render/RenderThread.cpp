@@ -1,6 +1,28 @@
 #include "RenderThread.h"
 
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
+
 namespace tessivar::render {
+
+namespace {
+
+// A software renderer takes every core it is given; the window's thread, which
+// runs the steps and the clock, must still get one whenever it needs it. The
+// rasteriser's own threads, made with the context on this thread, inherit the
+// lower priority.
+void GiveWayToOtherThreads()
+{
+#ifdef Q_OS_LINUX
+    constexpr int kNiceness = 10;
+    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), kNiceness);
+#endif
+}
+
+} // namespace
 
 RenderThread::RenderThread(FrameDrawer& drawer) : drawer_(drawer)
 {
@@ -65,6 +87,7 @@ std::uint64_t RenderThread::TextMeshBuilds() const
 
 void RenderThread::run()
 {
+    GiveWayToOtherThreads();
     if (drawer_.Begin())
         DrawFrames();
     const QString error = drawer_.Error();

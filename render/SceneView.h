@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 namespace tessivar::scene {
 class TViewport3D;
@@ -68,8 +69,8 @@ public:
     // paint. The median of the last few, so that a frame that builds text
     // meshes or shaders does not count; 0 before the first.
     double TypicalFrameMs() const { return typicalFrameMs_; }
-    // The longest copy of the scene for a frame so far.
-    double LongestSyncMs() const { return longestSyncMs_; }
+    // The longest copy of the scene for a frame since the last call.
+    double TakeLongestSyncMs() { return std::exchange(longestSyncMs_, 0); }
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -177,6 +177,7 @@ void TopSpeedRunSteps(benchmark::State& state)
     form.Viewport3D1->installEventFilter(&frames);
     double stepsPerSecond = 0;
     double seconds = 0;
+    form.Viewport3D1->TakeLongestSyncMs(); // Set's frames are not part of the run
     for (auto _ : state) {
         frames.times.Restart();
         const std::int64_t before = form.MachineState().Step;
@@ -190,7 +191,7 @@ void TopSpeedRunSteps(benchmark::State& state)
     frames.times.Report(state, "frames", seconds);
     state.counters["steps_per_s"] = stepsPerSecond;
     state.counters["balls"] = registers * kBallsPerRegister;
-    state.counters["longest_sync_ms"] = form.Viewport3D1->LongestSyncMs();
+    state.counters["longest_sync_ms"] = form.Viewport3D1->TakeLongestSyncMs();
     state.counters["typical_frame_ms"] = form.Viewport3D1->TypicalFrameMs();
 }
 
