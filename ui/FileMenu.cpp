@@ -9,6 +9,7 @@
 #include "PathLabel.h"
 #include "ProgramEditorMarks.h"
 #include "ProgramFile.h"
+#include "ProgramSizeLimit.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -76,6 +77,8 @@ void TForm1::MenuItem3Click()
 void TForm1::OpenProgramFile(const QString& path)
 {
     ProgramFileReading reading = ReadProgramFile(path.toStdString());
+    if (!reading.error && !ProgramFitsWindow(reading.lines, this))
+        return;
     // Remembered even when the text after the mark fails to decode.
     if (reading.encoding)
         programEncoding_ = *reading.encoding;

@@ -74,7 +74,13 @@ int main(int argc, char** argv)
                                   QStringLiteral("value"));
     const QCommandLineOption run(QStringLiteral("run-at-top-speed"),
                                  QStringLiteral("after Set, run the program at the top speed to its end"));
-    parser.addOptions({closeOverlay, registers, set, explanation, program, stepWait, zoom, run});
+    const QCommandLineOption midRun(QStringLiteral("mid-run"),
+                                    QStringLiteral("after Set, run at the top speed and take the picture this long "
+                                                   "into the run (ms)"),
+                                    QStringLiteral("ms"));
+    const QCommandLineOption open(QStringLiteral("open"), QStringLiteral("open this program file first"),
+                                  QStringLiteral("file"));
+    parser.addOptions({closeOverlay, registers, set, explanation, program, stepWait, zoom, run, midRun, open});
     parser.process(application);
     if (parser.positionalArguments().size() != 1)
         parser.showHelp(2);
@@ -91,6 +97,8 @@ int main(int argc, char** argv)
         QTest::mouseClick(form.Button6, Qt::LeftButton);
     if (makeExplanation || parser.isSet(registers))
         form.Memo1->setPlainText(makeExplanation ? QStringLiteral("3") : parser.value(registers));
+    if (parser.isSet(open))
+        form.OpenProgramFile(parser.value(open));
     if (parser.isSet(program))
         form.Memo2->setPlainText(parser.value(program).replace(QLatin1Char(';'), QLatin1Char('\n')));
     if (parser.isSet(zoom))
@@ -99,7 +107,11 @@ int main(int argc, char** argv)
         QTest::mouseClick(form.Button2, Qt::LeftButton);
         QTest::qWait(kSetSettleMs);
     }
-    if (parser.isSet(run)) {
+    if (parser.isSet(midRun)) {
+        form.TrackBar2->SetValue(form.TrackBar2->Max());
+        QTest::mouseClick(form.Button5, Qt::LeftButton);
+        QTest::qWait(parser.value(midRun).toInt());
+    } else if (parser.isSet(run)) {
         form.TrackBar2->SetValue(form.TrackBar2->Max());
         QTest::mouseClick(form.Button5, Qt::LeftButton);
         if (!QTest::qWaitFor([&] { return form.Button5->text() == QStringLiteral("実行"); }, 60000)) {
