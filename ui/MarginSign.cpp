@@ -7,10 +7,6 @@ namespace tessivar::ui {
 
 namespace {
 
-const QColor JumpTargetColour(0x09, 0x69, 0xDA);
-const QColor EndsProgramColour(0x8C, 0x95, 0x9F);
-const QColor NeverTakenColour(0xE0, 0x8A, 0x00);
-
 // The largest square centred in the cell, shrunk by a quarter.
 QRectF SignBox(const QRectF& cell)
 {
@@ -40,6 +36,21 @@ MarginSign SignOf(const std::optional<LineClassification>& line, bool isCaretJum
     return MarginSign::None;
 }
 
+QColor SignColour(MarginSign sign)
+{
+    switch (sign) {
+    case MarginSign::JumpTarget:
+        return {0x09, 0x69, 0xDA};
+    case MarginSign::EndsProgram:
+        return {0x57, 0x60, 0x6A};
+    case MarginSign::NeverTaken:
+        return {0xE0, 0x8A, 0x00};
+    case MarginSign::None:
+        break;
+    }
+    return {};
+}
+
 void PaintSign(QPainter& painter, MarginSign sign, const QRectF& cell)
 {
     const QRectF box = SignBox(cell);
@@ -52,15 +63,15 @@ void PaintSign(QPainter& painter, MarginSign sign, const QRectF& cell)
         arrow.lineTo(box.right(), box.center().y());
         arrow.lineTo(box.bottomLeft());
         arrow.closeSubpath();
-        painter.fillPath(arrow, JumpTargetColour);
+        painter.fillPath(arrow, SignColour(sign));
         break;
     }
     case MarginSign::EndsProgram:
         painter.fillRect(box.adjusted(box.width() / 6, box.height() / 6, -box.width() / 6, -box.height() / 6),
-                         EndsProgramColour);
+                         SignColour(sign));
         break;
     case MarginSign::NeverTaken:
-        painter.setPen(QPen(NeverTakenColour, std::max<qreal>(1.5, box.width() / 6)));
+        painter.setPen(QPen(SignColour(sign), std::max<qreal>(1.5, box.width() / 6)));
         painter.drawLine(box.topLeft(), box.bottomRight());
         painter.drawLine(box.topRight(), box.bottomLeft());
         break;

@@ -2,6 +2,8 @@
 
 #include "LineClassification.h"
 
+#include <QColor>
+
 #include <optional>
 
 class QPainter;
@@ -20,6 +22,8 @@ enum class MarginSign {
 // The sign of a line (none for the empty last line); the caret's jump target
 // outranks what the line is itself.
 MarginSign SignOf(const std::optional<LineClassification>& line, bool isCaretJumpTarget);
+
+QColor SignColour(MarginSign sign);
 
 // Drawn as shapes, so no font needs the glyphs.
 void PaintSign(QPainter& painter, MarginSign sign, const QRectF& cell);
