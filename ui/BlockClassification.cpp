@@ -29,10 +29,4 @@ QString DescribeBlock(const QTextBlock& block)
     return line ? QString::fromStdString(DescribeLine(*line)) : QString();
 }
 
-int TextOffset(const QString& text, std::size_t byte)
-{
-    const QByteArray utf8 = text.toUtf8();
-    return static_cast<int>(QString::fromUtf8(utf8.left(static_cast<qsizetype>(byte))).size());
-}
-
 } // namespace tessivar::ui

@@ -4,7 +4,6 @@
 
 #include <QString>
 
-#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -23,8 +22,5 @@ std::optional<LineClassification> ClassifyBlock(const QTextBlock& block);
 // What the machine will do with the line, in Japanese; empty for the empty
 // last line.
 QString DescribeBlock(const QTextBlock& block);
-
-// Byte offset `byte` of the UTF-8 form of `text` as an offset into `text`.
-int TextOffset(const QString& text, std::size_t byte);
 
 } // namespace tessivar::ui

@@ -35,6 +35,13 @@ QColor FaultColour(LineFault fault)
     return fault == LineFault::UnreadableTarget ? QColor(0xE0, 0x8A, 0x00) : QColor(0xE0, 0x00, 0x00);
 }
 
+// Where byte `byte` of the line's UTF-8 form falls in its text.
+int TextOffset(const QString& text, std::size_t byte)
+{
+    const QByteArray utf8 = text.toUtf8();
+    return static_cast<int>(QString::fromUtf8(utf8.left(static_cast<qsizetype>(byte))).size());
+}
+
 } // namespace
 
 LineKindHighlighter::LineKindHighlighter(QTextDocument* document) : QSyntaxHighlighter(document)

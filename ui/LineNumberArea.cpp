@@ -40,11 +40,6 @@ int LineNumberArea::WidthFor(const QFontMetrics& metrics, int lineCount)
     return kPadding + (Digits(lineCount) + 1) * DigitWidth(metrics) + kPadding;
 }
 
-QSize LineNumberArea::sizeHint() const
-{
-    return {WidthFor(QFontMetrics(editor_.font()), editor_.blockCount()), 0};
-}
-
 void LineNumberArea::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);

@@ -20,8 +20,6 @@ public:
     // Wide enough for the numbers of `lineCount` lines and the sign column.
     static int WidthFor(const QFontMetrics& metrics, int lineCount);
 
-    QSize sizeHint() const override;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool event(QEvent* event) override;
