@@ -14,7 +14,6 @@
 #include "Unit1.h"
 #include "ValueSlider.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
@@ -26,8 +25,6 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <numeric>
 #include <vector>
 
@@ -230,17 +227,3 @@ BENCHMARK(MainWindowFrames)
     ->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-// The application must outlive every window and end before the process does.
-int main(int argc, char** argv)
-{
-    if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr) {
-        std::fprintf(stderr, "bench_ui_clock_rate needs a display (run under xvfb-run)\n");
-        return 1;
-    }
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

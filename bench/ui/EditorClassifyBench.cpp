@@ -19,8 +19,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -137,17 +135,3 @@ BENCHMARK(WholeProgram)->Iterations(3)->UseRealTime()->Unit(benchmark::kMillisec
 BENCHMARK(MainWindowKeystroke)->Arg(0)->Arg(1)->ArgName("enter")->UseRealTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-// The application must outlive every window and end before the process does.
-int main(int argc, char** argv)
-{
-    if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr) {
-        std::fprintf(stderr, "bench_ui_editor_classify needs a display (run under xvfb-run)\n");
-        return 1;
-    }
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
