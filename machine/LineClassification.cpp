@@ -55,7 +55,8 @@ std::vector<Span> FieldSpans(std::string_view line, const std::vector<std::strin
     return spans;
 }
 
-// How many register numbers the mnemonic takes; 0 for no instruction.
+// How many register numbers the mnemonic takes; 0 for no instruction. An S,
+// Z, T or J line names that many, as its kind requires.
 std::size_t RegistersTaken(const std::string& mnemonic)
 {
     if (mnemonic == "s" || mnemonic == "z") {
@@ -93,26 +94,10 @@ NoOpCause NoOpCauseOf(const std::vector<std::string>& fields, const std::string&
     return fields.size() < 1 + taken ? NoOpCause::ArgumentMissing : NoOpCause::NotARegisterNumber;
 }
 
-std::size_t RegistersNamed(InstructionKind kind)
-{
-    switch (kind) {
-    case InstructionKind::S:
-    case InstructionKind::Z:
-        return 1;
-    case InstructionKind::T:
-    case InstructionKind::J:
-        return 2;
-    case InstructionKind::Comment:
-    case InstructionKind::NoOp:
-        break;
-    }
-    return 0;
-}
-
 void NoteMissingRegisters(LineClassification& line, const std::vector<Span>& spans)
 {
     const std::int32_t numbers[] = {line.decoded.FirstArg, line.decoded.SecondArg};
-    for (std::size_t i = 0; i < RegistersNamed(line.kind); ++i) {
+    for (std::size_t i = 0; i < RegistersTaken(line.decoded.Mnemonic); ++i) {
         if (!IsRegisterNumber(numbers[i])) {
             line.missingRegisters.push_back(numbers[i]);
             line.faults.push_back({LineFault::MissingRegister, spans[i + 1].begin, spans[i + 1].end});
@@ -132,7 +117,7 @@ void NoteHexNumber(LineClassification& line, std::string_view text)
 
 void NoteHexNumbers(LineClassification& line, const std::vector<std::string>& fields)
 {
-    for (std::size_t i = 1; i <= RegistersNamed(line.kind); ++i) {
+    for (std::size_t i = 1; i <= RegistersTaken(line.decoded.Mnemonic); ++i) {
         NoteHexNumber(line, fields[i]);
     }
     if (line.kind == InstructionKind::J && fields.size() >= 4) {
