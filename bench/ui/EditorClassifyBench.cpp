@@ -19,7 +19,6 @@
 
 #include <benchmark/benchmark.h>
 
-
 namespace {
 
 using namespace tessivar;
