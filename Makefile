@@ -44,11 +44,17 @@ test-sanitize: deps
 	XDG_RUNTIME_DIR=$(CURDIR)/$(SAN_BUILD)/runtime ASAN_OPTIONS=detect_leaks=0 \
 	  $(XVFB) ctest --test-dir $(SAN_BUILD) --output-on-failure -j $(JOBS) -L gui -LE e2e
 
-# The thread of runs at full speed and its hand-over, under ThreadSanitizer.
+# The threads the window starts under ThreadSanitizer: the full-speed run and its
+# hand-over, and the render thread with the scene changing while frames are
+# drawn. Qt, Mesa and the font libraries are not built with it, so only what
+# happens in our own code is checked.
 test-tsan: deps
 	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSIVAR_TSAN=ON -DTESSIVAR_BENCH=OFF
-	cmake --build $(TSAN_BUILD) -j $(JOBS) --target tessivar_fastrun_tests
+	cmake --build $(TSAN_BUILD) -j $(JOBS) --target tessivar_fastrun_tests tessivar_render_window_tests
 	TSAN_OPTIONS=halt_on_error=1 $(TSAN_BUILD)/tests/fastrun/tessivar_fastrun_tests
+	mkdir -p -m 0700 $(TSAN_BUILD)/runtime
+	XDG_RUNTIME_DIR=$(CURDIR)/$(TSAN_BUILD)/runtime TSAN_OPTIONS="ignore_noninstrumented_modules=1 halt_on_error=1" \
+	  $(XVFB) $(TSAN_BUILD)/tests/render/tessivar_render_window_tests --gtest_filter='RenderThread.*:SceneView.*'
 
 fuzz-build: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSIVAR_GUI=OFF -DTESSIVAR_FUZZ=ON

@@ -66,7 +66,7 @@ void BallRenderer::AttachInstances(GL& gl)
         gl.glVertexAttribDivisor(location, 1);
 }
 
-void BallRenderer::Draw(GL& gl, ShaderLibrary& shaders, BallDrawing drawing, const BallBatch& batch,
+void BallRenderer::Draw(GL& gl, ShaderLibrary& shaders, BallDrawing drawing, const BallsDraw& batch,
                         const scene::Matrix4& viewProjection, const FrameLighting& lighting, PictureTextures& pictures)
 {
     const FrameUniforms frame{viewProjection, lighting, pictures, batch.Material};

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "BallDrawing.h"
+#include "FrameSnapshot.h"
 #include "GlFunctions.h"
 #include "MaterialUniforms.h"
-#include "SceneWalk.h"
 #include "ShaderLibrary.h"
 
 #include <QOpenGLBuffer>
@@ -17,7 +17,7 @@ class BallRenderer {
 public:
     explicit BallRenderer(GL& gl);
 
-    void Draw(GL& gl, ShaderLibrary& shaders, BallDrawing drawing, const BallBatch& batch,
+    void Draw(GL& gl, ShaderLibrary& shaders, BallDrawing drawing, const BallsDraw& batch,
               const scene::Matrix4& viewProjection, const FrameLighting& lighting, PictureTextures& pictures);
 
 private:
@@ -26,7 +26,7 @@ private:
         const scene::Matrix4& ViewProjection;
         const FrameLighting& Lighting;
         PictureTextures& Pictures;
-        const scene::TMaterialSource* Material;
+        const MaterialValues& Material;
     };
 
     void AttachInstances(GL& gl);

@@ -4,6 +4,7 @@
 
 #include <QMatrix4x4>
 #include <QOpenGLFunctions_3_3_Core>
+#include <QString>
 #include <QVector3D>
 #include <QVector4D>
 
@@ -12,6 +13,12 @@
 namespace tessivar::render {
 
 using GL = QOpenGLFunctions_3_3_Core;
+
+// What a view reports when its context cannot draw with GL.
+inline QString NoOpenGl33Error()
+{
+    return QStringLiteral("OpenGL 3.3 core profile is not available");
+}
 
 // The scene's row-vector matrix as the column-vector matrix that shaders use.
 inline QMatrix4x4 ToQt(const scene::Matrix4& m)

@@ -13,11 +13,11 @@ bool IsWhole(float value)
     return std::abs(value - std::round(value)) < 1e-4F;
 }
 
-scene::TAlphaColor LineColour(float offset, const scene::TGrid3D& grid)
+scene::TAlphaColor LineColour(float offset, const GridShape& grid)
 {
-    const float marks = grid.Marks();
+    const float marks = grid.Marks;
     const bool marked = IsWhole(offset) && marks != 0 && IsWhole(offset / marks);
-    return marked ? (grid.LineColor() & 0x00FFFFFF) | MarkAlpha : grid.LineColor();
+    return marked ? (grid.LineColor & 0x00FFFFFF) | MarkAlpha : grid.LineColor;
 }
 
 // Offsets 0, +-step, +-2 step ... strictly inside (-half, half).
@@ -36,13 +36,18 @@ std::vector<float> Offsets(float half, float step)
 
 } // namespace
 
-std::vector<GridLine> GridLines(const scene::TGrid3D& grid)
+GridShape GridShape::Of(const scene::TGrid3D& grid)
 {
-    const float halfWidth = grid.Width() / 2, halfHeight = grid.Height() / 2;
+    return {grid.Width(), grid.Height(), grid.Marks(), grid.Frequency(), grid.LineColor()};
+}
+
+std::vector<GridLine> GridLines(const GridShape& grid)
+{
+    const float halfWidth = grid.Width / 2, halfHeight = grid.Height / 2;
     std::vector<GridLine> lines;
-    for (const float x : Offsets(halfWidth, grid.Frequency()))
+    for (const float x : Offsets(halfWidth, grid.Frequency))
         lines.push_back({x, -halfHeight, x, halfHeight, LineColour(x, grid)});
-    for (const float y : Offsets(halfHeight, grid.Frequency()))
+    for (const float y : Offsets(halfHeight, grid.Frequency))
         lines.push_back({-halfWidth, y, halfWidth, y, LineColour(y, grid)});
     return lines;
 }

@@ -6,6 +6,15 @@
 
 namespace tessivar::render {
 
+// Everything of a grid that its lines depend on.
+struct GridShape {
+    float Width, Height, Marks, Frequency;
+    scene::TAlphaColor LineColor;
+
+    static GridShape Of(const scene::TGrid3D& grid);
+    friend bool operator==(const GridShape&, const GridShape&) = default;
+};
+
 // One line of a grid in its local XY plane.
 struct GridLine {
     float X1, Y1, X2, Y2;
@@ -16,6 +25,6 @@ struct GridLine {
 // under Width / 2, spanning the height, and lines parallel to X likewise. A
 // line whose offset is a whole number and a whole multiple of Marks takes
 // LineColor with alpha 0xA0; any other LineColor as it is.
-std::vector<GridLine> GridLines(const scene::TGrid3D& grid);
+std::vector<GridLine> GridLines(const GridShape& grid);
 
 } // namespace tessivar::render

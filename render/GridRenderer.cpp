@@ -14,7 +14,7 @@ struct LineVertex {
     float R, G, B, A;
 };
 
-std::vector<LineVertex> LineVertices(const scene::TGrid3D& grid)
+std::vector<LineVertex> LineVertices(const GridShape& grid)
 {
     std::vector<LineVertex> vertices;
     for (const GridLine& line : GridLines(grid)) {
@@ -26,11 +26,6 @@ std::vector<LineVertex> LineVertices(const scene::TGrid3D& grid)
 }
 
 } // namespace
-
-GridShape GridShape::Of(const scene::TGrid3D& grid)
-{
-    return {grid.Width(), grid.Height(), grid.Marks(), grid.Frequency(), grid.LineColor()};
-}
 
 GridRenderer::GridRenderer(GL& gl)
 {
@@ -46,10 +41,10 @@ GridRenderer::GridRenderer(GL& gl)
     gl.glVertexAttribPointer(1, 4, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(LineVertex, R)));
 }
 
-void GridRenderer::Draw(GL& gl, QOpenGLShaderProgram& program, const Placed<scene::TGrid3D>& grid,
+void GridRenderer::Draw(GL& gl, QOpenGLShaderProgram& program, const GridDraw& grid,
                         const scene::Matrix4& viewProjection)
 {
-    Upload(*grid.Object);
+    Upload(grid.Shape);
     if (vertexCount_ == 0)
         return;
     program.setUniformValue("modelViewProjection", ToQt(grid.World * viewProjection));
@@ -57,12 +52,11 @@ void GridRenderer::Draw(GL& gl, QOpenGLShaderProgram& program, const Placed<scen
     gl.glDrawArrays(GL_LINES, 0, vertexCount_);
 }
 
-void GridRenderer::Upload(const scene::TGrid3D& grid)
+void GridRenderer::Upload(const GridShape& grid)
 {
-    const GridShape shape = GridShape::Of(grid);
-    if (uploaded_ == shape)
+    if (uploaded_ == grid)
         return;
-    uploaded_ = shape;
+    uploaded_ = grid;
     const std::vector<LineVertex> vertices = LineVertices(grid);
     vertexCount_ = static_cast<GLsizei>(vertices.size());
     if (vertices.empty())

@@ -11,7 +11,7 @@ QVector3D Rgb(scene::TAlphaColor argb)
     return ColourOf(argb).toVector3D();
 }
 
-void SetLit(QOpenGLShaderProgram& program, const scene::TLightMaterialSource& material, PictureTextures& pictures)
+void SetLit(QOpenGLShaderProgram& program, const MaterialValues& material, PictureTextures& pictures)
 {
     program.setUniformValue("lit", true);
     program.setUniformValue("materialDiffuse", Rgb(material.Diffuse));
@@ -46,22 +46,47 @@ void SetLighting(QOpenGLShaderProgram& program, const FrameLighting& lighting)
     program.setUniformValue("picture", 0);
 }
 
-bool SetMaterial(QOpenGLShaderProgram& program, const scene::TMaterialSource* material, PictureTextures& pictures)
+MaterialValues MaterialValues::Of(const scene::TMaterialSource* material)
 {
+    MaterialValues values;
     if (!material)
-        return false;
+        return values;
     switch (material->Kind()) {
     case scene::TObjectKind::ColorMaterialSource:
-        program.setUniformValue("lit", false);
-        program.setUniformValue("flatColour",
-                                ColourOf(static_cast<const scene::TColorMaterialSource*>(material)->Color));
-        return true;
-    case scene::TObjectKind::LightMaterialSource:
-        SetLit(program, *static_cast<const scene::TLightMaterialSource*>(material), pictures);
-        return true;
-    default:
-        return false;
+        values.Kind = Shading::Flat;
+        values.Color = static_cast<const scene::TColorMaterialSource*>(material)->Color;
+        break;
+    case scene::TObjectKind::LightMaterialSource: {
+        const auto& lit = *static_cast<const scene::TLightMaterialSource*>(material);
+        values.Kind = Shading::Lit;
+        values.Diffuse = lit.Diffuse;
+        values.Ambient = lit.Ambient;
+        values.Emissive = lit.Emissive;
+        values.Specular = lit.Specular;
+        values.Shininess = lit.Shininess;
+        values.Texture = lit.Texture.View();
+        break;
     }
+    default:
+        break;
+    }
+    return values;
+}
+
+bool SetMaterial(QOpenGLShaderProgram& program, const MaterialValues& material, PictureTextures& pictures)
+{
+    switch (material.Kind) {
+    case MaterialValues::Shading::Flat:
+        program.setUniformValue("lit", false);
+        program.setUniformValue("flatColour", ColourOf(material.Color));
+        return true;
+    case MaterialValues::Shading::Lit:
+        SetLit(program, material, pictures);
+        return true;
+    case MaterialValues::Shading::None:
+        break;
+    }
+    return false;
 }
 
 } // namespace tessivar::render

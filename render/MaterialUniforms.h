@@ -7,6 +7,8 @@
 #include <QOpenGLShaderProgram>
 #include <QVector3D>
 
+#include <string>
+
 namespace tessivar::render {
 
 // The light and the eye of one frame, as every lit program reads them.
@@ -20,8 +22,22 @@ struct FrameLighting {
 
 void SetLighting(QOpenGLShaderProgram& program, const FrameLighting& lighting);
 
+// A material as a frame draws it, copied from the scene so that the frame can
+// be drawn while the scene goes on changing.
+struct MaterialValues {
+    enum class Shading : std::uint8_t { None, Flat, Lit };
+    Shading Kind = Shading::None;
+    scene::TAlphaColor Color = 0; // flat
+    scene::TAlphaColor Diffuse = 0, Ambient = 0, Emissive = 0, Specular = 0; // lit
+    int Shininess = 0;
+    std::string Texture;
+
+    // None for no material or one that is not drawn.
+    static MaterialValues Of(const scene::TMaterialSource* material);
+};
+
 // Sets the material's uniforms and binds its picture to texture unit 0.
 // Returns false for no material: that part is not drawn.
-bool SetMaterial(QOpenGLShaderProgram& program, const scene::TMaterialSource* material, PictureTextures& pictures);
+bool SetMaterial(QOpenGLShaderProgram& program, const MaterialValues& material, PictureTextures& pictures);
 
 } // namespace tessivar::render

@@ -24,13 +24,13 @@ std::unique_ptr<QOpenGLTexture> Load(std::string_view name)
 
 } // namespace
 
-QOpenGLTexture* PictureTextures::Find(const scene::SharedString& name)
+QOpenGLTexture* PictureTextures::Find(std::string_view name)
 {
-    if (name.Empty())
+    if (name.empty())
         return nullptr;
-    auto found = textures_.find(name.View());
+    auto found = textures_.find(name);
     if (found == textures_.end())
-        found = textures_.emplace(std::string(name.View()), Load(name.View())).first;
+        found = textures_.emplace(std::string(name), Load(name)).first;
     return found->second.get();
 }
 

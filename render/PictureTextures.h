@@ -1,12 +1,11 @@
 #pragma once
 
-#include "SharedString.h"
-
 #include <QOpenGLTexture>
 
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace tessivar::render {
 
@@ -16,7 +15,7 @@ namespace tessivar::render {
 class PictureTextures {
 public:
     // nullptr for an empty name or a picture that does not exist.
-    QOpenGLTexture* Find(const scene::SharedString& name);
+    QOpenGLTexture* Find(std::string_view name);
 
 private:
     std::map<std::string, std::unique_ptr<QOpenGLTexture>, std::less<>> textures_;

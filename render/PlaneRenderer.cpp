@@ -22,13 +22,11 @@ SurfaceTriangles UnitQuad()
 PlaneRenderer::PlaneRenderer(GL& gl) : quad_(gl, UnitQuad())
 {}
 
-void PlaneRenderer::Draw(GL& gl, QOpenGLShaderProgram& surface, const Placed<scene::TPlane>& plane,
-                         PictureTextures& pictures)
+void PlaneRenderer::Draw(GL& gl, QOpenGLShaderProgram& surface, const PlaneDraw& plane, PictureTextures& pictures)
 {
-    const scene::TPlane& object = *plane.Object;
-    if (object.Width() == 0 || object.Height() == 0 || !SetMaterial(surface, object.MaterialSource(), pictures))
+    if (plane.Width == 0 || plane.Height == 0 || !SetMaterial(surface, plane.Material, pictures))
         return;
-    SetModel(surface, scene::Matrix4::Scaling({object.Width(), object.Height(), 1}) * plane.World);
+    SetModel(surface, scene::Matrix4::Scaling({plane.Width, plane.Height, 1}) * plane.World);
     quad_.Draw(gl, 0, 6);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "FrameSnapshot.h"
 #include "PictureTextures.h"
-#include "SceneWalk.h"
 #include "SurfaceBuffer.h"
 
 #include <QOpenGLShaderProgram>
@@ -15,7 +15,7 @@ public:
     explicit PlaneRenderer(GL& gl);
 
     // With the surface program bound and its frame uniforms set.
-    void Draw(GL& gl, QOpenGLShaderProgram& surface, const Placed<scene::TPlane>& plane, PictureTextures& pictures);
+    void Draw(GL& gl, QOpenGLShaderProgram& surface, const PlaneDraw& plane, PictureTextures& pictures);
 
 private:
     SurfaceBuffer quad_;

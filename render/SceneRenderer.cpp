@@ -1,28 +1,21 @@
 #include "SceneRenderer.h"
 
-#include "Camera.h"
-#include "Viewport3D.h"
-
 namespace tessivar::render {
 
 SceneRenderer::SceneRenderer(GL& gl) : gl_(gl), ready_(shaders_.Build()), planes_(gl), grids_(gl), balls_(gl)
 {}
 
-void SceneRenderer::Render(const scene::TViewport3D& viewport, int width, int height, BallDrawing balls)
+void SceneRenderer::Render(FrameSnapshot& frame)
 {
-    const QVector4D background = ColourOf(viewport.Color());
+    const QVector4D& background = frame.Background;
     gl_.glClearColor(background.x(), background.y(), background.z(), background.w());
     gl_.glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    const scene::TCamera* camera = viewport.Camera();
-    if (!ready_ || !camera || width <= 0 || height <= 0)
+    if (!ready_ || !frame.HasCamera)
         return;
-
-    const float aspect = static_cast<float>(width) / static_cast<float>(height);
-    const scene::Matrix4 viewProjection = camera->ViewMatrix() * camera->ProjectionMatrix(aspect);
-    const Frustum view = balls == BallDrawing::PlainMesh ? Frustum::Everything() : Frustum(viewProjection);
-    SceneFrame frame = WalkScene(viewport, view);
-    const scene::Vector3 eye = camera->EyePosition();
-    const FrameLighting lighting = FrameLighting::Of(frame.Light, eye);
+    const scene::Matrix4& viewProjection = frame.ViewProjection;
+    const Frustum view = frame.Balls == BallDrawing::PlainMesh ? Frustum::Everything() : Frustum(viewProjection);
+    const scene::Vector3& eye = frame.Eye;
+    const FrameLighting& lighting = frame.Lighting;
 
     // Opaque surfaces, front faces only.
     gl_.glEnable(GL_DEPTH_TEST);
@@ -36,16 +29,16 @@ void SceneRenderer::Render(const scene::TViewport3D& viewport, int width, int he
     // Near things first, so that the depth test spares the software renderer
     // the shading of what they hide: balls nearest first, the texts, then the
     // planes (the large backdrop stands behind everything).
-    for (BallBatch& batch : frame.Balls) {
+    for (BallsDraw& batch : frame.BallBatches) {
         SortNearestFirst(batch.Instances, eye);
-        balls_.Draw(gl_, shaders_, balls, batch, viewProjection, lighting, pictures_);
+        balls_.Draw(gl_, shaders_, frame.Balls, batch, viewProjection, lighting, pictures_);
     }
     QOpenGLShaderProgram& surface = shaders_.Surface();
     surface.bind();
     SetLighting(surface, lighting);
     surface.setUniformValue("viewProjection", ToQt(viewProjection));
     for (const auto& text : frame.Texts)
-        texts_.Draw(gl_, surface, text, eye, pictures_);
+        texts_.Draw(gl_, surface, text, view, eye, pictures_);
     texts_.Sweep();
     for (const auto& plane : frame.Planes)
         planes_.Draw(gl_, surface, plane, pictures_);

@@ -1,26 +1,24 @@
 #pragma once
 
 #include "BallRenderer.h"
+#include "FrameSnapshot.h"
 #include "GridRenderer.h"
 #include "PictureTextures.h"
 #include "PlaneRenderer.h"
 #include "ShaderLibrary.h"
 #include "TextMeshes.h"
 
-namespace tessivar::scene {
-class TViewport3D;
-}
-
 namespace tessivar::render {
 
-// Draws one frame of a scene into the current framebuffer. Made and used with
-// its GL context current; holds the GL resources of the frames (programs,
-// pictures, text meshes, buffers).
+// Draws one frame of a scene into the current framebuffer, from a snapshot of
+// the scene. Made and used with its GL context current; holds the GL resources
+// of the frames (programs, pictures, text meshes, buffers).
 class SceneRenderer {
 public:
     explicit SceneRenderer(GL& gl);
 
-    void Render(const scene::TViewport3D& viewport, int width, int height, BallDrawing balls);
+    // Sorts the snapshot's balls on the way.
+    void Render(FrameSnapshot& frame);
 
     const QString& Error() const { return shaders_.Error(); }
     std::uint64_t TextMeshBuilds() const { return texts_.Builds(); }

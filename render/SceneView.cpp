@@ -1,39 +1,63 @@
 #include "SceneView.h"
 
-#include "SceneRenderer.h"
+#include "FrameDrawer.h"
+#include "GlFunctions.h"
+#include "RenderThread.h"
 #include "Viewport3D.h"
 
-#include <QOpenGLContext>
-#include <QOpenGLVersionFunctionsFactory>
-#include <QSurfaceFormat>
+#include <QPainter>
 
 #include <algorithm>
+#include <utility>
 
 namespace tessivar::render {
 
-SceneView::SceneView(scene::TViewport3D* viewport, QWidget* parent) : QOpenGLWidget(parent), viewport_(viewport)
+namespace {
+
+double MsSince(const QElapsedTimer& timer)
 {
-    QSurfaceFormat format = QSurfaceFormat::defaultFormat();
-    format.setVersion(3, 3);
-    format.setProfile(QSurfaceFormat::CoreProfile);
-    format.setDepthBufferSize(24);
-    setFormat(format);
-    connect(this, &QOpenGLWidget::frameSwapped, this, &SceneView::FrameShown);
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
 
-// The base class destroys the context after this destructor: its end must no
-// longer reach a SceneView that is gone.
+} // namespace
+
+SceneView::SceneView(scene::TViewport3D* viewport, QWidget* parent) : QWidget(parent), viewport_(viewport)
+{
+    // Every pixel is painted from the frame: nothing to erase first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
 SceneView::~SceneView()
 {
-    ReleaseGl();
-    if (context() != nullptr)
-        disconnect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &SceneView::ReleaseGl);
+    renderThread_.reset();
+    if (drawerReady_)
+        drawer_->End();
 }
 
 void SceneView::UpdateIfChanged()
 {
-    if (!drawnOnce_ || viewport_->Revision() != drawnRevision_)
+    if (syncedOnce_ && viewport_->Revision() == syncedRevision_)
+        return;
+    if (!renderThread_) {
         update();
+        return;
+    }
+    if (renderThread_->Busy())
+        syncWanted_ = true;
+    else
+        Sync();
+}
+
+void SceneView::DrawNow()
+{
+    if (renderThread_) {
+        renderThread_->WaitUntilIdle();
+        Sync();
+        renderThread_->WaitUntilIdle();
+    } else if (drawerReady_) {
+        DrawHere();
+    }
+    update();
 }
 
 void SceneView::SetBalls(BallDrawing drawing)
@@ -41,70 +65,130 @@ void SceneView::SetBalls(BallDrawing drawing)
     if (ballDrawing_ == drawing)
         return;
     ballDrawing_ = drawing;
-    update();
+    syncedOnce_ = false;
+    UpdateIfChanged();
 }
 
 QString SceneView::RenderError() const
 {
-    return renderer_ ? renderer_->Error() : contextError_;
+    if (renderThread_)
+        return renderThread_->Error();
+    return drawer_ ? drawer_->Error() : QString();
 }
 
 std::uint64_t SceneView::TextMeshBuilds() const
 {
-    return renderer_ ? renderer_->TextMeshBuilds() : 0;
+    if (renderThread_)
+        return renderThread_->TextMeshBuilds();
+    return drawer_ ? drawer_->TextMeshBuilds() : 0;
 }
 
-void SceneView::initializeGL()
+void SceneView::showEvent(QShowEvent* event)
 {
-    // A new context (first show, or moved to another window) needs everything anew.
-    renderer_.reset();
-    auto* gl = QOpenGLVersionFunctionsFactory::get<GL>(context());
-    if (!gl || !gl->initializeOpenGLFunctions()) {
-        contextError_ = QStringLiteral("OpenGL 3.3 core profile is not available");
+    QWidget::showEvent(event);
+    if (!drawer_)
+        StartDrawing();
+}
+
+void SceneView::StartDrawing()
+{
+    drawer_ = std::make_unique<FrameDrawer>();
+    if (threading_ == FrameThreading::ViewThread) {
+        drawerReady_ = drawer_->Begin();
         return;
     }
-    contextError_.clear();
-    renderer_ = std::make_unique<SceneRenderer>(*gl);
-    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &SceneView::ReleaseGl, Qt::UniqueConnection);
+    renderThread_ = std::make_unique<RenderThread>(*drawer_);
+    connect(renderThread_.get(), &RenderThread::FrameFinished, this, &SceneView::RenderedFrameFinished,
+            Qt::QueuedConnection);
+    Sync();
 }
 
-void SceneView::resizeGL(int width, int height)
+void SceneView::resizeEvent(QResizeEvent* event)
 {
-    viewport_->SetSize(static_cast<float>(width), static_cast<float>(height));
+    QWidget::resizeEvent(event);
+    viewport_->SetSize(static_cast<float>(width()), static_cast<float>(height()));
+    UpdateIfChanged();
 }
 
-void SceneView::paintGL()
+FrameSnapshot SceneView::Snapshot()
 {
-    sinceFrameStart_.start();
-    drawnRevision_ = viewport_->Revision();
-    drawnOnce_ = true;
-    if (renderer_)
-        renderer_->Render(*viewport_, width(), height(), ballDrawing_);
+    syncedRevision_ = viewport_->Revision();
+    syncedOnce_ = true;
+    const qreal ratio = devicePixelRatioF();
+    return sync_.Take(*viewport_, static_cast<int>(width() * ratio), static_cast<int>(height() * ratio), ballDrawing_);
 }
 
-// Only a frame drawn since the last swap is measured: a swap can also follow
-// a repaint of the other widgets alone. The median is taken here, once per
-// frame, not on every request for one.
-void SceneView::FrameShown()
+// The copy of the scene for a frame: besides the paint, the one time that a
+// frame holds this thread.
+void SceneView::Sync()
 {
-    if (!sinceFrameStart_.isValid())
+    QElapsedTimer timer;
+    timer.start();
+    syncWanted_ = false;
+    renderThread_->Hand(Snapshot());
+    const double syncMs = MsSince(timer);
+    syncMsSincePaint_ += syncMs;
+    longestSyncMs_ = std::max(longestSyncMs_, syncMs);
+}
+
+void SceneView::RenderedFrameFinished()
+{
+    update();
+    if (syncWanted_)
+        Sync();
+}
+
+void SceneView::paintEvent(QPaintEvent*)
+{
+    QElapsedTimer timer;
+    timer.start();
+    const QImage frame = FrameToPaint();
+    QPainter painter(this);
+    if (!frame.isNull()) {
+        painter.drawImage(rect(), frame);
+        Measured(MsSince(timer));
         return;
-    recentFrameMs_[framesMeasured_++ % recentFrameMs_.size()]
-        = static_cast<double>(sinceFrameStart_.nsecsElapsed()) / 1e6;
-    sinceFrameStart_.invalidate();
+    }
+    painter.fillRect(rect(), QColor::fromRgba(viewport_->Color()));
+    // Without frames the user is told why, in place of the scene.
+    if (const QString error = RenderError(); !error.isEmpty()) {
+        painter.setPen(Qt::lightGray);
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, QStringLiteral("3D 表示を描けません。\n") + error);
+    }
+}
+
+QImage SceneView::FrameToPaint()
+{
+    if (renderThread_) {
+        FinishedFrame newest = renderThread_->Newest();
+        if (!newest.Image.isNull())
+            drawnRevision_ = newest.Revision;
+        return std::move(newest.Image);
+    }
+    if (!drawerReady_)
+        return {};
+    // Drawn here and now, unless the scene is as last drawn (an expose).
+    if (!syncedOnce_ || viewport_->Revision() != syncedRevision_ || lastFrame_.size() != size() * devicePixelRatioF())
+        DrawHere();
+    return lastFrame_;
+}
+
+void SceneView::DrawHere()
+{
+    FrameSnapshot frame = Snapshot();
+    lastFrame_ = drawer_->Draw(frame);
+    drawnRevision_ = frame.Revision;
+}
+
+// Only the frames painted are measured, each copy of the scene once; the
+// median is taken here, once per frame, not on every request for one.
+void SceneView::Measured(double paintMs)
+{
+    recentFrameMs_[framesMeasured_++ % recentFrameMs_.size()] = std::exchange(syncMsSincePaint_, 0) + paintMs;
     const std::size_t count = std::min(framesMeasured_, recentFrameMs_.size());
     auto sorted = recentFrameMs_;
     std::sort(sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(count));
     typicalFrameMs_ = sorted[count / 2];
-}
-
-void SceneView::ReleaseGl()
-{
-    if (!renderer_)
-        return;
-    makeCurrent();
-    renderer_.reset();
-    doneCurrent();
 }
 
 } // namespace tessivar::render

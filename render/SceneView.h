@@ -1,14 +1,17 @@
 #pragma once
 
 #include "BallDrawing.h"
+#include "FrameSnapshot.h"
 
 #include <QElapsedTimer>
-#include <QOpenGLWidget>
+#include <QImage>
+#include <QWidget>
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 namespace tessivar::scene {
 class TViewport3D;
@@ -16,13 +19,24 @@ class TViewport3D;
 
 namespace tessivar::render {
 
-class SceneRenderer;
+class FrameDrawer;
+class RenderThread;
+
+// Where the frames of a view are drawn.
+enum class FrameThreading {
+    // A thread of the view's own draws them; the view's thread only copies
+    // what a frame needs and paints finished frames.
+    RenderThread,
+    // The view's thread draws them inside its paint, held meanwhile.
+    ViewThread,
+};
 
 // The 3D view: draws the scene under a TViewport3D through the viewport's
-// camera (OpenGL 3.3 core). It draws only when Qt asks it to paint: after
-// update() or when it is exposed or resized; it has no timer of its own, so
-// that a continuous redraw on a software renderer cannot starve the clocks.
-class SceneView : public QOpenGLWidget {
+// camera (OpenGL 3.3 core, offscreen) and paints the frames as images. It
+// draws only when asked to (UpdateIfChanged) or when it is first shown or
+// resized; it has no timer of its own, so that a continuous redraw on a
+// software renderer cannot starve the clocks.
+class SceneView : public QWidget {
     Q_OBJECT
 
 public:
@@ -30,10 +44,18 @@ public:
     explicit SceneView(scene::TViewport3D* viewport, QWidget* parent = nullptr);
     ~SceneView() override;
 
-    // Schedules a redraw when the scene changed since the last one drawn.
+    // Before the view is first shown; a render thread unless told otherwise.
+    void SetThreading(FrameThreading threading) { threading_ = threading; }
+
+    // Asks for a frame when the scene changed since the last one asked for.
+    // With a render thread, the scene is copied now when the thread is free,
+    // or as soon as it has finished its frame.
     void UpdateIfChanged();
-    // The scene revision that the last drawn frame showed.
+    // The scene revision that the last frame painted showed.
     std::uint64_t DrawnRevision() const { return drawnRevision_; }
+    // Draws a frame of the scene as it is, and waits until it is finished:
+    // the next paint or grab shows it.
+    void DrawNow();
 
     // Impostors unless told otherwise; the mesh serves comparisons.
     void SetBalls(BallDrawing drawing);
@@ -41,29 +63,43 @@ public:
     // Why nothing but the background is drawn (no OpenGL 3.3 core, shaders
     // that did not build), or empty.
     QString RenderError() const;
-    // How many 3D text meshes have been made so far.
+    // How many times a 3D text has been laid out so far.
     std::uint64_t TextMeshBuilds() const;
-    // How long a frame holds the thread, from the start of its drawing to the
-    // window's swap: the median of the last few, so that a frame that builds
-    // text meshes or shaders does not count; 0 before the first.
+    // How long a frame holds the view's thread: the copy of the scene and the
+    // paint. The median of the last few, so that a frame that builds text
+    // meshes or shaders does not count; 0 before the first.
     double TypicalFrameMs() const { return typicalFrameMs_; }
+    // The longest copy of the scene for a frame since the last call.
+    double TakeLongestSyncMs() { return std::exchange(longestSyncMs_, 0); }
 
 protected:
-    void initializeGL() override;
-    void resizeGL(int width, int height) override;
-    void paintGL() override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
-    void ReleaseGl();
-    void FrameShown();
+    void StartDrawing();
+    FrameSnapshot Snapshot();
+    void Sync();
+    void RenderedFrameFinished();
+    QImage FrameToPaint();
+    void DrawHere();
+    void Measured(double paintMs);
 
     scene::TViewport3D* viewport_;
-    std::unique_ptr<SceneRenderer> renderer_;
-    QString contextError_;
+    FrameThreading threading_ = FrameThreading::RenderThread;
+    SceneSync sync_;
+    std::unique_ptr<FrameDrawer> drawer_;
+    bool drawerReady_ = false; // on the view's thread
+    std::unique_ptr<RenderThread> renderThread_;
     BallDrawing ballDrawing_ = BallDrawing::Impostors;
+    std::uint64_t syncedRevision_ = 0;
+    bool syncedOnce_ = false;
+    bool syncWanted_ = false;
     std::uint64_t drawnRevision_ = 0;
-    bool drawnOnce_ = false;
-    QElapsedTimer sinceFrameStart_;
+    QImage lastFrame_; // on the view's thread
+    double syncMsSincePaint_ = 0;
+    double longestSyncMs_ = 0;
     std::array<double, 5> recentFrameMs_{};
     std::size_t framesMeasured_ = 0;
     double typicalFrameMs_ = 0;

@@ -4,15 +4,10 @@
 #include "TextFont.h"
 
 #include <QFontMetricsF>
-#include <QGlyphRun>
 #include <QPainterPath>
 #include <QRawFont>
 #include <QRegularExpression>
 #include <QTextLayout>
-#include <QTransform>
-
-#include <memory>
-#include <vector>
 
 namespace tessivar::render {
 
@@ -34,94 +29,78 @@ qreal AlignedStart(TTextAlign align, qreal room, qreal extent)
     return (room - extent) / 2;
 }
 
-// The line's glyphs, moved by `offset` from where the layout put them.
-void AddGlyphs(QPainterPath& path, const QTextLine& line, QPointF offset)
+// Scene units per reference unit.
+qreal UnitOf(const TextBlock& block)
 {
-    for (const QGlyphRun& run : line.glyphRuns()) {
-        const QRawFont font = run.rawFont();
-        const QList<quint32> indexes = run.glyphIndexes();
-        const QList<QPointF> positions = run.positions();
-        for (qsizetype i = 0; i < indexes.size(); ++i)
-            path.addPath(font.pathForGlyph(indexes[i]).translated(positions[i] + offset));
-    }
+    return block.FontSize / ReferenceEm;
 }
 
-// Lays the text out at the reference size, in box coordinates (origin at the
-// box's top-left corner), before fitting.
-class ReferenceLayout {
-public:
-    ReferenceLayout(const TextBlock& block, qreal boxWidth) : block_(block), font_(TextFont(block.Family))
-    {
-        const QFontMetricsF metrics(font_);
-        pitch_ = LinePitchInEms * ReferenceEm;
-        // The baseline divides the line as the font's ascent and descent do.
-        baseline_ = pitch_ * metrics.ascent() / (metrics.ascent() + metrics.descent());
-        QTextOption option;
-        option.setWrapMode(QTextOption::WordWrap);
-        option.setUseDesignMetrics(true);
-        static const QRegularExpression lineBreak(QStringLiteral("\r\n|[\r\n\u2028\u2029]"));
-        for (const QString& paragraph : block.Text.split(lineBreak))
-            LayOutParagraph(paragraph, option, boxWidth);
-    }
+bool ShowsNothing(const TextBlock& block)
+{
+    return block.Text.isEmpty() || block.FontSize <= 0;
+}
 
-    // The outlines of every line, the block of lines placed in a box this high.
-    QPainterPath Glyphs(qreal boxHeight) const
-    {
-        QPainterPath path;
-        path.setFillRule(Qt::WindingFill);
-        for (const PlacedLine& line : lines_)
-            AddGlyphs(path, line.Line, line.Offset);
-        const qreal blockHeight = static_cast<qreal>(lines_.size()) * pitch_;
-        return path.translated(0, AlignedStart(block_.VertAlign, boxHeight, blockHeight));
-    }
+} // namespace
 
-private:
-    void LayOutParagraph(const QString& text, const QTextOption& option, qreal boxWidth)
-    {
-        auto& layout = paragraphs_.emplace_back(std::make_unique<QTextLayout>(text, font_));
-        layout->setTextOption(option);
-        layout->beginLayout();
-        for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+qreal LayOutGlyphs(const TextBlock& block, const GlyphRunVisitor& visit)
+{
+    if (ShowsNothing(block))
+        return 0;
+    const qreal boxWidth = block.Width / UnitOf(block);
+    const QFont font = TextFont(block.Family);
+    const QFontMetricsF metrics(font);
+    const qreal pitch = LinePitchInEms * ReferenceEm;
+    // The baseline divides the line as the font's ascent and descent do.
+    const qreal baseline = pitch * metrics.ascent() / (metrics.ascent() + metrics.descent());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    option.setUseDesignMetrics(true);
+
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|[\r\n\u2028\u2029]"));
+    qsizetype lines = 0;
+    for (const QString& paragraph : block.Text.split(lineBreak)) {
+        QTextLayout layout(paragraph, font);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
             line.setLineWidth(boxWidth);
             // Lines are placed here rather than by setPosition, which rounds
             // to 1/64 unit and would make the pitch drift down a listing.
             line.setPosition(QPointF());
-            const qreal x = AlignedStart(block_.HorzAlign, boxWidth, line.naturalTextWidth());
-            const qreal baseline = static_cast<qreal>(lines_.size()) * pitch_ + baseline_;
-            lines_.push_back({line, QPointF(x, baseline - line.ascent())});
+            const qreal x = AlignedStart(block.HorzAlign, boxWidth, line.naturalTextWidth());
+            const qreal y = static_cast<qreal>(lines++) * pitch + baseline - line.ascent();
+            for (const QGlyphRun& run : line.glyphRuns())
+                visit(run, QPointF(x, y));
         }
-        layout->endLayout();
+        layout.endLayout();
     }
+    return static_cast<qreal>(lines) * pitch;
+}
 
-    struct PlacedLine {
-        QTextLine Line;
-        QPointF Offset;
-    };
-
-    const TextBlock& block_;
-    QFont font_;
-    qreal pitch_ = 0;
-    qreal baseline_ = 0;
-    std::vector<std::unique_ptr<QTextLayout>> paragraphs_;
-    std::vector<PlacedLine> lines_;
-};
-
-} // namespace
+QTransform BlockToScene(const TextBlock& block, qreal blockHeight, const QRectF& glyphBounds)
+{
+    const qreal unit = UnitOf(block);
+    const QRectF box(0, 0, block.Width / unit, block.Height / unit);
+    const qreal blockTop = AlignedStart(block.VertAlign, box.height(), blockHeight);
+    const TextFit fit = FitIntoBox(box, glyphBounds.translated(0, blockTop));
+    return QTransform(fit.X.Scale * unit, 0, 0, fit.Y.Scale * unit, fit.X.Offset * unit - block.Width / 2,
+                      fit.Y.Apply(blockTop) * unit - block.Height / 2);
+}
 
 QList<QPolygonF> TextOutlines(const TextBlock& block)
 {
-    if (block.Text.isEmpty() || block.FontSize <= 0)
-        return {};
-    // Scene units per reference unit.
-    const qreal unit = block.FontSize / ReferenceEm;
-    const QRectF box(0, 0, block.Width / unit, block.Height / unit);
-
-    const QPainterPath glyphs = ReferenceLayout(block, box.width()).Glyphs(box.height());
+    QPainterPath glyphs;
+    glyphs.setFillRule(Qt::WindingFill);
+    const qreal blockHeight = LayOutGlyphs(block, [&](const QGlyphRun& run, QPointF offset) {
+        const QRawFont font = run.rawFont();
+        const QList<quint32> indexes = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < indexes.size(); ++i)
+            glyphs.addPath(font.pathForGlyph(indexes[i]).translated(positions[i] + offset));
+    });
     if (glyphs.isEmpty())
         return {};
-    const TextFit fit = FitIntoBox(box, glyphs.boundingRect());
-    const QTransform toScene(fit.X.Scale * unit, 0, 0, fit.Y.Scale * unit, fit.X.Offset * unit - block.Width / 2,
-                             fit.Y.Offset * unit - block.Height / 2);
+    const QTransform toScene = BlockToScene(block, blockHeight, glyphs.boundingRect());
     // Curves are flattened at the reference size, where Qt's tolerance is a
     // small fraction of an em, and only then scaled.
     QList<QPolygonF> contours = glyphs.toSubpathPolygons();

@@ -2,9 +2,14 @@
 
 #include "Text3D.h"
 
+#include <QGlyphRun>
 #include <QList>
 #include <QPolygonF>
+#include <QRectF>
 #include <QString>
+#include <QTransform>
+
+#include <functional>
 
 namespace tessivar::render {
 
@@ -24,10 +29,25 @@ struct TextBlock {
 // (5.35 scene units at size 4).
 inline constexpr qreal LinePitchInEms = 5.35 / 4;
 
-// The glyph outlines of the text, laid out in the box (split at line breaks,
-// word wrap within Width, aligned, fitted into the box) and flattened to closed
-// polygons; scene units, origin at the box centre, Y down. Empty when nothing
-// shows.
+// Receives one run of glyphs of a laid-out text and where the run's glyph
+// positions are to be moved to (reference units, from the top-left corner of
+// the block of lines).
+using GlyphRunVisitor = std::function<void(const QGlyphRun& run, QPointF offset)>;
+
+// Lays the text out at the reference size (split at line breaks, word wrap
+// within Width, each line aligned across the box) and shows every glyph run to
+// `visit`, line by line from the top. Returns the height of the block of lines.
+// One paragraph is held at a time, so that a long text costs its glyphs only.
+qreal LayOutGlyphs(const TextBlock& block, const GlyphRunVisitor& visit);
+
+// From the block's reference coordinates to the object's local scene
+// coordinates: the block aligned in the box, the glyphs (`glyphBounds`, in
+// block coordinates) fitted into it, origin at the box centre, Y down.
+QTransform BlockToScene(const TextBlock& block, qreal blockHeight, const QRectF& glyphBounds);
+
+// The glyph outlines of the whole text, laid out and fitted into the box and
+// flattened to closed polygons, in the object's local scene coordinates. Empty
+// when nothing shows.
 QList<QPolygonF> TextOutlines(const TextBlock& block);
 
 } // namespace tessivar::render

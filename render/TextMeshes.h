@@ -1,7 +1,9 @@
 #pragma once
 
+#include "FrameSnapshot.h"
+#include "Frustum.h"
+#include "GlyphText.h"
 #include "PictureTextures.h"
-#include "SceneWalk.h"
 #include "SurfaceBuffer.h"
 
 #include <QOpenGLShaderProgram>
@@ -9,50 +11,51 @@
 #include <cstdint>
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 namespace tessivar::render {
 
-// Everything of a 3D text that its mesh depends on.
-struct TextShape {
-    scene::SharedString Text, Family;
-    float FontSize, Width, Height, Depth;
-    scene::TTextAlign HorzAlign, VertAlign;
-    std::uint8_t Sides;
-
-    static TextShape Of(const scene::TText3D& text);
-    friend bool operator==(const TextShape&, const TextShape&) = default;
-};
-
-// The extruded meshes of the scene's 3D texts, kept in GL memory from frame to
-// frame: a mesh is made again only when its text's layout revision moved, or
-// when its shape differs because another object took the old one's address.
+// The scene's 3D texts, made of cached glyph shapes. A text is laid out once
+// for each content that a snapshot gives it. Its glyphs are extruded into GL
+// memory in chunks of neighbouring glyphs, and only while a chunk may show, so
+// that the listing of a long program costs what is in view.
 class TextMeshes {
 public:
     // With the surface program bound and its frame uniforms set; `eye` in
-    // scene coordinates.
-    void Draw(GL& gl, QOpenGLShaderProgram& surface, const Placed<scene::TText3D>& text, const scene::Vector3& eye,
-              PictureTextures& pictures);
+    // scene coordinates; chunks outside `view` are skipped.
+    void Draw(GL& gl, QOpenGLShaderProgram& surface, const TextDraw& text, const Frustum& view,
+              const scene::Vector3& eye, PictureTextures& pictures);
 
-    // Frees the meshes of texts not drawn since the previous sweep (freed or
-    // hidden objects); call once per frame, after drawing.
+    // Frees the texts not drawn since the previous sweep (freed or hidden
+    // objects, or contents replaced) and the chunks that left the view; call once per frame, after
+    // drawing.
     void Sweep();
 
-    // How many meshes have been made so far.
+    // How many times a text has been laid out so far.
     std::uint64_t Builds() const { return builds_; }
 
 private:
-    struct Entry {
-        TextShape Shape;
-        std::uint32_t Revision;
-        std::unique_ptr<SurfaceBuffer> Buffer; // null when nothing shows
+    struct Chunk {
+        std::size_t First, Count; // of the text's glyphs
+        scene::Vector3 Centre; // of the chunk's bounding sphere, local
+        float Radius;
+        std::unique_ptr<SurfaceBuffer> Buffer; // null while out of view
         int FrontCount = 0, BackCount = 0, ShaftCount = 0;
+        bool Drawn = false;
+    };
+    struct Entry {
+        std::shared_ptr<const TextContent> Content; // holds the key's address
+        GlyphText Glyphs;
+        std::vector<Chunk> Chunks;
         bool Used = true;
     };
 
-    Entry& Current(GL& gl, const scene::TText3D& text);
-    Entry Build(GL& gl, const scene::TText3D& text);
+    Entry& Current(const std::shared_ptr<const TextContent>& content);
+    Entry Build(const std::shared_ptr<const TextContent>& content);
+    static void Extrude(GL& gl, const Entry& entry, Chunk& chunk);
 
-    std::unordered_map<const scene::TText3D*, Entry> entries_;
+    GlyphCache glyphCache_;
+    std::unordered_map<const TextContent*, Entry> entries_;
     std::uint64_t builds_ = 0;
 };
 

@@ -4,14 +4,17 @@
 #include "Unit1.h"
 
 #include "EditorLines.h"
+#include "ExampleLibrary.h"
 #include "FileChooser.h"
 #include "MessageBoxes.h"
 #include "PathLabel.h"
 #include "ProgramEditorMarks.h"
 #include "ProgramFile.h"
+#include "ProgramSizeLimit.h"
 
 #include <QAction>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -47,7 +50,19 @@ void TForm1::BindFileMenu()
     connect(MenuItem4, &QAction::triggered, this, &TForm1::MenuItem4Click);
     connect(MenuItem5, &QAction::triggered, this, &TForm1::MenuItem5Click);
     connect(Memo2->document(), &QTextDocument::contentsChanged, this, &TForm1::ShowFileInTitle);
+    CreateExampleMenu();
     MarkProgramSaved();
+}
+
+// After "開く": the examples are another place to open a program from.
+void TForm1::CreateExampleMenu()
+{
+    ExampleMenu = new QMenu(QStringLiteral("サンプル"), MenuItem1);
+    MenuItem1->insertMenu(MenuItem4, ExampleMenu);
+    for (const Example& example : ReadExamples(ExampleFolder()))
+        connect(ExampleMenu->addAction(example.title), &QAction::triggered, this,
+                [this, example] { OpenExample(example); });
+    ExampleMenu->setEnabled(!ExampleMenu->isEmpty());
 }
 
 void TForm1::SetFileChooser(std::unique_ptr<FileChooser> chooser)
@@ -76,6 +91,8 @@ void TForm1::MenuItem3Click()
 void TForm1::OpenProgramFile(const QString& path)
 {
     ProgramFileReading reading = ReadProgramFile(path.toStdString());
+    if (!reading.error && !ProgramFitsWindow(reading.lines, this))
+        return;
     // Remembered even when the text after the mark fails to decode.
     if (reading.encoding)
         programEncoding_ = *reading.encoding;
@@ -99,6 +116,18 @@ void TForm1::ProgramReplaced(const QString& fileName)
     ForgetHistory();
     Label3->setText(fileName);
     MarkProgramSaved();
+}
+
+// An example comes in as a new program without a file, so Save asks for a
+// name and the installed file is never written; its example input fills the
+// register editor.
+void TForm1::OpenExample(const Example& example)
+{
+    if (!MayReplaceProgram())
+        return;
+    SetEditorLines(*Memo2, example.program);
+    ProgramReplaced(NoFileName);
+    SetEditorLines(*Memo1, example.registers);
 }
 
 void TForm1::MenuItem4Click()

@@ -6,6 +6,7 @@
 #include "ImageControl.h"
 #include "OverlayPanel.h"
 #include "PathLabel.h"
+#include "ProgramEditor.h"
 #include "SceneView.h"
 #include "Styles.h"
 #include "ValueSlider.h"
@@ -70,9 +71,8 @@ QPushButton* CreateButton(QWidget* parent, const char* text, QPoint position)
     return button;
 }
 
-QPlainTextEdit* CreateEditor(QWidget* parent)
+QPlainTextEdit* StyleEditor(QPlainTextEdit* editor)
 {
-    auto* editor = new QPlainTextEdit(parent);
     SetLook(*editor, Look::Memo1Style1);
     editor->setFont(EditorFont());
     editor->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -159,7 +159,7 @@ void TForm1::CreateRegisterPanel()
     Panel6 = CreateHeader(Panel3, Look::Panel5Style1, Label2);
     Panel6->setGeometry(0, 0, kColumnWidth, kStripHeight);
     Button1 = CreateButton(Panel3, "クリアー", {56, 160});
-    Memo1 = CreateEditor(Panel3);
+    Memo1 = StyleEditor(new QPlainTextEdit(Panel3));
     Memo1->setGeometry(0, kStripHeight, kColumnWidth, kMemo1Height);
 }
 
@@ -170,7 +170,7 @@ void TForm1::CreateProgramPanel()
     Label3->setText(QStringLiteral("New.urm"));
     Panel7 = CreateHeader(Panel4, Look::Panel5Style1, Label3);
     Panel7->setFixedHeight(kStripHeight);
-    Memo2 = CreateEditor(Panel4);
+    Memo2 = StyleEditor(new ProgramEditor(Panel4));
     Memo2->setPlainText(Text(kSampleProgram));
     auto* layout = new QVBoxLayout(Panel4);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -15,11 +15,12 @@ namespace tessivar::ui {
 // `floorMs`.
 int FrameGapMs(double frameCostMs, double share, int floorMs);
 
-// Asks the 3D view for a frame no more often than the cost of its frames
-// allows. Drawing shares the one thread with the run tick and the animation
-// clock: a frame after every clock pass would hold them back, and a run at
-// the top speed would no longer make a step per tick. A request inside the
-// gap is kept and served when the gap is over.
+// Asks the 3D view for a frame no more often than the cost of its frames on
+// this thread allows. That cost (the copy of the scene and the paint, or the
+// whole frame where the view draws on this thread) shares the thread with the
+// run tick and the animation clock: a frame after every clock pass would hold
+// them back, and a run at the top speed would no longer make a step per tick.
+// A request inside the gap is kept and served when the gap is over.
 class FramePacer final : public QObject {
 public:
     // `share`: the share of the thread's time that frames may take.

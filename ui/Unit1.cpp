@@ -7,6 +7,7 @@
 #include "MessageBoxes.h"
 #include "OverlayPanel.h"
 #include "ProgramEditorMarks.h"
+#include "ProgramSizeLimit.h"
 #include "SceneView.h"
 #include "StepDuration.h"
 #include "ValueSlider.h"
@@ -142,6 +143,8 @@ void TForm1::Button1Click()
 
 void TForm1::Button2Click()
 {
+    if (!ProgramFitsWindow(*Memo2, this))
+        return;
     EndFastRun();
     machineScene_.FreeAllBalls();
     TextLines registerLines = EditorLines(*Memo1);

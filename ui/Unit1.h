@@ -31,6 +31,7 @@ class SceneView;
 namespace tessivar::ui {
 
 class FileChooser;
+struct Example;
 class ProgramEditorMarks;
 class FramePacer;
 class ImageControl;
@@ -85,6 +86,9 @@ public:
     QFileDialog* OD = nullptr;
     QFileDialog* SD = nullptr;
     QTimer* Timer1 = nullptr;
+
+    // The example library, a submenu of the File menu.
+    QMenu* ExampleMenu = nullptr;
 
     // The Debug menu, beside the design's File menu.
     QMenu* DebugMenu = nullptr;
@@ -163,6 +167,8 @@ private:
     bool ProgramChanged() const;
     void ShowFileInTitle();
     bool MayReplaceProgram();
+    void CreateExampleMenu();
+    void OpenExample(const Example& example);
 
     // The Debug menu (DebugMenu.cpp).
     void CreateDebugMenu();

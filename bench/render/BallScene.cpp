@@ -20,22 +20,28 @@ BallScene::BallScene(int registers, scene::Vector3 camera, BallDrawing drawing)
         for (int m = 0; m < 200; ++m)
             AddBall(i, 200, m);
     view_ = std::make_unique<SceneView>(design_.Viewport3D1);
+    view_->SetThreading(FrameThreading::ViewThread);
     view_->SetBalls(drawing);
     view_->resize(736, 602);
     view_->show();
     (void)QTest::qWaitForWindowExposed(view_.get());
-    view_->grabFramebuffer(); // shaders, pictures and text meshes made once
+    view_->grab(); // shaders, pictures and text meshes made once
 }
 
 void BallScene::DrawFrame()
 {
-    benchmark::DoNotOptimize(view_->grabFramebuffer());
+    view_->DrawNow();
 }
 
 SceneFrame BallScene::Walk() const
 {
     const scene::TCamera& camera = *design_.Camera1;
     return WalkScene(*design_.Viewport3D1, Frustum(camera.ViewMatrix() * camera.ProjectionMatrix(736.0F / 602.0F)));
+}
+
+FrameSnapshot BallScene::Sync()
+{
+    return sync_.Take(*design_.Viewport3D1, 736, 602, BallDrawing::Impostors);
 }
 
 std::size_t BallScene::BallsInView() const

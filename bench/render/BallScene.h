@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DesignScene.h"
+#include "FrameSnapshot.h"
 #include "SceneView.h"
 #include "SceneWalk.h"
 
@@ -28,6 +29,9 @@ public:
 
     // What the renderer gathers from the scene for one frame.
     SceneFrame Walk() const;
+    // The copy of the scene that a frame drawn on the render thread is drawn
+    // from, taken as the view takes it.
+    FrameSnapshot Sync();
     // How many balls a frame draws (those in view).
     std::size_t BallsInView() const;
 
@@ -37,6 +41,7 @@ private:
     StillClockDriver driver_;
     scene::AnimationClock clock_{driver_};
     scene::DesignScene design_{clock_};
+    SceneSync sync_;
     std::unique_ptr<SceneView> view_;
 };
 

@@ -57,5 +57,19 @@ void WalkWholeRuler(benchmark::State& state)
 }
 BENCHMARK(WalkWholeRuler)->Unit(benchmark::kMillisecond);
 
+// What a frame drawn on the render thread holds the window's thread for: the
+// copy of the scene, with 51,200 balls in the default view (most of them
+// culled) and all of them in view.
+void Sync(benchmark::State& state, scene::Vector3 camera)
+{
+    EnsureApplication();
+    BallScene scene(256, camera, BallDrawing::Impostors);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(scene.Sync());
+    state.counters["balls_in_view"] = static_cast<double>(scene.BallsInView());
+}
+BENCHMARK_CAPTURE(Sync, DefaultView256Registers, DefaultCamera)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Sync, WholeRuler256Registers, WholeRulerCamera)->Unit(benchmark::kMillisecond);
+
 } // namespace
 } // namespace tessivar::render::bench

@@ -13,15 +13,13 @@
 #include "SceneView.h"
 #include "Unit1.h"
 #include "ValueSlider.h"
+#include "WindowBench.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QEventLoop>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -32,6 +30,8 @@
 namespace {
 
 using namespace tessivar;
+using ui::bench::RunEventLoopFor;
+using ui::bench::ShowWithoutExplanation;
 
 constexpr int kBallsPerRegister = 200;
 constexpr int kMeasureMs = 1000;
@@ -100,15 +100,6 @@ protected:
     }
 };
 
-// The application's own event loop for `ms` (QTest::qWait sleeps between its
-// rounds of events, which would hold back every timer).
-void RunEventLoopFor(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
 // Runs the event loop for one second per iteration; `times` are taken from
 // the last iteration.
 void MeasureOneSecondEach(benchmark::State& state, EventTimes& times, const char* name)
@@ -148,14 +139,6 @@ void ClockPasses(benchmark::State& state)
     state.counters["balls"] = registers * kBallsPerRegister;
 }
 
-// The main window as a user first sees it, with the explanation closed.
-void ShowWithoutExplanation(ui::TForm1& form)
-{
-    form.show();
-    (void)QTest::qWaitForWindowExposed(&form);
-    QTest::mouseClick(form.Button6, Qt::LeftButton);
-}
-
 void MainWindowFrames(benchmark::State& state)
 {
     const int registers = static_cast<int>(state.range(0));
@@ -170,13 +153,17 @@ void MainWindowFrames(benchmark::State& state)
 }
 
 // A run at the top speed in the real main window, every register of the
-// first `registers` holding 200 (a Set's drops and spins included): the
-// steps it executes per second of wall time (each step is one tick), and the
-// frames the view paints meanwhile.
+// first `registers` holding 200 (a Set's drops and spins included), its frames
+// drawn on the render thread or, as before it, on the window's thread: the
+// steps it executes per second of wall time (each step is one tick), the
+// frames the view paints meanwhile, and the longest time a frame's copy of
+// the scene held the window's thread.
 void TopSpeedRunSteps(benchmark::State& state)
 {
     const int registers = static_cast<int>(state.range(0));
     ui::TForm1 form;
+    form.Viewport3D1->SetThreading(state.range(1) != 0 ? render::FrameThreading::RenderThread
+                                                       : render::FrameThreading::ViewThread);
     ShowWithoutExplanation(form);
     QStringList lines;
     for (int i = 0; i < registers; ++i)
@@ -190,6 +177,7 @@ void TopSpeedRunSteps(benchmark::State& state)
     form.Viewport3D1->installEventFilter(&frames);
     double stepsPerSecond = 0;
     double seconds = 0;
+    form.Viewport3D1->TakeLongestSyncMs(); // Set's frames are not part of the run
     for (auto _ : state) {
         frames.times.Restart();
         const std::int64_t before = form.MachineState().Step;
@@ -203,6 +191,8 @@ void TopSpeedRunSteps(benchmark::State& state)
     frames.times.Report(state, "frames", seconds);
     state.counters["steps_per_s"] = stepsPerSecond;
     state.counters["balls"] = registers * kBallsPerRegister;
+    state.counters["longest_sync_ms"] = form.Viewport3D1->TakeLongestSyncMs();
+    state.counters["typical_frame_ms"] = form.Viewport3D1->TypicalFrameMs();
 }
 
 // Thirteen registers of 200 balls (those with labels) and all 256.
@@ -213,9 +203,8 @@ BENCHMARK(ClockPasses)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(TopSpeedRunSteps)
-    ->Arg(13)
-    ->Arg(256)
-    ->ArgName("registers")
+    ->ArgsProduct({{13, 256}, {1, 0}})
+    ->ArgNames({"registers", "render_thread"})
     ->Iterations(3)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);

@@ -5,6 +5,7 @@
 // while a run goes on, and the time "停止" takes.
 #include "Unit1.h"
 #include "ValueSlider.h"
+#include "WindowBench.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -24,6 +25,7 @@
 namespace {
 
 using namespace tessivar;
+using ui::bench::RunEventLoopFor;
 
 // R(1) := R(1) * R(2) by repeated addition, the classroom version.
 const char* const kClassMultiplication = "J(1,3,12)\nJ(2,3,11)\nT(1,3)\nS(5)\nJ(2,5,11)\nZ(4)\nS(3)\nS(4)\n"
@@ -44,13 +46,6 @@ template <typename Done> void RunEventsUntil(Done done)
     limit.start();
     while (!done() && limit.elapsed() < 60000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-}
-
-void RunEventLoopFor(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
 }
 
 class ShownWindow {

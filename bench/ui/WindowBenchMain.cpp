@@ -1,5 +1,6 @@
-// main() of the window benchmarks: they need a display, and the application
-// must outlive every window and end before the process does.
+// main() of the window benchmarks: they need a display (run them under
+// xvfb-run), and the application must outlive every window and end before the
+// process does.
 #include <QApplication>
 
 #include <benchmark/benchmark.h>

@@ -1,5 +1,6 @@
 # Installs into a fresh prefix and checks that the launcher, the icon, the
-# description and a MIME database that knows ".urm" are all there.
+# description, the example programs and a MIME database that knows ".urm" are
+# all there.
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX} RESULT_VARIABLE installed
                 OUTPUT_QUIET)
@@ -8,7 +9,8 @@ if(NOT installed EQUAL 0)
 endif()
 foreach(file bin/tessivar share/applications/org.tessivar.Tessivar.desktop
         share/metainfo/org.tessivar.Tessivar.metainfo.xml share/mime/packages/org.tessivar.Tessivar.xml
-        share/icons/hicolor/scalable/apps/org.tessivar.Tessivar.svg)
+        share/icons/hicolor/scalable/apps/org.tessivar.Tessivar.svg share/tessivar/examples/01-addition.urm
+        share/tessivar/examples/12-sample.urm)
   if(NOT EXISTS ${PREFIX}/${file})
     message(FATAL_ERROR "not installed: ${file}")
   endif()

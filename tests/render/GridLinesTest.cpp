@@ -15,7 +15,7 @@ TEST(GridLines, FloorRulerHasCrossLinesAtEveryUnitAndOneLineAlong)
     testing::StillClockDriver driver;
     scene::AnimationClock clock(driver);
     scene::DesignScene design(clock);
-    const std::vector<GridLine> lines = GridLines(*design.Grid3D1);
+    const std::vector<GridLine> lines = GridLines(GridShape::Of(*design.Grid3D1));
 
     int across = 0, along = 0;
     for (const GridLine& line : lines) {
@@ -49,7 +49,7 @@ TEST(GridLines, OnlyWholeMultiplesOfMarksTakeTheMarkAlpha)
     grid->SetFrequency(0.5F);
     grid->SetLineColor(0x40102030);
 
-    for (const GridLine& line : GridLines(*grid)) {
+    for (const GridLine& line : GridLines(GridShape::Of(*grid))) {
         if (line.X1 != line.X2)
             continue;
         const float x = std::abs(line.X1);
@@ -66,7 +66,7 @@ TEST(GridLines, NoLinesWithoutAPositiveFrequency)
     grid->SetHeight(10);
     for (const float frequency : {0.0F, -1.0F}) {
         grid->SetFrequency(frequency);
-        EXPECT_TRUE(GridLines(*grid).empty()) << frequency;
+        EXPECT_TRUE(GridLines(GridShape::Of(*grid)).empty()) << frequency;
     }
 }
 

@@ -10,10 +10,11 @@
 
 namespace tessivar::render::testing {
 
-RenderedScene::RenderedScene()
+RenderedScene::RenderedScene(FrameThreading threading)
 {
     design_.BuildRegisterLabels();
     view_ = std::make_unique<SceneView>(design_.Viewport3D1);
+    view_->SetThreading(threading);
     view_->resize(Width, Height);
     view_->show();
     (void)QTest::qWaitForWindowExposed(view_.get());
@@ -30,7 +31,8 @@ scene::TSphere* RenderedScene::AddBall(int registerIndex, long long value, long 
 
 QImage RenderedScene::Frame()
 {
-    return view_->grabFramebuffer();
+    view_->DrawNow();
+    return view_->grab().toImage();
 }
 
 QPointF RenderedScene::Project(const scene::Vector3& point) const

@@ -18,7 +18,7 @@ public:
     static constexpr int Width = 736;
     static constexpr int Height = 602;
 
-    RenderedScene();
+    explicit RenderedScene(FrameThreading threading = FrameThreading::RenderThread);
 
     scene::DesignScene& Design() { return design_; }
     SceneView& View() { return *view_; }

@@ -131,6 +131,32 @@ TEST(SceneView, ListingBarIsVioletRedWithTheListingInFront)
     EXPECT_GT(violet, 10);
 }
 
+// A long listing is drawn only where its glyphs may show: scrolled halfway
+// down, it looks as it does drawn whole (the plain mesh culls nothing).
+TEST(SceneView, ALongListingShowsTheSameDrawnOnlyNearTheView)
+{
+    RenderedScene scene;
+    scene::DesignScene& design = scene.Design();
+    constexpr int lines = 1000;
+    QStringList program;
+    for (int i = 1; i <= lines; ++i)
+        program << QStringLiteral("J(1,%1,%2)").arg(i % 256 + 1).arg(i + 1);
+    design.Text3D2->SetText(program.join(QStringLiteral("\r\n")).toStdString());
+    design.Text3D2->SetHeight(5.0F * lines);
+    design.Text3D2->Position.SetY(2.5F * (lines - 20) - 5.35F * (lines / 2));
+    const QImage culled = scene.Frame();
+    scene.View().SetBalls(BallDrawing::PlainMesh);
+    const QImage whole = scene.Frame();
+    int different = 0, silver = 0;
+    for (int y = 0; y < culled.height(); ++y)
+        for (int x = 0; x < culled.width(); ++x) {
+            different += culled.pixel(x, y) != whole.pixel(x, y);
+            silver += ChannelDistance(culled.pixel(x, y), Silver) <= 2;
+        }
+    EXPECT_EQ(different, 0);
+    EXPECT_GT(silver, 1000) << "the listing's lines show";
+}
+
 TEST(SceneView, BallStandsWhereTheLayoutPutsItLitAndTextured)
 {
     RenderedScene scene;

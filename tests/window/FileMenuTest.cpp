@@ -6,6 +6,8 @@
 #include "TemporaryFolder.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -258,6 +260,79 @@ TEST_F(FileMenu, NewDuringARunEndsTheRunAfterTheStepInFlight)
     EXPECT_TRUE(form.Button4->isEnabled());
     EXPECT_FALSE(form.Timer1->isActive());
     EXPECT_EQ(form.MachineState().PC, 1);
+}
+
+class ExampleMenu : public FileMenu {
+protected:
+    QAction* Example(const char* title) const
+    {
+        for (QAction* action : form.ExampleMenu->actions())
+            if (action->text() == QString::fromUtf8(title))
+                return action;
+        ADD_FAILURE() << "no example " << title;
+        return nullptr;
+    }
+
+    // The example as installed beside the test, bytes and all.
+    static std::string InstalledBytes(const char* name)
+    {
+        return ReadBytes((QCoreApplication::applicationDirPath() + QStringLiteral("/examples/")).toStdString() + name);
+    }
+};
+
+TEST_F(ExampleMenu, OffersEveryExampleByItsTitleInFileNameOrder)
+{
+    const QList<QAction*> examples = form.ExampleMenu->actions();
+    ASSERT_EQ(examples.size(), 12);
+    EXPECT_EQ(examples.front()->text(), QString::fromUtf8("足し算"));
+    EXPECT_EQ(examples.back()->text(), QString::fromUtf8("エディタの見本 (R(1) から 1 を引く)"));
+    EXPECT_TRUE(form.ExampleMenu->isEnabled());
+}
+
+// The example comes in as a new program: both editors filled, no file name,
+// nothing to save yet, and Save asks for a name instead of writing the
+// installed file. Its example input gives the result its header promises.
+TEST_F(ExampleMenu, OpeningAnExampleFillsBothEditorsAsANewProgram)
+{
+    const std::string installed = InstalledBytes("03-multiplication.urm");
+    {
+        MessageBoxWatcher boxes;
+        Example("掛け算")->trigger();
+        EXPECT_TRUE(boxes.Seen().empty()) << "the design's program is unchanged: nothing to ask";
+    }
+    EXPECT_EQ("\xEF\xBB\xBF" + form.Memo2->toPlainText().toStdString() + "\n", installed);
+    EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral("3\n4"));
+    EXPECT_EQ(form.Label3->text(), QStringLiteral("New.urm"));
+    EXPECT_FALSE(form.isWindowModified());
+
+    TopSpeed();
+    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    QTest::mouseClick(form.Button5, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.Button5->text() == QStringLiteral("実行"); }, 5000));
+    EXPECT_EQ(form.MachineState().Reg[0], 12);
+
+    form.MenuItem4->trigger();
+    EXPECT_EQ(files->asked, 1) << "Save asked for a name";
+    EXPECT_EQ(InstalledBytes("03-multiplication.urm"), installed);
+}
+
+TEST_F(ExampleMenu, UnsavedChangesAreOnlyReplacedAfterTheUserSaysSo)
+{
+    form.Memo2->setPlainText(QStringLiteral("S(1)"));
+    {
+        MessageBoxWatcher boxes(QStringLiteral("キャンセル"));
+        Example("足し算")->trigger();
+        EXPECT_EQ(boxes.Seen().size(), 1u);
+    }
+    EXPECT_EQ(form.Memo2->toPlainText(), QStringLiteral("S(1)"));
+    EXPECT_TRUE(form.Memo1->toPlainText().isEmpty());
+    {
+        MessageBoxWatcher boxes(QStringLiteral("保存しない"));
+        Example("足し算")->trigger();
+        EXPECT_EQ(boxes.Seen().size(), 1u);
+    }
+    EXPECT_TRUE(form.Memo2->toPlainText().startsWith(QString::fromUtf8("/ 足し算\n")));
+    EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral("3\n4"));
 }
 
 } // namespace

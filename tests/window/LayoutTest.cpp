@@ -8,6 +8,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -113,13 +114,15 @@ TEST_F(Layout, ControlsCarryTheirJapaneseTexts)
     EXPECT_FALSE(form.Label4->text().isEmpty());
 }
 
+// The example library sits after "開く", among the design's four items.
 TEST_F(Layout, FileMenuHasItsFourItemsInOrderAndTheDebugMenuFollows)
 {
     EXPECT_EQ(form.MenuItem1->title(), QString::fromUtf8("ファイル"));
     const QList<QAction*> items = form.MenuItem1->actions();
-    const QList<QAction*> expected = {form.MenuItem2, form.MenuItem3, form.MenuItem4, form.MenuItem5};
+    const QList<QAction*> expected
+        = {form.MenuItem2, form.MenuItem3, form.ExampleMenu->menuAction(), form.MenuItem4, form.MenuItem5};
     EXPECT_EQ(items, expected);
-    const char* const texts[] = {"新規作成", "開く", "上書き保存", "名前を付けて保存"};
+    const char* const texts[] = {"新規作成", "開く", "サンプル", "上書き保存", "名前を付けて保存"};
     for (qsizetype i = 0; i < items.size(); ++i)
         EXPECT_EQ(items[i]->text(), QString::fromUtf8(texts[i]));
     EXPECT_EQ(form.MainMenu1->actions(), (QList<QAction*>{form.MenuItem1->menuAction(), form.DebugMenu->menuAction()}));

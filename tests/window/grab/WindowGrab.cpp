@@ -7,11 +7,17 @@
 #include "Unit1.h"
 #include "ValueSlider.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QHelpEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
+#include <QTextBlock>
 
 #include <cstdio>
 
@@ -45,6 +51,22 @@ QImage ExplanationPicture(const TForm1& form, const QImage& shot)
                               });
 }
 
+void PutCaretOn(TForm1& form, int line)
+{
+    form.Memo2->setFocus();
+    form.Memo2->setTextCursor(QTextCursor(form.Memo2->document()->findBlockByNumber(line - 1)));
+}
+
+// A tooltip is a window of its own: it shows on the screen, not in the form.
+void ShowToolTip(TForm1& form, int line)
+{
+    const QTextBlock block = form.Memo2->document()->findBlockByNumber(line - 1);
+    const QPoint at = form.Memo2->cursorRect(QTextCursor(block)).center() + QPoint(10, 0);
+    QHelpEvent help(QEvent::ToolTip, at, form.Memo2->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(form.Memo2->viewport(), &help);
+    QTest::qWait(500);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -74,7 +96,30 @@ int main(int argc, char** argv)
                                   QStringLiteral("value"));
     const QCommandLineOption run(QStringLiteral("run-at-top-speed"),
                                  QStringLiteral("after Set, run the program at the top speed to its end"));
-    parser.addOptions({closeOverlay, registers, set, explanation, program, stepWait, zoom, run});
+    const QCommandLineOption midRun(QStringLiteral("mid-run"),
+                                    QStringLiteral("after Set, run at the top speed and take the picture this long "
+                                                   "into the run (ms)"),
+                                    QStringLiteral("ms"));
+    const QCommandLineOption open(QStringLiteral("open"), QStringLiteral("open this program file first"),
+                                  QStringLiteral("file"));
+    const QCommandLineOption example(QStringLiteral("example"),
+                                     QStringLiteral("open the example of this title from the File menu"),
+                                     QStringLiteral("title"));
+    const QCommandLineOption caretLine(QStringLiteral("caret-line"),
+                                       QStringLiteral("put the caret on this line of the program editor"),
+                                       QStringLiteral("line"));
+    const QCommandLineOption toolTipLine(QStringLiteral("tooltip-line"),
+                                         QStringLiteral("show the tooltip of this program line; the picture is "
+                                                        "then of the whole screen"),
+                                         QStringLiteral("line"));
+    const QCommandLineOption breakpointLine(QStringLiteral("breakpoint-line"),
+                                            QStringLiteral("put a breakpoint on this line of the program editor"),
+                                            QStringLiteral("line"));
+    const QCommandLineOption clientHeight(QStringLiteral("client-height"),
+                                          QStringLiteral("make the client area this tall (the program editor grows)"),
+                                          QStringLiteral("pixels"));
+    parser.addOptions({breakpointLine, clientHeight, closeOverlay, registers, set, explanation, program, stepWait, zoom,
+                       run, midRun, open, example, caretLine, toolTipLine});
     parser.process(application);
     if (parser.positionalArguments().size() != 1)
         parser.showHelp(2);
@@ -86,20 +131,39 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "the window was not shown\n");
         return 1;
     }
+    if (parser.isSet(clientHeight))
+        form.resize(form.width(), parser.value(clientHeight).toInt() + form.menuBar()->height());
     QTest::qWait(200);
     if (makeExplanation || parser.isSet(closeOverlay))
         QTest::mouseClick(form.Button6, Qt::LeftButton);
     if (makeExplanation || parser.isSet(registers))
         form.Memo1->setPlainText(makeExplanation ? QStringLiteral("3") : parser.value(registers));
+    if (parser.isSet(open))
+        form.OpenProgramFile(parser.value(open));
     if (parser.isSet(program))
         form.Memo2->setPlainText(parser.value(program).replace(QLatin1Char(';'), QLatin1Char('\n')));
+    if (parser.isSet(example)) {
+        for (QAction* action : form.ExampleMenu->actions())
+            if (action->text() == parser.value(example))
+                action->trigger();
+    }
+    if (parser.isSet(breakpointLine)) {
+        PutCaretOn(form, parser.value(breakpointLine).toInt());
+        form.ToggleBreakpointAction->trigger();
+    }
+    if (parser.isSet(caretLine))
+        PutCaretOn(form, parser.value(caretLine).toInt());
     if (parser.isSet(zoom))
         form.TrackBar1->SetValue(parser.value(zoom).toDouble());
     if (makeExplanation || parser.isSet(set)) {
         QTest::mouseClick(form.Button2, Qt::LeftButton);
         QTest::qWait(kSetSettleMs);
     }
-    if (parser.isSet(run)) {
+    if (parser.isSet(midRun)) {
+        form.TrackBar2->SetValue(form.TrackBar2->Max());
+        QTest::mouseClick(form.Button5, Qt::LeftButton);
+        QTest::qWait(parser.value(midRun).toInt());
+    } else if (parser.isSet(run)) {
         form.TrackBar2->SetValue(form.TrackBar2->Max());
         QTest::mouseClick(form.Button5, Qt::LeftButton);
         if (!QTest::qWaitFor([&] { return form.Button5->text() == QStringLiteral("実行"); }, 60000)) {
@@ -114,8 +178,13 @@ int main(int argc, char** argv)
         QTest::qWait(200);
     }
 
+    if (parser.isSet(toolTipLine))
+        ShowToolTip(form, parser.value(toolTipLine).toInt());
+
     // The explanation shows the client area: the real menu bar stays above it.
-    const QImage shot = makeExplanation ? form.ClientArea->grab().toImage() : form.grab().toImage();
+    const QImage shot = makeExplanation ? form.ClientArea->grab().toImage()
+        : parser.isSet(toolTipLine)     ? QGuiApplication::primaryScreen()->grabWindow(0).toImage()
+                                        : form.grab().toImage();
     const QImage picture = makeExplanation ? ExplanationPicture(form, shot) : shot;
     const QString path = parser.positionalArguments().first();
     if (!picture.save(path)) {

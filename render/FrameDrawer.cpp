@@ -1,0 +1,89 @@
+#include "FrameDrawer.h"
+
+#include "GlFunctions.h"
+#include "SceneRenderer.h"
+
+#include <QCoreApplication>
+#include <QOpenGLFramebufferObject>
+#include <QOpenGLFunctions>
+#include <QOpenGLVersionFunctionsFactory>
+#include <QSurfaceFormat>
+#include <QThread>
+
+#include <algorithm>
+
+namespace tessivar::render {
+
+FrameDrawer::FrameDrawer() : context_(std::make_unique<QOpenGLContext>())
+{
+    QSurfaceFormat format = QSurfaceFormat::defaultFormat();
+    format.setVersion(3, 3);
+    format.setProfile(QSurfaceFormat::CoreProfile);
+    format.setDepthBufferSize(24);
+    context_->setFormat(format);
+    surface_.setFormat(format);
+    surface_.create();
+}
+
+FrameDrawer::~FrameDrawer() = default;
+
+void FrameDrawer::MoveTo(QThread* thread)
+{
+    context_->moveToThread(thread);
+}
+
+bool FrameDrawer::Begin()
+{
+    GL* gl = nullptr;
+    if (context_->create() && context_->makeCurrent(&surface_)) {
+        gl = QOpenGLVersionFunctionsFactory::get<GL>(context_.get());
+        if (gl && !gl->initializeOpenGLFunctions())
+            gl = nullptr;
+    }
+    if (!gl) {
+        contextError_ = NoOpenGl33Error();
+        return false;
+    }
+    renderer_ = std::make_unique<SceneRenderer>(*gl);
+    return true;
+}
+
+QImage FrameDrawer::Draw(FrameSnapshot& frame)
+{
+    const QSize size(std::max(frame.Width, 1), std::max(frame.Height, 1));
+    if (!target_ || target_->size() != size)
+        target_ = std::make_unique<QOpenGLFramebufferObject>(size, QOpenGLFramebufferObject::CombinedDepthStencil);
+    target_->bind();
+    context_->functions()->glViewport(0, 0, size.width(), size.height());
+    renderer_->Render(frame);
+    QImage image = target_->toImage(true);
+    target_->release();
+    // The frame is opaque whatever alpha blending left behind (where grid
+    // lines cross the background), and is converted to what the widget's
+    // backing store holds here, off the thread that shows it.
+    image.reinterpretAsFormat(image.format() == QImage::Format_ARGB32_Premultiplied ? QImage::Format_RGB32
+                                                                                    : QImage::Format_RGBX8888);
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+void FrameDrawer::End()
+{
+    if (renderer_) {
+        target_.reset();
+        renderer_.reset();
+        context_->doneCurrent();
+    }
+    context_->moveToThread(QCoreApplication::instance()->thread());
+}
+
+QString FrameDrawer::Error() const
+{
+    return renderer_ ? renderer_->Error() : contextError_;
+}
+
+std::uint64_t FrameDrawer::TextMeshBuilds() const
+{
+    return renderer_ ? renderer_->TextMeshBuilds() : 0;
+}
+
+} // namespace tessivar::render

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "BallDrawing.h"
+#include "BallInstance.h"
+#include "GridLines.h"
+#include "MaterialUniforms.h"
+#include "TextLayout.h"
+
+#include <QVector4D>
+
+#include <cstdint>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+namespace tessivar::scene {
+class TViewport3D;
+}
+
+namespace tessivar::render {
+
+// What the mesh of a 3D text depends on, owned, so that the text can be laid
+// out away from the scene.
+struct TextContent {
+    TextBlock Block;
+    float Depth;
+    std::uint8_t Sides;
+};
+
+struct TextDraw {
+    scene::Matrix4 World;
+    std::shared_ptr<const TextContent> Content;
+    MaterialValues Front, Back, Shaft;
+};
+
+struct PlaneDraw {
+    scene::Matrix4 World;
+    float Width, Height;
+    MaterialValues Material;
+};
+
+struct GridDraw {
+    scene::Matrix4 World;
+    GridShape Shape;
+};
+
+struct BallsDraw {
+    MaterialValues Material;
+    std::vector<BallInstance> Instances;
+    // Those that meet other geometry, drawn with the depth of the sphere itself.
+    std::vector<BallInstance> Touching;
+};
+
+// Everything that one frame draws, copied from the scene in one pass: the
+// frame is drawn from it afterwards, on any thread, while the scene goes on.
+struct FrameSnapshot {
+    std::uint64_t Revision = 0; // of the viewport
+    int Width = 0, Height = 0;
+    QVector4D Background;
+    BallDrawing Balls = BallDrawing::Impostors;
+    bool HasCamera = false;
+    scene::Matrix4 ViewProjection;
+    scene::Vector3 Eye;
+    FrameLighting Lighting;
+    std::vector<BallsDraw> BallBatches;
+    std::vector<TextDraw> Texts;
+    std::vector<PlaneDraw> Planes;
+    std::vector<GridDraw> Grids;
+};
+
+// Takes the snapshots of one viewport's frames, on the scene's thread. A
+// text's content is copied when it changed since the previous snapshot and
+// shared from frame to frame otherwise, so a long listing is copied once.
+class SceneSync {
+public:
+    FrameSnapshot Take(const scene::TViewport3D& viewport, int width, int height, BallDrawing balls);
+
+private:
+    struct KnownText;
+    std::shared_ptr<const TextContent> ContentOf(const scene::TText3D& text);
+    void ForgetUnseenTexts();
+
+    std::unordered_map<const scene::TText3D*, std::shared_ptr<KnownText>> texts_;
+};
+
+} // namespace tessivar::render
