@@ -8,7 +8,7 @@ XVFB        := xvfb-run -a -s "-screen 0 1280x1024x24"
 FUZZ_SECONDS ?= 20
 LONG_FUZZ_SECONDS ?= 600
 
-.PHONY: deps build run install test test-main test-sanitize test-tsan fuzz-build fuzz-brief fuzz bench clean
+.PHONY: deps build run install deb test test-deb test-main test-sanitize test-tsan fuzz-build fuzz-brief fuzz bench clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -20,13 +20,22 @@ build: deps
 run: build
 	./$(BUILD)/tessivar
 
-# The program, its launcher, icon, file type and description under PREFIX.
+# The program, its manual page, launcher, icon, file type, description and
+# examples under PREFIX.
 PREFIX      ?= /usr/local
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
+# The Debian package, tessivar_<version>_<arch>.deb in the build folder.
+deb: build
+	cd $(BUILD) && cpack -G DEB
+
 test: build
-	$(MAKE) test-main test-sanitize test-tsan fuzz-brief
+	$(MAKE) test-main test-sanitize test-tsan fuzz-brief test-deb
+
+# The package's name, fields and files, its program run, and lintian.
+test-deb: deb
+	bash tests/package/check-deb.sh $(BUILD)
 
 # The window tests get a runtime folder of their own: CI runs as root without one.
 test-main:

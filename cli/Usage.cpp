@@ -5,11 +5,10 @@ namespace tessivar {
 std::string UsageText()
 {
     return R"(Usage: tessivar --run PROGRAM [VALUE ...] [--max-steps N] [--trace FILE] [--no-acceleration]
-       tessivar --check CASES PROGRAM... [--max-steps N] [--junit FILE]
-                [--csv FILE] [--jobs N]
-       tessivar --graph PROGRAM
-       tessivar --help | --version
-       tessivar [PROGRAM]   (the window, with PROGRAM opened)
+  or:  tessivar --check CASES PROGRAM... [--max-steps N] [--junit FILE] [--csv FILE] [--jobs N]
+  or:  tessivar --graph PROGRAM
+  or:  tessivar --help | --version
+  or:  tessivar [PROGRAM]   (the window, with PROGRAM opened)
 
 Runs a URM program file without the window and prints the registers,
 checks programs against cases, or draws a program's control flow.

@@ -18,6 +18,8 @@ packages=(
   libgl-dev libglu1-mesa-dev libgl1-mesa-dri libglx-mesa0 libegl-mesa0
   # the desktop files' validators and the MIME database
   desktop-file-utils appstream shared-mime-info
+  # the manual page from --help; the Debian package's dependencies and its checker
+  help2man dpkg-dev lintian
   # a display for the GUI tests and screenshots
   xvfb xauth x11-apps imagemagick
   # driving the built program as a user does: keys, clicks, the clipboard

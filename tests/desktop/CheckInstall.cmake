@@ -1,13 +1,13 @@
-# Installs into a fresh prefix and checks that the launcher, the icon, the
-# description, the example programs and a MIME database that knows ".urm" are
-# all there.
+# Installs into a fresh prefix and checks that the manual page, the launcher,
+# the icon, the description, the example programs and a MIME database that
+# knows ".urm" are all there.
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX} RESULT_VARIABLE installed
                 OUTPUT_QUIET)
 if(NOT installed EQUAL 0)
   message(FATAL_ERROR "cmake --install failed")
 endif()
-foreach(file bin/tessivar share/applications/org.tessivar.Tessivar.desktop
+foreach(file bin/tessivar share/man/man1/tessivar.1.gz share/applications/org.tessivar.Tessivar.desktop
         share/metainfo/org.tessivar.Tessivar.metainfo.xml share/mime/packages/org.tessivar.Tessivar.xml
         share/icons/hicolor/scalable/apps/org.tessivar.Tessivar.svg share/tessivar/examples/01-addition.urm
         share/tessivar/examples/12-sample.urm)
