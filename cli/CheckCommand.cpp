@@ -9,6 +9,7 @@
 #include "ParallelCheck.h"
 #include "ReadWholeFile.h"
 
+#include <algorithm>
 #include <optional>
 #include <thread>
 #include <variant>
