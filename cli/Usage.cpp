@@ -7,7 +7,7 @@ std::string UsageText()
     return R"(Usage: tessivar --run PROGRAM [VALUE ...] [--max-steps N] [--trace FILE] [--no-acceleration]
        tessivar --graph PROGRAM
        tessivar --help | --version
-       tessivar [PROGRAM]   (the window, with PROGRAM opened)
+       tessivar [--lang ja|en] [PROGRAM]   (the window, with PROGRAM opened)
 
 Runs a URM program file without the window and prints the registers, or
 draws its control flow.
@@ -31,6 +31,8 @@ draws its control flow.
                     line, an arrow per jump with its condition, and the
                     places where the program ends. For a picture:
                       tessivar --graph prog.urm | dot -Tsvg > prog.svg
+  --lang ja|en      the window's language for this start (Japanese or
+                    English); without it, the one last chosen in the window
   --                every argument after this is a VALUE
   -h, --help        show this text and exit
   --version         show the version and exit
