@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 #include "ExitCode.h"
+#include "WindowStart.h"
 
 #ifdef TESSIVAR_WITH_WINDOW
 #include "RunWindow.h"
@@ -7,28 +8,19 @@
 
 #include <exception>
 #include <iostream>
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace {
 
-// No argument opens the window where there is one, and so does a lone file
-// name (a file manager's "open with"); options ask for the command line.
 int Run(int argc, char** argv)
 {
+    const std::vector<std::string> args(argv + 1, argv + argc);
 #ifdef TESSIVAR_WITH_WINDOW
-    if (argc <= 1) {
-        return RunWindow(argc, argv, std::nullopt);
-    }
-    if (argc == 2 && argv[1][0] != '-') {
-        return RunWindow(argc, argv, std::string(argv[1]));
+    if (const std::optional<tessivar::WindowStart> start = tessivar::ParseWindowStart(args)) {
+        return RunWindow(argc, argv, start->programFile, start->language);
     }
 #endif
-    std::vector<std::string> args;
-    for (int index = 1; index < argc; ++index) {
-        args.emplace_back(argv[index]);
-    }
     return tessivar::RunCommandLine(args, TESSIVAR_VERSION, std::cout, std::cerr);
 }
 

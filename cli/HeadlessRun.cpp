@@ -27,7 +27,7 @@ void PrintSummary(const Machine& machine, const RunOutcome& run, std::ostream& e
         break;
     case RunOutcome::Stop::Error:
         err << "  program not ended: a step cannot be carried out\n"
-            << "tessivar: " << run.error->message << '\n';
+            << "tessivar: " << Text(run.error->message) << '\n';
         break;
     case RunOutcome::Stop::StopLine:
     case RunOutcome::Stop::Cancelled: // the command line asks for neither
@@ -97,7 +97,7 @@ int RunHeadless(const RunRequest& request, std::ostream& out, std::ostream& err,
     TextLines panel = request.values;
     const SetOutcome set = machine.Set(panel, *programLines);
     if (set.error) {
-        err << "tessivar: " << set.error->message << '\n';
+        err << "tessivar: " << Text(set.error->message) << '\n';
         return kExitUsage;
     }
     const std::optional<RunOutcome> run = request.tracePath ? RunWithTrace(request, machine, *programLines, out, err)

@@ -50,7 +50,7 @@ CaseResult RunCase(const CompiledProgram& program, const TextLines& programLines
     case RunOutcome::Stop::Ended:
         return CompareRegisters(checkCase, machine.Reg);
     case RunOutcome::Stop::Error:
-        return {CaseVerdict::StepFailed, "a step cannot be carried out: " + run.error->message};
+        return {CaseVerdict::StepFailed, "a step cannot be carried out: " + Text(run.error->message)};
     case RunOutcome::Stop::LineBudget:
     case RunOutcome::Stop::StopLine:
     case RunOutcome::Stop::Cancelled: // a check asks for neither
@@ -64,7 +64,7 @@ ProgramCheck CheckProgram(const std::string& programPath, std::span<const CheckC
     ProgramCheck check{.programPath = programPath};
     ProgramFileReading reading = ReadProgramFile(programPath);
     if (reading.error) {
-        check.readError = std::move(reading.error->message);
+        check.readError = Text(reading.error->message);
         return check;
     }
     Machine compiledFrom;

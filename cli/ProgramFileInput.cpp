@@ -8,7 +8,7 @@ std::optional<TextLines> ReadEditorLines(const std::string& path, std::ostream& 
 {
     ProgramFileReading reading = ReadProgramFile(path);
     if (reading.error) {
-        err << "tessivar: " << reading.error->message << '\n';
+        err << "tessivar: " << Text(reading.error->message) << '\n';
         return std::nullopt;
     }
     return std::move(reading.lines);

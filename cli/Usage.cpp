@@ -8,7 +8,7 @@ std::string UsageText()
   or:  tessivar --check CASES PROGRAM... [--max-steps N] [--junit FILE] [--csv FILE] [--jobs N]
   or:  tessivar --graph PROGRAM
   or:  tessivar --help | --version
-  or:  tessivar [PROGRAM]   (the window, with PROGRAM opened)
+  or:  tessivar [--lang ja|en] [PROGRAM]   (the window, with PROGRAM opened)
 
 Runs a URM program file without the window and prints the registers,
 checks programs against cases, or draws a program's control flow.
@@ -40,6 +40,8 @@ checks programs against cases, or draws a program's control flow.
                     line, an arrow per jump with its condition, and the
                     places where the program ends. For a picture:
                       tessivar --graph prog.urm | dot -Tsvg > prog.svg
+  --lang ja|en      the window's language for this start (Japanese or
+                    English); without it, the one last chosen in the window
   --                every argument after this is a VALUE (a PROGRAM with
                     --check)
   -h, --help        show this text and exit

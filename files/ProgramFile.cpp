@@ -11,9 +11,6 @@ namespace tessivar {
 
 namespace {
 
-constexpr std::string_view NoMappingMessage
-    = "Unicode 文字のマッピングがターゲットのマルチバイト コード ページに存在しません";
-
 // Unlike the editor's own split, a final CR LF leaves an empty last line.
 TextLines SplitFileLines(std::string_view text)
 {
@@ -41,27 +38,23 @@ std::string SystemErrorText(const std::error_code& error)
 
 // The read limit is this program's own rule, so its reason is given in the
 // program's language; the system's reasons are given as the system words them.
-std::string ReadErrorText(const std::error_code& error)
-{
-    if (error == std::errc::file_too_large)
-        return "ファイルが大きすぎます (" + std::to_string(kLargestProgramFile / (1024 * 1024)) + " MiB まで)";
-    return SystemErrorText(error);
-}
-
 ProgramFileError OpenError(const std::string& path, const std::error_code& error)
 {
-    return {"ファイル " + FullPath(path) + " は開けません。 " + ReadErrorText(error) + " "};
+    if (error == std::errc::file_too_large)
+        return {{TESSIVAR_MESSAGE("ファイル %1 は開けません。 ファイルが大きすぎます (%2 MiB まで) "),
+                 {FullPath(path), std::to_string(kLargestProgramFile / (1024 * 1024))}}};
+    return {{TESSIVAR_MESSAGE("ファイル %1 は開けません。 %2 "), {FullPath(path), SystemErrorText(error)}}};
 }
 
 ProgramFileError CreateError(const std::string& path, const std::error_code& error)
 {
-    return {"ファイル \"" + FullPath(path) + "\" を作成できません。" + SystemErrorText(error)};
+    return {{TESSIVAR_MESSAGE("ファイル \"%1\" を作成できません。%2"), {FullPath(path), SystemErrorText(error)}}};
 }
 
 // The system may lack the code page converter: that is an error to show, like any other.
 ProgramFileError ConverterError(const std::system_error& error)
 {
-    return {"文字コードを変換できません。" + SystemErrorText(error.code())};
+    return {{TESSIVAR_MESSAGE("文字コードを変換できません。%1"), {SystemErrorText(error.code())}}};
 }
 
 } // namespace
@@ -71,7 +64,10 @@ ProgramFileReading DecodeProgramText(std::string_view bytes)
     const TextEncoding encoding = DetectEncoding(bytes);
     std::optional<std::string> text = DecodeText(bytes.substr(ByteOrderMark(encoding).size()), encoding);
     if (!text)
-        return {encoding, {}, ProgramFileError{std::string(NoMappingMessage)}};
+        return {encoding,
+                {},
+                ProgramFileError{{TESSIVAR_MESSAGE(
+                    "Unicode 文字のマッピングがターゲットのマルチバイト コード ページに存在しません")}}};
     std::erase(*text, '\0');
     return {encoding, SplitFileLines(*text), std::nullopt};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Message.h"
 #include "ProgramText.h"
 #include "TextEncoding.h"
 
@@ -9,9 +10,9 @@
 
 namespace tessivar {
 
-// A failed read or write; `message` is the text to show the user.
+// A failed read or write; `message` is what the user is told.
 struct ProgramFileError {
-    std::string message;
+    Message message;
 };
 
 // What reading a program file gave.

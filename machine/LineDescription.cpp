@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 namespace tessivar {
 
@@ -13,142 +12,119 @@ std::string Number(std::int64_t value)
     return std::to_string(value);
 }
 
-std::string Register(std::int64_t number)
+Message JumpSentence(const LineClassification& line)
 {
-    return "R(" + Number(number) + ")";
-}
-
-std::string LineNumber(std::int64_t line)
-{
-    return "行 " + Number(line);
-}
-
-std::string Quoted(const std::string& text)
-{
-    return "「" + text + "」";
-}
-
-std::string WhereTakenJumpGoes(const JumpDestination& destination)
-{
-    switch (destination.kind) {
+    const DecodedInstruction& decoded = line.decoded;
+    std::vector<std::string> args{Number(decoded.FirstArg), Number(decoded.SecondArg)};
+    switch (line.destination->kind) {
     case JumpDestination::Kind::Line:
-        return LineNumber(destination.line) + " へジャンプ";
+        args.push_back(Number(line.destination->line));
+        return {TESSIVAR_MESSAGE("J(%1,%2): R(%1) = R(%2) なら行 %3 へジャンプ"), args};
     case JumpDestination::Kind::PastEnd:
-        return LineNumber(destination.line) + " へジャンプ (プログラムの外: 終了します)";
+        args.push_back(Number(line.destination->line));
+        return {TESSIVAR_MESSAGE("J(%1,%2): R(%1) = R(%2) なら行 %3 へジャンプ (プログラムの外: 終了します)"), args};
     case JumpDestination::Kind::End:
-        return "プログラムを終了します (飛び先 0)";
+        return {TESSIVAR_MESSAGE("J(%1,%2): R(%1) = R(%2) ならプログラムを終了します (飛び先 0)"), args};
     case JumpDestination::Kind::NeverTaken:
         break;
     }
-    return "";
-}
-
-std::string JumpSentence(const LineClassification& line)
-{
-    const DecodedInstruction& decoded = line.decoded;
-    const std::string instruction = "J(" + Number(decoded.FirstArg) + "," + Number(decoded.SecondArg) + "): ";
-    if (line.destination->kind == JumpDestination::Kind::NeverTaken) {
-        return instruction + "ジャンプしません (飛び先が行 1 より前です)";
-    }
-    return instruction + Register(decoded.FirstArg) + " = " + Register(decoded.SecondArg) + " なら"
-        + WhereTakenJumpGoes(*line.destination);
-}
-
-std::string RelativeOffset(std::int64_t k)
-{
-    if (k == 0) {
-        return "この行自身です";
-    }
-    return "この行から " + (k > 0 ? Number(k) + " 行先です" : Number(-k) + " 行前です");
+    return {TESSIVAR_MESSAGE("J(%1,%2): ジャンプしません (飛び先が行 1 より前です)"), args};
 }
 
 // Why the jump goes where it goes, when the target does not say it plainly.
-std::vector<std::string> TargetNotes(const LineClassification& line)
+std::vector<Message> TargetNotes(const LineClassification& line)
 {
+    const std::int64_t k = line.targetNumber;
     switch (line.targetForm) {
     case TargetForm::Missing:
-        return {"飛び先がないので、ジャンプすると行 2 へ進みます"};
+        return {{TESSIVAR_MESSAGE("飛び先がないので、ジャンプすると行 2 へ進みます")}};
     case TargetForm::Unreadable:
         if (line.targetText.starts_with('.')) {
-            return {"飛び先" + Quoted(line.targetText) + "の行数が読めないので、ジャンプするとこの行へ戻ります"};
+            return {{TESSIVAR_MESSAGE("飛び先「%1」の行数が読めないので、ジャンプするとこの行へ戻ります"),
+                     {line.targetText}}};
         }
-        return {"飛び先" + Quoted(line.targetText) + "は数として読めないので、ジャンプすると行 2 へ進みます"};
+        return {
+            {TESSIVAR_MESSAGE("飛び先「%1」は数として読めないので、ジャンプすると行 2 へ進みます"), {line.targetText}}};
     case TargetForm::Relative:
-        return {"飛び先" + Quoted(line.targetText) + "は" + RelativeOffset(line.targetNumber)};
+        if (k == 0) {
+            return {{TESSIVAR_MESSAGE("飛び先「%1」はこの行自身です"), {line.targetText}}};
+        }
+        if (k > 0) {
+            return {{TESSIVAR_MESSAGE("飛び先「%1」はこの行から %2 行先です"), {line.targetText, Number(k)}}};
+        }
+        return {{TESSIVAR_MESSAGE("飛び先「%1」はこの行から %2 行前です"), {line.targetText, Number(-k)}}};
     case TargetForm::Absolute:
         break;
     }
     return {};
 }
 
-std::string NoOpCauseSentence(const LineClassification& line)
+Message NoOpCauseSentence(const LineClassification& line)
 {
     switch (line.noOpCause) {
     case NoOpCause::Blank:
-        return "空行です";
+        return {TESSIVAR_MESSAGE("空行です")};
     case NoOpCause::FullWidth:
-        return "全角の文字は命令として読まれません";
+        return {TESSIVAR_MESSAGE("全角の文字は命令として読まれません")};
     case NoOpCause::NoSeparator:
-        return "命令名と番号の間には括弧か空白が要ります (例: S(3))";
+        return {TESSIVAR_MESSAGE("命令名と番号の間には括弧か空白が要ります (例: S(3))")};
     case NoOpCause::UnknownMnemonic:
-        return "命令は S, Z, T, J の 4 つです";
+        return {TESSIVAR_MESSAGE("命令は S, Z, T, J の 4 つです")};
     case NoOpCause::ArgumentMissing:
-        return line.decoded.Mnemonic == "s" || line.decoded.Mnemonic == "z" ? "レジスタ番号が 1 つ要ります"
-                                                                            : "レジスタ番号が 2 つ要ります";
+        if (line.decoded.Mnemonic == "s" || line.decoded.Mnemonic == "z") {
+            return {TESSIVAR_MESSAGE("レジスタ番号が 1 つ要ります")};
+        }
+        return {TESSIVAR_MESSAGE("レジスタ番号が 2 つ要ります")};
     case NoOpCause::NotARegisterNumber:
-        return "レジスタ番号は 1 以上の数です";
+        return {TESSIVAR_MESSAGE("レジスタ番号は 1 以上の数です")};
     case NoOpCause::None:
         break;
     }
-    return "";
+    return {};
 }
 
-std::string WhatTheLineDoes(const LineClassification& line)
+Message WhatTheLineDoes(const LineClassification& line)
 {
     const DecodedInstruction& decoded = line.decoded;
-    const std::string first = Register(decoded.FirstArg);
     switch (line.kind) {
     case InstructionKind::S:
-        return "S(" + Number(decoded.FirstArg) + "): " + first + " に 1 を足します";
+        return {TESSIVAR_MESSAGE("S(%1): R(%1) に 1 を足します"), {Number(decoded.FirstArg)}};
     case InstructionKind::Z:
-        return "Z(" + Number(decoded.FirstArg) + "): " + first + " を 0 にします";
+        return {TESSIVAR_MESSAGE("Z(%1): R(%1) を 0 にします"), {Number(decoded.FirstArg)}};
     case InstructionKind::T:
-        return "T(" + Number(decoded.FirstArg) + "," + Number(decoded.SecondArg) + "): " + first + " を "
-            + Register(decoded.SecondArg) + " に写します";
+        return {TESSIVAR_MESSAGE("T(%1,%2): R(%1) を R(%2) に写します"),
+                {Number(decoded.FirstArg), Number(decoded.SecondArg)}};
     case InstructionKind::J:
         return JumpSentence(line);
     case InstructionKind::Comment:
-        return "コメント: 何もせずに次の行へ進みます (ステップに数えません)";
+        return {TESSIVAR_MESSAGE("コメント: 何もせずに次の行へ進みます (ステップに数えません)")};
     case InstructionKind::NoOp:
         break;
     }
-    return "何もしない1ステップとして実行されます";
+    return {TESSIVAR_MESSAGE("何もしない1ステップとして実行されます")};
 }
 
 } // namespace
 
-std::string DescribeLine(const LineClassification& line)
+std::vector<Message> DescribeLine(const LineClassification& line)
 {
-    std::vector<std::string> sentences{WhatTheLineDoes(line)};
+    std::vector<Message> sentences{WhatTheLineDoes(line)};
     if (line.kind == InstructionKind::NoOp) {
         sentences.push_back(NoOpCauseSentence(line));
     }
     for (const std::int32_t number : line.missingRegisters) {
-        sentences.push_back(Register(number) + " はありません (R(1)〜R(256)): この行はエラーで止まります");
+        sentences.push_back(
+            {TESSIVAR_MESSAGE("R(%1) はありません (R(1)〜R(256)): この行はエラーで止まります"), {Number(number)}});
     }
     for (const HexNumber& hex : line.hexNumbers) {
-        sentences.push_back(Quoted(hex.text) + "は 16 進数で " + Number(hex.value) + " です");
+        sentences.push_back({TESSIVAR_MESSAGE("「%1」は 16 進数で %2 です"), {hex.text, Number(hex.value)}});
     }
     if (line.kind == InstructionKind::J) {
-        for (std::string& note : TargetNotes(line)) {
+        for (Message& note : TargetNotes(line)) {
             sentences.push_back(std::move(note));
         }
     }
-    std::string text;
-    for (const std::string& sentence : sentences) {
-        text += text.empty() ? sentence : "\n" + sentence;
-    }
-    return text;
+    return sentences;
 }
 
 } // namespace tessivar

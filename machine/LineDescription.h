@@ -1,13 +1,14 @@
 #pragma once
 
 #include "LineClassification.h"
+#include "Message.h"
 
-#include <string>
+#include <vector>
 
 namespace tessivar {
 
-// What the machine will do with a classified line, in Japanese: one sentence
-// a line, first what the line does, then what is surprising about it.
-std::string DescribeLine(const LineClassification& line);
+// What the machine will do with a classified line: one sentence a line, first
+// what the line does, then what is surprising about it.
+std::vector<Message> DescribeLine(const LineClassification& line);
 
 } // namespace tessivar

@@ -14,31 +14,31 @@ std::string ErrorBoxText(const std::string& message)
 
 MachineError RangeCheckError()
 {
-    return {MachineError::Kind::RangeCheck, "範囲チェックエラー"};
+    return {MachineError::Kind::RangeCheck, {TESSIVAR_MESSAGE("範囲チェックエラー")}};
 }
 
 MachineError SetOverflowError()
 {
-    return {MachineError::Kind::IntegerOverflow, "整数のオーバーフロー"};
+    return {MachineError::Kind::IntegerOverflow, {TESSIVAR_MESSAGE("整数のオーバーフロー")}};
 }
 
 MachineError NothingToExecuteError()
 {
-    return {MachineError::Kind::NothingToExecute, "セットしてください。"};
+    return {MachineError::Kind::NothingToExecute, {TESSIVAR_MESSAGE("セットしてください。")}};
 }
 
 MachineError RegisterNumberError(std::int64_t lineNumber, std::int64_t registerNumber)
 {
     return {MachineError::Kind::RegisterNumber,
-            std::to_string(lineNumber) + " 行目: レジスタ R(" + std::to_string(registerNumber)
-                + ") はありません（R(1)〜R(256)）"};
+            {TESSIVAR_MESSAGE("%1 行目: レジスタ R(%2) はありません（R(1)〜R(256)）"),
+             {std::to_string(lineNumber), std::to_string(registerNumber)}}};
 }
 
 MachineError StepOverflowError(std::int64_t lineNumber, std::int64_t registerNumber)
 {
     return {MachineError::Kind::IntegerOverflow,
-            std::to_string(lineNumber) + " 行目: R(" + std::to_string(registerNumber)
-                + ") の値が 64 ビット整数の範囲を超えます（整数のオーバーフロー）"};
+            {TESSIVAR_MESSAGE("%1 行目: R(%2) の値が 64 ビット整数の範囲を超えます（整数のオーバーフロー）"),
+             {std::to_string(lineNumber), std::to_string(registerNumber)}}};
 }
 
 } // namespace tessivar

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "Message.h"
+
 #include <cstdint>
 #include <string>
 
 namespace tessivar {
 
 // A failure that ends an operation where it occurs; the window shows `message`
-// in its error box, the command-line runner prints it.
+// in its error box, the command-line runner prints its Japanese text.
 struct MachineError {
     enum class Kind {
         RangeCheck, // more than 256 register lines
@@ -15,7 +17,7 @@ struct MachineError {
         NothingToExecute, // a step asked for before Set or after the program ended
     };
     Kind kind;
-    std::string message;
+    Message message;
 };
 
 // The error box appends a full stop unless the text already ends in "." or in a

@@ -5,6 +5,7 @@
 #include "RenderThread.h"
 #include "Viewport3D.h"
 
+#include <QEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -153,8 +154,17 @@ void SceneView::paintEvent(QPaintEvent*)
     // Without frames the user is told why, in place of the scene.
     if (const QString error = RenderError(); !error.isEmpty()) {
         painter.setPen(Qt::lightGray);
-        painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, QStringLiteral("3D 表示を描けません。\n") + error);
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap,
+                         tr("3D 表示を描けません。") + QLatin1Char('\n') + error);
     }
+}
+
+// Told in place of the scene, the reason it cannot be drawn follows the language.
+void SceneView::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        update();
 }
 
 QImage SceneView::FrameToPaint()

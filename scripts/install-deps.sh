@@ -14,6 +14,8 @@ packages=(
   qt6-base-dev libqt6opengl6-dev qt6-qpa-plugins
   # the toolkit's own texts (file dialogs, standard buttons) in Japanese
   qt6-translations-l10n
+  # the window's translations: lupdate, lrelease and their CMake functions
+  qt6-l10n-tools qt6-tools-dev
   # OpenGL, GLU's tessellator, Mesa's software renderer
   libgl-dev libglu1-mesa-dev libgl1-mesa-dri libglx-mesa0 libegl-mesa0
   # the desktop files' validators and the MIME database

@@ -11,7 +11,7 @@ bool Application::notify(QObject* receiver, QEvent* event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-        ShowErrorBox(activeWindow(), error.what());
+        ShowErrorBox(activeWindow(), QString::fromUtf8(error.what()));
     }
     return false;
 }

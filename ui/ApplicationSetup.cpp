@@ -3,10 +3,7 @@
 #include "MessageBoxes.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QProxyStyle>
-#include <QTranslator>
 
 namespace tessivar::ui {
 
@@ -26,14 +23,12 @@ public:
 
 } // namespace
 
-void SetUpApplication(QApplication& application)
+void SetUpApplication(std::optional<Language> language)
 {
     QApplication::setApplicationName(QString::fromUtf8(kApplicationTitle));
+    QApplication::setOrganizationName(QString::fromUtf8(kApplicationTitle));
     QApplication::setStyle(new PlainDialogButtons);
-    auto* translator = new QTranslator(&application);
-    if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(translator);
+    UseLanguage(language.value_or(SavedLanguage()));
 }
 
 } // namespace tessivar::ui

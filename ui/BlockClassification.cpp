@@ -1,6 +1,7 @@
 #include "BlockClassification.h"
 
 #include "LineDescription.h"
+#include "MessageText.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
@@ -26,7 +27,7 @@ std::optional<LineClassification> ClassifyBlock(const QTextBlock& block)
 QString DescribeBlock(const QTextBlock& block)
 {
     const std::optional<LineClassification> line = ClassifyBlock(block);
-    return line ? QString::fromStdString(DescribeLine(*line)) : QString();
+    return line ? MessageText(DescribeLine(*line)) : QString();
 }
 
 } // namespace tessivar::ui

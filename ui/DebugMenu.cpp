@@ -20,9 +20,9 @@ namespace tessivar::ui {
 
 namespace {
 
-QAction* AddDebugAction(QMenu& menu, const char* text, const char* keys)
+QAction* AddDebugAction(QMenu& menu, const char* keys)
 {
-    QAction* action = menu.addAction(QString::fromUtf8(text));
+    QAction* action = menu.addAction(QString());
     action->setShortcut(QKeySequence(QString::fromUtf8(keys)));
     // The keys work wherever the focus is, the editors included.
     action->setShortcutContext(Qt::WindowShortcut);
@@ -34,16 +34,16 @@ QAction* AddDebugAction(QMenu& menu, const char* text, const char* keys)
 void TForm1::CreateDebugMenu()
 {
     marks_ = std::make_unique<ProgramEditorMarks>(*Memo2);
-    DebugMenu = MainMenu1->addMenu(QStringLiteral("デバッグ"));
-    RunAction = AddDebugAction(*DebugMenu, "実行 / 停止", "F5");
-    StepAction = AddDebugAction(*DebugMenu, "1ステップ", "F10");
-    StepBackAction = AddDebugAction(*DebugMenu, "1ステップ戻る", "F7");
+    DebugMenu = MainMenu1->addMenu(QString());
+    RunAction = AddDebugAction(*DebugMenu, "F5");
+    StepAction = AddDebugAction(*DebugMenu, "F10");
+    StepBackAction = AddDebugAction(*DebugMenu, "F7");
     DebugMenu->addSeparator();
-    RunToEndAction = AddDebugAction(*DebugMenu, "最後まで高速実行", "Ctrl+F5");
-    RunToCaretAction = AddDebugAction(*DebugMenu, "カーソル行まで実行", "Ctrl+F10");
+    RunToEndAction = AddDebugAction(*DebugMenu, "Ctrl+F5");
+    RunToCaretAction = AddDebugAction(*DebugMenu, "Ctrl+F10");
     DebugMenu->addSeparator();
-    ToggleBreakpointAction = AddDebugAction(*DebugMenu, "ブレークポイントの切り替え", "F9");
-    ClearBreakpointsAction = DebugMenu->addAction(QStringLiteral("すべてのブレークポイントを解除"));
+    ToggleBreakpointAction = AddDebugAction(*DebugMenu, "F9");
+    ClearBreakpointsAction = DebugMenu->addAction(QString());
     connect(RunAction, &QAction::triggered, Button5, &QPushButton::click);
     connect(StepAction, &QAction::triggered, Button4, &QPushButton::click);
     connect(StepBackAction, &QAction::triggered, this, &TForm1::StepBack);
@@ -131,7 +131,7 @@ void TForm1::ShowCurrentLine()
 {
     const bool showsRunningProgram = machine_.CanContinue() && !programEditedSinceSet_;
     marks_->ShowCurrentLine(showsRunningProgram ? std::optional<std::int64_t>(machine_.PC) : std::nullopt);
-    Label3->SetRemark(programEditedSinceSet_ ? QStringLiteral("（セット後に変更）") : QString());
+    Label3->SetRemark(programEditedSinceSet_ ? tr("（セット後に変更）") : QString());
 }
 
 void TForm1::FollowProgramEdit()

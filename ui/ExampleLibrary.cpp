@@ -14,6 +14,22 @@ namespace {
 
 const std::string kInputPrefix = "/ 入力例:";
 
+// The installed examples' titles, for the translation tools to find.
+[[maybe_unused]] const char* const kInstalledTitles[] = {
+    QT_TRANSLATE_NOOP("Examples", "足し算"),
+    QT_TRANSLATE_NOOP("Examples", "引き算 (負になるときは 0)"),
+    QT_TRANSLATE_NOOP("Examples", "掛け算"),
+    QT_TRANSLATE_NOOP("Examples", "1 を引く (前者関数)"),
+    QT_TRANSLATE_NOOP("Examples", "階乗"),
+    QT_TRANSLATE_NOOP("Examples", "べき乗"),
+    QT_TRANSLATE_NOOP("Examples", "割り算 (商と余り)"),
+    QT_TRANSLATE_NOOP("Examples", "大きいほう (最大値)"),
+    QT_TRANSLATE_NOOP("Examples", "フィボナッチ数"),
+    QT_TRANSLATE_NOOP("Examples", "等しいかどうか"),
+    QT_TRANSLATE_NOOP("Examples", "偶数か奇数か (2 で割った余り)"),
+    QT_TRANSLATE_NOOP("Examples", "エディタの見本 (R(1) から 1 を引く)"),
+};
+
 QString Title(const TextLines& program, const QFileInfo& file)
 {
     if (program.empty() || !program.front().starts_with('/'))
@@ -59,6 +75,11 @@ std::vector<Example> ReadExamples(const QString& folder)
         examples.push_back({Title(reading.lines, file), reading.lines, ExampleInput(reading.lines)});
     }
     return examples;
+}
+
+QString TranslatedTitle(const QString& title)
+{
+    return QCoreApplication::translate("Examples", title.toUtf8().constData());
 }
 
 } // namespace tessivar::ui

@@ -25,4 +25,7 @@ QString ExampleFolder();
 // cannot be read is left out.
 std::vector<Example> ReadExamples(const QString& folder);
 
+// An example's title in the user's language: the files hold it in Japanese.
+QString TranslatedTitle(const QString& title);
+
 } // namespace tessivar::ui

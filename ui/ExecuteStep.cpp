@@ -3,6 +3,7 @@
 #include "EditorLines.h"
 #include "FramePacer.h"
 #include "MessageBoxes.h"
+#include "MessageText.h"
 #include "SceneView.h"
 
 #include <QPlainTextEdit>
@@ -21,7 +22,7 @@ void TForm1::ExecuteStep()
     if (outcome.error) {
         // Idle first: the modal box lets other events through while it is open.
         ReturnToIdle();
-        ShowErrorBox(this, outcome.error->message);
+        ShowErrorBox(this, MessageText(outcome.error->message));
         return;
     }
     history_.Record(UndoRecord::Of(outcome.effect));

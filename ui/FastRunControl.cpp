@@ -6,6 +6,7 @@
 #include "EditorLines.h"
 #include "FramePacer.h"
 #include "MessageBoxes.h"
+#include "MessageText.h"
 #include "ProgramEditorMarks.h"
 
 #include <QPlainTextEdit>
@@ -30,7 +31,7 @@ void TForm1::RunAtFullSpeed(std::optional<std::int64_t> caretLine)
     if (!Button4->isEnabled())
         return;
     if (!machine_.CanContinue()) {
-        ShowMessage(this, NothingToExecuteError().message);
+        ShowMessage(this, MessageText(NothingToExecuteError().message));
         return;
     }
     // A stopped step still playing would scroll the listing after the run.
@@ -69,7 +70,7 @@ void TForm1::ShowFastRunResult(FastRunResult result)
     framePacer_->RequestFrame();
     // Idle first, as after a step: the modal box lets other events through.
     if (result.outcome.error)
-        ShowErrorBox(this, result.outcome.error->message);
+        ShowErrorBox(this, MessageText(result.outcome.error->message));
 }
 
 } // namespace tessivar::ui

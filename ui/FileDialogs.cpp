@@ -1,6 +1,9 @@
 #include "FileDialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
+
+#include <algorithm>
 
 namespace tessivar::ui {
 
@@ -11,13 +14,24 @@ QFileDialog* CreateProgramDialog(QWidget* parent, QFileDialog::AcceptMode mode)
     auto* dialog = new QFileDialog(parent);
     dialog->setAcceptMode(mode);
     dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    const QStringList filters = QtNameFilters(QString::fromUtf8(kProgramFileFilter));
-    dialog->setNameFilters(filters);
-    dialog->selectNameFilter(filters.first());
+    ShowProgramFilters(*dialog);
     return dialog;
 }
 
 } // namespace
+
+QString ProgramFileFilter()
+{
+    return QCoreApplication::translate("FileDialogs", "URM Program|*.urm|テキストファイル|*.txt|すべてのファイル|*.*");
+}
+
+void ShowProgramFilters(QFileDialog& dialog)
+{
+    const qsizetype selected = std::max<qsizetype>(0, dialog.nameFilters().indexOf(dialog.selectedNameFilter()));
+    const QStringList filters = QtNameFilters(ProgramFileFilter());
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters.value(selected, filters.first()));
+}
 
 QStringList QtNameFilters(const QString& barSeparatedFilter)
 {

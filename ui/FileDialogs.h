@@ -8,8 +8,9 @@ class QWidget;
 
 namespace tessivar::ui {
 
-// The program files' filter: display name and pattern pairs separated by bars.
-inline constexpr const char* kProgramFileFilter = "URM Program|*.urm|テキストファイル|*.txt|すべてのファイル|*.*";
+// The program files' filter in the user's language: display name and pattern
+// pairs separated by bars.
+QString ProgramFileFilter();
 
 // "Name|pattern|Name|pattern" -> {"Name (pattern)", ...}; a pattern list "a;b"
 // becomes "a b". A trailing name without a pattern is dropped.
@@ -19,5 +20,8 @@ QStringList QtNameFilters(const QString& barSeparatedFilter);
 // entry selected, no default extension, no folder or title of their own.
 QFileDialog* CreateOpenDialog(QWidget* parent);
 QFileDialog* CreateSaveDialog(QWidget* parent);
+
+// The program filter anew, in the language now in use, the same entry selected.
+void ShowProgramFilters(QFileDialog& dialog);
 
 } // namespace tessivar::ui

@@ -7,10 +7,12 @@
 #include "ExampleLibrary.h"
 #include "FileChooser.h"
 #include "MessageBoxes.h"
+#include "MessageText.h"
 #include "PathLabel.h"
 #include "ProgramEditorMarks.h"
 #include "ProgramFile.h"
 #include "ProgramSizeLimit.h"
+#include "RecentFiles.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -51,17 +53,22 @@ void TForm1::BindFileMenu()
     connect(MenuItem5, &QAction::triggered, this, &TForm1::MenuItem5Click);
     connect(Memo2->document(), &QTextDocument::contentsChanged, this, &TForm1::ShowFileInTitle);
     CreateExampleMenu();
+    CreateRecentFilesMenu();
+    CreateLanguageMenu();
     MarkProgramSaved();
 }
 
 // After "開く": the examples are another place to open a program from.
 void TForm1::CreateExampleMenu()
 {
-    ExampleMenu = new QMenu(QStringLiteral("サンプル"), MenuItem1);
+    ExampleMenu = new QMenu(MenuItem1);
     MenuItem1->insertMenu(MenuItem4, ExampleMenu);
-    for (const Example& example : ReadExamples(ExampleFolder()))
-        connect(ExampleMenu->addAction(example.title), &QAction::triggered, this,
-                [this, example] { OpenExample(example); });
+    for (const Example& example : ReadExamples(ExampleFolder())) {
+        QAction* action = ExampleMenu->addAction(example.title);
+        // The title as the file gives it, for the text in the language in use.
+        action->setData(example.title);
+        connect(action, &QAction::triggered, this, [this, example] { OpenExample(example); });
+    }
     ExampleMenu->setEnabled(!ExampleMenu->isEmpty());
 }
 
@@ -97,11 +104,12 @@ void TForm1::OpenProgramFile(const QString& path)
     if (reading.encoding)
         programEncoding_ = *reading.encoding;
     if (reading.error) {
-        ShowErrorBox(this, reading.error->message);
+        ShowErrorBox(this, MessageText(reading.error->message));
         return;
     }
     SetEditorLines(*Memo2, reading.lines);
     ProgramReplaced(QFileInfo(path).absoluteFilePath());
+    RememberRecentFile(Label3->text());
 }
 
 // The editor holds another program than the one set: nothing runs, and no
@@ -153,10 +161,11 @@ void TForm1::WriteProgram(const QString& path)
     if (const std::optional<ProgramFileError> error
         = WriteProgramFile(path.toStdString(), EditorLines(*Memo2), programEncoding_)) {
         ShowFileInTitle();
-        ShowErrorBox(this, error->message);
+        ShowErrorBox(this, MessageText(error->message));
         return;
     }
     MarkProgramSaved();
+    RememberRecentFile(QFileInfo(path).absoluteFilePath());
 }
 
 void TForm1::MarkProgramSaved()
@@ -186,10 +195,10 @@ bool TForm1::MayReplaceProgram()
     if (!ProgramChanged())
         return true;
     QMessageBox box(QMessageBox::Question, QString::fromUtf8(kApplicationTitle),
-                    QStringLiteral("プログラムは変更されています。保存しますか？"), QMessageBox::NoButton, this);
-    QPushButton* save = box.addButton(QStringLiteral("保存する"), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(QStringLiteral("保存しない"), QMessageBox::DestructiveRole);
-    box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+                    tr("プログラムは変更されています。保存しますか？"), QMessageBox::NoButton, this);
+    QPushButton* save = box.addButton(tr("保存する"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(tr("保存しない"), QMessageBox::DestructiveRole);
+    box.addButton(tr("キャンセル"), QMessageBox::RejectRole);
     box.setDefaultButton(save);
     box.exec();
     if (box.clickedButton() == discard)

@@ -1,5 +1,6 @@
 // The window's design: every control of the main form with its place, size,
-// look, text and tab order. Behaviour is bound in Unit1.cpp.
+// look and tab order. Its words are in Form1Texts.cpp, behaviour is bound in
+// Unit1.cpp.
 #include "Unit1.h"
 
 #include "FileDialogs.h"
@@ -39,11 +40,6 @@ constexpr QSize kButtonSize(80, 22);
 
 const char* const kSampleProgram = "S(3)\nJ(1,3,6)\nS(2)\nS(3)\nJ(1,1,2)\nT(2,1)\n/ R(1):=R(1)-1\n/ 不完全";
 
-QString Text(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
 QFrame* CreatePanel(QWidget* parent)
 {
     auto* panel = new QFrame(parent);
@@ -64,9 +60,9 @@ QFrame* CreateHeader(QWidget* parent, Look look, QLabel* label)
     return header;
 }
 
-QPushButton* CreateButton(QWidget* parent, const char* text, QPoint position)
+QPushButton* CreateButton(QWidget* parent, QPoint position)
 {
-    auto* button = new QPushButton(Text(text), parent);
+    auto* button = new QPushButton(parent);
     button->setGeometry(QRect(position, kButtonSize));
     return button;
 }
@@ -94,7 +90,7 @@ void TForm1::CreateDesign()
     Viewport3D1->setMinimumSize(0, 0);
     Viewport3D1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     CreateColumn();
-    Label4 = new QLabel(Text("Tessivar — URM 3D シミュレータ"));
+    Label4 = new QLabel;
     Panel8 = CreateHeader(ClientArea, Look::Panel8Style1, Label4);
     Panel8->setFixedHeight(kStripHeight);
     TrackBar1 = new ValueSlider(5, 50, 10, ClientArea);
@@ -112,8 +108,12 @@ void TForm1::CreateDesign()
     Timer1->setSingleShot(true);
     Timer1->setTimerType(Qt::PreciseTimer);
     SetTabOrder();
+}
 
-    // The designed client area, at the top-left corner of the screen.
+// The designed client area, at the top-left corner of the screen, once the
+// menu bar has its texts and with them its height.
+void TForm1::PlaceWindow()
+{
     resize(kClientWidth, kClientHeight + MainMenu1->sizeHint().height());
     move(0, 0);
 }
@@ -139,13 +139,13 @@ void TForm1::CreateOperationPanel()
 {
     Panel2 = CreatePanel(Panel1);
     Panel2->setFixedHeight(kOperationPanelHeight);
-    Label1 = new QLabel(Text("操作盤"));
+    Label1 = new QLabel;
     Panel5 = CreateHeader(Panel2, Look::Panel5Style1, Label1);
     Panel5->setGeometry(0, 0, kColumnWidth, kStripHeight);
-    Button2 = CreateButton(Panel2, "セット", {56, 124});
-    Button3 = CreateButton(Panel2, "終了", {56, 94});
-    Button4 = CreateButton(Panel2, "1ステップ", {56, 64});
-    Button5 = CreateButton(Panel2, "実行", {56, 35});
+    Button2 = CreateButton(Panel2, {56, 124});
+    Button3 = CreateButton(Panel2, {56, 94});
+    Button4 = CreateButton(Panel2, {56, 64});
+    Button5 = CreateButton(Panel2, {56, 35});
     TrackBar2 = new ValueSlider(1, 5, 1, Panel2);
     TrackBar2->setGeometry(kColumnWidth - kSliderWidth, kStripHeight, kSliderWidth,
                            kOperationPanelHeight - kStripHeight);
@@ -155,10 +155,10 @@ void TForm1::CreateRegisterPanel()
 {
     Panel3 = CreatePanel(Panel1);
     Panel3->setFixedHeight(kRegisterPanelHeight);
-    Label2 = new QLabel(Text("レジスタ"));
+    Label2 = new QLabel;
     Panel6 = CreateHeader(Panel3, Look::Panel5Style1, Label2);
     Panel6->setGeometry(0, 0, kColumnWidth, kStripHeight);
-    Button1 = CreateButton(Panel3, "クリアー", {56, 160});
+    Button1 = CreateButton(Panel3, {56, 160});
     Memo1 = StyleEditor(new QPlainTextEdit(Panel3));
     Memo1->setGeometry(0, kStripHeight, kColumnWidth, kMemo1Height);
 }
@@ -171,7 +171,7 @@ void TForm1::CreateProgramPanel()
     Panel7 = CreateHeader(Panel4, Look::Panel5Style1, Label3);
     Panel7->setFixedHeight(kStripHeight);
     Memo2 = StyleEditor(new ProgramEditor(Panel4));
-    Memo2->setPlainText(Text(kSampleProgram));
+    Memo2->setPlainText(QString::fromUtf8(kSampleProgram));
     auto* layout = new QVBoxLayout(Panel4);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -200,20 +200,18 @@ void TForm1::CreateOverlay()
 {
     Panel9 = new OverlayPanel(ClientArea);
     ImageControl1 = Panel9->Picture();
-    ImageControl1->SetBitmap(QPixmap(QStringLiteral(":/explanation.png")));
     Button6 = Panel9->CloseButton();
-    Button6->setText(Text("説明閉じる"));
     Panel9->raise();
 }
 
 void TForm1::CreateMenu()
 {
     MainMenu1 = menuBar();
-    MenuItem1 = MainMenu1->addMenu(Text("ファイル"));
-    MenuItem2 = MenuItem1->addAction(Text("新規作成"));
-    MenuItem3 = MenuItem1->addAction(Text("開く"));
-    MenuItem4 = MenuItem1->addAction(Text("上書き保存"));
-    MenuItem5 = MenuItem1->addAction(Text("名前を付けて保存"));
+    MenuItem1 = MainMenu1->addMenu(QString());
+    MenuItem2 = MenuItem1->addAction(QString());
+    MenuItem3 = MenuItem1->addAction(QString());
+    MenuItem4 = MenuItem1->addAction(QString());
+    MenuItem5 = MenuItem1->addAction(QString());
 }
 
 // Operation panel, program panel, register panel, zoom slider, overlay.

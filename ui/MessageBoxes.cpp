@@ -6,16 +6,16 @@
 
 namespace tessivar::ui {
 
-void ShowMessage(QWidget* parent, const std::string& text)
+void ShowMessage(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kApplicationTitle), QString::fromStdString(text),
-                    QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kApplicationTitle), text, QMessageBox::Ok, parent);
     box.exec();
 }
 
-void ShowErrorBox(QWidget* parent, const std::string& message)
+void ShowErrorBox(QWidget* parent, const QString& message)
 {
-    QMessageBox::critical(parent, QString::fromUtf8(kApplicationTitle), QString::fromStdString(ErrorBoxText(message)));
+    QMessageBox::critical(parent, QString::fromUtf8(kApplicationTitle),
+                          QString::fromStdString(ErrorBoxText(message.toStdString())));
 }
 
 } // namespace tessivar::ui

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <string>
-
+class QString;
 class QWidget;
 
 namespace tessivar::ui {
@@ -10,10 +9,10 @@ namespace tessivar::ui {
 inline constexpr const char* kApplicationTitle = "Tessivar";
 
 // The plain modal message box: the text, one OK button, the application's title.
-void ShowMessage(QWidget* parent, const std::string& text);
+void ShowMessage(QWidget* parent, const QString& text);
 
 // The modal error box for a failure that ended an operation: the error's text,
 // with a full stop added as the error box does.
-void ShowErrorBox(QWidget* parent, const std::string& message);
+void ShowErrorBox(QWidget* parent, const QString& message);
 
 } // namespace tessivar::ui

@@ -17,9 +17,9 @@ namespace tessivar::ui {
 
 namespace {
 
-QAction* AddEditorAction(QWidget& editor, const char* text, const QKeySequence& keys)
+QAction* AddEditorAction(QWidget& editor, const QKeySequence& keys)
 {
-    auto* action = new QAction(QString::fromUtf8(text), &editor);
+    auto* action = new QAction(&editor);
     action->setShortcut(keys);
     // Like the Debug menu's keys, they work wherever the focus is.
     action->setShortcutContext(Qt::WindowShortcut);
@@ -32,9 +32,10 @@ QAction* AddEditorAction(QWidget& editor, const char* text, const QKeySequence& 
 ProgramEditor::ProgramEditor(QWidget* parent)
     : QPlainTextEdit(parent),
       lineNumbers_(new LineNumberArea(*this)),
-      jumpToTarget_(AddEditorAction(*this, "ジャンプ先へ移動", QKeySequence(Qt::Key_F12))),
-      goToLine_(AddEditorAction(*this, "行へ移動...", QKeySequence(Qt::CTRL | Qt::Key_G)))
+      jumpToTarget_(AddEditorAction(*this, QKeySequence(Qt::Key_F12))),
+      goToLine_(AddEditorAction(*this, QKeySequence(Qt::CTRL | Qt::Key_G)))
 {
+    ShowTexts();
     new LineKindHighlighter(document()); // owned by the document
     connect(jumpToTarget_, &QAction::triggered, this, &ProgramEditor::JumpToTarget);
     connect(goToLine_, &QAction::triggered, this, &ProgramEditor::AskForLineAndGo);
@@ -77,8 +78,8 @@ void ProgramEditor::JumpToTarget()
 void ProgramEditor::AskForLineAndGo()
 {
     QInputDialog dialog(this);
-    dialog.setWindowTitle(QStringLiteral("行へ移動"));
-    dialog.setLabelText(QStringLiteral("行番号 (1〜%1):").arg(blockCount()));
+    dialog.setWindowTitle(tr("行へ移動"));
+    dialog.setLabelText(tr("行番号 (1〜%1):").arg(blockCount()));
     dialog.setInputMode(QInputDialog::IntInput);
     dialog.setIntRange(1, blockCount());
     dialog.setIntValue(textCursor().blockNumber() + 1);
@@ -117,6 +118,14 @@ void ProgramEditor::changeEvent(QEvent* event)
     QPlainTextEdit::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         FitMargin();
+    if (event->type() == QEvent::LanguageChange)
+        ShowTexts();
+}
+
+void ProgramEditor::ShowTexts()
+{
+    jumpToTarget_->setText(tr("ジャンプ先へ移動"));
+    goToLine_->setText(tr("行へ移動..."));
 }
 
 bool ProgramEditor::viewportEvent(QEvent* event)

@@ -55,6 +55,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    // The texts of its actions, in the language in use.
+    void ShowTexts();
     void FitMargin();
     void FollowUpdateRequest(const QRect& rect, int dy);
     void FollowCaret();

@@ -2,6 +2,7 @@
 
 #include "MessageBoxes.h"
 
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
@@ -28,10 +29,11 @@ std::size_t CharacterCount(const std::string& text)
 
 } // namespace
 
-const char* ProgramTooLongMessage()
+QString ProgramTooLongMessage()
 {
-    return "プログラムが長すぎます。このウィンドウで開いたりセットしたりできるのは、"
-           "100,000 行・1,000,000 文字までです。プログラムは変わっていません。";
+    return QCoreApplication::translate("ProgramSizeLimit",
+                                       "プログラムが長すぎます。このウィンドウで開いたりセットしたりできるのは、"
+                                       "100,000 行・1,000,000 文字までです。プログラムは変わっていません。");
 }
 
 bool ProgramFitsWindow(const TextLines& lines, QWidget* parent)

@@ -5,6 +5,7 @@
 #include <cstddef>
 
 class QPlainTextEdit;
+class QString;
 class QWidget;
 
 namespace tessivar::ui {
@@ -17,8 +18,8 @@ namespace tessivar::ui {
 inline constexpr std::size_t kMostProgramLines = 100'000;
 inline constexpr std::size_t kMostProgramCharacters = 1'000'000;
 
-// The message shown when a program is refused.
-const char* ProgramTooLongMessage();
+// The message shown when a program is refused, in the user's language.
+QString ProgramTooLongMessage();
 
 // Whether the program fits within the limits; when it does not, the message
 // is shown over `parent` and the caller changes nothing.

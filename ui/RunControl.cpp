@@ -5,19 +5,13 @@
 #include "Unit1.h"
 
 #include "MessageBoxes.h"
+#include "MessageText.h"
 #include "NotifyEvent.h"
 
 #include <QPushButton>
 #include <QTimer>
 
 namespace tessivar::ui {
-
-namespace {
-
-const QString RunCaption = QStringLiteral("実行");
-const QString StopCaption = QStringLiteral("停止");
-
-} // namespace
 
 void TForm1::BindAnimationEnds()
 {
@@ -40,10 +34,11 @@ void TForm1::EnableTimer1(bool enabled)
         Timer1->stop();
 }
 
-// Any caption but "実行" counts as running.
+// Any caption but "実行" counts as running: the one shown, in the language
+// the texts were last shown in.
 bool TForm1::Running() const
 {
-    return Button5->text() != RunCaption;
+    return Button5->text() != runCaption_;
 }
 
 void TForm1::Button4Click()
@@ -58,10 +53,10 @@ void TForm1::Button5Click()
         return;
     }
     if (!machine_.CanContinue()) {
-        ShowMessage(this, NothingToExecuteError().message);
+        ShowMessage(this, MessageText(NothingToExecuteError().message));
         return;
     }
-    Button5->setText(Running() ? RunCaption : StopCaption);
+    Button5->setText(Running() ? runCaption_ : StopCaption());
     firstStepOfRun_ = Running();
     EnableTimer1(Running());
     Button2->setEnabled(!Running());
@@ -98,7 +93,7 @@ void TForm1::FloatAnimation5Finish(scene::TFmxObject*)
 void TForm1::FloatAnimation6Finish(scene::TFmxObject*)
 {
     if (!machine_.CanContinue())
-        Button5->setText(RunCaption);
+        Button5->setText(runCaption_);
     EnableTimer1(Running());
     Button2->setEnabled(!Running());
     Button5->setEnabled(true);
@@ -119,7 +114,7 @@ void TForm1::FloatAnimation7Finish(scene::TFmxObject*)
 bool TForm1::StepEntry()
 {
     if (!machine_.CanContinue()) {
-        ShowMessage(this, NothingToExecuteError().message);
+        ShowMessage(this, MessageText(NothingToExecuteError().message));
         return false;
     }
     Button2->setEnabled(false);
@@ -132,7 +127,7 @@ bool TForm1::StepEntry()
 // where the end of a program does.
 void TForm1::ReturnToIdle()
 {
-    Button5->setText(RunCaption);
+    Button5->setText(runCaption_);
     Timer1->stop();
     Button2->setEnabled(true);
     Button5->setEnabled(true);
@@ -143,7 +138,7 @@ void TForm1::ReturnToIdle()
 // A run at full speed holds the controls as a run does, without the tick.
 void TForm1::EnterFastRunState()
 {
-    Button5->setText(StopCaption);
+    Button5->setText(StopCaption());
     EnableTimer1(false);
     Button2->setEnabled(false);
     Button4->setEnabled(false);

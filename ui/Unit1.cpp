@@ -5,6 +5,7 @@
 #include "FramePacer.h"
 #include "ListingWidth.h"
 #include "MessageBoxes.h"
+#include "MessageText.h"
 #include "OverlayPanel.h"
 #include "ProgramEditorMarks.h"
 #include "ProgramSizeLimit.h"
@@ -38,6 +39,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     framePacer_ = new FramePacer(*Viewport3D1, kDrawingShare, this);
     clockDriver_.Attach(clock_, [this] { framePacer_->RequestFrame(); });
     BindEvents();
+    ShowTexts();
+    PlaceWindow();
 }
 
 // The view draws the scene, so it goes before the scene does: the controls
@@ -157,7 +160,7 @@ void TForm1::Button2Click()
     if (outcome.error) {
         ShowCurrentLine();
         framePacer_->RequestFrame();
-        ShowErrorBox(this, outcome.error->message);
+        ShowErrorBox(this, MessageText(outcome.error->message));
         return;
     }
     RememberProgramAtSet();

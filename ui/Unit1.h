@@ -87,8 +87,13 @@ public:
     QFileDialog* SD = nullptr;
     QTimer* Timer1 = nullptr;
 
-    // The example library, a submenu of the File menu.
+    // Submenus of the File menu: the example library, the files used last and
+    // the window's language.
     QMenu* ExampleMenu = nullptr;
+    QMenu* RecentFilesMenu = nullptr;
+    QMenu* LanguageMenu = nullptr;
+    QAction* JapaneseAction = nullptr;
+    QAction* EnglishAction = nullptr;
 
     // The Debug menu, beside the design's File menu.
     QMenu* DebugMenu = nullptr;
@@ -114,6 +119,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -127,7 +133,14 @@ private:
     void CreateOverlay();
     void CreateMenu();
     void SetTabOrder();
+    void PlaceWindow();
     void BindEvents();
+
+    // The words of the window in the language in use (Form1Texts.cpp).
+    void ShowTexts();
+    void ShowRunCaption();
+    void ShowMenuTexts();
+    QString StopCaption() const;
 
     void FormShow();
     void FormClose();
@@ -169,6 +182,10 @@ private:
     bool MayReplaceProgram();
     void CreateExampleMenu();
     void OpenExample(const Example& example);
+    void CreateRecentFilesMenu();
+    void ShowRecentFiles();
+    void OpenRecentFile(const QString& path);
+    void CreateLanguageMenu();
 
     // The Debug menu (DebugMenu.cpp).
     void CreateDebugMenu();
@@ -217,6 +234,9 @@ private:
     QString programAtSet_;
     bool programEditedSinceSet_ = false;
     bool shown_ = false;
+    // "実行" in the language the texts were last shown in: any other caption
+    // of Button5 means a run.
+    QString runCaption_;
     // Last: a run at full speed records into history_ until it is stopped.
     std::unique_ptr<FastRun> fastRun_;
 };

@@ -23,11 +23,11 @@ std::string MachineMessage(const TextLines& program, TextLines registers)
 {
     Machine machine;
     if (const SetOutcome set = machine.Set(registers, program); set.error) {
-        return set.error->message;
+        return Text(set.error->message);
     }
     while (machine.CanContinue()) {
         if (const StepOutcome step = machine.ExecuteStep(); step.error) {
-            return step.error->message;
+            return Text(step.error->message);
         }
     }
     return "";

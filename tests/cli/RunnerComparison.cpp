@@ -38,7 +38,7 @@ Machine SetMachine(const RunInput& input, TextLines& panel)
     Machine machine;
     panel = input.registers;
     const SetOutcome set = machine.Set(panel, input.program);
-    EXPECT_FALSE(set.error) << "Set failed: " << set.error->message;
+    EXPECT_FALSE(set.error) << "Set failed: " << Text(set.error->message);
     return machine;
 }
 
@@ -53,7 +53,7 @@ void TakeError(const std::optional<MachineError>& error, RunSnapshot& snapshot)
 {
     if (error) {
         snapshot.errorKind = error->kind;
-        snapshot.errorMessage = error->message;
+        snapshot.errorMessage = Text(error->message);
     }
 }
 

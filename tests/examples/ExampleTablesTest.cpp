@@ -90,7 +90,7 @@ std::vector<Row> ReadTable(const std::string& name)
 TextLines ReadExample(const std::string& name)
 {
     const ProgramFileReading reading = ReadProgramFile((fs::path(TESSIVAR_EXAMPLES_DIR) / (name + ".urm")).string());
-    EXPECT_FALSE(reading.error) << reading.error->message;
+    EXPECT_FALSE(reading.error) << Text(reading.error->message);
     return reading.lines;
 }
 

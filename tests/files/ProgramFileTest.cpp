@@ -79,7 +79,7 @@ std::optional<ProgramFileError> WriteWithFileSizeLimit(const std::string& path, 
 
 void PrintOutcome(const std::optional<ProgramFileError>& error)
 {
-    std::cerr << (error ? error->message : std::string("saved"));
+    std::cerr << (error ? Text(error->message) : std::string("saved"));
     std::exit(0);
 }
 
@@ -119,7 +119,7 @@ TEST(ReadProgramFileTest, UnopenableFileNamesPathAndReason)
         SCOPED_TRACE(c.path);
         const ProgramFileReading reading = ReadProgramFile(c.path);
         ASSERT_TRUE(reading.error);
-        EXPECT_EQ(reading.error->message, OpenErrorText(c.path, c.reason));
+        EXPECT_EQ(Text(reading.error->message), OpenErrorText(c.path, c.reason));
         EXPECT_FALSE(reading.encoding);
         EXPECT_TRUE(reading.lines.empty());
     }
@@ -130,7 +130,8 @@ TEST(ReadProgramFileTest, RelativePathIsShownInFull)
     const std::string name = "tessivar-no-such-folder/prog.urm";
     const ProgramFileReading reading = ReadProgramFile(name);
     ASSERT_TRUE(reading.error);
-    EXPECT_EQ(reading.error->message, OpenErrorText((fs::current_path() / name).string(), "No such file or directory"));
+    EXPECT_EQ(Text(reading.error->message),
+              OpenErrorText((fs::current_path() / name).string(), "No such file or directory"));
 }
 
 TEST(ReadProgramFileTest, UndecodableFileKeepsItsEncoding)
@@ -141,7 +142,8 @@ TEST(ReadProgramFileTest, UndecodableFileKeepsItsEncoding)
 
     const ProgramFileReading reading = ReadProgramFile(path);
     ASSERT_TRUE(reading.error);
-    EXPECT_EQ(reading.error->message, "Unicode 文字のマッピングがターゲットのマルチバイト コード ページに存在しません");
+    EXPECT_EQ(Text(reading.error->message),
+              "Unicode 文字のマッピングがターゲットのマルチバイト コード ページに存在しません");
     EXPECT_EQ(reading.encoding, TextEncoding::Utf16BE);
 }
 
@@ -156,7 +158,7 @@ TEST(ReadProgramFileTest, UnreadableFileReportsNoAccess)
             WriteBytes(path, ProgramBytes);
             fs::permissions(path, fs::perms::none);
             const ProgramFileReading reading = ReadProgramFile(path);
-            std::cerr << (reading.error ? reading.error->message : std::string("read"));
+            std::cerr << (reading.error ? Text(reading.error->message) : std::string("read"));
             std::exit(0);
         },
         testing::ExitedWithCode(0), "secret.urm は開けません。 Permission denied $");
@@ -224,7 +226,7 @@ TEST(WriteProgramFileTest, UnwritablePlacesFailWithNothingWritten)
         SCOPED_TRACE(c.path);
         const std::optional<ProgramFileError> error = WriteProgramFile(c.path, Program, TextEncoding::Ansi);
         ASSERT_TRUE(error);
-        EXPECT_EQ(error->message, CreateErrorText(c.path, c.reason));
+        EXPECT_EQ(Text(error->message), CreateErrorText(c.path, c.reason));
     }
     EXPECT_EQ(ListFolder(folder.Path()), "plain sub");
     EXPECT_EQ(ReadBytes(folder.File("plain")), "plain file");

@@ -98,7 +98,7 @@ TEST(DecodeProgramTextTest, UnmappableTextFailsButNamesTheMarkedEncoding)
         SCOPED_TRACE(testing::PrintToString(c.bytes));
         const ProgramFileReading reading = DecodeProgramText(c.bytes);
         ASSERT_TRUE(reading.error);
-        EXPECT_EQ(reading.error->message, NoMapping);
+        EXPECT_EQ(Text(reading.error->message), NoMapping);
         EXPECT_EQ(reading.encoding, c.encoding);
         EXPECT_TRUE(reading.lines.empty());
     }

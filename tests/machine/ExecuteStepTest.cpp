@@ -221,7 +221,7 @@ TEST(ExecuteStepTest, RequestsWithNothingToExecuteAreRefused)
     const StepOutcome beforeSet = unset.ExecuteStep();
     ASSERT_TRUE(beforeSet.error);
     EXPECT_EQ(beforeSet.error->kind, MachineError::Kind::NothingToExecute);
-    EXPECT_EQ(beforeSet.error->message, "セットしてください。");
+    EXPECT_EQ(Text(beforeSet.error->message), "セットしてください。");
     EXPECT_EQ(unset.PC, 0);
     EXPECT_EQ(unset.Step, 0);
 
@@ -270,7 +270,7 @@ TEST(ExecuteStepTest, RegisterAboveTwoHundredFiftySixTouchesNothing)
         const StepOutcome outcome = m.Step();
         ASSERT_TRUE(outcome.error) << line;
         EXPECT_EQ(outcome.error->kind, MachineError::Kind::RegisterNumber) << line;
-        EXPECT_EQ(outcome.error->message, message);
+        EXPECT_EQ(Text(outcome.error->message), message);
         EXPECT_EQ(m.machine.Reg, before) << line;
         EXPECT_EQ(m.panel, panelBefore) << line;
         EXPECT_EQ(m.machine.PC, 1) << line;
@@ -301,7 +301,8 @@ TEST(ExecuteStepTest, IncrementPastSixtyFourBitsIsRefused)
     const StepOutcome outcome = machine.ExecuteStep();
     ASSERT_TRUE(outcome.error);
     EXPECT_EQ(outcome.error->kind, MachineError::Kind::IntegerOverflow);
-    EXPECT_EQ(outcome.error->message, "2 行目: R(2) の値が 64 ビット整数の範囲を超えます（整数のオーバーフロー）");
+    EXPECT_EQ(Text(outcome.error->message),
+              "2 行目: R(2) の値が 64 ビット整数の範囲を超えます（整数のオーバーフロー）");
     EXPECT_EQ(machine.Reg[1], kMax);
     EXPECT_EQ(machine.PC, 1);
     EXPECT_EQ(machine.Step, 1);

@@ -59,7 +59,7 @@ TEST_P(LineClassificationTest, ClassifiesMarksAndDescribesTheLine)
     EXPECT_EQ(line.noOpCause, c.cause);
     EXPECT_EQ(MarkedTexts(line, c.line), c.faults);
     EXPECT_EQ(line.destination, c.destination);
-    EXPECT_EQ(DescribeLine(line), c.description);
+    EXPECT_EQ(Text(DescribeLine(line)), c.description);
 
     // The editor colours and marks lines once, when they change.
     const LineClassification elsewhere = ClassifyLine(c.line, c.index + 40, c.lineCount + 100);

@@ -156,8 +156,8 @@ TEST(MachineSetTest, LineTwoHundredFiftySevenIsRangeCheckError)
     const SetOutcome outcome = machine.Set(registers, {"Z(1)"});
     ASSERT_TRUE(outcome.error);
     EXPECT_EQ(outcome.error->kind, MachineError::Kind::RangeCheck);
-    EXPECT_EQ(outcome.error->message, "範囲チェックエラー");
-    EXPECT_EQ(ErrorBoxText(outcome.error->message), "範囲チェックエラー.");
+    EXPECT_EQ(Text(outcome.error->message), "範囲チェックエラー");
+    EXPECT_EQ(ErrorBoxText(Text(outcome.error->message)), "範囲チェックエラー.");
     EXPECT_EQ(outcome.loadedRegisters, 256u);
     for (int i = 0; i < 256; ++i) {
         EXPECT_EQ(machine.Reg[static_cast<std::size_t>(i)], i + 1);
@@ -202,7 +202,7 @@ TEST_P(MachineSetLimitTest, ValuesWithin200OfTheLimitsStopSet)
     }
     ASSERT_TRUE(outcome.error);
     EXPECT_EQ(outcome.error->kind, MachineError::Kind::IntegerOverflow);
-    EXPECT_EQ(outcome.error->message, "整数のオーバーフロー");
+    EXPECT_EQ(Text(outcome.error->message), "整数のオーバーフロー");
     EXPECT_EQ(outcome.loadedRegisters, 1u);
     EXPECT_EQ(machine.Reg, RegistersWith({1, c.value}));
     EXPECT_EQ(registers[2], "3");

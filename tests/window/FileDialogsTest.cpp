@@ -10,16 +10,16 @@ namespace {
 
 TEST(FileDialogs, BarSeparatedFiltersBecomeQtNameFilters)
 {
-    const std::pair<const char*, QStringList> cases[] = {
-        {kProgramFileFilter,
+    const std::pair<QString, QStringList> cases[] = {
+        {ProgramFileFilter(),
          {QStringLiteral("URM Program (*.urm)"), QString::fromUtf8("テキストファイル (*.txt)"),
           QString::fromUtf8("すべてのファイル (*.*)")}},
-        {"Both|*.urm;*.txt", {QStringLiteral("Both (*.urm *.txt)")}},
-        {"Name only", {}},
-        {"", {}},
+        {QStringLiteral("Both|*.urm;*.txt"), {QStringLiteral("Both (*.urm *.txt)")}},
+        {QStringLiteral("Name only"), {}},
+        {QString(), {}},
     };
     for (const auto& [filter, expected] : cases)
-        EXPECT_EQ(QtNameFilters(QString::fromUtf8(filter)), expected) << filter;
+        EXPECT_EQ(QtNameFilters(filter), expected) << filter.toStdString();
 }
 
 TEST(FileDialogs, OpenAndSaveDialogsOfferTheProgramFilterFirstEntrySelected)
@@ -29,7 +29,7 @@ TEST(FileDialogs, OpenAndSaveDialogsOfferTheProgramFilterFirstEntrySelected)
     EXPECT_EQ(open->acceptMode(), QFileDialog::AcceptOpen);
     EXPECT_EQ(save->acceptMode(), QFileDialog::AcceptSave);
     for (const QFileDialog* dialog : {open.get(), save.get()}) {
-        EXPECT_EQ(dialog->nameFilters(), QtNameFilters(QString::fromUtf8(kProgramFileFilter)));
+        EXPECT_EQ(dialog->nameFilters(), QtNameFilters(ProgramFileFilter()));
         EXPECT_EQ(dialog->selectedNameFilter(), QStringLiteral("URM Program (*.urm)"));
         EXPECT_TRUE(dialog->defaultSuffix().isEmpty());
     }

@@ -3,6 +3,7 @@
 #include "FileChooser.h"
 #include "MessageBoxWatcher.h"
 #include "PathLabel.h"
+#include "RecentFiles.h"
 #include "TemporaryFolder.h"
 
 #include <QAction>
@@ -10,6 +11,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 
 #include <deque>
 #include <filesystem>
@@ -333,6 +335,91 @@ TEST_F(ExampleMenu, UnsavedChangesAreOnlyReplacedAfterTheUserSaysSo)
     }
     EXPECT_TRUE(form.Memo2->toPlainText().startsWith(QString::fromUtf8("/ 足し算\n")));
     EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral("3\n4"));
+}
+
+class RecentFilesMenu : public FileMenu {
+protected:
+    void SetUp() override
+    {
+        FileMenu::SetUp();
+        QSettings().clear();
+    }
+
+    // The menu as the user finds it on opening the File menu.
+    QList<QAction*> Shown()
+    {
+        emit form.MenuItem1->aboutToShow();
+        return form.RecentFilesMenu->actions();
+    }
+};
+
+// Opened and saved files go first, once each, up to eight, numbered for the
+// keyboard; the list outlives the window.
+TEST_F(RecentFilesMenu, KeepsTheLastEightFilesOpenedOrSavedNewestFirst)
+{
+    EXPECT_TRUE(Shown().isEmpty());
+    EXPECT_FALSE(form.RecentFilesMenu->isEnabled());
+    for (int index = 1; index <= 10; ++index) {
+        WriteBytes(folder.File(std::to_string(index) + ".urm"), "S(" + std::to_string(index) + ")");
+        Open((std::to_string(index) + ".urm").c_str());
+    }
+    Open("5.urm");
+    SaveAs(Path("saved.urm"));
+    const QStringList expected = {Path("saved.urm"), Path("5.urm"), Path("10.urm"), Path("9.urm"),
+                                  Path("8.urm"),     Path("7.urm"), Path("6.urm"),  Path("4.urm")};
+    EXPECT_EQ(RecentFiles(), expected);
+    const QList<QAction*> shown = Shown();
+    ASSERT_EQ(shown.size(), 8);
+    EXPECT_TRUE(form.RecentFilesMenu->isEnabled());
+    EXPECT_EQ(shown[1]->text(), QStringLiteral("&2 ") + Path("5.urm"));
+
+    TForm1 another;
+    emit another.MenuItem1->aboutToShow();
+    EXPECT_EQ(another.RecentFilesMenu->actions().size(), 8);
+}
+
+TEST_F(RecentFilesMenu, ChoosingOneOpensItAfterTheUnsavedChangesQuestion)
+{
+    WriteBytes(folder.File("first.urm"), "S(1)");
+    WriteBytes(folder.File("second.urm"), "Z(2)");
+    Open("first.urm");
+    Open("second.urm");
+    form.Memo2->setPlainText(QStringLiteral("T(1,2)"));
+    {
+        MessageBoxWatcher boxes(QStringLiteral("キャンセル"));
+        Shown()[1]->trigger();
+        EXPECT_EQ(boxes.Seen().size(), 1u);
+    }
+    EXPECT_EQ(form.Memo2->toPlainText(), QStringLiteral("T(1,2)"));
+    {
+        MessageBoxWatcher boxes(QStringLiteral("保存しない"));
+        Shown()[1]->trigger();
+        EXPECT_EQ(boxes.Seen().size(), 1u);
+    }
+    EXPECT_EQ(form.Memo2->toPlainText(), QStringLiteral("S(1)"));
+    EXPECT_EQ(form.Label3->text(), Path("first.urm"));
+    EXPECT_EQ(RecentFiles().first(), Path("first.urm"));
+}
+
+// A file gone since is said to be gone and dropped, before any question,
+// and the program in the editor stays.
+TEST_F(RecentFilesMenu, AFileThatNoLongerExistsIsDroppedWithAMessage)
+{
+    WriteBytes(folder.File("kept.urm"), "S(1)");
+    WriteBytes(folder.File("gone.urm"), "S(2)");
+    Open("kept.urm");
+    Open("gone.urm");
+    form.Memo2->setPlainText(QStringLiteral("T(1,2)"));
+    std::filesystem::remove(folder.File("gone.urm"));
+    {
+        MessageBoxWatcher boxes;
+        Shown()[0]->trigger();
+        ASSERT_EQ(boxes.Seen().size(), 1u);
+        EXPECT_TRUE(boxes.Seen()[0].text.contains(Path("gone.urm"))) << boxes.Seen()[0].text.toStdString();
+    }
+    EXPECT_EQ(RecentFiles(), QStringList{Path("kept.urm")});
+    EXPECT_EQ(Shown().size(), 1);
+    EXPECT_EQ(form.Memo2->toPlainText(), QStringLiteral("T(1,2)"));
 }
 
 } // namespace

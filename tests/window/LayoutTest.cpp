@@ -115,14 +115,20 @@ TEST_F(Layout, ControlsCarryTheirJapaneseTexts)
 }
 
 // The example library sits after "開く", among the design's four items.
+// The design's four items, with the example library and the recent files
+// before Save and the language last.
 TEST_F(Layout, FileMenuHasItsFourItemsInOrderAndTheDebugMenuFollows)
 {
     EXPECT_EQ(form.MenuItem1->title(), QString::fromUtf8("ファイル"));
-    const QList<QAction*> items = form.MenuItem1->actions();
+    QList<QAction*> items = form.MenuItem1->actions();
+    ASSERT_EQ(items.size(), 8);
+    EXPECT_TRUE(items.takeAt(6)->isSeparator());
     const QList<QAction*> expected
-        = {form.MenuItem2, form.MenuItem3, form.ExampleMenu->menuAction(), form.MenuItem4, form.MenuItem5};
+        = {form.MenuItem2, form.MenuItem3, form.ExampleMenu->menuAction(), form.RecentFilesMenu->menuAction(),
+           form.MenuItem4, form.MenuItem5, form.LanguageMenu->menuAction()};
     EXPECT_EQ(items, expected);
-    const char* const texts[] = {"新規作成", "開く", "サンプル", "上書き保存", "名前を付けて保存"};
+    const char* const texts[]
+        = {"新規作成", "開く", "サンプル", "最近使ったファイル", "上書き保存", "名前を付けて保存", "言語 / Language"};
     for (qsizetype i = 0; i < items.size(); ++i)
         EXPECT_EQ(items[i]->text(), QString::fromUtf8(texts[i]));
     EXPECT_EQ(form.MainMenu1->actions(), (QList<QAction*>{form.MenuItem1->menuAction(), form.DebugMenu->menuAction()}));

@@ -72,7 +72,7 @@ protected:
         return texts;
     }
 
-    const QString tooLong = QString::fromUtf8(ProgramTooLongMessage());
+    const QString tooLong = ProgramTooLongMessage();
     WindowState before;
 };
 

@@ -44,11 +44,12 @@ QImage ExplanationPicture(const TForm1& form, const QImage& shot)
     // running to the slider's top above the buttons.
     const QPoint zoom = fitted.Map(PointInClientArea(form, form.TrackBar1, 0.5));
     const QPoint speed = fitted.Map(PointInClientArea(form, form.TrackBar2, 0.05));
-    return grab::WithCallouts(fitted.picture,
-                              {
-                                  {QString::fromUtf8("表示範囲の拡大・縮小"), zoom + QPoint(-170, 240), zoom},
-                                  {QString::fromUtf8("実行速度の調整"), speed + QPoint(-340, -20), speed},
-                              });
+    return grab::WithCallouts(
+        fitted.picture,
+        {
+            {QCoreApplication::translate("Explanation", "表示範囲の拡大・縮小"), zoom + QPoint(-170, 240), zoom},
+            {QCoreApplication::translate("Explanation", "実行速度の調整"), speed + QPoint(-340, -20), speed},
+        });
 }
 
 void PutCaretOn(TForm1& form, int line)
@@ -72,11 +73,13 @@ void ShowToolTip(TForm1& form, int line)
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    tessivar::ui::SetUpApplication(application);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Saves a picture of the main window."));
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("picture"), QStringLiteral("PNG file to write"));
+    const QCommandLineOption language(QStringLiteral("lang"),
+                                      QStringLiteral("the window's language: ja (default) or en"),
+                                      QStringLiteral("code"), QStringLiteral("ja"));
     const QCommandLineOption closeOverlay(QStringLiteral("close-explanation"),
                                           QStringLiteral("press the close button of the explanation"));
     const QCommandLineOption registers(QStringLiteral("registers"), QStringLiteral("register editor text"),
@@ -119,8 +122,11 @@ int main(int argc, char** argv)
                                           QStringLiteral("make the client area this tall (the program editor grows)"),
                                           QStringLiteral("pixels"));
     parser.addOptions({breakpointLine, clientHeight, closeOverlay, registers, set, explanation, program, stepWait, zoom,
-                       run, midRun, open, example, caretLine, toolTipLine});
+                       run, midRun, open, example, caretLine, toolTipLine, language});
     parser.process(application);
+    // Never the language last chosen in a window: a picture is made in the one asked for.
+    tessivar::ui::SetUpApplication(
+        tessivar::ui::LanguageOfCode(parser.value(language)).value_or(tessivar::ui::Language::Japanese));
     if (parser.positionalArguments().size() != 1)
         parser.showHelp(2);
     const bool makeExplanation = parser.isSet(explanation);

@@ -1,0 +1,55 @@
+// "最近使ったファイル" in the File menu: the files opened or saved last, one
+// action each, read anew whenever the File menu opens, so that what another
+// window opened shows too.
+#include "Unit1.h"
+
+#include "MessageBoxes.h"
+#include "RecentFiles.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+
+namespace tessivar::ui {
+
+void TForm1::CreateRecentFilesMenu()
+{
+    RecentFilesMenu = new QMenu(MenuItem1);
+    MenuItem1->insertMenu(MenuItem4, RecentFilesMenu);
+    connect(MenuItem1, &QMenu::aboutToShow, this, &TForm1::ShowRecentFiles);
+    ShowRecentFiles();
+}
+
+void TForm1::ShowRecentFiles()
+{
+    RecentFilesMenu->clear();
+    const QStringList paths = RecentFiles();
+    for (qsizetype index = 0; index < paths.size(); ++index) {
+        const QString& path = paths[index];
+        // "&1" to "&8": the number is the key in the open menu.
+        QAction* action = RecentFilesMenu->addAction(QStringLiteral("&%1 %2").arg(index + 1).arg(
+            QDir::toNativeSeparators(path).replace(QLatin1Char('&'), QStringLiteral("&&"))));
+        connect(action, &QAction::triggered, this, [this, path] { OpenRecentFile(path); });
+    }
+    RecentFilesMenu->setEnabled(!paths.isEmpty());
+}
+
+// A file that has gone is dropped from the list before any question about
+// the program in the editor, which then stays as it is.
+void TForm1::OpenRecentFile(const QString& path)
+{
+    if (!QFileInfo(path).isFile()) {
+        ForgetRecentFile(path);
+        ShowRecentFiles();
+        ShowMessage(this,
+                    tr("ファイル %1 が見つかりません。最近使ったファイルの一覧から外しました。")
+                        .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    if (!MayReplaceProgram())
+        return;
+    OpenProgramFile(path);
+}
+
+} // namespace tessivar::ui
