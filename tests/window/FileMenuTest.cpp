@@ -345,6 +345,17 @@ protected:
         QSettings().clear();
     }
 
+    // Two files opened in turn, then the program edited: the second file is
+    // first in the list.
+    void OpenBothAndEdit(const char* first, const char* second)
+    {
+        WriteBytes(folder.File(first), "S(1)");
+        WriteBytes(folder.File(second), "Z(2)");
+        Open(first);
+        Open(second);
+        form.Memo2->setPlainText(QStringLiteral("T(1,2)"));
+    }
+
     // The menu as the user finds it on opening the File menu.
     QList<QAction*> Shown()
     {
@@ -380,11 +391,7 @@ TEST_F(RecentFilesMenu, KeepsTheLastEightFilesOpenedOrSavedNewestFirst)
 
 TEST_F(RecentFilesMenu, ChoosingOneOpensItAfterTheUnsavedChangesQuestion)
 {
-    WriteBytes(folder.File("first.urm"), "S(1)");
-    WriteBytes(folder.File("second.urm"), "Z(2)");
-    Open("first.urm");
-    Open("second.urm");
-    form.Memo2->setPlainText(QStringLiteral("T(1,2)"));
+    OpenBothAndEdit("first.urm", "second.urm");
     {
         MessageBoxWatcher boxes(QStringLiteral("キャンセル"));
         Shown()[1]->trigger();
@@ -405,11 +412,7 @@ TEST_F(RecentFilesMenu, ChoosingOneOpensItAfterTheUnsavedChangesQuestion)
 // and the program in the editor stays.
 TEST_F(RecentFilesMenu, AFileThatNoLongerExistsIsDroppedWithAMessage)
 {
-    WriteBytes(folder.File("kept.urm"), "S(1)");
-    WriteBytes(folder.File("gone.urm"), "S(2)");
-    Open("kept.urm");
-    Open("gone.urm");
-    form.Memo2->setPlainText(QStringLiteral("T(1,2)"));
+    OpenBothAndEdit("kept.urm", "gone.urm");
     std::filesystem::remove(folder.File("gone.urm"));
     {
         MessageBoxWatcher boxes;
