@@ -136,7 +136,7 @@ void TForm1::ShowCurrentLine()
 
 void TForm1::FollowProgramEdit()
 {
-    const bool edited = !machine_.Prg.empty() && Memo2->toPlainText() != programAtSet_;
+    const bool edited = !machine_.Prg.empty() && !EditorHolds(*Memo2, programAtSet_);
     if (edited == programEditedSinceSet_)
         return;
     programEditedSinceSet_ = edited;

@@ -102,4 +102,10 @@ void RewriteEditorLines(QPlainTextEdit& editor, const TextLines& lines)
     cursor.endEditBlock();
 }
 
+bool EditorHolds(const QPlainTextEdit& editor, const QString& text)
+{
+    // The document counts one separator after its last line too.
+    return editor.document()->characterCount() == text.size() + 1 && editor.toPlainText() == text;
+}
+
 } // namespace tessivar::ui

@@ -5,6 +5,7 @@
 #include <cstddef>
 
 class QPlainTextEdit;
+class QString;
 
 namespace tessivar::ui {
 
@@ -12,6 +13,10 @@ namespace tessivar::ui {
 // included; an editor without any text has no lines.
 TextLines EditorLines(const QPlainTextEdit& editor);
 std::size_t EditorLineCount(const QPlainTextEdit& editor);
+
+// Whether the editor's text is `text`. Asked after every keystroke: the whole
+// text is only read when the lengths agree.
+bool EditorHolds(const QPlainTextEdit& editor, const QString& text);
 
 // Replaces the editor's whole text by `lines`.
 void SetEditorLines(QPlainTextEdit& editor, const TextLines& lines);

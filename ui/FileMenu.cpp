@@ -176,7 +176,7 @@ void TForm1::MarkProgramSaved()
 
 bool TForm1::ProgramChanged() const
 {
-    return Memo2->toPlainText() != savedProgram_;
+    return !EditorHolds(*Memo2, savedProgram_);
 }
 
 // What task bars and window lists show: the file's name and the
