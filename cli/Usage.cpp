@@ -14,7 +14,10 @@ Runs a URM program file without the window and prints the registers,
 checks programs against cases, or draws a program's control flow.
 
   --run PROGRAM     the program file to run (any text file, one instruction
-                    per line, as the window's program editor would open it)
+                    per line, as the window's program editor would open it:
+                    UTF-8 or UTF-16 after a byte-order mark; without one,
+                    UTF-8 when the bytes are valid UTF-8, else Shift_JIS
+                    (code page 932))
   VALUE             the register values R(1), R(2), ... in order, as the
                     register editor takes them: decimal or hexadecimal
                     ($, x, X, 0x, 0X), with an optional sign

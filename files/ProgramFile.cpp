@@ -57,6 +57,16 @@ ProgramFileError ConverterError(const std::system_error& error)
     return {{TESSIVAR_MESSAGE("文字コードを変換できません。%1"), {SystemErrorText(error.code())}}};
 }
 
+// Unmarked UTF-8 that starts with U+FEFF would read back as marked, with that
+// character lost: such a text is written with the mark.
+std::string_view MarkToWrite(std::string_view text, TextEncoding encoding)
+{
+    const std::string_view utf8Mark = ByteOrderMark(TextEncoding::Utf8);
+    if (encoding == TextEncoding::Utf8Unmarked && text.starts_with(utf8Mark))
+        return utf8Mark;
+    return ByteOrderMark(encoding);
+}
+
 } // namespace
 
 ProgramFileReading DecodeProgramText(std::string_view bytes)
@@ -74,7 +84,8 @@ ProgramFileReading DecodeProgramText(std::string_view bytes)
 
 std::string EncodeProgramText(const TextLines& lines, TextEncoding encoding)
 {
-    return std::string(ByteOrderMark(encoding)) + EncodeText(JoinTextLines(lines), encoding);
+    const std::string text = JoinTextLines(lines);
+    return std::string(MarkToWrite(text, encoding)) + EncodeText(text, encoding);
 }
 
 ProgramFileReading ReadProgramFile(const std::string& path)

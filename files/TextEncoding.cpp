@@ -24,6 +24,7 @@ std::string_view ByteOrderMark(TextEncoding encoding)
     case TextEncoding::Utf16BE:
         return "\xFE\xFF";
     case TextEncoding::Ansi:
+    case TextEncoding::Utf8Unmarked:
         break;
     }
     return {};
@@ -35,13 +36,14 @@ TextEncoding DetectEncoding(std::string_view bytes)
         if (bytes.starts_with(ByteOrderMark(encoding)))
             return encoding;
     }
-    return TextEncoding::Ansi;
+    return IsValidUtf8(bytes) ? TextEncoding::Utf8Unmarked : TextEncoding::Ansi;
 }
 
 std::optional<std::string> DecodeText(std::string_view body, TextEncoding encoding)
 {
     switch (encoding) {
     case TextEncoding::Utf8:
+    case TextEncoding::Utf8Unmarked:
         if (!IsValidUtf8(body))
             return std::nullopt;
         return std::string(body);
@@ -61,6 +63,7 @@ std::string EncodeText(std::string_view text, TextEncoding encoding)
 {
     switch (encoding) {
     case TextEncoding::Utf8:
+    case TextEncoding::Utf8Unmarked:
         return MakeValidUtf8(text);
     case TextEncoding::Utf16LE:
         return Utf8ToUtf16(text, ByteOrder::LittleEndian);

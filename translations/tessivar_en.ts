@@ -257,6 +257,16 @@
         <translation>Save</translation>
     </message>
     <message>
+        <source>%1 は既に存在します。
+置き換えますか？</source>
+        <translation>%1 already exists.
+Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>置き換える</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
         <source>保存しない</source>
         <translation>Don&apos;t Save</translation>
     </message>

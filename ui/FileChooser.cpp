@@ -1,5 +1,7 @@
 #include "FileChooser.h"
 
+#include "FileDialogs.h"
+
 #include <QFileDialog>
 
 namespace tessivar::ui {
@@ -9,6 +11,14 @@ std::optional<QString> DialogFileChooser::Chosen(QFileDialog& dialog)
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().first();
+}
+
+std::optional<ChosenSaveFile> DialogFileChooser::FileToSave()
+{
+    const std::optional<QString> path = Chosen(save_);
+    if (!path)
+        return std::nullopt;
+    return ChosenSaveFile{*path, FilterExtension(save_.selectedNameFilter())};
 }
 
 } // namespace tessivar::ui

@@ -14,6 +14,8 @@ QFileDialog* CreateProgramDialog(QWidget* parent, QFileDialog::AcceptMode mode)
     auto* dialog = new QFileDialog(parent);
     dialog->setAcceptMode(mode);
     dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (mode == QFileDialog::AcceptSave)
+        dialog->setOption(QFileDialog::DontConfirmOverwrite);
     ShowProgramFilters(*dialog);
     return dialog;
 }
@@ -42,6 +44,13 @@ QStringList QtNameFilters(const QString& barSeparatedFilter)
         filters.append(parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')'));
     }
     return filters;
+}
+
+QString FilterExtension(const QString& nameFilter)
+{
+    const qsizetype open = nameFilter.lastIndexOf(QLatin1Char('('));
+    const QString firstPattern = nameFilter.mid(open + 1).section(QLatin1Char(' '), 0, 0).remove(QLatin1Char(')'));
+    return firstPattern.section(QLatin1Char('.'), 1);
 }
 
 QFileDialog* CreateOpenDialog(QWidget* parent)

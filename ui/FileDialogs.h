@@ -16,8 +16,14 @@ QString ProgramFileFilter();
 // becomes "a b". A trailing name without a pattern is dropped.
 QStringList QtNameFilters(const QString& barSeparatedFilter);
 
-// The open dialog OD and the save dialog SD: the program filter with its first
-// entry selected, no default extension, no folder or title of their own.
+// The extension of a Qt name filter's first pattern: "Name (*.txt)" -> "txt",
+// "Name (*.*)" -> "*".
+QString FilterExtension(const QString& nameFilter);
+
+// The open and save dialogs: the program filter with its first entry selected,
+// no default extension, no folder or title of their own. The save dialog asks
+// nothing before replacing a file: the File menu asks about the name it will
+// really write, which may have ".urm" appended.
 QFileDialog* CreateOpenDialog(QWidget* parent);
 QFileDialog* CreateSaveDialog(QWidget* parent);
 

@@ -13,8 +13,10 @@
 #include "ProgramFile.h"
 #include "ProgramSizeLimit.h"
 #include "RecentFiles.h"
+#include "SaveAsName.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
@@ -26,17 +28,6 @@ namespace tessivar::ui {
 namespace {
 
 const QString NoFileName = QStringLiteral("New.urm");
-const QString ProgramSuffix = QStringLiteral(".urm");
-
-// Only A to Z count as upper case here, whatever the locale.
-bool EndsWithProgramSuffix(const QString& path)
-{
-    QString lower = path;
-    for (QChar& c : lower)
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-            c = QChar(c.unicode() + ('a' - 'A'));
-    return lower.endsWith(ProgramSuffix);
-}
 
 } // namespace
 
@@ -149,11 +140,28 @@ void TForm1::MenuItem4Click()
 
 void TForm1::MenuItem5Click()
 {
-    const std::optional<QString> path = fileChooser_->FileToSave();
-    if (!path)
+    const std::optional<ChosenSaveFile> chosen = fileChooser_->FileToSave();
+    if (!chosen)
         return;
-    Label3->setText(EndsWithProgramSuffix(*path) ? *path : *path + ProgramSuffix);
-    WriteProgram(Label3->text());
+    const QString path
+        = QString::fromStdString(NameToSaveAs(chosen->path.toStdString(), chosen->typeExtension.toStdString()));
+    if (QFileInfo::exists(path) && !MayReplaceFile(path))
+        return;
+    Label3->setText(path);
+    WriteProgram(path);
+}
+
+// Asked here rather than by the dialog, which knows nothing of the appended
+// extension: the question names the file that will really be replaced.
+bool TForm1::MayReplaceFile(const QString& path)
+{
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kApplicationTitle),
+                    tr("%1 は既に存在します。\n置き換えますか？").arg(QDir::toNativeSeparators(path)),
+                    QMessageBox::NoButton, this);
+    QPushButton* replace = box.addButton(tr("置き換える"), QMessageBox::AcceptRole);
+    box.setDefaultButton(box.addButton(tr("キャンセル"), QMessageBox::RejectRole));
+    box.exec();
+    return box.clickedButton() == replace;
 }
 
 void TForm1::WriteProgram(const QString& path)

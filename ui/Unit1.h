@@ -180,6 +180,7 @@ private:
     bool ProgramChanged() const;
     void ShowFileInTitle();
     bool MayReplaceProgram();
+    bool MayReplaceFile(const QString& path);
     void CreateExampleMenu();
     void OpenExample(const Example& example);
     void CreateRecentFilesMenu();
@@ -221,8 +222,9 @@ private:
     scene::MachineScene machineScene_{scene_};
     FramePacer* framePacer_ = nullptr;
     std::unique_ptr<FileChooser> fileChooser_;
-    // Every save writes in the encoding of the last file opened.
-    TextEncoding programEncoding_ = TextEncoding::Ansi;
+    // Every save writes in the encoding of the last file opened; a program
+    // never opened is saved as plain UTF-8.
+    TextEncoding programEncoding_ = TextEncoding::Utf8Unmarked;
     // The program editor's text when it was last opened, saved or started anew.
     QString savedProgram_;
     std::unique_ptr<ProgramEditorMarks> marks_;

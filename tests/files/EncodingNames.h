@@ -20,6 +20,8 @@ inline std::string EncodingName(TextEncoding encoding)
         return "Utf16LE";
     case TextEncoding::Utf16BE:
         return "Utf16BE";
+    case TextEncoding::Utf8Unmarked:
+        return "Utf8Unmarked";
     }
     return "Unknown";
 }
@@ -35,7 +37,7 @@ inline std::string EncodingTestName(const testing::TestParamInfo<TextEncoding>& 
     return EncodingName(info.param);
 }
 
-inline const auto EveryEncoding
-    = testing::Values(TextEncoding::Ansi, TextEncoding::Utf8, TextEncoding::Utf16LE, TextEncoding::Utf16BE);
+inline const auto EveryEncoding = testing::Values(TextEncoding::Ansi, TextEncoding::Utf8, TextEncoding::Utf16LE,
+                                                  TextEncoding::Utf16BE, TextEncoding::Utf8Unmarked);
 
 } // namespace tessivar

@@ -350,8 +350,8 @@ TEST(ProgramFileRoundTripTest, SavedFileOpensWithTheSameLinesAndEncoding)
     const TemporaryFolder folder;
     const std::string path = folder.File("prog.urm");
     const TextLines lines = {"/ \xE4\xB8\x8D\xE5\xAE\x8C\xE5\x85\xA8 \xEF\xBD\xB1", "S(2)", ""};
-    for (const TextEncoding encoding :
-         {TextEncoding::Ansi, TextEncoding::Utf8, TextEncoding::Utf16LE, TextEncoding::Utf16BE}) {
+    for (const TextEncoding encoding : {TextEncoding::Ansi, TextEncoding::Utf8, TextEncoding::Utf16LE,
+                                        TextEncoding::Utf16BE, TextEncoding::Utf8Unmarked}) {
         SCOPED_TRACE(EncodingName(encoding));
         ASSERT_FALSE(WriteProgramFile(path, lines, encoding));
         const ProgramFileReading reading = ReadProgramFile(path);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -53,7 +54,7 @@ TEST(DecodeProgramTextTest, SplitsLinesAsTheEditorShowsThem)
         SCOPED_TRACE(testing::PrintToString(c.bytes));
         const ProgramFileReading reading = DecodeProgramText(c.bytes);
         EXPECT_FALSE(reading.error);
-        EXPECT_EQ(reading.encoding, TextEncoding::Ansi);
+        EXPECT_EQ(reading.encoding, TextEncoding::Utf8Unmarked);
         EXPECT_EQ(reading.lines, c.expected);
     }
 }
@@ -67,6 +68,7 @@ TEST(DecodeProgramTextTest, ReadsEachEncodingWithoutItsMark)
     };
     const std::vector<Case> cases = {
         {"/" + KanjiCp932 + "\r\n" + KatakanaCp932, TextEncoding::Ansi, {"/" + Kanji, Katakana}},
+        {"/" + Kanji + "\r\n" + Katakana, TextEncoding::Utf8Unmarked, {"/" + Kanji, Katakana}},
         {"\xEF\xBB\xBF/" + Kanji + "\nS(1)", TextEncoding::Utf8, {"/" + Kanji, "S(1)"}},
         {"\xEF\xBB\xBF", TextEncoding::Utf8, {}},
         {"\xFF\xFES\0(\0001\0)\0\r\0\n\0"s, TextEncoding::Utf16LE, {"S(1)", ""}},
@@ -121,6 +123,9 @@ TEST(EncodeProgramTextTest, JoinsWithCrLfAfterTheMark)
         {{"/" + Kanji, ""}, TextEncoding::Utf8, "\xEF\xBB\xBF/" + Kanji + "\r\n"},
         {{"S", "Z"}, TextEncoding::Utf16LE, "\xFF\xFES\0\r\0\n\0Z\0"s},
         {{"S", "Z"}, TextEncoding::Utf16BE, "\xFE\xFF\0S\0\r\0\n\0Z"s},
+        {{"/" + Kanji, ""}, TextEncoding::Utf8Unmarked, "/" + Kanji + "\r\n"},
+        // A leading U+FEFF would be taken for the mark: it is written after one.
+        {{"\xEF\xBB\xBFS(1)"}, TextEncoding::Utf8Unmarked, "\xEF\xBB\xBF\xEF\xBB\xBFS(1)"},
         {{"/ \xE2\x82\xAC" + Kanji, "S(1)"}, TextEncoding::Ansi, "/ ?" + KanjiCp932 + "\r\nS(1)"},
     };
     for (const Case& c : cases) {
@@ -141,9 +146,14 @@ TEST_P(ProgramTextRoundTripTest, SavedLinesOpenAsTheSameLines)
     };
     for (const TextLines& lines : programs) {
         SCOPED_TRACE(testing::PrintToString(lines));
-        const ProgramFileReading reading = DecodeProgramText(EncodeProgramText(lines, GetParam()));
+        const std::string file = EncodeProgramText(lines, GetParam());
+        const ProgramFileReading reading = DecodeProgramText(file);
         EXPECT_FALSE(reading.error);
-        EXPECT_EQ(reading.encoding, GetParam());
+        // Plain ASCII is the same bytes in code page 932 and in UTF-8, and reads as UTF-8.
+        const bool ascii = std::ranges::all_of(file, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+        const TextEncoding expected
+            = GetParam() == TextEncoding::Ansi && ascii ? TextEncoding::Utf8Unmarked : GetParam();
+        EXPECT_EQ(reading.encoding, expected);
         EXPECT_EQ(reading.lines, lines);
     }
 }

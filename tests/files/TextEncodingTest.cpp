@@ -36,13 +36,17 @@ TEST(ByteOrderMarkTest, DetectsMarksInTheirOrderAndNothingElse)
         {"\xFE\xFF", TextEncoding::Utf16BE},
         {"\xFF\xFE\0\0"s, TextEncoding::Utf16LE},
         {"\xEF\xBB\xBF\xFF\xFE", TextEncoding::Utf8},
-        {"Z(1)", TextEncoding::Ansi},
-        {"", TextEncoding::Ansi},
+        // Without a mark: UTF-8 when well-formed, else code page 932.
+        {"Z(1)", TextEncoding::Utf8Unmarked},
+        {"", TextEncoding::Utf8Unmarked},
+        {" \xEF\xBB\xBF", TextEncoding::Utf8Unmarked},
+        {"/ " + Kanji + Katakana, TextEncoding::Utf8Unmarked},
         {"\xEF\xBB", TextEncoding::Ansi},
         {"\xFF", TextEncoding::Ansi},
         {"\xFE\xFE", TextEncoding::Ansi},
-        {" \xEF\xBB\xBF", TextEncoding::Ansi},
         {KanjiCp932, TextEncoding::Ansi},
+        {KatakanaCp932, TextEncoding::Ansi},
+        {"/ " + KanjiCp932 + "\r\n/ " + Kanji, TextEncoding::Ansi},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.bytes));
@@ -56,6 +60,7 @@ TEST(ByteOrderMarkTest, MarkWrittenForEachEncoding)
     EXPECT_EQ(ByteOrderMark(TextEncoding::Utf16LE), "\xFF\xFE");
     EXPECT_EQ(ByteOrderMark(TextEncoding::Utf16BE), "\xFE\xFF");
     EXPECT_EQ(ByteOrderMark(TextEncoding::Ansi), "");
+    EXPECT_EQ(ByteOrderMark(TextEncoding::Utf8Unmarked), "");
 }
 
 struct DecodeCase {

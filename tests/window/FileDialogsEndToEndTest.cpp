@@ -1,5 +1,6 @@
 #include "ShownForm.h"
 
+#include "MessageBoxWatcher.h"
 #include "PathLabel.h"
 #include "TemporaryFolder.h"
 
@@ -88,6 +89,20 @@ TEST_F(FileDialogsEndToEnd, OpenRunSaveAsAndOpenThroughTheRealDialogs)
     }
     EXPECT_EQ(form.Label3->text(), QString::fromStdString(folder.File("copy.urm")));
     EXPECT_EQ(ReadBytes(folder.File("copy.urm")), sjis);
+
+    // Typed with or without ".urm", the one question about replacing names the
+    // file that is written.
+    for (const char* typed : {"copy", "copy.urm"}) {
+        form.Memo2->setPlainText(QString::fromLatin1(typed));
+        MessageBoxWatcher boxes(QString::fromUtf8("置き換える"));
+        FileDialogAnswer answer(QString::fromStdString(folder.File(typed)));
+        form.MenuItem5->trigger();
+        EXPECT_TRUE(answer.Answered());
+        ASSERT_EQ(boxes.Seen().size(), 1u) << typed;
+        EXPECT_TRUE(boxes.Seen()[0].text.startsWith(QString::fromStdString(folder.File("copy.urm"))))
+            << boxes.Seen()[0].text.toStdString();
+        EXPECT_EQ(ReadBytes(folder.File("copy.urm")), typed);
+    }
 
     WriteBytes(folder.File("marked.urm"), "\xEF\xBB\xBFZ(2)\r\n/ \xE4\xB8\x8D");
     {

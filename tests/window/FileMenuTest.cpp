@@ -28,18 +28,19 @@ using tessivar::test::WriteBytes;
 // (a cancelled dialog) once the list is used up.
 class ListedFiles final : public FileChooser {
 public:
-    std::deque<std::optional<QString>> toOpen, toSave;
+    std::deque<std::optional<QString>> toOpen;
+    std::deque<std::optional<ChosenSaveFile>> toSave;
     int asked = 0;
     std::optional<QString> FileToOpen() override { return Next(toOpen); }
-    std::optional<QString> FileToSave() override { return Next(toSave); }
+    std::optional<ChosenSaveFile> FileToSave() override { return Next(toSave); }
 
 private:
-    std::optional<QString> Next(std::deque<std::optional<QString>>& list)
+    template <typename Chosen> std::optional<Chosen> Next(std::deque<std::optional<Chosen>>& list)
     {
         ++asked;
         if (list.empty())
             return std::nullopt;
-        std::optional<QString> next = list.front();
+        std::optional<Chosen> next = list.front();
         list.pop_front();
         return next;
     }
@@ -62,9 +63,9 @@ protected:
         files->toOpen.push_back(Path(name));
         form.MenuItem3->trigger();
     }
-    void SaveAs(const QString& path)
+    void SaveAs(const QString& path, const QString& typeExtension = QStringLiteral("urm"))
     {
-        files->toSave.push_back(path);
+        files->toSave.push_back(ChosenSaveFile{path, typeExtension});
         form.MenuItem5->trigger();
     }
 
@@ -72,8 +73,9 @@ protected:
     ListedFiles* files = nullptr;
 };
 
-// Each encoding is found by its mark (code page 932 without one) and kept by
-// Save, byte for byte for CR LF files; a final CR LF is an empty last line.
+// Each encoding is found by its mark (without one: UTF-8 when the bytes are
+// valid UTF-8, else code page 932) and kept by Save, byte for byte for CR LF
+// files; a final CR LF is an empty last line.
 TEST_F(FileMenu, OpenAndSaveKeepEachEncodingByteForByte)
 {
     const struct {
@@ -82,6 +84,8 @@ TEST_F(FileMenu, OpenAndSaveKeepEachEncodingByteForByte)
         QString text;
     } cases[] = {
         {"cp932", "S(1)\r\n/ \x95\x73\x8a\xae\x91\x53\r\n", QString::fromUtf8("S(1)\n/ 不完全\n")},
+        {"unmarked-utf8", "S(1)\r\n/ \xE4\xB8\x8D\xE5\xAE\x8C\xE5\x85\xA8\r\n", QString::fromUtf8("S(1)\n/ 不完全\n")},
+        {"ascii", "S(1)\r\nJ(1,2,1)", QStringLiteral("S(1)\nJ(1,2,1)")},
         {"utf8", "\xEF\xBB\xBFS(1)\r\n/ \xE4\xB8\x8D", QString::fromUtf8("S(1)\n/ 不")},
         {"utf16le", std::string("\xFF\xFES\0(\0001\0)\0", 10), QStringLiteral("S(1)")},
         {"utf16be", std::string("\xFE\xFF\0S\0(\0001\0)", 10), QStringLiteral("S(1)")},
@@ -133,6 +137,43 @@ TEST_F(FileMenu, SaveAsAppendsUrmUnlessTheNameEndsWithItInAnyCase)
         EXPECT_EQ(form.Label3->text(), Path(saved)) << chosen;
         EXPECT_EQ(ReadBytes(folder.File(saved)), "S(1)") << chosen;
     }
+}
+
+TEST_F(FileMenu, ANewProgramIsSavedAsUtf8WithoutAMark)
+{
+    form.Memo2->setPlainText(QString::fromUtf8("/ 不完全\nＳ(1)"));
+    SaveAs(Path("new"));
+    EXPECT_EQ(ReadBytes(folder.File("new.urm")), "/ \xE4\xB8\x8D\xE5\xAE\x8C\xE5\x85\xA8\r\n\xEF\xBC\xB3(1)");
+}
+
+// The question names the file that would really be replaced, ".urm" and all;
+// a chosen file type's own extension is kept.
+TEST_F(FileMenu, SaveAsAsksBeforeReplacingTheFileItWillWrite)
+{
+    WriteBytes(folder.File("foo.urm"), "Z(1)");
+    form.Memo2->setPlainText(QStringLiteral("S(1)"));
+    {
+        MessageBoxWatcher boxes(QStringLiteral("キャンセル"));
+        SaveAs(Path("foo"));
+        ASSERT_EQ(boxes.Seen().size(), 1u);
+        EXPECT_TRUE(boxes.Seen()[0].text.startsWith(Path("foo.urm") + QString::fromUtf8(" は既に存在します。")))
+            << boxes.Seen()[0].text.toStdString();
+    }
+    EXPECT_EQ(ReadBytes(folder.File("foo.urm")), "Z(1)");
+    EXPECT_EQ(form.Label3->text(), QStringLiteral("New.urm")) << "a refused replacement changes nothing";
+    {
+        MessageBoxWatcher boxes(QStringLiteral("置き換える"));
+        SaveAs(Path("foo"));
+        EXPECT_EQ(boxes.Seen().size(), 1u);
+    }
+    EXPECT_EQ(ReadBytes(folder.File("foo.urm")), "S(1)");
+    EXPECT_EQ(form.Label3->text(), Path("foo.urm"));
+
+    MessageBoxWatcher noQuestion(QStringLiteral("キャンセル"));
+    SaveAs(Path("a.txt"), QStringLiteral("txt"));
+    EXPECT_EQ(ReadBytes(folder.File("a.txt")), "S(1)");
+    EXPECT_EQ(form.Label3->text(), Path("a.txt"));
+    EXPECT_TRUE(noQuestion.Seen().empty()) << "a new file is written without a question";
 }
 
 TEST_F(FileMenu, SaveWithoutANameAsksForOneAndCancellingChangesNothing)
@@ -189,7 +230,7 @@ TEST_F(FileMenu, ChangedProgramsAreOnlyReplacedAfterTheUserSaysSo)
         EXPECT_EQ(form.Memo2->toPlainText(), QStringLiteral("S(1)"));
     }
     {
-        files->toSave.push_back(Path("kept"));
+        files->toSave.push_back(ChosenSaveFile{Path("kept")});
         MessageBoxWatcher boxes(QStringLiteral("保存する"));
         form.MenuItem2->trigger();
         EXPECT_EQ(ReadBytes(folder.File("kept.urm")), "S(1)");
@@ -216,7 +257,7 @@ TEST_F(FileMenu, ItemsCarryTheStandardShortcuts)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     form.Memo2->setFocus();
     form.Memo2->setPlainText(QStringLiteral("S(1)"));
-    files->toSave.push_back(Path("by-key"));
+    files->toSave.push_back(ChosenSaveFile{Path("by-key")});
     QTest::keyClick(form.Memo2, Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(ReadBytes(folder.File("by-key.urm")), "S(1)") << "Ctrl+S works from the editor";
 }
