@@ -17,7 +17,7 @@ namespace {
 
 void PrintSummary(const Machine& machine, const RunOutcome& run, std::ostream& err)
 {
-    err << StepCounterText(machine.Step);
+    err << StepCounterText(machine.stepCount);
     switch (run.stop) {
     case RunOutcome::Stop::Ended:
         err << "  program ended\n";
@@ -54,7 +54,7 @@ int ExitCodeOf(RunOutcome::Stop stop)
 // Runs the compiled program, showing its progress on `terminal` if there is one.
 RunOutcome RunWithProgress(const RunRequest& request, Machine& machine, std::ostream* terminal)
 {
-    const CompiledProgram program(machine.Prg, request.acceleration);
+    const CompiledProgram program(machine.program, request.acceleration);
     if (terminal == nullptr) {
         return program.Run(machine, {.maxLines = request.maxLines});
     }
@@ -105,7 +105,7 @@ int RunHeadless(const RunRequest& request, std::ostream& out, std::ostream& err,
     if (!run) {
         return kExitUsage;
     }
-    UpdateRegisterPanel(panel, *run, machine.Reg);
+    UpdateRegisterPanel(panel, *run, machine.registers);
     for (const std::string& line : panel) {
         out << line << '\n';
     }

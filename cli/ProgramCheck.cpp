@@ -18,11 +18,11 @@ std::string RegistersText(const std::vector<ExpectedRegister>& registers)
     return text;
 }
 
-CaseResult CompareRegisters(const CheckCase& checkCase, const RegisterFile& Reg)
+CaseResult CompareRegisters(const CheckCase& checkCase, const RegisterFile& registers)
 {
     std::vector<ExpectedRegister> got;
     for (const ExpectedRegister& expected : checkCase.expected) {
-        got.push_back({expected.registerNumber, Reg[static_cast<std::size_t>(expected.registerNumber - 1)]});
+        got.push_back({expected.registerNumber, registers[static_cast<std::size_t>(expected.registerNumber - 1)]});
     }
     if (got == checkCase.expected) {
         return {};
@@ -48,7 +48,7 @@ CaseResult RunCase(const CompiledProgram& program, const TextLines& programLines
     const RunOutcome run = program.Run(machine, {.maxLines = maxLines});
     switch (run.stop) {
     case RunOutcome::Stop::Ended:
-        return CompareRegisters(checkCase, machine.Reg);
+        return CompareRegisters(checkCase, machine.registers);
     case RunOutcome::Stop::Error:
         return {CaseVerdict::StepFailed, "a step cannot be carried out: " + Text(run.error->message)};
     case RunOutcome::Stop::LineBudget:
@@ -70,7 +70,7 @@ ProgramCheck CheckProgram(const std::string& programPath, std::span<const CheckC
     Machine compiledFrom;
     TextLines noRegisters;
     compiledFrom.Set(noRegisters, reading.lines);
-    const CompiledProgram program(compiledFrom.Prg, LoopAcceleration::On);
+    const CompiledProgram program(compiledFrom.program, LoopAcceleration::On);
     for (const CheckCase& checkCase : cases) {
         check.results.push_back(RunCase(program, reading.lines, checkCase, maxLines));
     }

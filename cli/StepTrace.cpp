@@ -20,7 +20,7 @@ void WriteTraceLine(const Machine& machine, const InstructionEffect& effect, con
                     std::ostream& trace)
 {
     const auto line = static_cast<std::size_t>(effect.executedPC);
-    trace << DecimalText(machine.Step) << '\t' << line + 1 << '\t'
+    trace << DecimalText(machine.stepCount) << '\t' << line + 1 << '\t'
           << AsColumn(line < programLines.size() ? programLines[line] : std::string()) << '\t';
     if (WritesRegister(effect.kind))
         trace << "R(" << effect.targetRegister << ")\t" << CanonicalRegisterText(effect.newValue);
@@ -28,7 +28,7 @@ void WriteTraceLine(const Machine& machine, const InstructionEffect& effect, con
         trace << '\t';
     trace << '\t';
     if (effect.jumpTaken)
-        trace << machine.PC + 1;
+        trace << machine.pc + 1;
     trace << '\n';
 }
 

@@ -32,10 +32,10 @@ void MachineScene::ShowMachineState(const Machine& machine, std::span<const int>
 {
     EndListingScrollBack();
     for (const int number : changed)
-        stacks_.RebuildStack(number - 1, machine.Reg[static_cast<std::size_t>(number - 1)]);
-    ShowStepCount(machine.Step);
+        stacks_.RebuildStack(number - 1, machine.registers[static_cast<std::size_t>(number - 1)]);
+    ShowStepCount(machine.stepCount);
     // Kept before Start, which ends it at once at the top speed.
-    listingScrollBack_ = ListingScrollBack(scene_, machine.PC, editorLines, D);
+    listingScrollBack_ = ListingScrollBack(scene_, machine.pc, editorLines, D);
     listingScrollBack_->OnFinish = TNotifyEvent(&MachineScene::ListingScrollBackEnded, this);
     listingScrollBack_->Start();
 }

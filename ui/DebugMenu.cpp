@@ -130,13 +130,13 @@ void TForm1::ForgetHistory()
 void TForm1::ShowCurrentLine()
 {
     const bool showsRunningProgram = machine_.CanContinue() && !programEditedSinceSet_;
-    marks_->ShowCurrentLine(showsRunningProgram ? std::optional<std::int64_t>(machine_.PC) : std::nullopt);
+    marks_->ShowCurrentLine(showsRunningProgram ? std::optional<std::int64_t>(machine_.pc) : std::nullopt);
     Label3->SetRemark(programEditedSinceSet_ ? tr("（セット後に変更）") : QString());
 }
 
 void TForm1::FollowProgramEdit()
 {
-    const bool edited = !machine_.Prg.empty() && !EditorHolds(*Memo2, programAtSet_);
+    const bool edited = !machine_.program.empty() && !EditorHolds(*Memo2, programAtSet_);
     if (edited == programEditedSinceSet_)
         return;
     programEditedSinceSet_ = edited;
@@ -153,7 +153,7 @@ void TForm1::RememberProgramAtSet()
 // that "実行" on a breakpoint line goes on.
 bool TForm1::StopsAtBreakpoint() const
 {
-    return !firstStepOfRun_ && marks_->HasBreakpoint(machine_.PC);
+    return !firstStepOfRun_ && marks_->HasBreakpoint(machine_.pc);
 }
 
 } // namespace tessivar::ui

@@ -45,7 +45,7 @@ void TForm1::ShowRegisterLines(std::span<const int> registerNumbers)
 {
     TextLines lines = EditorLines(*Memo1);
     for (const int number : registerNumbers)
-        UpdateRegisterPanel(lines, number, machine_.Reg[static_cast<std::size_t>(number - 1)]);
+        UpdateRegisterPanel(lines, number, machine_.registers[static_cast<std::size_t>(number - 1)]);
     RewriteEditorLines(*Memo1, lines);
 }
 
@@ -56,9 +56,9 @@ scene::StepShown TForm1::StepToShow(const InstructionEffect& effect) const
     const QTextBlock line = Memo2->document()->findBlockByNumber(static_cast<int>(effect.executedPC));
     const QString text = line.isValid() ? line.text() : QString();
     return {.effect = effect,
-            .Reg = machine_.Reg,
-            .PC = machine_.PC,
-            .Step = machine_.Step,
+            .Reg = machine_.registers,
+            .PC = machine_.pc,
+            .Step = machine_.stepCount,
             .instructionText = text.toStdString(),
             .instructionLength = static_cast<std::size_t>(text.size()),
             .duration = StepDuration(),

@@ -55,9 +55,9 @@ void TForm1::EndFastRun()
 
 void TForm1::ShowFastRunResult(FastRunResult result)
 {
-    machine_.Reg = result.machine.Reg;
-    machine_.PC = result.machine.PC;
-    machine_.Step = result.machine.Step;
+    machine_.registers = result.machine.registers;
+    machine_.pc = result.machine.pc;
+    machine_.stepCount = result.machine.stepCount;
     std::vector<int> changed;
     for (int number = 1; number <= kRegisterCount; ++number)
         if (result.outcome.written[static_cast<std::size_t>(number - 1)])

@@ -154,7 +154,7 @@ void TForm1::Button2Click()
     const TextLines programLines = EditorLines(*Memo2);
     const SetOutcome outcome = machine_.Set(registerLines, programLines);
     RewriteEditorLines(*Memo1, registerLines);
-    machineScene_.BuildStacks(machine_.Reg, registerLines.size(), outcome);
+    machineScene_.BuildStacks(machine_.registers, registerLines.size(), outcome);
     // Even a failed Set changed registers that no undo record knows of.
     ForgetHistory();
     if (outcome.error) {
@@ -171,7 +171,7 @@ void TForm1::Button2Click()
 void TForm1::ShowProgram(const TextLines& programLines)
 {
     machineScene_.ShowProgram(scene::SetPanDuration(TrackBar2->Value(), TrackBar2->Max()),
-                              {programLines.size(), ListingWidth(machine_.Prg), JoinTextLines(programLines)});
+                              {programLines.size(), ListingWidth(machine_.program), JoinTextLines(programLines)});
     framePacer_->RequestFrame();
 }
 

@@ -180,12 +180,12 @@ void TopSpeedRunSteps(benchmark::State& state)
     form.Viewport3D1->TakeLongestSyncMs(); // Set's frames are not part of the run
     for (auto _ : state) {
         frames.times.Restart();
-        const std::int64_t before = form.MachineState().Step;
+        const std::int64_t before = form.MachineState().stepCount;
         QElapsedTimer elapsed;
         elapsed.start();
         RunEventLoopFor(kMeasureMs);
         seconds = static_cast<double>(elapsed.nsecsElapsed()) / 1e9;
-        stepsPerSecond = static_cast<double>(form.MachineState().Step - before) / seconds;
+        stepsPerSecond = static_cast<double>(form.MachineState().stepCount - before) / seconds;
     }
     QTest::mouseClick(form.Button5, Qt::LeftButton);
     frames.times.Report(state, "frames", seconds);

@@ -51,7 +51,7 @@ TEST(StepTrace, CountsStepsPastSixtyThreeBits)
     Machine machine;
     TextLines registers;
     ASSERT_FALSE(machine.Set(registers, program).error);
-    machine.Step = (StepCount{1} << 63) - 2;
+    machine.stepCount = (StepCount{1} << 63) - 2;
     std::ostringstream trace;
     RunTraced(machine, program, std::nullopt, trace);
     EXPECT_EQ(trace.str(),

@@ -44,13 +44,13 @@ TEST_F(ProgramListingTest, SizeAndPlaceFollowTheLineCountAndTheWidestLine)
 TEST_F(ProgramListingTest, ScrollBringsTheNextLineToTheBarWithTheLongProgramOffset)
 {
     const struct {
-        std::int64_t PC;
+        std::int64_t pc;
         std::size_t lines;
         float stop;
     } cases[] = {{1, 8, -5.35f}, {3, 20, -16.05f}, {3, 21, 2.5f - 16.05f}, {8, 30, 25 - 42.8f}};
     for (const auto& c : cases) {
-        ScrollListing(scene, c.PC, c.lines);
-        EXPECT_FLOAT_EQ(scene.FloatAnimation6->StopValue(), c.stop) << c.PC << " " << c.lines;
+        ScrollListing(scene, c.pc, c.lines);
+        EXPECT_FLOAT_EQ(scene.FloatAnimation6->StopValue(), c.stop) << c.pc << " " << c.lines;
     }
 }
 

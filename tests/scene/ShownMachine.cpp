@@ -22,7 +22,7 @@ void ShownMachine::Set(TextLines registers, const TextLines& program, float panD
     programLines = program;
     shown.FreeAllBalls();
     const SetOutcome outcome = machine.Set(registers, program);
-    shown.BuildStacks(machine.Reg, registers.size(), outcome);
+    shown.BuildStacks(machine.registers, registers.size(), outcome);
     if (!outcome.error)
         shown.ShowProgram(panDuration, {program.size(), 0, JoinTextLines(program)});
 }
@@ -34,7 +34,8 @@ StepOutcome ShownMachine::Step(float D)
         return outcome;
     const auto line = static_cast<std::size_t>(outcome.effect.executedPC);
     const std::string text = line < programLines.size() ? programLines[line] : std::string();
-    shown.ShowStep({outcome.effect, machine.Reg, machine.PC, machine.Step, text, text.size(), D, programLines.size()});
+    shown.ShowStep(
+        {outcome.effect, machine.registers, machine.pc, machine.stepCount, text, text.size(), D, programLines.size()});
     return outcome;
 }
 
@@ -95,7 +96,7 @@ const TFloatAnimation* ShownMachine::RunningAnimation(const TFmxObject* object, 
 
 void ShownMachine::ExpectRestingStack(int registerIndex) const
 {
-    const std::int64_t value = machine.Reg[static_cast<std::size_t>(registerIndex)];
+    const std::int64_t value = machine.registers[static_cast<std::size_t>(registerIndex)];
     for (int j = 0; j < kSlotsPerRegister; ++j) {
         const std::int64_t position = PositionInSlot(j, value);
         TSphere* ball = Slot(registerIndex, j);

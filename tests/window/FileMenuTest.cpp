@@ -302,7 +302,7 @@ TEST_F(FileMenu, NewDuringARunEndsTheRunAfterTheStepInFlight)
     QTest::qWait(100);
     EXPECT_TRUE(form.Button4->isEnabled());
     EXPECT_FALSE(form.Timer1->isActive());
-    EXPECT_EQ(form.MachineState().PC, 1);
+    EXPECT_EQ(form.MachineState().pc, 1);
 }
 
 class ExampleMenu : public FileMenu {
@@ -352,7 +352,7 @@ TEST_F(ExampleMenu, OpeningAnExampleFillsBothEditorsAsANewProgram)
     QTest::mouseClick(form.Button2, Qt::LeftButton);
     QTest::mouseClick(form.Button5, Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.Button5->text() == QStringLiteral("実行"); }, 5000));
-    EXPECT_EQ(form.MachineState().Reg[0], 12);
+    EXPECT_EQ(form.MachineState().registers[0], 12);
 
     form.MenuItem4->trigger();
     EXPECT_EQ(files->asked, 1) << "Save asked for a name";

@@ -28,8 +28,8 @@ std::string Program(std::size_t lines, const char* lineBreak)
 // Everything a refused program must leave as it was.
 struct WindowState {
     QString registers, program, fileName, listing;
-    TextLines Prg;
-    RegisterFile Reg;
+    TextLines programList;
+    RegisterFile registerValues;
     std::size_t balls;
 
     static WindowState Of(TForm1& form)
@@ -41,8 +41,8 @@ struct WindowState {
                 form.Memo2->toPlainText(),
                 form.Label3->text(),
                 QString::fromUtf8(form.Scene().Text3D2->Text().View()),
-                form.MachineState().Prg,
-                form.MachineState().Reg,
+                form.MachineState().program,
+                form.MachineState().registers,
                 balls};
     }
     friend bool operator==(const WindowState&, const WindowState&) = default;
@@ -98,7 +98,7 @@ TEST_F(ProgramSizeLimit, SetTakesAProgramOfExactlyTheMostLines)
 {
     form.Memo2->setPlainText(QString::fromStdString(Program(kMostProgramLines, "\n")));
     EXPECT_EQ(Set(), std::vector<QString>{});
-    EXPECT_EQ(form.MachineState().Prg.size(), kMostProgramLines);
+    EXPECT_EQ(form.MachineState().program.size(), kMostProgramLines);
 }
 
 TEST_F(ProgramSizeLimit, OpenRefusesAProgramPastTheLimitAndChangesNothing)

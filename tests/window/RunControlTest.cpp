@@ -67,7 +67,7 @@ TEST_F(RunControl, ASingleStepLocksEveryButtonUntilItsListingScrollEnds)
     Click(form.Button4);
     EXPECT_EQ(State(), Stepping);
     ASSERT_TRUE(WaitFor(Idle)) << State();
-    EXPECT_EQ(form.MachineState().PC, 1);
+    EXPECT_EQ(form.MachineState().pc, 1);
 }
 
 TEST_F(RunControl, ARunGoesStepByStepUntilTheProgramEnds)
@@ -78,7 +78,7 @@ TEST_F(RunControl, ARunGoesStepByStepUntilTheProgramEnds)
     ASSERT_TRUE(WaitFor(StepInFlight)) << State();
     ASSERT_TRUE(WaitFor(RunningWaiting)) << State();
     ASSERT_TRUE(WaitFor(Idle)) << State();
-    EXPECT_EQ(form.MachineState().PC, 3);
+    EXPECT_EQ(form.MachineState().pc, 3);
     EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral("3"));
 }
 
@@ -90,7 +90,7 @@ TEST_F(RunControl, StopBetweenStepsCancelsThePendingTick)
     Click(form.Button5);
     EXPECT_EQ(State(), Idle);
     QTest::qWait(100);
-    EXPECT_EQ(form.MachineState().PC, 0) << "no step ran";
+    EXPECT_EQ(form.MachineState().pc, 0) << "no step ran";
 }
 
 TEST_F(RunControl, StopDuringAStepLetsItFinishThenTheWindowIsIdle)
@@ -102,7 +102,7 @@ TEST_F(RunControl, StopDuringAStepLetsItFinishThenTheWindowIsIdle)
     EXPECT_EQ(State(), Stopping);
     ASSERT_TRUE(WaitFor(Idle)) << State();
     QTest::qWait(100);
-    EXPECT_EQ(form.MachineState().PC, 1);
+    EXPECT_EQ(form.MachineState().pc, 1);
     // Run again from stopping: the run goes on as usual.
     Click(form.Button5);
     ASSERT_TRUE(WaitFor(StepInFlight)) << State();
@@ -111,7 +111,7 @@ TEST_F(RunControl, StopDuringAStepLetsItFinishThenTheWindowIsIdle)
     Click(form.Button5);
     EXPECT_EQ(form.Button5->text(), Stop);
     ASSERT_TRUE(WaitFor(Idle)) << State();
-    EXPECT_EQ(form.MachineState().PC, 3);
+    EXPECT_EQ(form.MachineState().pc, 3);
 }
 
 TEST_F(RunControl, StopDuringTheLastStepShowsTheMessageAndTheRunEndsByItself)
@@ -154,7 +154,7 @@ TEST_F(RunControl, AStepThatIsRefusedEndsTheRunInTheIdleState)
         ASSERT_TRUE(WaitFor(Idle)) << State();
         ASSERT_EQ(boxes.Seen().size(), 1u) << program;
         EXPECT_EQ(boxes.Seen()[0].icon, QMessageBox::Critical);
-        EXPECT_EQ(form.MachineState().PC, 1) << program;
+        EXPECT_EQ(form.MachineState().pc, 1) << program;
         EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral("2")) << program;
         const scene::MachineScene& shown = form.SceneOfMachine();
         EXPECT_EQ(shown.Stacks().Sphere.size(), 1u) << "no slot list was made for the missing register";
@@ -196,7 +196,7 @@ TEST_F(RunControl, ARunAtANormalSpeedLeavesEveryBallInASlot)
     SetProgram("8\n198\n3\n0", "S(1)\nS(2)\nS(4)\nJ(4,3,6)\nJ(1,1,1)\nZ(1)\nT(2,1)");
     form.TrackBar2->SetValue(4.5);
     Click(form.Button5);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form.MachineState().PC >= 7; }, 30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.MachineState().pc >= 7; }, 30000));
     ASSERT_TRUE(WaitFor(Idle)) << State();
     EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral("201\n201\n3\n3"));
     QTest::qWait(1100); // the copy's old balls fall for 1 s
@@ -223,8 +223,8 @@ TEST_F(RunControl, ClosingTheWindowDuringARunEndsEverythingQuietly)
         form.close();
     }
     QTest::qWait(1000);
-    EXPECT_TRUE(form.MachineState().Prg.empty());
-    EXPECT_EQ(form.MachineState().PC, 1) << "no further step ran";
+    EXPECT_TRUE(form.MachineState().program.empty());
+    EXPECT_EQ(form.MachineState().pc, 1) << "no further step ran";
     EXPECT_FALSE(form.Timer1->isActive());
     EXPECT_EQ(form.SceneOfMachine().Stacks().Sphere.size(), 1u);
     EXPECT_EQ((*form.SceneOfMachine().Stacks().Sphere[0])[199], nullptr) << "the balls were freed";

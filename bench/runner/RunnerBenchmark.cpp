@@ -34,13 +34,13 @@ void BM_CompiledRun(benchmark::State& state, const TextLines& program, const Tex
     std::int64_t steps = 0;
     for (auto _ : state) {
         Machine machine = SetMachine(program, registers);
-        const RunOutcome run = CompiledProgram(machine.Prg, LoopAcceleration::Off).Run(machine);
+        const RunOutcome run = CompiledProgram(machine.program, LoopAcceleration::Off).Run(machine);
         if (run.stop != RunOutcome::Stop::Ended) {
             state.SkipWithError("the program did not end");
             return;
         }
-        benchmark::DoNotOptimize(machine.Reg);
-        steps += machine.Step;
+        benchmark::DoNotOptimize(machine.registers);
+        steps += machine.stepCount;
     }
     state.SetItemsProcessed(steps);
 }
@@ -57,7 +57,7 @@ void BM_StepByStepRun(benchmark::State& state, const TextLines& program, const T
             UpdateRegisterPanel(panel, step.effect);
         }
         benchmark::DoNotOptimize(panel);
-        steps += machine.Step;
+        steps += machine.stepCount;
     }
     state.SetItemsProcessed(steps);
 }

@@ -29,15 +29,15 @@ Machine SetMachine(TextLines registers, const TextLines& program)
 }
 
 struct State {
-    RegisterFile Reg;
-    std::int64_t PC;
-    StepCount Step;
+    RegisterFile registers;
+    std::int64_t pc;
+    StepCount stepCount;
     friend bool operator==(const State&, const State&) = default;
 };
 
 State Take(const Machine& machine)
 {
-    return {machine.Reg, machine.PC, machine.Step};
+    return {machine.registers, machine.pc, machine.stepCount};
 }
 
 bool IsStopLine(const std::vector<std::int64_t>& stopLines, std::int64_t pc)
@@ -50,7 +50,7 @@ bool IsStopLine(const std::vector<std::int64_t>& stopLines, std::int64_t pc)
 State SteppedTo(Machine machine, const std::vector<std::int64_t>& stopLines)
 {
     for (bool first = true; machine.CanContinue(); first = false) {
-        if (!first && IsStopLine(stopLines, machine.PC))
+        if (!first && IsStopLine(stopLines, machine.pc))
             break;
         if (machine.ExecuteStep().error)
             break;
@@ -93,7 +93,8 @@ TEST(RunLimitsTest, StopLinesEndTheRunBeforeTheirLine)
         const State expected = SteppedTo(SetMachine(c.registers, c.program), c.stopLines);
         for (const LoopAcceleration acceleration : {LoopAcceleration::On, LoopAcceleration::Off}) {
             Machine machine = SetMachine(c.registers, c.program);
-            const RunOutcome run = CompiledProgram(machine.Prg, acceleration).Run(machine, {.stopLines = c.stopLines});
+            const RunOutcome run
+                = CompiledProgram(machine.program, acceleration).Run(machine, {.stopLines = c.stopLines});
             EXPECT_EQ(run.stop, c.stop);
             EXPECT_EQ(Take(machine), expected);
         }
@@ -107,7 +108,7 @@ TEST(RunLimitsTest, RunsFromStopToStopAsStepping)
     const std::vector<std::int64_t> stopLines{13};
     Machine stepped = SetMachine({"6"}, kFactorial);
     Machine machine = SetMachine({"6"}, kFactorial);
-    const CompiledProgram program(machine.Prg);
+    const CompiledProgram program(machine.program);
     for (int stop = 0; stop < 50; ++stop) {
         SCOPED_TRACE(stop);
         const State expected = SteppedTo(stepped, stopLines);
@@ -124,11 +125,11 @@ TEST(RunLimitsTest, ARunCarriesOutTheStopLineItStartsOn)
 {
     for (const LoopAcceleration acceleration : {LoopAcceleration::On, LoopAcceleration::Off}) {
         Machine machine = SetMachine({}, {"/ first", "S(1)", "/ last"});
-        const CompiledProgram program(machine.Prg, acceleration);
+        const CompiledProgram program(machine.program, acceleration);
         EXPECT_EQ(program.Run(machine, {.stopLines = {0, 2}}).stop, RunOutcome::Stop::StopLine);
-        EXPECT_EQ(Take(machine), (State{.Reg = {1}, .PC = 2, .Step = 1}));
+        EXPECT_EQ(Take(machine), (State{.registers = {1}, .pc = 2, .stepCount = 1}));
         EXPECT_EQ(program.Run(machine, {.stopLines = {0, 2}}).stop, RunOutcome::Stop::Ended);
-        EXPECT_EQ(Take(machine), (State{.Reg = {1}, .PC = 3, .Step = 1}));
+        EXPECT_EQ(Take(machine), (State{.registers = {1}, .pc = 3, .stepCount = 1}));
     }
 }
 
@@ -144,7 +145,7 @@ TEST(RunLimitsTest, CancelEndsTheRunFromAnotherThread)
     RunOutcome run;
     std::thread runner([&] {
         // The budget only bounds a run that fails to stop.
-        run = CompiledProgram(machine.Prg)
+        run = CompiledProgram(machine.program)
                   .Run(machine, {.maxLines = StepCount{1} << 34, .cancel = &cancel, .progress = &progress});
     });
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
@@ -153,9 +154,9 @@ TEST(RunLimitsTest, CancelEndsTheRunFromAnotherThread)
     EXPECT_EQ(run.stop, RunOutcome::Stop::Cancelled);
     ASSERT_FALSE(reported.empty());
     EXPECT_TRUE(std::is_sorted(reported.begin(), reported.end()));
-    EXPECT_LE(reported.back(), machine.Step);
+    EXPECT_LE(reported.back(), machine.stepCount);
     Machine expected = SetMachine(registers, kRotation);
-    CompiledProgram(expected.Prg, LoopAcceleration::Off).Run(expected, {.maxLines = machine.Step});
+    CompiledProgram(expected.program, LoopAcceleration::Off).Run(expected, {.maxLines = machine.stepCount});
     EXPECT_EQ(Take(machine), Take(expected));
 }
 
@@ -164,7 +165,7 @@ std::vector<State> SteppedStates(Machine machine, const std::vector<std::int64_t
 {
     std::vector<State> states{Take(machine)};
     for (int run = 0; run < runs && machine.CanContinue(); ++run) {
-        for (bool first = true; machine.CanContinue() && (first || !IsStopLine(stopLines, machine.PC)); first = false) {
+        for (bool first = true; machine.CanContinue() && (first || !IsStopLine(stopLines, machine.pc)); first = false) {
             if (machine.ExecuteStep().error)
                 break;
             states.push_back(Take(machine));
@@ -201,7 +202,7 @@ TEST(RunLimitsTest, TheHistoryUndoesEveryLineAndLoopExactly)
         const std::vector<State> stepped = SteppedStates(SetMachine(c.registers, c.program), c.stopLines, c.runs);
         Machine machine = SetMachine(c.registers, c.program);
         StepHistory history;
-        const CompiledProgram program(machine.Prg);
+        const CompiledProgram program(machine.program);
         for (int run = 0; run < c.runs; ++run)
             program.Run(machine, {.stopLines = c.stopLines, .history = &history});
         ASSERT_EQ(Take(machine), stepped.back());
@@ -213,13 +214,13 @@ TEST(RunLimitsTest, TheHistoryUndoesEveryLineAndLoopExactly)
             if (std::holds_alternative<UndoRecord>(*entry)) {
                 ASSERT_GT(at, 0u);
                 --at;
-                ASSERT_EQ(Take(machine), stepped[at]) << "a line undone, at step " << DecimalText(machine.Step);
+                ASSERT_EQ(Take(machine), stepped[at]) << "a line undone, at step " << DecimalText(machine.stepCount);
                 continue;
             }
             ++leaps;
             const State undone = Take(machine);
             const auto entryState = std::find(stepped.rend() - static_cast<std::ptrdiff_t>(at), stepped.rend(), undone);
-            ASSERT_NE(entryState, stepped.rend()) << "a loop undone, at step " << DecimalText(machine.Step);
+            ASSERT_NE(entryState, stepped.rend()) << "a loop undone, at step " << DecimalText(machine.stepCount);
             at = static_cast<std::size_t>(stepped.rend() - entryState) - 1;
         }
         EXPECT_EQ(at, 0u);

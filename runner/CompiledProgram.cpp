@@ -107,7 +107,7 @@ struct Backoff {
     std::uint32_t length = 0; // the wait after the next unrewarding try
 };
 
-// Runs the ops on the machine's registers in place. The loop keeps PC, its
+// Runs the ops on the machine's registers in place. The loop keeps pc, its
 // counts and the history's line writer in locals, so that they stay in
 // processor registers, and leaves everything rare to functions that are not
 // inlined into it. `kRecording` runs keep every line and leap in the history.
@@ -117,7 +117,7 @@ public:
         : ops_(ops),
           lineCount_(static_cast<std::int64_t>(ops.size()) - 1),
           machine_(machine),
-          startStep_(machine.Step),
+          startStep_(machine.stepCount),
           budget_(limits.maxLines),
           progress_(limits.progress),
           cancel_(limits.cancel),
@@ -129,13 +129,13 @@ public:
     RunOutcome Run()
     {
         const Op* const ops = ops_.data();
-        std::int64_t* const reg = machine_.Reg.data();
+        std::int64_t* const reg = machine_.registers.data();
         bool* const written = outcome_.written.data();
-        auto pc = static_cast<std::size_t>(machine_.PC);
+        auto pc = static_cast<std::size_t>(machine_.pc);
         StepCount comments = 0;
         StepHistory::LineWriter lines = Resume();
         // Lines to run before the next pause; pause_ - left lines have run. A
-        // 64-bit PC spares the loop widening it for every index.
+        // 64-bit pc spares the loop widening it for every index.
         std::uint64_t left = PauseAfter(0);
         for (;; --left) {
             // The line is read after the pause, so that its fields need not outlive a call.
@@ -164,7 +164,7 @@ public:
                     return std::move(*stopped);
                 }
                 lines = Resume();
-                pc = static_cast<std::size_t>(machine_.PC);
+                pc = static_cast<std::size_t>(machine_.pc);
                 break;
             case OpKind::Z:
                 Record(lines, pc, op.first + 1, reg[op.first]);
@@ -222,7 +222,7 @@ public:
                     return std::move(*stopped);
                 }
                 lines = Resume();
-                pc = static_cast<std::size_t>(machine_.PC);
+                pc = static_cast<std::size_t>(machine_.pc);
                 break;
             case OpKind::Halt:
                 return Finish(RunOutcome::Stop::Ended, pc, pause_ - left, comments, lines);
@@ -303,8 +303,8 @@ private:
         const LeapRoom room{.lines = budget_ ? *budget_ - executed : kLeapCeiling,
                             .steps = std::max(kLeapCeiling - StepAt(executed, comments), StepCount{0})};
         std::vector<RegisterValue> oldValues;
-        const Leap leap
-            = loops_.Apply(head, machine_.Reg.data(), outcome_.written.data(), room, kRecording ? &oldValues : nullptr);
+        const Leap leap = loops_.Apply(head, machine_.registers.data(), outcome_.written.data(), room,
+                                       kRecording ? &oldValues : nullptr);
         if constexpr (kRecording) {
             if (leap.passes > 0) {
                 Commit(lines);
@@ -345,8 +345,8 @@ private:
         if (step.effect.kind == InstructionKind::Comment) {
             ++comments;
         }
-        if (machine_.PC >= lineCount_) {
-            return Finish(RunOutcome::Stop::Ended, static_cast<std::size_t>(machine_.PC), executed + 1, comments,
+        if (machine_.pc >= lineCount_) {
+            return Finish(RunOutcome::Stop::Ended, static_cast<std::size_t>(machine_.pc), executed + 1, comments,
                           Resume());
         }
         return std::nullopt;
@@ -354,8 +354,8 @@ private:
 
     void SyncMachine(std::size_t pc, StepCount executed, StepCount comments)
     {
-        machine_.PC = static_cast<std::int64_t>(pc);
-        machine_.Step = StepAt(executed, comments);
+        machine_.pc = static_cast<std::int64_t>(pc);
+        machine_.stepCount = StepAt(executed, comments);
     }
 
     [[gnu::noinline]] RunOutcome Finish(RunOutcome::Stop stop, std::size_t pc, StepCount executed, StepCount comments,
@@ -394,12 +394,12 @@ int RunOutcome::HighestWrittenRegister() const
     return 0;
 }
 
-CompiledProgram::CompiledProgram(const TextLines& Prg, LoopAcceleration acceleration)
+CompiledProgram::CompiledProgram(const TextLines& program, LoopAcceleration acceleration)
 {
-    const auto lineCount = static_cast<std::int32_t>(Prg.size());
-    ops_.reserve(Prg.size() + 1);
+    const auto lineCount = static_cast<std::int32_t>(program.size());
+    ops_.reserve(program.size() + 1);
     for (std::int32_t index = 0; index < lineCount; ++index) {
-        const std::string& line = Prg[static_cast<std::size_t>(index)];
+        const std::string& line = program[static_cast<std::size_t>(index)];
         ops_.push_back(CompileLine(DecodeInstruction(line, index, lineCount), index, lineCount, acceleration));
     }
     ops_.push_back(Op{.kind = OpKind::Halt});
@@ -407,7 +407,7 @@ CompiledProgram::CompiledProgram(const TextLines& Prg, LoopAcceleration accelera
 
 RunOutcome CompiledProgram::Run(Machine& machine, const RunLimits& limits) const
 {
-    assert(machine.Prg.size() + 1 == ops_.size());
+    assert(machine.program.size() + 1 == ops_.size());
     if (!machine.CanContinue()) {
         return RunOutcome{};
     }
@@ -427,12 +427,12 @@ RunOutcome CompiledProgram::Run(Machine& machine, const RunLimits& limits) const
     return Runner<false>(ops, machine, limits).Run();
 }
 
-void UpdateRegisterPanel(TextLines& panelLines, const RunOutcome& run, const RegisterFile& Reg)
+void UpdateRegisterPanel(TextLines& panelLines, const RunOutcome& run, const RegisterFile& registers)
 {
     for (int number = 1; number <= kRegisterCount; ++number) {
         const auto index = static_cast<std::size_t>(number - 1);
         if (run.written[index]) {
-            UpdateRegisterPanel(panelLines, number, Reg[index]);
+            UpdateRegisterPanel(panelLines, number, registers[index]);
         }
     }
 }

@@ -34,7 +34,7 @@ Machine SetMachine(const TextLines& program, const TextLines& registers)
 // Whether a run ended with the step count expected (0: any).
 bool EndedAsExpected(const RunOutcome& run, const Machine& machine, StepCount expectedSteps)
 {
-    return run.stop == RunOutcome::Stop::Ended && (expectedSteps == 0 || machine.Step == expectedSteps);
+    return run.stop == RunOutcome::Stop::Ended && (expectedSteps == 0 || machine.stepCount == expectedSteps);
 }
 
 // One whole run per iteration; `expectedSteps`, when not 0, is checked. Step
@@ -46,14 +46,14 @@ void BM_Run(benchmark::State& state, const TextLines& program, const TextLines& 
     StepCount stepsPerRun = 0;
     for (auto _ : state) {
         Machine machine = SetMachine(program, registers);
-        const RunOutcome run = CompiledProgram(machine.Prg, acceleration).Run(machine);
+        const RunOutcome run = CompiledProgram(machine.program, acceleration).Run(machine);
         if (!EndedAsExpected(run, machine, expectedSteps)) {
             state.SkipWithError("the run did not end with the expected step count");
             return;
         }
-        benchmark::DoNotOptimize(machine.Reg);
-        steps += static_cast<double>(machine.Step);
-        stepsPerRun = machine.Step;
+        benchmark::DoNotOptimize(machine.registers);
+        steps += static_cast<double>(machine.stepCount);
+        stepsPerRun = machine.stepCount;
     }
     state.counters["steps"] = static_cast<double>(stepsPerRun);
     state.counters["steps_per_second"] = benchmark::Counter(steps, benchmark::Counter::kIsRate);
@@ -69,13 +69,13 @@ void BM_RunRecorded(benchmark::State& state, const TextLines& program, const Tex
     for (auto _ : state) {
         Machine machine = SetMachine(program, registers);
         history.Clear();
-        const RunOutcome run = CompiledProgram(machine.Prg).Run(machine, {.history = &history});
+        const RunOutcome run = CompiledProgram(machine.program).Run(machine, {.history = &history});
         if (!EndedAsExpected(run, machine, 0)) {
             state.SkipWithError("the run did not end");
             return;
         }
-        benchmark::DoNotOptimize(machine.Reg);
-        steps += static_cast<double>(machine.Step);
+        benchmark::DoNotOptimize(machine.registers);
+        steps += static_cast<double>(machine.stepCount);
     }
     state.counters["steps_per_second"] = benchmark::Counter(steps, benchmark::Counter::kIsRate);
 }
@@ -93,9 +93,9 @@ double RunMilliseconds(const TextLines& program, const TextLines& registers, Loo
 {
     Machine machine = SetMachine(program, registers);
     const double start = ThreadMilliseconds();
-    const RunOutcome run = CompiledProgram(machine.Prg, acceleration).Run(machine);
+    const RunOutcome run = CompiledProgram(machine.program, acceleration).Run(machine);
     const double end = ThreadMilliseconds();
-    benchmark::DoNotOptimize(machine.Reg);
+    benchmark::DoNotOptimize(machine.registers);
     return run.stop == RunOutcome::Stop::Ended ? end - start : -1;
 }
 

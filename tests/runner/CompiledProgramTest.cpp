@@ -104,10 +104,10 @@ TEST(CompiledProgram, SampleProgramLeavesTwoAfterElevenSteps)
 {
     const RunSnapshot run = RunCompiled({kSampleProgram, {"3"}}, std::nullopt);
     EXPECT_EQ(run.stop, RunOutcome::Stop::Ended);
-    EXPECT_EQ(run.Step, 11);
-    EXPECT_EQ(run.PC, 8);
+    EXPECT_EQ(run.stepCount, 11);
+    EXPECT_EQ(run.pc, 8);
     EXPECT_EQ(run.executedLines, 13u);
-    EXPECT_EQ(run.Reg[0], 2);
+    EXPECT_EQ(run.registers[0], 2);
     EXPECT_EQ(run.panel, (TextLines{"2", "2", "3"}));
 }
 
@@ -115,7 +115,7 @@ TEST(CompiledProgram, MultiplicationByRepeatedAddition)
 {
     const RunSnapshot run = RunCompiled({kMultiplication, {"6", "7"}}, std::nullopt);
     EXPECT_EQ(run.stop, RunOutcome::Stop::Ended);
-    EXPECT_EQ(run.Reg[2], 42);
+    EXPECT_EQ(run.registers[2], 42);
     EXPECT_EQ(run.panel, (TextLines{"6", "7", "42", "7", "6"}));
 }
 
@@ -123,8 +123,8 @@ TEST(CompiledProgram, JumpPastTheEndLeavesThePCWhereTheJumpPointed)
 {
     const RunSnapshot run = RunCompiled({{"S(1)", "J(1,1,2147483647)", "S(2)"}, {}}, std::nullopt);
     EXPECT_EQ(run.stop, RunOutcome::Stop::Ended);
-    EXPECT_EQ(run.PC, 2147483646);
-    EXPECT_EQ(run.Step, 2);
+    EXPECT_EQ(run.pc, 2147483646);
+    EXPECT_EQ(run.stepCount, 2);
 }
 
 TEST(CompiledProgram, RegisterAboveTopStopsBeforeTheLine)
@@ -133,8 +133,8 @@ TEST(CompiledProgram, RegisterAboveTopStopsBeforeTheLine)
     EXPECT_EQ(run.stop, RunOutcome::Stop::Error);
     EXPECT_EQ(run.errorKind, MachineError::Kind::RegisterNumber);
     EXPECT_FALSE(run.errorMessage.empty());
-    EXPECT_EQ(run.PC, 1);
-    EXPECT_EQ(run.Step, 1);
+    EXPECT_EQ(run.pc, 1);
+    EXPECT_EQ(run.stepCount, 1);
     EXPECT_EQ(run.panel, TextLines{"6"});
 }
 
@@ -143,8 +143,8 @@ TEST(CompiledProgram, IncrementOfLargestValueFailsWithOverflow)
     const RunSnapshot run = RunCompiled({{"S(1)", "J(1,1,1)"}, {"9223372036854775607"}}, std::nullopt);
     EXPECT_EQ(run.stop, RunOutcome::Stop::Error);
     EXPECT_EQ(run.errorKind, MachineError::Kind::IntegerOverflow);
-    EXPECT_EQ(run.Reg[0], 9223372036854775807);
-    EXPECT_EQ(run.PC, 0);
+    EXPECT_EQ(run.registers[0], 9223372036854775807);
+    EXPECT_EQ(run.pc, 0);
 }
 
 TEST(CompiledProgram, BudgetCountsCommentLinesButStepDoesNot)
@@ -152,8 +152,8 @@ TEST(CompiledProgram, BudgetCountsCommentLinesButStepDoesNot)
     const RunSnapshot run = RunCompiled({{"/ a", "S(1)", "/ b", "S(1)", "S(1)"}, {}}, 4);
     EXPECT_EQ(run.stop, RunOutcome::Stop::LineBudget);
     EXPECT_EQ(run.executedLines, 4u);
-    EXPECT_EQ(run.Step, 2);
-    EXPECT_EQ(run.PC, 4);
+    EXPECT_EQ(run.stepCount, 2);
+    EXPECT_EQ(run.pc, 4);
 }
 
 TEST(CompiledProgram, EndingExactlyOnTheBudgetCountsAsEnded)
@@ -172,16 +172,16 @@ TEST(CompiledProgram, RunsInPiecesAsInOneGo)
         Machine machine;
         TextLines panel = input.registers;
         machine.Set(panel, input.program);
-        const CompiledProgram compiled(machine.Prg);
+        const CompiledProgram compiled(machine.program);
         RunOutcome run;
         do {
             run = compiled.Run(machine, RunLimits{.maxLines = piece});
-            UpdateRegisterPanel(panel, run, machine.Reg);
+            UpdateRegisterPanel(panel, run, machine.registers);
         } while (run.stop == RunOutcome::Stop::LineBudget);
         EXPECT_EQ(run.stop, RunOutcome::Stop::Ended);
-        EXPECT_EQ(machine.Reg, whole.Reg);
-        EXPECT_EQ(machine.PC, whole.PC);
-        EXPECT_EQ(machine.Step, whole.Step);
+        EXPECT_EQ(machine.registers, whole.registers);
+        EXPECT_EQ(machine.pc, whole.pc);
+        EXPECT_EQ(machine.stepCount, whole.stepCount);
         EXPECT_EQ(panel, whole.panel);
     }
 }
@@ -196,12 +196,12 @@ TEST(CompiledProgram, ContinuesAfterSingleSteps)
     for (int step = 0; step < 5; ++step) {
         machine.ExecuteStep();
     }
-    const RunOutcome run = CompiledProgram(machine.Prg).Run(machine);
+    const RunOutcome run = CompiledProgram(machine.program).Run(machine);
     EXPECT_EQ(run.stop, RunOutcome::Stop::Ended);
     EXPECT_EQ(run.executedLines, whole.executedLines - 5);
-    EXPECT_EQ(machine.Reg, whole.Reg);
-    EXPECT_EQ(machine.PC, whole.PC);
-    EXPECT_EQ(machine.Step, whole.Step);
+    EXPECT_EQ(machine.registers, whole.registers);
+    EXPECT_EQ(machine.pc, whole.pc);
+    EXPECT_EQ(machine.stepCount, whole.stepCount);
 }
 
 TEST(CompiledProgram, RunOnAnEndedMachineDoesNothing)
@@ -209,14 +209,14 @@ TEST(CompiledProgram, RunOnAnEndedMachineDoesNothing)
     Machine machine;
     TextLines panel{"1"};
     machine.Set(panel, {"S(1)"});
-    const CompiledProgram compiled(machine.Prg);
+    const CompiledProgram compiled(machine.program);
     EXPECT_EQ(compiled.Run(machine).stop, RunOutcome::Stop::Ended);
     const RunOutcome again = compiled.Run(machine);
     EXPECT_EQ(again.stop, RunOutcome::Stop::Ended);
     EXPECT_EQ(again.executedLines, 0u);
     EXPECT_EQ(again.HighestWrittenRegister(), 0);
-    EXPECT_EQ(machine.Reg[0], 2);
-    EXPECT_EQ(machine.Step, 1);
+    EXPECT_EQ(machine.registers[0], 2);
+    EXPECT_EQ(machine.stepCount, 1);
 }
 
 TEST(CompiledProgram, ReportsTheRegistersWritten)
@@ -224,7 +224,7 @@ TEST(CompiledProgram, ReportsTheRegistersWritten)
     Machine machine;
     TextLines panel;
     machine.Set(panel, {"S(4)", "T(4,9)", "J(4,9,0)", "Z(20)"});
-    const RunOutcome run = CompiledProgram(machine.Prg).Run(machine);
+    const RunOutcome run = CompiledProgram(machine.program).Run(machine);
     EXPECT_EQ(run.HighestWrittenRegister(), 9);
     std::vector<int> written;
     for (int number = 1; number <= kRegisterCount; ++number) {

@@ -19,9 +19,9 @@ namespace tessivar::test {
 
 // Everything a run leaves behind that a user could see.
 struct RunSnapshot {
-    RegisterFile Reg{};
-    std::int64_t PC = 0;
-    StepCount Step = 0;
+    RegisterFile registers{};
+    std::int64_t pc = 0;
+    StepCount stepCount = 0;
     TextLines panel;
     RunOutcome::Stop stop = RunOutcome::Stop::Ended;
     StepCount executedLines = 0;

@@ -49,7 +49,7 @@ TEST(LargeCounts, StepCountsAndBudgetsPastSixtyThreeBits)
         SCOPED_TRACE(c.name);
         const RunSnapshot run = RunCompiled(c.input, c.budget);
         EXPECT_EQ(run.stop, c.stop);
-        EXPECT_EQ(run.Step, c.steps);
+        EXPECT_EQ(run.stepCount, c.steps);
         EXPECT_EQ(run.executedLines, c.steps);
     }
 }
@@ -61,9 +61,9 @@ TEST(LargeCounts, OverflowAfterMoreThan2To63Steps)
     const RunSnapshot run = RunCompiled({{"S(1)", "S(1)", "J(3,3,1)"}, {"1"}}, std::nullopt);
     EXPECT_EQ(run.stop, RunOutcome::Stop::Error);
     EXPECT_EQ(run.errorKind, MachineError::Kind::IntegerOverflow);
-    EXPECT_EQ(run.Step, *ParseStepCount("13835058055282163709"));
-    EXPECT_EQ(run.Reg[0], INT64_MAX);
-    EXPECT_EQ(run.PC, 0);
+    EXPECT_EQ(run.stepCount, *ParseStepCount("13835058055282163709"));
+    EXPECT_EQ(run.registers[0], INT64_MAX);
+    EXPECT_EQ(run.pc, 0);
 }
 
 // Without a budget a loop that never ends runs until it is stopped, far past
@@ -75,14 +75,14 @@ TEST(LargeCounts, WithoutABudgetARunGoesOnUntilItIsStopped)
     machine.Set(panel, {"S(2)", "Z(2)", "J(1,1,1)"});
     std::atomic<bool> cancel{false};
     RunOutcome run;
-    std::thread runner([&] { run = CompiledProgram(machine.Prg).Run(machine, {.cancel = &cancel}); });
+    std::thread runner([&] { run = CompiledProgram(machine.program).Run(machine, {.cancel = &cancel}); });
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
     cancel = true;
     runner.join();
     EXPECT_EQ(run.stop, RunOutcome::Stop::Cancelled);
     EXPECT_GT(run.executedLines, kTwoTo64);
-    EXPECT_EQ(machine.Step, run.executedLines);
-    EXPECT_EQ(machine.Reg[1], machine.PC == 1 ? 1 : 0);
+    EXPECT_EQ(machine.stepCount, run.executedLines);
+    EXPECT_EQ(machine.registers[1], machine.pc == 1 ? 1 : 0);
 }
 
 } // namespace

@@ -154,8 +154,8 @@ TEST(LoopAcceleration, ClassMultiplicationOfLargeNumbersTakesTheStepsOfTheFormul
         const RunSnapshot run
             = RunCompiled({kClassMultiplication, {std::to_string(a), std::to_string(b)}}, std::nullopt);
         EXPECT_EQ(run.stop, RunOutcome::Stop::Ended);
-        EXPECT_EQ(run.Reg[0], a * b);
-        EXPECT_EQ(run.Step, ClassMultiplicationSteps(a, b));
+        EXPECT_EQ(run.registers[0], a * b);
+        EXPECT_EQ(run.stepCount, ClassMultiplicationSteps(a, b));
     }
 }
 
@@ -165,8 +165,8 @@ TEST(LoopAcceleration, ClassMultiplicationFormulaHoldsLineByLine)
         SCOPED_TRACE(std::to_string(a) + " x " + std::to_string(b));
         const RunSnapshot run
             = RunStepByStep({kClassMultiplication, {std::to_string(a), std::to_string(b)}}, std::nullopt);
-        EXPECT_EQ(run.Reg[0], a * b);
-        EXPECT_EQ(run.Step, ClassMultiplicationSteps(a, b));
+        EXPECT_EQ(run.registers[0], a * b);
+        EXPECT_EQ(run.stepCount, ClassMultiplicationSteps(a, b));
     }
 }
 
@@ -175,9 +175,9 @@ TEST(LoopAcceleration, LoopThatNeverEndsStopsOnTheBudget)
     const RunSnapshot run = RunCompiled({{"S(2)", "/ wait", "J(1,1,1)"}, {}}, 3'000'000'000'001);
     EXPECT_EQ(run.stop, RunOutcome::Stop::LineBudget);
     EXPECT_EQ(run.executedLines, 3'000'000'000'001u);
-    EXPECT_EQ(run.Step, 2'000'000'000'001);
-    EXPECT_EQ(run.Reg[1], 1'000'000'000'001);
-    EXPECT_EQ(run.PC, 1);
+    EXPECT_EQ(run.stepCount, 2'000'000'000'001);
+    EXPECT_EQ(run.registers[1], 1'000'000'000'001);
+    EXPECT_EQ(run.pc, 1);
 }
 
 TEST(LoopAcceleration, OverflowFailsAtTheStepThatMeetsTheMaximum)
@@ -186,10 +186,10 @@ TEST(LoopAcceleration, OverflowFailsAtTheStepThatMeetsTheMaximum)
     const RunSnapshot run = RunCompiled({{"S(2)", "S(1)", "J(1,1,1)"}, {"9223372036854775000"}}, std::nullopt);
     EXPECT_EQ(run.stop, RunOutcome::Stop::Error);
     EXPECT_EQ(run.errorKind, MachineError::Kind::IntegerOverflow);
-    EXPECT_EQ(run.Reg[0], 9223372036854775807);
-    EXPECT_EQ(run.Reg[1], 808);
-    EXPECT_EQ(run.Step, 807 * 3 + 1);
-    EXPECT_EQ(run.PC, 1);
+    EXPECT_EQ(run.registers[0], 9223372036854775807);
+    EXPECT_EQ(run.registers[1], 808);
+    EXPECT_EQ(run.stepCount, 807 * 3 + 1);
+    EXPECT_EQ(run.pc, 1);
     EXPECT_GT(run.summarisedLines, 0u);
 }
 
@@ -201,11 +201,11 @@ RunSnapshot RunReporting(const RunInput& input, std::optional<StepCount> maxLine
     TextLines panel = input.registers;
     machine.Set(panel, input.program);
     const RunProgress progress{.everyLines = everyLines, .report = [&](StepCount step) { reported.push_back(step); }};
-    const RunOutcome run = CompiledProgram(machine.Prg).Run(machine, {.maxLines = maxLines, .progress = &progress});
+    const RunOutcome run = CompiledProgram(machine.program).Run(machine, {.maxLines = maxLines, .progress = &progress});
     RunSnapshot snapshot;
-    snapshot.Reg = machine.Reg;
-    snapshot.PC = machine.PC;
-    snapshot.Step = machine.Step;
+    snapshot.registers = machine.registers;
+    snapshot.pc = machine.pc;
+    snapshot.stepCount = machine.stepCount;
     snapshot.stop = run.stop;
     snapshot.executedLines = run.executedLines;
     return snapshot;
@@ -224,11 +224,11 @@ TEST(LoopAcceleration, ProgressReportsLeaveTheRunAsItIs)
             const RunSnapshot run = RunReporting(input, budget, every, reported);
             EXPECT_EQ(run.stop, quiet.stop);
             EXPECT_EQ(run.executedLines, quiet.executedLines);
-            EXPECT_EQ(run.PC, quiet.PC);
-            EXPECT_EQ(run.Step, quiet.Step);
-            EXPECT_EQ(run.Reg, quiet.Reg);
+            EXPECT_EQ(run.pc, quiet.pc);
+            EXPECT_EQ(run.stepCount, quiet.stepCount);
+            EXPECT_EQ(run.registers, quiet.registers);
             EXPECT_TRUE(std::is_sorted(reported.begin(), reported.end()));
-            EXPECT_LE(reported.empty() ? StepCount{0} : reported.back(), run.Step);
+            EXPECT_LE(reported.empty() ? StepCount{0} : reported.back(), run.stepCount);
             EXPECT_EQ(reported.empty(), every >= run.executedLines);
         }
     }
@@ -261,9 +261,9 @@ TEST(LoopAcceleration, LeapsOverProgressReportsKeepTheBudget)
         const RunSnapshot run = RunReporting(input, 1000, every, reported);
         EXPECT_EQ(run.stop, RunOutcome::Stop::LineBudget);
         EXPECT_EQ(run.executedLines, 1000u);
-        EXPECT_EQ(run.Step, quiet.Step);
-        EXPECT_EQ(run.Reg, quiet.Reg);
-        EXPECT_EQ(run.PC, quiet.PC);
+        EXPECT_EQ(run.stepCount, quiet.stepCount);
+        EXPECT_EQ(run.registers, quiet.registers);
+        EXPECT_EQ(run.pc, quiet.pc);
     }
     EXPECT_GT(quiet.summarisedLines, 0u);
 }

@@ -63,7 +63,7 @@ std::size_t LeapsOfARun(const RunInput& input)
     TextLines panel = input.registers;
     machine.Set(panel, input.program);
     StepHistory history;
-    CompiledProgram(machine.Prg).Run(machine, {.history = &history});
+    CompiledProgram(machine.program).Run(machine, {.history = &history});
     std::size_t leaps = 0;
     while (const std::optional<HistoryEntry> entry = history.TakeNewest()) {
         leaps += std::holds_alternative<LeapUndo>(*entry) ? 1 : 0;
@@ -122,8 +122,8 @@ TEST(NestedLoops, LargeRunsEndWithTheResultAndTheStepCountOfTheFormula)
         SCOPED_TRACE(c.name);
         const RunSnapshot run = RunCompiled(c.input, std::nullopt);
         EXPECT_EQ(run.stop, RunOutcome::Stop::Ended);
-        EXPECT_EQ(run.Reg[c.resultRegister - 1], c.result);
-        EXPECT_EQ(run.Step, c.steps);
+        EXPECT_EQ(run.registers[c.resultRegister - 1], c.result);
+        EXPECT_EQ(run.stepCount, c.steps);
     }
     EXPECT_GT(FactorialSteps(20), kTwoTo63);
     EXPECT_GT(PowerSteps(61, 2), kTwoTo64);
@@ -142,14 +142,14 @@ TEST(NestedLoops, BudgetsAtTheLimitsOfSixtyFourBitsSplitARunExactly)
         Machine machine;
         TextLines panel = input.registers;
         machine.Set(panel, input.program);
-        const CompiledProgram program(machine.Prg);
+        const CompiledProgram program(machine.program);
         const RunOutcome first = program.Run(machine, {.maxLines = budget});
         EXPECT_EQ(first.stop, budget < total ? RunOutcome::Stop::LineBudget : RunOutcome::Stop::Ended);
-        EXPECT_EQ(machine.Step, std::min(budget, total)) << "no comments: a line is a step";
+        EXPECT_EQ(machine.stepCount, std::min(budget, total)) << "no comments: a line is a step";
         program.Run(machine);
-        EXPECT_EQ(machine.Reg, whole.Reg);
-        EXPECT_EQ(machine.PC, whole.PC);
-        EXPECT_EQ(machine.Step, whole.Step);
+        EXPECT_EQ(machine.registers, whole.registers);
+        EXPECT_EQ(machine.pc, whole.pc);
+        EXPECT_EQ(machine.stepCount, whole.stepCount);
     }
 }
 
@@ -183,12 +183,12 @@ TEST(NestedLoops, PowerPastTheMaximumFailsAfterTheStepsCountedByHand)
     const RunSnapshot run = RunCompiled({kPower, {"63", "2"}}, std::nullopt);
     EXPECT_EQ(run.stop, RunOutcome::Stop::Error);
     EXPECT_EQ(run.errorKind, MachineError::Kind::IntegerOverflow);
-    EXPECT_EQ(run.Reg[4], kLargest);
-    EXPECT_EQ(run.PC, 6) << "on the line S(5)";
+    EXPECT_EQ(run.registers[4], kLargest);
+    EXPECT_EQ(run.pc, 6) << "on the line S(5)";
     // The passes before, then the pass multiplying a = 2^62 up to the failing S:
     // its first lines, a middle pass, and a - 1 inner passes of another.
     const StepCount a = StepCount{1} << 62;
-    EXPECT_EQ(run.Step, PowerSteps(62, 2) - 1 + 4 + (1 + 4 * a - 1 + 3) + 1 + 4 * (a - 1));
+    EXPECT_EQ(run.stepCount, PowerSteps(62, 2) - 1 + 4 + (1 + 4 * a - 1 + 3) + 1 + 4 * (a - 1));
 }
 
 } // namespace

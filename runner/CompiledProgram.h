@@ -40,7 +40,7 @@ enum class LoopAcceleration { On, Off };
 // Told of a long run's progress about every `everyLines` executed lines.
 struct RunProgress {
     std::uint64_t everyLines = std::uint64_t{1} << 24;
-    std::function<void(StepCount step)> report; // the machine's Step so far
+    std::function<void(StepCount step)> report; // the machine's stepCount so far
 };
 
 class StepHistory;
@@ -65,12 +65,12 @@ struct RunLimits {
 // with exactly the effect of calling Machine::ExecuteStep that many times.
 class CompiledProgram {
 public:
-    // `Prg` is the prepared program list, as Machine::Set leaves it.
-    explicit CompiledProgram(const TextLines& Prg, LoopAcceleration acceleration = LoopAcceleration::On);
+    // `program` is the prepared program list, as Machine::Set leaves it.
+    explicit CompiledProgram(const TextLines& program, LoopAcceleration acceleration = LoopAcceleration::On);
 
-    // Runs `machine`, which must hold the program compiled here, from its PC
+    // Runs `machine`, which must hold the program compiled here, from its pc
     // until the program ends, a line cannot be carried out, or `limits` stop
-    // it. Registers, PC and Step end as the steps would leave them.
+    // it. Registers, pc and stepCount end as the steps would leave them.
     RunOutcome Run(Machine& machine, const RunLimits& limits = {}) const;
 
 private:
@@ -78,6 +78,6 @@ private:
 };
 
 // Rewrites the register panel as the steps of `run` would have left it.
-void UpdateRegisterPanel(TextLines& panelLines, const RunOutcome& run, const RegisterFile& Reg);
+void UpdateRegisterPanel(TextLines& panelLines, const RunOutcome& run, const RegisterFile& registers);
 
 } // namespace tessivar

@@ -44,9 +44,9 @@ Machine SetMachine(const RunInput& input, TextLines& panel)
 
 void TakeState(const Machine& machine, RunSnapshot& snapshot)
 {
-    snapshot.Reg = machine.Reg;
-    snapshot.PC = machine.PC;
-    snapshot.Step = machine.Step;
+    snapshot.registers = machine.registers;
+    snapshot.pc = machine.pc;
+    snapshot.stepCount = machine.stepCount;
 }
 
 void TakeError(const std::optional<MachineError>& error, RunSnapshot& snapshot)
@@ -78,9 +78,9 @@ void ExpectSameSnapshot(const RunSnapshot& actual, const RunSnapshot& expected)
 {
     EXPECT_EQ(actual.stop, expected.stop);
     EXPECT_EQ(actual.executedLines, expected.executedLines);
-    EXPECT_EQ(actual.PC, expected.PC);
-    EXPECT_EQ(actual.Step, expected.Step);
-    EXPECT_EQ(actual.Reg, expected.Reg);
+    EXPECT_EQ(actual.pc, expected.pc);
+    EXPECT_EQ(actual.stepCount, expected.stepCount);
+    EXPECT_EQ(actual.registers, expected.registers);
     EXPECT_EQ(actual.panel, expected.panel);
     EXPECT_EQ(actual.errorKind, expected.errorKind);
     EXPECT_EQ(actual.errorMessage, expected.errorMessage);
@@ -116,8 +116,8 @@ RunSnapshot RunCompiled(const RunInput& input, std::optional<StepCount> maxLines
 {
     RunSnapshot snapshot;
     Machine machine = SetMachine(input, snapshot.panel);
-    const RunOutcome run = CompiledProgram(machine.Prg, acceleration).Run(machine, RunLimits{.maxLines = maxLines});
-    UpdateRegisterPanel(snapshot.panel, run, machine.Reg);
+    const RunOutcome run = CompiledProgram(machine.program, acceleration).Run(machine, RunLimits{.maxLines = maxLines});
+    UpdateRegisterPanel(snapshot.panel, run, machine.registers);
     snapshot.stop = run.stop;
     snapshot.executedLines = run.executedLines;
     snapshot.summarisedLines = run.summarisedLines;
