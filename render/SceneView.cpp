@@ -3,7 +3,7 @@
 #include "FrameDrawer.h"
 #include "GlFunctions.h"
 #include "RenderThread.h"
-#include "Viewport3D.h"
+#include "SceneRoot.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -22,7 +22,7 @@ double MsSince(const QElapsedTimer& timer)
 
 } // namespace
 
-SceneView::SceneView(scene::TViewport3D* viewport, QWidget* parent) : QWidget(parent), viewport_(viewport)
+SceneView::SceneView(scene::SceneRoot* viewport, QWidget* parent) : QWidget(parent), viewport_(viewport)
 {
     // Every pixel is painted from the frame: nothing to erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -36,7 +36,7 @@ void MachineScene::ShowMachineState(const Machine& machine, std::span<const int>
     ShowStepCount(machine.stepCount);
     // Kept before Start, which ends it at once at the top speed.
     listingScrollBack_ = ListingScrollBack(scene_, machine.pc, editorLines, D);
-    listingScrollBack_->OnFinish = TNotifyEvent(&MachineScene::ListingScrollBackEnded, this);
+    listingScrollBack_->OnFinish = FinishHandler(&MachineScene::ListingScrollBackEnded, this);
     listingScrollBack_->Start();
 }
 
@@ -51,7 +51,7 @@ void MachineScene::EndListingScrollBack()
         listingScrollBack_->Stop();
 }
 
-void MachineScene::ListingScrollBackEnded(void* context, TFmxObject* sender)
+void MachineScene::ListingScrollBackEnded(void* context, SceneObject* sender)
 {
     static_cast<MachineScene*>(context)->listingScrollBack_ = nullptr;
     delete sender;

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "BallStacks.h"
-#include "DesignScene.h"
 #include "Machine.h"
 #include "ProgramListing.h"
+#include "Stage.h"
 #include "StepAnimation.h"
 
 #include <cstddef>
@@ -15,7 +15,7 @@ namespace tessivar::scene {
 // listing with the counter, and every step.
 class MachineScene {
 public:
-    explicit MachineScene(DesignScene& scene) : scene_(scene), stacks_(scene), steps_(scene, stacks_) {}
+    explicit MachineScene(Stage& scene) : scene_(scene), stacks_(scene), steps_(scene, stacks_) {}
 
     BallStacks& Stacks() { return stacks_; }
     const BallStacks& Stacks() const { return stacks_; }
@@ -47,12 +47,12 @@ public:
 private:
     // Whatever moves the listing next ends a scroll back first, at its end.
     void EndListingScrollBack();
-    static void ListingScrollBackEnded(void* context, TFmxObject* sender);
+    static void ListingScrollBackEnded(void* context, SceneObject* sender);
 
-    DesignScene& scene_;
+    Stage& scene_;
     BallStacks stacks_;
     StepAnimation steps_;
-    TFloatAnimation* listingScrollBack_ = nullptr; // while it runs
+    FloatAnimation* listingScrollBack_ = nullptr; // while it runs
 };
 
 } // namespace tessivar::scene

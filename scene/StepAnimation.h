@@ -1,8 +1,8 @@
 #pragma once
 
 #include "BallStacks.h"
-#include "DesignScene.h"
 #include "Machine.h"
+#include "Stage.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -29,7 +29,7 @@ struct StepShown {
 // removal end inside this call, the listing scroll's end handler included.
 class StepAnimation {
 public:
-    StepAnimation(DesignScene& scene, BallStacks& stacks) : scene_(scene), stacks_(stacks) {}
+    StepAnimation(Stage& scene, BallStacks& stacks) : scene_(scene), stacks_(stacks) {}
 
     void Show(const StepShown& step);
 
@@ -43,7 +43,7 @@ private:
     void Compare(int leftIndex, int rightIndex, std::int64_t leftValue);
     void AdjustForComment();
 
-    DesignScene& scene_;
+    Stage& scene_;
     BallStacks& stacks_;
 };
 

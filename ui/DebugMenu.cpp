@@ -89,7 +89,7 @@ void TForm1::UpdateDebugActions()
 // still playing would move the listing after the undo.
 bool TForm1::CanStepBack() const
 {
-    return Button4->isEnabled() && !scene_.FloatAnimation6->Running() && !history_.Empty();
+    return Button4->isEnabled() && !scene_.ListingScroll->Running() && !history_.Empty();
 }
 
 // Undoes the last executed line, or the last loop a run at full speed

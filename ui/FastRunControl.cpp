@@ -35,7 +35,7 @@ void TForm1::RunAtFullSpeed(std::optional<std::int64_t> caretLine)
         return;
     }
     // A stopped step still playing would scroll the listing after the run.
-    scene_.FloatAnimation6->Stop();
+    scene_.ListingScroll->Stop();
     std::vector<std::int64_t> stopLines = marks_->BreakpointLines();
     if (caretLine)
         stopLines.push_back(*caretLine);

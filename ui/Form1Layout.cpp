@@ -86,9 +86,9 @@ void TForm1::CreateDesign()
     setCentralWidget(ClientArea);
 
     // In the design's order: later siblings are drawn on top.
-    Viewport3D1 = new render::SceneView(scene_.Viewport3D1, ClientArea);
-    Viewport3D1->setMinimumSize(0, 0);
-    Viewport3D1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    StageView = new render::SceneView(scene_.Root, ClientArea);
+    StageView->setMinimumSize(0, 0);
+    StageView->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     CreateColumn();
     Label4 = new QLabel;
     Panel8 = CreateHeader(ClientArea, Look::Panel8Style1, Label4);
@@ -185,7 +185,7 @@ void TForm1::LayOutClientArea()
 {
     auto* body = new QHBoxLayout;
     body->setSpacing(0);
-    body->addWidget(Viewport3D1, 1);
+    body->addWidget(StageView, 1);
     body->addWidget(TrackBar1);
     body->addWidget(Panel1);
     auto* layout = new QVBoxLayout(ClientArea);

@@ -4,9 +4,9 @@
 // of Button5, Timer1 and the buttons' enabled flags.
 #include "Unit1.h"
 
+#include "FinishHandler.h"
 #include "MessageBoxes.h"
 #include "MessageText.h"
-#include "NotifyEvent.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -15,11 +15,11 @@ namespace tessivar::ui {
 
 void TForm1::BindAnimationEnds()
 {
-    using scene::TNotifyEvent;
-    scene_.FloatAnimation4->OnFinish = TNotifyEvent::Of<&TForm1::FloatAnimation4Finish>(this);
-    scene_.FloatAnimation5->OnFinish = TNotifyEvent::Of<&TForm1::FloatAnimation5Finish>(this);
-    scene_.FloatAnimation6->OnFinish = TNotifyEvent::Of<&TForm1::FloatAnimation6Finish>(this);
-    scene_.FloatAnimation7->OnFinish = TNotifyEvent::Of<&TForm1::FloatAnimation7Finish>(this);
+    using scene::FinishHandler;
+    scene_.CameraPan->OnFinish = FinishHandler::Of<&TForm1::CameraPanFinish>(this);
+    scene_.InstructionSlide->OnFinish = FinishHandler::Of<&TForm1::InstructionSlideFinish>(this);
+    scene_.ListingScroll->OnFinish = FinishHandler::Of<&TForm1::ListingScrollFinish>(this);
+    scene_.ComparisonRise->OnFinish = FinishHandler::Of<&TForm1::ComparisonRiseFinish>(this);
 }
 
 // As a timer's Enabled flag: setting the value it has changes nothing, so a
@@ -79,18 +79,18 @@ void TForm1::Timer1Timer()
 }
 
 // Only the pan's direction flag is reset, so that the next pan runs forward.
-void TForm1::FloatAnimation4Finish(scene::TFmxObject*)
+void TForm1::CameraPanFinish(scene::SceneObject*)
 {
-    scene_.FloatAnimation4->SetInverse(false);
+    scene_.CameraPan->SetInverse(false);
 }
 
-void TForm1::FloatAnimation5Finish(scene::TFmxObject*)
+void TForm1::InstructionSlideFinish(scene::SceneObject*)
 {
-    scene_.Text3D4->SetText("");
+    scene_.InstructionText->SetText("");
 }
 
 // The end of a step: the controls come back, and a run goes on.
-void TForm1::FloatAnimation6Finish(scene::TFmxObject*)
+void TForm1::ListingScrollFinish(scene::SceneObject*)
 {
     if (!machine_.CanContinue())
         Button5->setText(runCaption_);
@@ -103,9 +103,9 @@ void TForm1::FloatAnimation6Finish(scene::TFmxObject*)
     PaceFrames();
 }
 
-void TForm1::FloatAnimation7Finish(scene::TFmxObject*)
+void TForm1::ComparisonRiseFinish(scene::SceneObject*)
 {
-    scene_.Plane3->SetVisible(false);
+    scene_.ComparisonPlane->SetVisible(false);
 }
 
 // The start of every step: with nothing to run only the message is shown;

@@ -36,7 +36,7 @@ constexpr double kTopSpeedRunDrawingShare = 0.05;
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 {
     CreateDesign();
-    framePacer_ = new FramePacer(*Viewport3D1, kDrawingShare, this);
+    framePacer_ = new FramePacer(*StageView, kDrawingShare, this);
     clockDriver_.Attach(clock_, [this] { framePacer_->RequestFrame(); });
     BindEvents();
     ShowTexts();
@@ -121,8 +121,8 @@ void TForm1::FormClose()
     fastRun_->Stop();
     Timer1->stop();
     disconnect(Timer1, nullptr, this, nullptr);
-    for (scene::TFloatAnimation* animation :
-         {scene_.FloatAnimation4, scene_.FloatAnimation5, scene_.FloatAnimation6, scene_.FloatAnimation7})
+    for (scene::FloatAnimation* animation :
+         {scene_.CameraPan, scene_.InstructionSlide, scene_.ListingScroll, scene_.ComparisonRise})
         animation->OnFinish = {};
     machineScene_.FreeAllBalls();
     machine_.ClearProgram();
@@ -188,7 +188,7 @@ void TForm1::Button6Click()
 // Serves both sliders and always reads the zoom slider.
 void TForm1::TrackBar1Change()
 {
-    scene_.Camera1->Position.SetZ(-static_cast<float>(TrackBar1->Value()));
+    scene_.ViewCamera->Position.SetZ(-static_cast<float>(TrackBar1->Value()));
     framePacer_->RequestFrame();
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "AnimationClock.h"
-#include "DesignScene.h"
 #include "FastRun.h"
 #include "Machine.h"
 #include "MachineScene.h"
 #include "QtClockDriver.h"
+#include "Stage.h"
 #include "StepHistory.h"
 #include "TextEncoding.h"
 
@@ -50,7 +50,7 @@ public:
 
     // The controls, in creation order (later siblings are drawn on top).
     QWidget* ClientArea = nullptr;
-    render::SceneView* Viewport3D1 = nullptr;
+    render::SceneView* StageView = nullptr;
     QFrame* Panel1 = nullptr;
     QFrame* Panel2 = nullptr;
     QFrame* Panel5 = nullptr;
@@ -106,7 +106,7 @@ public:
     QAction* ClearBreakpointsAction = nullptr;
 
     const Machine& MachineState() const { return machine_; }
-    scene::DesignScene& Scene() { return scene_; }
+    scene::Stage& Scene() { return scene_; }
 
     const scene::MachineScene& SceneOfMachine() const { return machineScene_; }
     // The File menu asks it for file names (the dialogs OD and SD unless set).
@@ -154,10 +154,10 @@ private:
     void Button4Click();
     void Button5Click();
     void Timer1Timer();
-    void FloatAnimation4Finish(scene::TFmxObject* sender);
-    void FloatAnimation5Finish(scene::TFmxObject* sender);
-    void FloatAnimation6Finish(scene::TFmxObject* sender);
-    void FloatAnimation7Finish(scene::TFmxObject* sender);
+    void CameraPanFinish(scene::SceneObject* sender);
+    void InstructionSlideFinish(scene::SceneObject* sender);
+    void ListingScrollFinish(scene::SceneObject* sender);
+    void ComparisonRiseFinish(scene::SceneObject* sender);
     void BindAnimationEnds();
     bool Running() const;
     void EnableTimer1(bool enabled);
@@ -218,7 +218,7 @@ private:
     // The clock outlives the scene whose animations it ticks, the driver the clock.
     QtClockDriver clockDriver_;
     scene::AnimationClock clock_{clockDriver_};
-    scene::DesignScene scene_{clock_};
+    scene::Stage scene_{clock_};
     scene::MachineScene machineScene_{scene_};
     FramePacer* framePacer_ = nullptr;
     std::unique_ptr<FileChooser> fileChooser_;

@@ -8,9 +8,9 @@
 //   MainWindowFrames: the real main window with the explanation closed; the
 //     frames its view paints (one per pass while everything spins).
 #include "BallLayout.h"
-#include "DesignScene.h"
 #include "QtClockDriver.h"
 #include "SceneView.h"
+#include "Stage.h"
 #include "Unit1.h"
 #include "ValueSlider.h"
 #include "WindowBench.h"
@@ -39,16 +39,16 @@ constexpr double kLateGap = 0.015; // seconds: a tick half an interval late
 
 // Every register of the first `registers` shows 200 balls, placed as Set
 // places a value of 200, each spinning for ever.
-void AddSpinningBalls(scene::DesignScene& design, int registers)
+void AddSpinningBalls(scene::Stage& design, int registers)
 {
     constexpr int value = kBallsPerRegister;
     for (int i = 0; i < registers; ++i) {
         for (int m = 0; m < kBallsPerRegister; ++m) {
-            auto* ball = design.Sphere1->CloneAs<scene::TSphere>(&design.Form);
-            ball->SetParent(design.Viewport3D1);
-            ball->Position.SetPoint(scene::BallPosition(i, value, m, design.Sphere1->Scale.Y()));
+            auto* ball = design.BallTemplate->CloneAs<scene::Ball>(&design.Owner);
+            ball->SetParent(design.Root);
+            ball->Position.SetPoint(scene::BallPosition(i, value, m, design.BallTemplate->Scale.Y()));
             ball->SetVisible(true);
-            auto* spin = design.FloatAnimation1->CloneAs<scene::TFloatAnimation>(&design.Form);
+            auto* spin = design.SpinTemplate->CloneAs<scene::FloatAnimation>(&design.Owner);
             spin->SetParent(ball);
             spin->SetLoop(true);
             spin->SetDelay(static_cast<float>(m % 7) / 7);
@@ -121,8 +121,8 @@ void ClockPasses(benchmark::State& state)
     EventTimes passes;
     ui::QtClockDriver driver;
     scene::AnimationClock clock{driver};
-    scene::DesignScene design{clock};
-    render::SceneView view{design.Viewport3D1};
+    scene::Stage design{clock};
+    render::SceneView view{design.Root};
     driver.Attach(clock, [&] {
         passes.Record();
         view.UpdateIfChanged();
@@ -146,7 +146,7 @@ void MainWindowFrames(benchmark::State& state)
     ShowWithoutExplanation(form);
     AddSpinningBalls(form.Scene(), registers);
     PaintTimes frames;
-    form.Viewport3D1->installEventFilter(&frames);
+    form.StageView->installEventFilter(&frames);
     QTest::qWait(300);
     MeasureOneSecondEach(state, frames.times, "frames");
     state.counters["balls"] = registers * kBallsPerRegister;
@@ -162,8 +162,8 @@ void TopSpeedRunSteps(benchmark::State& state)
 {
     const int registers = static_cast<int>(state.range(0));
     ui::TForm1 form;
-    form.Viewport3D1->SetThreading(state.range(1) != 0 ? render::FrameThreading::RenderThread
-                                                       : render::FrameThreading::ViewThread);
+    form.StageView->SetThreading(state.range(1) != 0 ? render::FrameThreading::RenderThread
+                                                     : render::FrameThreading::ViewThread);
     ShowWithoutExplanation(form);
     QStringList lines;
     for (int i = 0; i < registers; ++i)
@@ -174,10 +174,10 @@ void TopSpeedRunSteps(benchmark::State& state)
     QTest::mouseClick(form.Button2, Qt::LeftButton);
     QTest::mouseClick(form.Button5, Qt::LeftButton);
     PaintTimes frames;
-    form.Viewport3D1->installEventFilter(&frames);
+    form.StageView->installEventFilter(&frames);
     double stepsPerSecond = 0;
     double seconds = 0;
-    form.Viewport3D1->TakeLongestSyncMs(); // Set's frames are not part of the run
+    form.StageView->TakeLongestSyncMs(); // Set's frames are not part of the run
     for (auto _ : state) {
         frames.times.Restart();
         const std::int64_t before = form.MachineState().stepCount;
@@ -191,8 +191,8 @@ void TopSpeedRunSteps(benchmark::State& state)
     frames.times.Report(state, "frames", seconds);
     state.counters["steps_per_s"] = stepsPerSecond;
     state.counters["balls"] = registers * kBallsPerRegister;
-    state.counters["longest_sync_ms"] = form.Viewport3D1->TakeLongestSyncMs();
-    state.counters["typical_frame_ms"] = form.Viewport3D1->TypicalFrameMs();
+    state.counters["longest_sync_ms"] = form.StageView->TakeLongestSyncMs();
+    state.counters["typical_frame_ms"] = form.StageView->TypicalFrameMs();
 }
 
 // Thirteen registers of 200 balls (those with labels) and all 256.

@@ -3,9 +3,9 @@
 // the empty window, and the longest time the window stops answering meanwhile
 // (the longest gap between passes of a 5 ms timer).
 #include "LongProgram.h"
+#include "SceneRoot.h"
 #include "SceneView.h"
 #include "Unit1.h"
-#include "Viewport3D.h"
 #include "WindowBench.h"
 
 #include <QCoreApplication>
@@ -76,8 +76,8 @@ template <class Done> void ServeEventsUntil(Done done)
 
 void ShowWindow(ui::TForm1& form, const benchmark::State& state)
 {
-    form.Viewport3D1->SetThreading(state.range(1) != 0 ? render::FrameThreading::RenderThread
-                                                       : render::FrameThreading::ViewThread);
+    form.StageView->SetThreading(state.range(1) != 0 ? render::FrameThreading::RenderThread
+                                                     : render::FrameThreading::ViewThread);
     ShowWithoutExplanation(form);
     RunEventLoopFor(300);
 }
@@ -98,8 +98,8 @@ void SetLongProgram(benchmark::State& state)
         state.ResumeTiming();
         StallWatch watch;
         QTest::mouseClick(form.Button2, Qt::LeftButton);
-        const std::uint64_t set = form.Scene().Viewport3D1->Revision();
-        ServeEventsUntil([&] { return form.Viewport3D1->DrawnRevision() >= set; });
+        const std::uint64_t set = form.Scene().Root->Revision();
+        ServeEventsUntil([&] { return form.StageView->DrawnRevision() >= set; });
         longestStallMs = std::max(longestStallMs, watch.LongestMs());
     }
     state.counters["lines"] = lines;

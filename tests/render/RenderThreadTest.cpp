@@ -3,7 +3,7 @@
 // whatever it is doing.
 #include "RenderedScene.h"
 
-#include "Viewport3D.h"
+#include "SceneRoot.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -23,10 +23,10 @@ void FillScene(RenderedScene& scene, int step)
 {
     for (int position = 0; position < 12; ++position)
         scene.AddBall(position % 3, 12, position);
-    scene::DesignScene& design = scene.Design();
-    design.Text3D2->SetText("S(3)\r\nJ(1,3,6)\r\n/ 不完全");
-    design.Text3D3->SetText("Step:" + std::to_string(step));
-    design.Camera1->Position.SetX(0.01F * static_cast<float>(step));
+    scene::Stage& design = scene.Design();
+    design.ListingText->SetText("S(3)\r\nJ(1,3,6)\r\n/ 不完全");
+    design.CounterText->SetText("Step:" + std::to_string(step));
+    design.ViewCamera->Position.SetX(0.01F * static_cast<float>(step));
 }
 
 int DifferentPixels(const QImage& a, const QImage& b)
@@ -47,7 +47,7 @@ TEST(RenderThread, DrawsTheSamePictureAsTheViewsThread)
     const QImage a = threaded.Frame(), b = single.Frame();
     ASSERT_EQ(a.size(), b.size());
     EXPECT_EQ(DifferentPixels(a, b), 0);
-    EXPECT_EQ(threaded.View().DrawnRevision(), threaded.Design().Viewport3D1->Revision());
+    EXPECT_EQ(threaded.View().DrawnRevision(), threaded.Design().Root->Revision());
 }
 
 // Frames are asked for as fast as the scene changes, as a run at full speed
@@ -59,26 +59,26 @@ TEST(RenderThread, FollowsAChangingSceneToItsLastState)
     RenderedScene scene;
     FillScene(scene, 0);
     SceneView& view = scene.View();
-    scene::DesignScene& design = scene.Design();
-    std::vector<scene::TSphere*> balls;
+    scene::Stage& design = scene.Design();
+    std::vector<scene::Ball*> balls;
     // For a second and a half at least, so that many frames are drawn while
     // the scene changes.
     QElapsedTimer changing;
     changing.start();
     for (int step = 1; step <= 300 || changing.elapsed() < 1500; ++step) {
-        design.Text3D3->SetText("Step:" + std::to_string(step));
-        design.Camera1->Position.SetX(0.01F * static_cast<float>(step));
+        design.CounterText->SetText("Step:" + std::to_string(step));
+        design.ViewCamera->Position.SetX(0.01F * static_cast<float>(step));
         balls.push_back(scene.AddBall(step % 13, step, 199));
         if (step % 7 == 0) {
             // Freed as a step frees the balls it drops.
-            for (scene::TSphere* ball : balls)
+            for (scene::Ball* ball : balls)
                 delete ball;
             balls.clear();
         }
         view.UpdateIfChanged();
         QCoreApplication::processEvents();
     }
-    const std::uint64_t last = design.Viewport3D1->Revision();
+    const std::uint64_t last = design.Root->Revision();
     view.UpdateIfChanged();
     EXPECT_TRUE(QTest::qWaitFor([&] { return view.DrawnRevision() == last; }, 5000));
     EXPECT_EQ(view.RenderError(), QString());
@@ -91,7 +91,7 @@ TEST(RenderThread, StopsWithItsViewWhileAFrameIsInHand)
 {
     RenderedScene scene;
     for (int i = 0; i < 10; ++i) {
-        auto view = std::make_unique<SceneView>(scene.Design().Viewport3D1);
+        auto view = std::make_unique<SceneView>(scene.Design().Root);
         view->resize(RenderedScene::Width, RenderedScene::Height);
         view->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
@@ -101,7 +101,7 @@ TEST(RenderThread, StopsWithItsViewWhileAFrameIsInHand)
     }
     const QImage frame = scene.Frame();
     EXPECT_EQ(scene.View().RenderError(), QString());
-    EXPECT_EQ(scene.View().DrawnRevision(), scene.Design().Viewport3D1->Revision());
+    EXPECT_EQ(scene.View().DrawnRevision(), scene.Design().Root->Revision());
     EXPECT_NE(frame.pixel(RenderedScene::Width / 2, RenderedScene::Height / 2), 0xFF000000u);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DesignScene.h"
 #include "SceneView.h"
+#include "Stage.h"
 #include "StillClockDriver.h"
 
 #include <QImage>
@@ -20,12 +20,12 @@ public:
 
     explicit RenderedScene(FrameThreading threading = FrameThreading::RenderThread);
 
-    scene::DesignScene& Design() { return design_; }
+    scene::Stage& Design() { return design_; }
     SceneView& View() { return *view_; }
 
     // A ball copied from the template as the ball layout places the ball at
     // stack position `position` of register index `registerIndex` holding `value`.
-    scene::TSphere* AddBall(int registerIndex, long long value, long long position);
+    scene::Ball* AddBall(int registerIndex, long long value, long long position);
 
     // Draws the scene now and returns the frame.
     QImage Frame();
@@ -38,7 +38,7 @@ public:
 private:
     StillClockDriver driver_;
     scene::AnimationClock clock_{driver_};
-    scene::DesignScene design_{clock_};
+    scene::Stage design_{clock_};
     std::unique_ptr<SceneView> view_;
 };
 

@@ -29,18 +29,18 @@ struct ShownMachine {
     void Settle() { Advance(70); }
 
     // The balls in the scene, the template aside.
-    std::vector<TSphere*> Balls() const;
+    std::vector<Ball*> Balls() const;
     std::size_t BallsInSlots() const;
-    TSphere* Slot(int registerIndex, int slot) const;
+    Ball* Slot(int registerIndex, int slot) const;
     // The running animation under `object` that drives `property`, or null.
-    static const TFloatAnimation* RunningAnimation(const TFmxObject* object, std::string_view property);
+    static const FloatAnimation* RunningAnimation(const SceneObject* object, std::string_view property);
     // Every slot of the register holds exactly the ball the layout rule asks
     // for, at its resting place (to be called when no ball is moving).
     void ExpectRestingStack(int registerIndex) const;
 
     ManualClockDriver driver;
     AnimationClock clock{driver};
-    DesignScene scene{clock};
+    Stage scene{clock};
     MachineScene shown{scene};
     Machine machine;
     TextLines programLines;

@@ -44,12 +44,12 @@ TEST_F(DebugMenu, ItemsAreEnabledExactlyWhenTheirActionIsPossible)
     EXPECT_TRUE(form.RunAction->isEnabled());
     EXPECT_FALSE(form.StepAction->isEnabled());
     EXPECT_FALSE(form.StepBackAction->isEnabled());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form.Scene().FloatAnimation6->Running(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.Scene().ListingScroll->Running(); }));
     form.RunAction->trigger(); // stopping: running and stepping are usable again at once
     EXPECT_TRUE(form.RunAction->isEnabled());
     EXPECT_TRUE(form.StepAction->isEnabled());
     EXPECT_FALSE(form.StepBackAction->isEnabled()) << "the stopped step still plays";
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !form.Scene().FloatAnimation6->Running(); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form.Scene().ListingScroll->Running(); }, 10000));
     EXPECT_TRUE(form.StepBackAction->isEnabled());
     ToggleBreakpointOnLine(1);
     EXPECT_TRUE(form.ClearBreakpointsAction->isEnabled());
@@ -313,7 +313,7 @@ TEST_F(DebugMenu, StepBackWaitsForTheStoppedStepToEnd)
     form.TrackBar2->SetValue(3);
     form.RunAction->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.MachineState().pc == 2; }, 10000));
-    ASSERT_TRUE(form.Scene().FloatAnimation6->Running());
+    ASSERT_TRUE(form.Scene().ListingScroll->Running());
     form.RunAction->trigger(); // stopping
     form.StepBackAction->trigger();
     EXPECT_EQ(form.MachineState().pc, 2) << "nothing undone while the step plays";
@@ -322,12 +322,12 @@ TEST_F(DebugMenu, StepBackWaitsForTheStoppedStepToEnd)
         form.StepBackAction->trigger();
         EXPECT_EQ(form.MachineState().pc, 1);
         QTest::qWait(1500); // the scroll back ends
-        return form.Scene().Text3D2->Position.Y();
+        return form.Scene().ListingText->Position.Y();
     }();
     TopSpeed();
     form.StepAction->trigger();
     form.StepBackAction->trigger();
-    EXPECT_FLOAT_EQ(form.Scene().Text3D2->Position.Y(), listingAtPC1);
+    EXPECT_FLOAT_EQ(form.Scene().ListingText->Position.Y(), listingAtPC1);
 }
 
 // A Set that fails half-way has loaded some registers: no earlier state can

@@ -125,7 +125,7 @@ TEST_F(FastRun, StopEndsItWhereItHasGot)
     EXPECT_FALSE(form.RunToEndAction->isEnabled());
     EXPECT_FALSE(form.RunToCaretAction->isEnabled());
     EXPECT_FALSE(form.StepBackAction->isEnabled());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form.Scene().Text3D3->Text().View() != "Step:   0"; }, 5000))
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.Scene().CounterText->Text().View() != "Step:   0"; }, 5000))
         << "the counter follows the run";
     QTest::mouseClick(form.Button5, Qt::LeftButton);
     ASSERT_TRUE(Idle()) << "stopped at once";

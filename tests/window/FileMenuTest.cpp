@@ -293,7 +293,7 @@ TEST_F(FileMenu, NewDuringARunEndsTheRunAfterTheStepInFlight)
     QTest::mouseClick(form.Button2, Qt::LeftButton);
     form.TrackBar2->SetValue(4);
     QTest::mouseClick(form.Button5, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form.Scene().FloatAnimation6->Running(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.Scene().ListingScroll->Running(); }));
     {
         MessageBoxWatcher boxes(QStringLiteral("保存しない"));
         form.MenuItem2->trigger();

@@ -30,7 +30,7 @@ struct Placement {
 // column with its three panels, every button at its place.
 const Placement kDesigned[] = {
     {"Panel8", [](TForm1& f) { return f.Panel8; }, {0, 0, 947, 25}},
-    {"Viewport3D1", [](TForm1& f) { return f.Viewport3D1; }, {0, 25, 736, 602}},
+    {"StageView", [](TForm1& f) { return f.StageView; }, {0, 25, 736, 602}},
     {"TrackBar1", [](TForm1& f) { return f.TrackBar1; }, {736, 25, 19, 602}},
     {"Panel1", [](TForm1& f) { return f.Panel1; }, {755, 25, 192, 602}},
     {"Panel2", [](TForm1& f) { return f.Panel2; }, {755, 25, 192, 153}},
@@ -79,7 +79,7 @@ TEST_F(Layout, ResizingChangesOnlyTheViewportWidthAndTheProgramEditorHeight)
         const int dy = size.height() - 627;
         SCOPED_TRACE(::testing::Message() << size.width() << " x " << size.height());
         EXPECT_EQ(ClientRect(form.Panel8), QRect(0, 0, 947 + dx, 25));
-        EXPECT_EQ(ClientRect(form.Viewport3D1), QRect(0, 25, 736 + dx, 602 + dy));
+        EXPECT_EQ(ClientRect(form.StageView), QRect(0, 25, 736 + dx, 602 + dy));
         EXPECT_EQ(ClientRect(form.TrackBar1), QRect(736 + dx, 25, 19, 602 + dy));
         EXPECT_EQ(ClientRect(form.Panel1), QRect(755 + dx, 25, 192, 602 + dy));
         EXPECT_EQ(ClientRect(form.Panel2), QRect(755 + dx, 25, 192, 153));

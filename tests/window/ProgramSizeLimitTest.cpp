@@ -35,12 +35,12 @@ struct WindowState {
     static WindowState Of(TForm1& form)
     {
         std::size_t balls = 0;
-        for (const scene::TFmxObject* child : form.Scene().Viewport3D1->Children())
-            balls += child->Kind() == scene::TObjectKind::Sphere && child->Visible();
+        for (const scene::SceneObject* child : form.Scene().Root->Children())
+            balls += child->Kind() == scene::ObjectKind::Ball && child->Visible();
         return {form.Memo1->toPlainText(),
                 form.Memo2->toPlainText(),
                 form.Label3->text(),
-                QString::fromUtf8(form.Scene().Text3D2->Text().View()),
+                QString::fromUtf8(form.Scene().ListingText->Text().View()),
                 form.MachineState().program,
                 form.MachineState().registers,
                 balls};

@@ -41,7 +41,7 @@ protected:
 
     RunState State()
     {
-        return {form.Button5->text(),      form.Scene().FloatAnimation6->Running(),
+        return {form.Button5->text(),      form.Scene().ListingScroll->Running(),
                 form.Timer1->isActive(),   form.Button2->isEnabled(),
                 form.Button4->isEnabled(), form.Button5->isEnabled()};
     }
@@ -157,7 +157,7 @@ TEST_F(RunControl, AStepThatIsRefusedEndsTheRunInTheIdleState)
         EXPECT_EQ(form.MachineState().pc, 1) << program;
         EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral("2")) << program;
         const scene::MachineScene& shown = form.SceneOfMachine();
-        EXPECT_EQ(shown.Stacks().Sphere.size(), 1u) << "no slot list was made for the missing register";
+        EXPECT_EQ(shown.Stacks().SlotLists.size(), 1u) << "no slot list was made for the missing register";
     }
 }
 
@@ -170,7 +170,7 @@ TEST_F(RunControl, TheSampleProgramRunsToItsEndAtTheTopSpeed)
     Click(form.Button5);
     ASSERT_TRUE(WaitFor(Idle)) << State();
     EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral("2\n2\n3"));
-    EXPECT_EQ(form.Scene().Text3D3->Text(), "Step:  11");
+    EXPECT_EQ(form.Scene().CounterText->Text(), "Step:  11");
 }
 
 // Frames are paced by what they cost, so a run at the top speed leaves them
@@ -181,9 +181,9 @@ TEST_F(RunControl, TheViewKeepsDrawingDuringARunAtTheTopSpeed)
     form.TrackBar2->SetValue(5);
     Click(form.Button5);
     QTest::qWait(500); // past the frames that build the listing's meshes
-    const std::uint64_t drawn = form.Viewport3D1->DrawnRevision();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return form.Viewport3D1->DrawnRevision() != drawn; }, 3000));
-    EXPECT_GT(form.Viewport3D1->TypicalFrameMs(), 0);
+    const std::uint64_t drawn = form.StageView->DrawnRevision();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form.StageView->DrawnRevision() != drawn; }, 3000));
+    EXPECT_GT(form.StageView->TypicalFrameMs(), 0);
     EXPECT_EQ(State(), RunningWaiting);
     Click(form.Button5);
     ASSERT_TRUE(WaitFor(Idle)) << State();
@@ -201,11 +201,11 @@ TEST_F(RunControl, ARunAtANormalSpeedLeavesEveryBallInASlot)
     EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral("201\n201\n3\n3"));
     QTest::qWait(1100); // the copy's old balls fall for 1 s
     std::size_t inScene = 0, inSlots = 0;
-    for (scene::TFmxObject* child : form.Scene().Viewport3D1->Children())
-        inScene += child->Kind() == scene::TObjectKind::Sphere && child != form.Scene().Sphere1;
-    for (const auto& slotList : form.SceneOfMachine().Stacks().Sphere)
+    for (scene::SceneObject* child : form.Scene().Root->Children())
+        inScene += child->Kind() == scene::ObjectKind::Ball && child != form.Scene().BallTemplate;
+    for (const auto& slotList : form.SceneOfMachine().Stacks().SlotLists)
         if (slotList)
-            for (const scene::TSphere* ball : *slotList)
+            for (const scene::Ball* ball : *slotList)
                 inSlots += ball != nullptr;
     EXPECT_EQ(inSlots, 200u + 200 + 3 + 3);
     EXPECT_EQ(inScene, inSlots);
@@ -226,8 +226,8 @@ TEST_F(RunControl, ClosingTheWindowDuringARunEndsEverythingQuietly)
     EXPECT_TRUE(form.MachineState().program.empty());
     EXPECT_EQ(form.MachineState().pc, 1) << "no further step ran";
     EXPECT_FALSE(form.Timer1->isActive());
-    EXPECT_EQ(form.SceneOfMachine().Stacks().Sphere.size(), 1u);
-    EXPECT_EQ((*form.SceneOfMachine().Stacks().Sphere[0])[199], nullptr) << "the balls were freed";
+    EXPECT_EQ(form.SceneOfMachine().Stacks().SlotLists.size(), 1u);
+    EXPECT_EQ((*form.SceneOfMachine().Stacks().SlotLists[0])[199], nullptr) << "the balls were freed";
 }
 
 } // namespace

@@ -32,11 +32,11 @@ struct SeenState {
 inline SeenState Seen(TForm1& form)
 {
     SeenState seen{
-        form.Memo1->toPlainText(), std::string(form.Scene().Text3D3->Text().View()), form.MachineState().pc, {}};
-    for (const auto& slotList : form.SceneOfMachine().Stacks().Sphere) {
+        form.Memo1->toPlainText(), std::string(form.Scene().CounterText->Text().View()), form.MachineState().pc, {}};
+    for (const auto& slotList : form.SceneOfMachine().Stacks().SlotLists) {
         std::size_t count = 0;
         if (slotList)
-            for (const scene::TSphere* ball : *slotList)
+            for (const scene::Ball* ball : *slotList)
                 count += ball != nullptr;
         seen.balls.push_back(count);
     }

@@ -2,18 +2,18 @@
 
 #include "SceneMath.h"
 #include "SceneObject.h"
-#include "Viewport3D.h"
+#include "SceneRoot.h"
 
 #include <cstdint>
 
 namespace tessivar::scene {
 
-class TControl3D;
+class PlacedObject;
 
 // A resolved float property: where the value lives and whom to tell.
 struct FloatTarget {
     float* Value = nullptr;
-    TControl3D* Object = nullptr;
+    PlacedObject* Object = nullptr;
     bool Layout = false; // the value shapes a text layout (size, font)
 
     explicit operator bool() const { return Value != nullptr; }
@@ -23,11 +23,11 @@ struct FloatTarget {
 
 // Position, RotationAngle or Scale of a scene object: three floats whose
 // setters tell the object.
-class TPosition3D {
+class VectorProperty {
 public:
-    explicit TPosition3D(TControl3D& object, const Vector3& value) : object_(&object), value_(value) {}
-    TPosition3D(const TPosition3D&) = delete;
-    TPosition3D& operator=(const TPosition3D&) = delete;
+    explicit VectorProperty(PlacedObject& object, const Vector3& value) : object_(&object), value_(value) {}
+    VectorProperty(const VectorProperty&) = delete;
+    VectorProperty& operator=(const VectorProperty&) = delete;
 
     float X() const { return value_.X; }
     float Y() const { return value_.Y; }
@@ -39,22 +39,22 @@ public:
     void SetPoint(const Vector3& p);
 
 private:
-    friend class TControl3D;
+    friend class PlacedObject;
     void Set(float& field, float value);
     FloatTarget Resolve(std::string_view axis);
 
-    TControl3D* object_;
+    PlacedObject* object_;
     Vector3 value_;
 };
 
 // A scene object with a place, a turn, a scale, a box and a Visible flag.
-class TControl3D : public TFmxObject {
+class PlacedObject : public SceneObject {
 public:
-    explicit TControl3D(TFmxObject* owner);
+    explicit PlacedObject(SceneObject* owner);
 
-    TPosition3D Position{*this, {0, 0, 0}};
-    TPosition3D RotationAngle{*this, {0, 0, 0}}; // degrees about X, Y, Z
-    TPosition3D Scale{*this, {1, 1, 1}};
+    VectorProperty Position{*this, {0, 0, 0}};
+    VectorProperty RotationAngle{*this, {0, 0, 0}}; // degrees about X, Y, Z
+    VectorProperty Scale{*this, {1, 1, 1}};
 
     float Width() const { return width_; }
     float Height() const { return height_; }
@@ -86,7 +86,7 @@ public:
     }
 
 protected:
-    TControl3D(TFmxObject* owner, const TControl3D& source); // copies the stored properties
+    PlacedObject(SceneObject* owner, const PlacedObject& source); // copies the stored properties
     FloatTarget ResolveFloat(const std::string_view* components, std::size_t count) override;
     // SetField for a value that a text layout depends on.
     template <class T> void SetLayoutValue(T& field, const T& value)

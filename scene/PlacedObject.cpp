@@ -1,22 +1,22 @@
-#include "Control3D.h"
+#include "PlacedObject.h"
 
 #include "SameText.h"
 
 namespace tessivar::scene {
 
-void TPosition3D::Set(float& field, float value)
+void VectorProperty::Set(float& field, float value)
 {
     FloatTarget{&field, object_, false}.Set(value);
 }
 
-void TPosition3D::SetPoint(const Vector3& p)
+void VectorProperty::SetPoint(const Vector3& p)
 {
     SetX(p.X);
     SetY(p.Y);
     SetZ(p.Z);
 }
 
-FloatTarget TPosition3D::Resolve(std::string_view axis)
+FloatTarget VectorProperty::Resolve(std::string_view axis)
 {
     float* field = SameText(axis, "X") ? &value_.X
         : SameText(axis, "Y")          ? &value_.Y
@@ -25,11 +25,11 @@ FloatTarget TPosition3D::Resolve(std::string_view axis)
     return field ? FloatTarget{field, object_, false} : FloatTarget{};
 }
 
-TControl3D::TControl3D(TFmxObject* owner) : TFmxObject(owner)
+PlacedObject::PlacedObject(SceneObject* owner) : SceneObject(owner)
 {}
 
-TControl3D::TControl3D(TFmxObject* owner, const TControl3D& source)
-    : TFmxObject(owner),
+PlacedObject::PlacedObject(SceneObject* owner, const PlacedObject& source)
+    : SceneObject(owner),
       Position(*this, source.Position.Point()),
       RotationAngle(*this, source.RotationAngle.Point()),
       Scale(*this, source.Scale.Point()),
@@ -38,7 +38,7 @@ TControl3D::TControl3D(TFmxObject* owner, const TControl3D& source)
       depth_(source.depth_)
 {}
 
-FloatTarget TControl3D::ResolveFloat(const std::string_view* components, std::size_t count)
+FloatTarget PlacedObject::ResolveFloat(const std::string_view* components, std::size_t count)
 {
     if (count == 1) {
         float* field = SameText(components[0], "Width") ? &width_
@@ -48,24 +48,24 @@ FloatTarget TControl3D::ResolveFloat(const std::string_view* components, std::si
         return field ? FloatTarget{field, this, true} : FloatTarget{};
     }
     if (count == 2) {
-        TPosition3D* vector = SameText(components[0], "Position") ? &Position
-            : SameText(components[0], "RotationAngle")            ? &RotationAngle
-            : SameText(components[0], "Scale")                    ? &Scale
-                                                                  : nullptr;
+        VectorProperty* vector = SameText(components[0], "Position") ? &Position
+            : SameText(components[0], "RotationAngle")               ? &RotationAngle
+            : SameText(components[0], "Scale")                       ? &Scale
+                                                                     : nullptr;
         return vector ? vector->Resolve(components[1]) : FloatTarget{};
     }
     return {};
 }
 
-bool TControl3D::ParentedVisible() const
+bool PlacedObject::ParentedVisible() const
 {
-    for (const TFmxObject* object = this; object; object = object->Parent())
+    for (const SceneObject* object = this; object; object = object->Parent())
         if (!object->Visible())
             return false;
     return true;
 }
 
-Matrix4 TControl3D::LocalMatrix() const
+Matrix4 PlacedObject::LocalMatrix() const
 {
     // S * R * T without the full products: R's rows scaled, then the move.
     Matrix4 matrix = Matrix4::Rotation(RotationAngle.Point());
@@ -81,12 +81,12 @@ Matrix4 TControl3D::LocalMatrix() const
     return matrix;
 }
 
-Matrix4 TControl3D::AbsoluteMatrix() const
+Matrix4 PlacedObject::AbsoluteMatrix() const
 {
     Matrix4 matrix = LocalMatrix();
-    for (const TFmxObject* above = Parent(); above; above = above->Parent())
-        if (IsControl3D(above->Kind()))
-            matrix = matrix * static_cast<const TControl3D*>(above)->LocalMatrix();
+    for (const SceneObject* above = Parent(); above; above = above->Parent())
+        if (IsPlaced(above->Kind()))
+            matrix = matrix * static_cast<const PlacedObject*>(above)->LocalMatrix();
     return matrix;
 }
 

@@ -8,22 +8,22 @@
 namespace tessivar::scene {
 
 class AnimationClock;
-class TCamera;
+class Camera;
 
 // The root of a scene: the 3D view in the window. Objects whose parent chain
 // reaches it are attached to a window: their animations run on its clock.
-class TViewport3D final : public TFmxObject {
+class SceneRoot final : public SceneObject {
 public:
-    explicit TViewport3D(TFmxObject* owner);
-    ~TViewport3D() override;
-    TObjectKind Kind() const override { return TObjectKind::Viewport3D; }
+    explicit SceneRoot(SceneObject* owner);
+    ~SceneRoot() override;
+    ObjectKind Kind() const override { return ObjectKind::Root; }
 
-    TAlphaColor Color() const { return color_; }
-    void SetColor(TAlphaColor color);
+    Argb Color() const { return color_; }
+    void SetColor(Argb color);
 
     // The camera the view is seen through (when UsingDesignCamera is false).
-    TCamera* Camera() const { return camera_; }
-    void SetCamera(TCamera* camera);
+    scene::Camera* Camera() const { return camera_; }
+    void SetCamera(scene::Camera* camera);
     bool UsingDesignCamera() const { return usingDesignCamera_; }
     void SetUsingDesignCamera(bool value);
 
@@ -44,21 +44,21 @@ public:
     std::uint64_t Revision() const { return revision_; }
 
 protected:
-    TFmxObject* CloneSelf(TFmxObject* owner) const override;
+    SceneObject* CloneSelf(SceneObject* owner) const override;
 
 private:
-    friend class TFmxObject;
-    friend class TCamera;
+    friend class SceneObject;
+    friend class Camera;
 
     std::uint64_t revision_ = 0;
     AnimationClock* clock_ = nullptr;
-    TCamera* camera_ = nullptr;
-    TAlphaColor color_ = 0xFF000000;
+    scene::Camera* camera_ = nullptr;
+    Argb color_ = 0xFF000000;
     float width_ = 0, height_ = 0;
     bool usingDesignCamera_ = true;
 };
 
-inline void TFmxObject::Changed()
+inline void SceneObject::Changed()
 {
     if (root_)
         ++root_->revision_;

@@ -1,37 +1,37 @@
-#include "Viewport3D.h"
+#include "SceneRoot.h"
 
 #include "Camera.h"
 
 namespace tessivar::scene {
 
-TViewport3D::TViewport3D(TFmxObject* owner) : TFmxObject(owner)
+SceneRoot::SceneRoot(SceneObject* owner) : SceneObject(owner)
 {
     root_ = this;
 }
 
-TViewport3D::~TViewport3D()
+SceneRoot::~SceneRoot()
 {
     // While this is still a view: the children count its revision as they go.
     FreeChildren();
     DetachFromParent();
 }
 
-void TViewport3D::SetColor(TAlphaColor color)
+void SceneRoot::SetColor(Argb color)
 {
     SetField(color_, color);
 }
 
-void TViewport3D::SetCamera(TCamera* camera)
+void SceneRoot::SetCamera(scene::Camera* camera)
 {
     SetField(camera_, camera);
 }
 
-void TViewport3D::SetUsingDesignCamera(bool value)
+void SceneRoot::SetUsingDesignCamera(bool value)
 {
     SetField(usingDesignCamera_, value);
 }
 
-void TViewport3D::SetSize(float width, float height)
+void SceneRoot::SetSize(float width, float height)
 {
     if (width_ == width && height_ == height)
         return;
@@ -40,9 +40,9 @@ void TViewport3D::SetSize(float width, float height)
     Changed();
 }
 
-TFmxObject* TViewport3D::CloneSelf(TFmxObject* owner) const
+SceneObject* SceneRoot::CloneSelf(SceneObject* owner) const
 {
-    auto* copy = new TViewport3D(owner);
+    auto* copy = new SceneRoot(owner);
     copy->color_ = color_;
     copy->width_ = width_;
     copy->height_ = height_;
