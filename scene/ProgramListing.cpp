@@ -25,18 +25,18 @@ float ExtraLines(std::size_t editorLines)
 }
 
 // The listing's Y that puts line PC + 1 at the bar.
-float ListingYAt(std::int64_t PC, std::size_t editorLines)
+float ListingYAt(std::int64_t pc, std::size_t editorLines)
 {
-    float y = -LineSpacing * static_cast<float>(PC);
+    float y = -LineSpacing * static_cast<float>(pc);
     if (editorLines > LinesInDesignBox)
         y += BoxGrowthPerLine / 2 * ExtraLines(editorLines);
     return y;
 }
 
 // The listing scrolls in a tenth of the step duration D.
-float ScrollDuration(float D)
+float ScrollDuration(float duration)
 {
-    return D / 10;
+    return duration / 10;
 }
 
 } // namespace
@@ -66,23 +66,23 @@ void ShowListing(Stage& scene, const ListingContent& listing)
     text.SetText(listing.text);
 }
 
-void ScrollListing(Stage& scene, std::int64_t PC, std::size_t editorLines)
+void ScrollListing(Stage& scene, std::int64_t pc, std::size_t editorLines)
 {
     FloatAnimation& scroll = *scene.ListingScroll;
     scroll.SetStartValue(scene.ListingText->Position.Y());
-    scroll.SetStopValue(ListingYAt(PC, editorLines));
+    scroll.SetStopValue(ListingYAt(pc, editorLines));
     scroll.SetDelay(2 * scene.CameraPan->Duration());
     scroll.SetDuration(ScrollDuration(scene.ComparisonRise->Duration()));
     scroll.Start();
 }
 
-FloatAnimation* ListingScrollBack(Stage& scene, std::int64_t PC, std::size_t editorLines, float D)
+FloatAnimation* ListingScrollBack(Stage& scene, std::int64_t pc, std::size_t editorLines, float duration)
 {
     FloatAnimation* scroll = CopyAnimation(*scene.ListingScroll, scene.Owner, *scene.ListingText);
     scroll->SetStartValue(scene.ListingText->Position.Y());
-    scroll->SetStopValue(ListingYAt(PC, editorLines));
+    scroll->SetStopValue(ListingYAt(pc, editorLines));
     scroll->SetDelay(0);
-    scroll->SetDuration(ScrollDuration(D));
+    scroll->SetDuration(ScrollDuration(duration));
     return scroll;
 }
 

@@ -25,12 +25,12 @@ void ShowListing(Stage& scene, const ListingContent& listing);
 
 // Scrolls the listing so that line `PC` + 1 comes to the bar (on long
 // programs it drifts, as the lines stand farther apart than the box grows).
-void ScrollListing(Stage& scene, std::int64_t PC, std::size_t editorLines);
+void ScrollListing(Stage& scene, std::int64_t pc, std::size_t editorLines);
 
 // A step undone at step duration D: a copy of the listing scroll, not yet
 // started, that brings line `PC` + 1 back to the bar as fast as a step's
 // scroll. The caller gives it an end handler that frees it.
-FloatAnimation* ListingScrollBack(Stage& scene, std::int64_t PC, std::size_t editorLines, float D);
+FloatAnimation* ListingScrollBack(Stage& scene, std::int64_t pc, std::size_t editorLines, float duration);
 
 void ShowStepCounter(Stage& scene, StepCount step);
 

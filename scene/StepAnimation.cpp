@@ -55,7 +55,7 @@ void StepAnimation::Show(const StepShown& step)
         break;
     case InstructionKind::J:
         PanTo(target);
-        Compare(first, target, step.Reg[static_cast<std::size_t>(first)]);
+        Compare(first, target, step.registers[static_cast<std::size_t>(first)]);
         break;
     case InstructionKind::Comment:
         AdjustForComment();
@@ -63,8 +63,8 @@ void StepAnimation::Show(const StepShown& step)
     case InstructionKind::NoOp:
         break;
     }
-    ScrollListing(scene_, step.PC, step.editorLines);
-    ShowStepCounter(scene_, step.Step);
+    ScrollListing(scene_, step.pc, step.editorLines);
+    ShowStepCounter(scene_, step.stepCount);
 }
 
 void StepAnimation::ShowInstructionText(const StepShown& step)
@@ -90,7 +90,7 @@ void StepAnimation::PanTo(int column)
 
 // The stack moves down a slot; the new ball waits above its column for D and
 // then bounces into the front group. A register at 0 or below shows no ball.
-void StepAnimation::AddBall(int registerIndex, std::int64_t value, float D)
+void StepAnimation::AddBall(int registerIndex, std::int64_t value, float duration)
 {
     BallStacks::SlotList& slots = stacks_.SlotsOf(registerIndex);
     if (value <= 0)
@@ -110,7 +110,7 @@ void StepAnimation::AddBall(int registerIndex, std::int64_t value, float D)
     Ball* ball = stacks_.NewBall({static_cast<float>(registerIndex), WaitingHeight, BallDepth(value, value - 1)});
     slots[kSlotsPerRegister - 1] = ball;
     FloatAnimation* drop = CopyAnimation(*scene_.DropTemplate, scene_.Owner, *ball);
-    drop->SetDuration(D / 2);
+    drop->SetDuration(duration / 2);
     drop->SetStopValue(height);
     drop->SetStartValue(height - DropHeight);
     drop->SetDelay(scene_.InstructionSlide->Duration());
@@ -120,7 +120,7 @@ void StepAnimation::AddBall(int registerIndex, std::int64_t value, float D)
 }
 
 // Every ball waits D, then falls out of sight and is freed.
-void StepAnimation::ClearStack(int registerIndex, float D)
+void StepAnimation::ClearStack(int registerIndex, float duration)
 {
     stacks_.Cover(registerIndex);
     std::unique_ptr<BallStacks::SlotList>& slots = stacks_.SlotLists[static_cast<std::size_t>(registerIndex)];
@@ -129,13 +129,13 @@ void StepAnimation::ClearStack(int registerIndex, float D)
     const float delay = scene_.InstructionSlide->Duration();
     for (Ball*& slot : *slots)
         if (slot)
-            stacks_.LetFall(slot, D / 2, delay);
+            stacks_.LetFall(slot, duration / 2, delay);
     stacks_.DropSlotList(registerIndex);
 }
 
 // The destination's old balls fall at once; the copy appears in the source
 // column and slides across with the camera.
-void StepAnimation::CopyStack(int sourceIndex, int destinationIndex, std::int64_t value, float D)
+void StepAnimation::CopyStack(int sourceIndex, int destinationIndex, std::int64_t value, float duration)
 {
     stacks_.Cover(destinationIndex);
     if (const std::unique_ptr<BallStacks::SlotList>& old
@@ -147,8 +147,8 @@ void StepAnimation::CopyStack(int sourceIndex, int destinationIndex, std::int64_
     const float a = static_cast<float>(sourceIndex);
     const float d = static_cast<float>(destinationIndex);
     // The camera covers d + 2 columns in D, from column -2.
-    const float slideDelay = d > a ? (a + 2) * D / (d + 2) : D;
-    const float slideDuration = d > a ? D - slideDelay : (a - d) * D / (d + 2);
+    const float slideDelay = d > a ? (a + 2) * duration / (d + 2) : duration;
+    const float slideDuration = d > a ? duration - slideDelay : (a - d) * duration / (d + 2);
     for (int j = 0; j < kSlotsPerRegister; ++j) {
         Ball* ball = stacks_.SpinningBallAt(sourceIndex, value, j);
         if (ball == nullptr)

@@ -56,9 +56,9 @@ scene::StepShown TForm1::StepToShow(const InstructionEffect& effect) const
     const QTextBlock line = Memo2->document()->findBlockByNumber(static_cast<int>(effect.executedPC));
     const QString text = line.isValid() ? line.text() : QString();
     return {.effect = effect,
-            .Reg = machine_.registers,
-            .PC = machine_.pc,
-            .Step = machine_.stepCount,
+            .registers = machine_.registers,
+            .pc = machine_.pc,
+            .stepCount = machine_.stepCount,
             .instructionText = text.toStdString(),
             .instructionLength = static_cast<std::size_t>(text.size()),
             .duration = StepDuration(),

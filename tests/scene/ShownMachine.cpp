@@ -26,15 +26,15 @@ void ShownMachine::Set(TextLines registers, const TextLines& program, float panD
         shown.ShowProgram(panDuration, {program.size(), 0, JoinTextLines(program)});
 }
 
-StepOutcome ShownMachine::Step(float D)
+StepOutcome ShownMachine::Step(float duration)
 {
     const StepOutcome outcome = machine.ExecuteStep();
     if (outcome.error)
         return outcome;
     const auto line = static_cast<std::size_t>(outcome.effect.executedPC);
     const std::string text = line < programLines.size() ? programLines[line] : std::string();
-    shown.ShowStep(
-        {outcome.effect, machine.registers, machine.pc, machine.stepCount, text, text.size(), D, programLines.size()});
+    shown.ShowStep({outcome.effect, machine.registers, machine.pc, machine.stepCount, text, text.size(), duration,
+                    programLines.size()});
     return outcome;
 }
 

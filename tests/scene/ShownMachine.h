@@ -20,7 +20,7 @@ struct ShownMachine {
     // Set with register and program lines; the pan runs `panDuration` each way.
     void Set(TextLines registers, const TextLines& program, float panDuration = 0.01f);
     // One step at duration D, as the window runs it.
-    StepOutcome Step(float D);
+    StepOutcome Step(float duration);
     // Steps at D = 0 until the program ends or `limit` lines have run.
     void RunAtTopSpeed(int limit = 100000);
 

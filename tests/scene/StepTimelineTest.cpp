@@ -16,7 +16,7 @@ struct TimelineCase {
     const char* name;
     TextLines registers;
     TextLines program;
-    float D;
+    float duration;
     std::vector<Instant> instants;
 };
 
@@ -43,7 +43,7 @@ void RunTimeline(const TimelineCase& c)
     auto m = std::make_unique<ShownMachine>();
     m->Set(c.registers, c.program);
     m->Settle();
-    m->Step(c.D);
+    m->Step(c.duration);
     double now = 0;
     for (const Instant& instant : c.instants) {
         SCOPED_TRACE(::testing::Message() << "at " << instant.at << " s");
