@@ -2,6 +2,7 @@
 #include "CommandOutput.h"
 #include "ExitCode.h"
 #include "MachineError.h"
+#include "Phrase.h"
 #include "ProgramFile.h"
 #include "TemporaryFolder.h"
 
@@ -74,8 +75,9 @@ TEST_F(CheckCommand, ReportsEveryProgramAndCaseInTheOrderGiven)
 {
     const std::vector<std::string> programs = EveryKindOfProgram();
     const CommandLineResult result = Check(kSumCases, programs);
-    const std::string stepFailure = "FAIL: a step cannot be carried out: " + Text(RegisterNumberError(2, 300).message);
-    const std::string unreadable = Text(ReadProgramFile(programs[4]).error.value().message);
+    const std::string stepFailure
+        = "FAIL: a step cannot be carried out: " + Say(Language::English, RegisterNumberError(2, 300).message);
+    const std::string unreadable = Say(Language::English, ReadProgramFile(programs[4]).error.value().message);
     EXPECT_EQ(result.out,
               programs[0] + ": case line 2: PASS\n" //
                   + programs[0] + ": case line 3: PASS\n" //
@@ -200,7 +202,7 @@ TEST_F(CheckCommand, JUnitReportReadsBackWithItsCounts)
     EXPECT_EQ(XmlLint(junit, "string(/testsuites/testsuite[3]/testcase[1]/failure/@message)"),
               "did not halt within 100000000 steps");
     EXPECT_EQ(XmlLint(junit, "string(/testsuites/testsuite[5]/testcase[1]/error/@message)"),
-              "cannot be read: " + Text(ReadProgramFile(programs[4]).error.value().message));
+              "cannot be read: " + Say(Language::English, ReadProgramFile(programs[4]).error.value().message));
 }
 
 TEST_F(CheckCommand, CsvTableHasARowPerProgramAndAColumnPerCase)

@@ -11,7 +11,7 @@ TEST(ProgramGraph, EveryKindOfLine)
 {
     const TextLines program{"S(1)", "Z(2)",      "T(1,2)", "J(1,2,7)", "J(3,3,1)", "/ say \"hi\" \\ then",
                             "",     "J(1,2,-5)", "S(300)", "J(1,2,99)"};
-    EXPECT_EQ(ProgramGraphDot(program), R"dot(digraph program {
+    EXPECT_EQ(ProgramGraphDot(program, Language::English), R"dot(digraph program {
   node [shape=box, fontname="monospace"];
   edge [fontname="monospace"];
   start [shape=point];
@@ -50,7 +50,7 @@ TEST(ProgramGraph, EveryKindOfLine)
 TEST(ProgramGraph, ControlCharactersAndMissingRegistersInLabels)
 {
     const TextLines program{"/ bell\x07 escape\x1b[31m delete\x7f", "S(1)\tx", "T(1,257)", "J(300,1,1)"};
-    const std::string dot = ProgramGraphDot(program);
+    const std::string dot = ProgramGraphDot(program, Language::English);
     EXPECT_NE(dot.find("label=\"1: / bell\u2407 escape\u241b[31m delete\u2421\""), std::string::npos) << dot;
     EXPECT_NE(dot.find("label=\"2: S(1)\tx\""), std::string::npos) << dot;
     for (const char control : {'\x07', '\x1b', '\x7f'}) {
@@ -78,13 +78,14 @@ TEST(ProgramGraph, JumpTargetsAsTheMachineReadsThem)
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.program.front());
-        EXPECT_NE(ProgramGraphDot(test.program).find(test.edge), std::string::npos) << ProgramGraphDot(test.program);
+        EXPECT_NE(ProgramGraphDot(test.program, Language::English).find(test.edge), std::string::npos)
+            << ProgramGraphDot(test.program, Language::English);
     }
 }
 
 TEST(ProgramGraph, EmptyProgramGoesStraightToTheEnd)
 {
-    EXPECT_EQ(ProgramGraphDot({}), R"dot(digraph program {
+    EXPECT_EQ(ProgramGraphDot({}, Language::English), R"dot(digraph program {
   node [shape=box, fontname="monospace"];
   edge [fontname="monospace"];
   start [shape=point];

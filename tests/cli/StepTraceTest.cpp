@@ -16,7 +16,7 @@ namespace {
 int RunTessivar(const std::vector<std::string>& args, std::ostringstream& out)
 {
     std::ostringstream err;
-    return RunCommandLine(args, "1", out, err);
+    return RunCommandLine(args, "1", Language::English, out, err);
 }
 
 constexpr const char* Header = "step\tline\tinstruction\tregister\tvalue\tjump to\n";
