@@ -1,6 +1,6 @@
 #include "CommandLine.h"
+#include "CommandLineLanguage.h"
 #include "ExitCode.h"
-#include "Language.h"
 #include "WindowStart.h"
 
 #ifdef TESSIVAR_WITH_WINDOW

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CheckCases.h"
-#include "Language.h"
+#include "CommandLineLanguage.h"
 #include "ProgramCheck.h"
 
 #include <cstddef>

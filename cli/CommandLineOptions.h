@@ -1,7 +1,7 @@
 #pragma once
 
+#include "CommandLineLanguage.h"
 #include "CompiledProgram.h"
-#include "Language.h"
 #include "ProgramText.h"
 #include "StepCount.h"
 

@@ -16,32 +16,35 @@ namespace tessivar {
 
 namespace {
 
+// What became of the run, and for a failing step the machine's message on a
+// line of its own.
+std::string StopText(const RunOutcome& run, Language language)
+{
+    switch (run.stop) {
+    case RunOutcome::Stop::Ended:
+        return Say(language, {"program ended", "プログラムは終了しました"});
+    case RunOutcome::Stop::LineBudget:
+        return Say(language,
+                   {"program not ended: stopped after %1 lines (--max-steps)",
+                    "プログラムは終了していません: %1 行で止めました (--max-steps)"},
+                   {DecimalText(run.executedLines)});
+    case RunOutcome::Stop::Error:
+        return Say(language,
+                   {"program not ended: a step cannot be carried out",
+                    "プログラムは終了していません: ステップを実行できません"})
+            + "\ntessivar: " + Say(language, run.error->message);
+    case RunOutcome::Stop::StopLine:
+    case RunOutcome::Stop::Cancelled: // the command line asks for neither
+        break;
+    }
+    return Say(language, {"program not ended: stopped", "プログラムは終了していません: 止めました"});
+}
+
 // "Step:" is the counter's own label, in every language.
 void PrintSummary(const Machine& machine, const RunOutcome& run, Language language, std::ostream& err)
 {
-    err << StepCounterText(machine.Step) << "  ";
-    switch (run.stop) {
-    case RunOutcome::Stop::Ended:
-        err << Say(language, {"program ended", "プログラムは終了しました"}) << '\n';
-        break;
-    case RunOutcome::Stop::LineBudget:
-        err << Say(language,
-                   {"program not ended: stopped after %1 lines (--max-steps)",
-                    "プログラムは終了していません: %1 行で止めました (--max-steps)"},
-                   {DecimalText(run.executedLines)})
-            << '\n';
-        break;
-    case RunOutcome::Stop::Error:
-        err << Say(language,
-                   {"program not ended: a step cannot be carried out",
-                    "プログラムは終了していません: ステップを実行できません"})
-            << "\ntessivar: " << Say(language, run.error->message) << '\n';
-        break;
-    case RunOutcome::Stop::StopLine:
-    case RunOutcome::Stop::Cancelled: // the command line asks for neither
-        err << Say(language, {"program not ended: stopped", "プログラムは終了していません: 止めました"}) << '\n';
-        break;
-    }
+    err << StepCounterText(machine.Step);
+    err << "  " << StopText(run, language) << '\n';
 }
 
 int ExitCodeOf(RunOutcome::Stop stop)

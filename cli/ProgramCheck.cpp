@@ -19,11 +19,11 @@ std::string RegistersText(const std::vector<ExpectedRegister>& registers)
     return text;
 }
 
-CaseResult CompareRegisters(const CheckCase& checkCase, const RegisterFile& Reg, Language language)
+CaseResult CompareRegisters(const CheckCase& checkCase, const RegisterFile& registers, Language language)
 {
     std::vector<ExpectedRegister> got;
     for (const ExpectedRegister& expected : checkCase.expected) {
-        got.push_back({expected.registerNumber, Reg[static_cast<std::size_t>(expected.registerNumber - 1)]});
+        got.push_back({expected.registerNumber, registers[static_cast<std::size_t>(expected.registerNumber - 1)]});
     }
     if (got == checkCase.expected) {
         return {};

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "CheckCases.h"
+#include "CommandLineLanguage.h"
 #include "CompiledProgram.h"
-#include "Language.h"
 #include "ProgramText.h"
 #include "StepCount.h"
 

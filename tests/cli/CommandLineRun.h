@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Language.h"
+#include "CommandLineLanguage.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "Language.h"
+#include "CommandLineLanguage.h"
 #include "CommandLineRun.h"
 #include "ExitCode.h"
 #include "MachineError.h"

@@ -1,4 +1,4 @@
-#include "Language.h"
+#include "CommandLineLanguage.h"
 
 #include <cstdlib>
 #include <string_view>
