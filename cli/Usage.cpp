@@ -86,8 +86,9 @@ Errors, the status line, the machine's messages, the lines of --check and
 the JUnit messages, and the words of --graph are in Japanese when the locale
 is Japanese and in English otherwise: the first of LC_ALL, LC_MESSAGES and
 LANG that is set and not empty decides, Japanese for one starting with "ja"
-(such as ja_JP.UTF-8). The words of the CSV and JUnit files themselves stay
-the same for the tools that read them, and this help is in English.
+(such as ja_JP.UTF-8). The words of the CSV and JUnit files themselves and
+the trace's header stay the same for the tools that read them, and this
+help is in English.
 
 Loops whose passes change the registers by the same amounts each time, or
 by amounts that grow by the same amount each time (counting, adding one
