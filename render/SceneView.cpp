@@ -49,16 +49,17 @@ void SceneView::UpdateIfChanged()
         Sync();
 }
 
-void SceneView::DrawNow()
+bool SceneView::DrawNow(std::chrono::milliseconds within)
 {
+    bool finished = true;
     if (renderThread_) {
-        renderThread_->WaitUntilIdle();
         Sync();
-        renderThread_->WaitUntilIdle();
+        finished = renderThread_->WaitUntilIdle(within);
     } else if (drawerReady_) {
         DrawHere();
     }
     update();
+    return finished;
 }
 
 void SceneView::SetBalls(BallDrawing drawing)
@@ -132,10 +133,12 @@ void SceneView::Sync()
     longestSyncMs_ = std::max(longestSyncMs_, syncMs);
 }
 
+// Queued: a newer frame may have been handed over since this one finished,
+// and the scene is copied again only once that one is finished too.
 void SceneView::RenderedFrameFinished()
 {
     update();
-    if (syncWanted_)
+    if (syncWanted_ && !renderThread_->Busy())
         Sync();
 }
 

@@ -1,6 +1,7 @@
 #include "RenderedScene.h"
 
 #include "BallLayout.h"
+#include "ThreadDeadline.h"
 
 #include <QApplication>
 #include <QTest>
@@ -20,6 +21,12 @@ RenderedScene::RenderedScene(FrameThreading threading)
     (void)QTest::qWaitForWindowExposed(view_.get());
 }
 
+RenderedScene::~RenderedScene()
+{
+    const ThreadDeadline deadline("render thread did not stop with its view");
+    view_.reset();
+}
+
 scene::TSphere* RenderedScene::AddBall(int registerIndex, long long value, long long position)
 {
     auto* ball = design_.Sphere1->CloneAs<scene::TSphere>(&design_.Form);
@@ -31,7 +38,7 @@ scene::TSphere* RenderedScene::AddBall(int registerIndex, long long value, long 
 
 QImage RenderedScene::Frame()
 {
-    view_->DrawNow();
+    EXPECT_TRUE(FinishedInTime(view_->DrawNow(kThreadDeadline), design_.Viewport3D1->Revision(), kThreadDeadline));
     return view_->grab().toImage();
 }
 
