@@ -23,12 +23,8 @@ namespace {
 // context, and never over the user's own choice.
 void LeaveACoreToTheWindow()
 {
-    static const bool once = [] {
-        if (!qEnvironmentVariableIsSet("LP_NUM_THREADS"))
-            qputenv("LP_NUM_THREADS", QByteArray::number(std::max(QThread::idealThreadCount() - 1, 0)));
-        return true;
-    }();
-    (void)once;
+    if (!qEnvironmentVariableIsSet("LP_NUM_THREADS"))
+        qputenv("LP_NUM_THREADS", QByteArray::number(std::max(QThread::idealThreadCount() - 1, 0)));
 }
 
 } // namespace
