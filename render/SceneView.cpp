@@ -30,8 +30,11 @@ SceneView::SceneView(scene::TViewport3D* viewport, QWidget* parent) : QWidget(pa
 
 SceneView::~SceneView()
 {
-    renderThread_.reset();
-    if (drawerReady_)
+    // The render thread ends its drawer itself; here, a drawer that could
+    // not begin still releases its context.
+    if (renderThread_)
+        renderThread_.reset();
+    else if (drawer_)
         drawer_->End();
 }
 
