@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <array>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -54,8 +55,9 @@ public:
     // The scene revision that the last frame painted showed.
     std::uint64_t DrawnRevision() const { return drawnRevision_; }
     // Draws a frame of the scene as it is, and waits until it is finished:
-    // the next paint or grab shows it.
-    void DrawNow();
+    // the next paint or grab shows it. False when the render thread did not
+    // finish it `within`.
+    bool DrawNow(std::chrono::milliseconds within);
 
     // Impostors unless told otherwise; the mesh serves comparisons.
     void SetBalls(BallDrawing drawing);

@@ -31,7 +31,8 @@ BallScene::BallScene(int registers, scene::Vector3 camera, BallDrawing drawing)
 
 void BallScene::DrawFrame()
 {
-    view_->DrawNow();
+    // Drawn on this thread, inside the call: there is nothing to wait for.
+    view_->DrawNow(std::chrono::milliseconds::zero());
 }
 
 SceneFrame BallScene::Walk() const

@@ -1,6 +1,7 @@
 #include "RenderedScene.h"
 
 #include "BallLayout.h"
+#include "ThreadDeadline.h"
 
 #include <QApplication>
 #include <QTest>
@@ -20,6 +21,12 @@ RenderedScene::RenderedScene(FrameThreading threading)
     (void)QTest::qWaitForWindowExposed(view_.get());
 }
 
+RenderedScene::~RenderedScene()
+{
+    const ThreadDeadline deadline("render thread did not stop with its view");
+    view_.reset();
+}
+
 scene::Ball* RenderedScene::AddBall(int registerIndex, long long value, long long position)
 {
     auto* ball = design_.BallTemplate->CloneAs<scene::Ball>(&design_.Owner);
@@ -31,7 +38,7 @@ scene::Ball* RenderedScene::AddBall(int registerIndex, long long value, long lon
 
 QImage RenderedScene::Frame()
 {
-    view_->DrawNow();
+    EXPECT_TRUE(FinishedInTime(view_->DrawNow(kThreadDeadline), design_.Root->Revision(), kThreadDeadline));
     return view_->grab().toImage();
 }
 

@@ -19,6 +19,9 @@ public:
     static constexpr int Height = 602;
 
     explicit RenderedScene(FrameThreading threading = FrameThreading::RenderThread);
+    ~RenderedScene();
+    RenderedScene(const RenderedScene&) = delete;
+    RenderedScene& operator=(const RenderedScene&) = delete;
 
     scene::Stage& Design() { return design_; }
     SceneView& View() { return *view_; }
@@ -27,7 +30,8 @@ public:
     // stack position `position` of register index `registerIndex` holding `value`.
     scene::Ball* AddBall(int registerIndex, long long value, long long position);
 
-    // Draws the scene now and returns the frame.
+    // Draws the scene now and returns the frame; fails the test when the
+    // render thread does not finish it in time.
     QImage Frame();
 
     // Where a scene point lands in the frame, through the scene's camera.

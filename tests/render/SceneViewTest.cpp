@@ -1,4 +1,5 @@
 #include "RenderedScene.h"
+#include "ThreadDeadline.h"
 
 #include "SceneRoot.h"
 
@@ -327,7 +328,10 @@ TEST(SceneView, RedrawsOnlyWhenAskedAndTheSceneChanged)
     EXPECT_EQ(scene.View().DrawnRevision(), drawn);
 
     scene.View().UpdateIfChanged();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return scene.View().DrawnRevision() != drawn; }));
+    const std::uint64_t changed = scene.Design().Root->Revision();
+    EXPECT_TRUE(FinishedInTime(QTest::qWaitFor([&] { return scene.View().DrawnRevision() != drawn; },
+                                               static_cast<int>(kThreadDeadline.count())),
+                               changed, kThreadDeadline));
     EXPECT_EQ(scene.View().DrawnRevision(), scene.Design().Root->Revision());
 }
 
