@@ -224,26 +224,7 @@
     </message>
 </context>
 <context>
-    <name>tessivar::ui::ProgramEditor</name>
-    <message>
-        <source>行へ移動</source>
-        <translation>Go to Line</translation>
-    </message>
-    <message>
-        <source>行番号 (1〜%1):</source>
-        <translation>Line number (1 to %1):</translation>
-    </message>
-    <message>
-        <source>ジャンプ先へ移動</source>
-        <translation>Go to Jump Target</translation>
-    </message>
-    <message>
-        <source>行へ移動...</source>
-        <translation>Go to Line...</translation>
-    </message>
-</context>
-<context>
-    <name>tessivar::ui::TForm1</name>
+    <name>tessivar::ui::MainWindow</name>
     <message>
         <source>（セット後に変更）</source>
         <translation> (changed since Set)</translation>
@@ -373,6 +354,25 @@ Do you want to replace it?</translation>
     <message>
         <source>ファイル %1 が見つかりません。最近使ったファイルの一覧から外しました。</source>
         <translation>File %1 was not found. It has been removed from the recent files.</translation>
+    </message>
+</context>
+<context>
+    <name>tessivar::ui::ProgramEditor</name>
+    <message>
+        <source>行へ移動</source>
+        <translation>Go to Line</translation>
+    </message>
+    <message>
+        <source>行番号 (1〜%1):</source>
+        <translation>Line number (1 to %1):</translation>
+    </message>
+    <message>
+        <source>ジャンプ先へ移動</source>
+        <translation>Go to Jump Target</translation>
+    </message>
+    <message>
+        <source>行へ移動...</source>
+        <translation>Go to Line...</translation>
     </message>
 </context>
 </TS>

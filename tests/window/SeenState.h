@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Unit1.h"
+#include "MainWindow.h"
 
 #include <QPlainTextEdit>
 
@@ -29,10 +29,12 @@ struct SeenState {
     }
 };
 
-inline SeenState Seen(TForm1& form)
+inline SeenState Seen(MainWindow& form)
 {
-    SeenState seen{
-        form.Memo1->toPlainText(), std::string(form.Scene().Text3D3->Text().View()), form.MachineState().PC, {}};
+    SeenState seen{form.registerEditor->toPlainText(),
+                   std::string(form.Scene().Text3D3->Text().View()),
+                   form.MachineState().PC,
+                   {}};
     for (const auto& slotList : form.SceneOfMachine().Stacks().Sphere) {
         std::size_t count = 0;
         if (slotList)

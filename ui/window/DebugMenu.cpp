@@ -1,7 +1,7 @@
 // The Debug menu: the run and step buttons under the usual debugger keys,
 // breakpoints in the program editor, and the current line there. Nothing of
 // it changes what Set, steps and runs do when it is not used.
-#include "Unit1.h"
+#include "MainWindow.h"
 
 #include "EditorLines.h"
 #include "FramePacer.h"
@@ -31,72 +31,74 @@ QAction* AddDebugAction(QMenu& menu, const char* keys)
 
 } // namespace
 
-void TForm1::CreateDebugMenu()
+void MainWindow::CreateDebugMenu()
 {
-    marks_ = std::make_unique<ProgramEditorMarks>(*Memo2);
-    DebugMenu = MainMenu1->addMenu(QString());
-    RunAction = AddDebugAction(*DebugMenu, "F5");
-    StepAction = AddDebugAction(*DebugMenu, "F10");
-    StepBackAction = AddDebugAction(*DebugMenu, "F7");
-    DebugMenu->addSeparator();
-    RunToEndAction = AddDebugAction(*DebugMenu, "Ctrl+F5");
-    RunToCaretAction = AddDebugAction(*DebugMenu, "Ctrl+F10");
-    DebugMenu->addSeparator();
-    ToggleBreakpointAction = AddDebugAction(*DebugMenu, "F9");
-    ClearBreakpointsAction = DebugMenu->addAction(QString());
-    connect(RunAction, &QAction::triggered, Button5, &QPushButton::click);
-    connect(StepAction, &QAction::triggered, Button4, &QPushButton::click);
-    connect(StepBackAction, &QAction::triggered, this, &TForm1::StepBack);
-    connect(RunToEndAction, &QAction::triggered, this, [this] { RunAtFullSpeed(std::nullopt); });
-    connect(RunToCaretAction, &QAction::triggered, this, [this] { RunAtFullSpeed(Memo2->textCursor().blockNumber()); });
-    connect(ToggleBreakpointAction, &QAction::triggered, this, [this] {
+    marks_ = std::make_unique<ProgramEditorMarks>(*programEditor);
+    debugMenu = mainMenu->addMenu(QString());
+    runAction = AddDebugAction(*debugMenu, "F5");
+    stepAction = AddDebugAction(*debugMenu, "F10");
+    stepBackAction = AddDebugAction(*debugMenu, "F7");
+    debugMenu->addSeparator();
+    runToEndAction = AddDebugAction(*debugMenu, "Ctrl+F5");
+    runToCaretAction = AddDebugAction(*debugMenu, "Ctrl+F10");
+    debugMenu->addSeparator();
+    toggleBreakpointAction = AddDebugAction(*debugMenu, "F9");
+    clearBreakpointsAction = debugMenu->addAction(QString());
+    connect(runAction, &QAction::triggered, runButton, &QPushButton::click);
+    connect(stepAction, &QAction::triggered, stepButton, &QPushButton::click);
+    connect(stepBackAction, &QAction::triggered, this, &MainWindow::StepBack);
+    connect(runToEndAction, &QAction::triggered, this, [this] { RunAtFullSpeed(std::nullopt); });
+    connect(runToCaretAction, &QAction::triggered, this,
+            [this] { RunAtFullSpeed(programEditor->textCursor().blockNumber()); });
+    connect(toggleBreakpointAction, &QAction::triggered, this, [this] {
         marks_->ToggleBreakpointAtCaret();
         UpdateDebugActions();
     });
-    connect(ClearBreakpointsAction, &QAction::triggered, this, [this] {
+    connect(clearBreakpointsAction, &QAction::triggered, this, [this] {
         marks_->ClearBreakpoints();
         UpdateDebugActions();
     });
     // The run-control state lives in the buttons: follow their enabled flags.
-    Button4->installEventFilter(this);
-    Button5->installEventFilter(this);
+    stepButton->installEventFilter(this);
+    runButton->installEventFilter(this);
     // A deleted line takes its breakpoint with it. Queued: the marks are
     // looked at once the edit is over, never inside it.
-    connect(Memo2->document(), &QTextDocument::contentsChanged, this, &TForm1::UpdateDebugActions,
+    connect(programEditor->document(), &QTextDocument::contentsChanged, this, &MainWindow::UpdateDebugActions,
             Qt::QueuedConnection);
-    connect(Memo2->document(), &QTextDocument::contentsChanged, this, &TForm1::FollowProgramEdit, Qt::QueuedConnection);
+    connect(programEditor->document(), &QTextDocument::contentsChanged, this, &MainWindow::FollowProgramEdit,
+            Qt::QueuedConnection);
     UpdateDebugActions();
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::EnabledChange && (watched == Button4 || watched == Button5))
+    if (event->type() == QEvent::EnabledChange && (watched == stepButton || watched == runButton))
         UpdateDebugActions();
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TForm1::UpdateDebugActions()
+void MainWindow::UpdateDebugActions()
 {
-    RunAction->setEnabled(Button5->isEnabled());
-    StepAction->setEnabled(Button4->isEnabled());
-    RunToEndAction->setEnabled(Button4->isEnabled());
-    RunToCaretAction->setEnabled(Button4->isEnabled());
-    StepBackAction->setEnabled(CanStepBack());
-    ClearBreakpointsAction->setEnabled(marks_->HasBreakpoints());
+    runAction->setEnabled(runButton->isEnabled());
+    stepAction->setEnabled(stepButton->isEnabled());
+    runToEndAction->setEnabled(stepButton->isEnabled());
+    runToCaretAction->setEnabled(stepButton->isEnabled());
+    stepBackAction->setEnabled(CanStepBack());
+    clearBreakpointsAction->setEnabled(marks_->HasBreakpoints());
 }
 
 // Back only between steps, and only to the state right after Set. A step
 // still playing would move the listing after the undo.
-bool TForm1::CanStepBack() const
+bool MainWindow::CanStepBack() const
 {
-    return Button4->isEnabled() && !scene_.FloatAnimation6->Running() && !history_.Empty();
+    return stepButton->isEnabled() && !scene_.FloatAnimation6->Running() && !history_.Empty();
 }
 
 // Undoes the last executed line, or the last loop a run at full speed
 // applied at once: the machine, the register editor's lines, the registers'
 // balls, the listing, the counter and the current line are as they were
 // before it.
-void TForm1::StepBack()
+void MainWindow::StepBack()
 {
     if (!CanStepBack())
         return;
@@ -111,14 +113,14 @@ void TForm1::StepBack()
         for (const RegisterValue& old : leap->oldValues)
             restored.push_back(old.registerNumber);
     ShowRegisterLines(restored);
-    machineScene_.ShowMachineState(machine_, restored, EditorLineCount(*Memo2), StepDuration());
+    machineScene_.ShowMachineState(machine_, restored, EditorLineCount(*programEditor), StepDuration());
     ShowCurrentLine();
     UpdateDebugActions();
     framePacer_->RequestFrame();
 }
 
 // Set, New and Open start the history anew.
-void TForm1::ForgetHistory()
+void MainWindow::ForgetHistory()
 {
     history_.Clear();
     UpdateDebugActions();
@@ -127,31 +129,31 @@ void TForm1::ForgetHistory()
 // While a program is set, the editor shows the line at PC, the next to run:
 // none once it has ended, and none once the editor no longer holds the
 // program that runs, which its title then says.
-void TForm1::ShowCurrentLine()
+void MainWindow::ShowCurrentLine()
 {
     const bool showsRunningProgram = machine_.CanContinue() && !programEditedSinceSet_;
     marks_->ShowCurrentLine(showsRunningProgram ? std::optional<std::int64_t>(machine_.PC) : std::nullopt);
-    Label3->SetRemark(programEditedSinceSet_ ? tr("（セット後に変更）") : QString());
+    pathLabel->SetRemark(programEditedSinceSet_ ? tr("（セット後に変更）") : QString());
 }
 
-void TForm1::FollowProgramEdit()
+void MainWindow::FollowProgramEdit()
 {
-    const bool edited = !machine_.Prg.empty() && !EditorHolds(*Memo2, programAtSet_);
+    const bool edited = !machine_.Prg.empty() && !EditorHolds(*programEditor, programAtSet_);
     if (edited == programEditedSinceSet_)
         return;
     programEditedSinceSet_ = edited;
     ShowCurrentLine();
 }
 
-void TForm1::RememberProgramAtSet()
+void MainWindow::RememberProgramAtSet()
 {
-    programAtSet_ = Memo2->toPlainText();
+    programAtSet_ = programEditor->toPlainText();
     programEditedSinceSet_ = false;
 }
 
 // A run stops before a line with a breakpoint, except on its first step, so
 // that "実行" on a breakpoint line goes on.
-bool TForm1::StopsAtBreakpoint() const
+bool MainWindow::StopsAtBreakpoint() const
 {
     return !firstStepOfRun_ && marks_->HasBreakpoint(machine_.PC);
 }

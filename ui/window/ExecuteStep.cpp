@@ -1,4 +1,4 @@
-#include "Unit1.h"
+#include "MainWindow.h"
 
 #include "EditorLines.h"
 #include "FramePacer.h"
@@ -14,7 +14,7 @@ namespace tessivar::ui {
 // One step: the machine executes the line at PC, the register panel follows,
 // and the scene starts showing it. A line that cannot be carried out changes
 // nothing, is reported, and leaves the controls idle.
-void TForm1::ExecuteStep()
+void MainWindow::ExecuteStep()
 {
     if (!StepEntry())
         return;
@@ -33,27 +33,27 @@ void TForm1::ExecuteStep()
     framePacer_->RequestFrame();
 }
 
-void TForm1::ShowRegisterLine(int registerNumber, std::int64_t value)
+void MainWindow::ShowRegisterLine(int registerNumber, std::int64_t value)
 {
-    TextLines lines = EditorLines(*Memo1);
+    TextLines lines = EditorLines(*registerEditor);
     UpdateRegisterPanel(lines, registerNumber, value);
-    RewriteEditorLines(*Memo1, lines);
+    RewriteEditorLines(*registerEditor, lines);
 }
 
 // The register editor's lines of many registers at once, as steps write them.
-void TForm1::ShowRegisterLines(std::span<const int> registerNumbers)
+void MainWindow::ShowRegisterLines(std::span<const int> registerNumbers)
 {
-    TextLines lines = EditorLines(*Memo1);
+    TextLines lines = EditorLines(*registerEditor);
     for (const int number : registerNumbers)
         UpdateRegisterPanel(lines, number, machine_.Reg[static_cast<std::size_t>(number - 1)]);
-    RewriteEditorLines(*Memo1, lines);
+    RewriteEditorLines(*registerEditor, lines);
 }
 
 // The instruction text is the program editor's line as it reads now; an
 // editor edited since Set may no longer have that line, and then it is empty.
-scene::StepShown TForm1::StepToShow(const InstructionEffect& effect) const
+scene::StepShown MainWindow::StepToShow(const InstructionEffect& effect) const
 {
-    const QTextBlock line = Memo2->document()->findBlockByNumber(static_cast<int>(effect.executedPC));
+    const QTextBlock line = programEditor->document()->findBlockByNumber(static_cast<int>(effect.executedPC));
     const QString text = line.isValid() ? line.text() : QString();
     return {.effect = effect,
             .Reg = machine_.Reg,
@@ -62,7 +62,7 @@ scene::StepShown TForm1::StepToShow(const InstructionEffect& effect) const
             .instructionText = text.toStdString(),
             .instructionLength = static_cast<std::size_t>(text.size()),
             .duration = StepDuration(),
-            .editorLines = EditorLineCount(*Memo2)};
+            .editorLines = EditorLineCount(*programEditor)};
 }
 
 } // namespace tessivar::ui

@@ -1,7 +1,7 @@
 // Runs at full speed: the machine runs on a thread of its own, with loops
 // summarised, while the window goes on answering and the counter follows;
 // at the end the window shows the state as if every line had been stepped.
-#include "Unit1.h"
+#include "MainWindow.h"
 
 #include "EditorLines.h"
 #include "FramePacer.h"
@@ -14,7 +14,7 @@
 
 namespace tessivar::ui {
 
-void TForm1::CreateFastRun()
+void MainWindow::CreateFastRun()
 {
     fastRun_ = std::make_unique<FastRun>(
         [this](StepCount step) {
@@ -26,9 +26,9 @@ void TForm1::CreateFastRun()
 
 // Possible exactly when a step is. The run stops before breakpoint lines and
 // before `caretLine`, but not on the line it starts on.
-void TForm1::RunAtFullSpeed(std::optional<std::int64_t> caretLine)
+void MainWindow::RunAtFullSpeed(std::optional<std::int64_t> caretLine)
 {
-    if (!Button4->isEnabled())
+    if (!stepButton->isEnabled())
         return;
     if (!machine_.CanContinue()) {
         ShowMessage(this, MessageText(NothingToExecuteError().message));
@@ -47,13 +47,13 @@ void TForm1::RunAtFullSpeed(std::optional<std::int64_t> caretLine)
 
 // "停止", and whatever replaces the program or the machine, ends a run at
 // full speed where it has got to.
-void TForm1::EndFastRun()
+void MainWindow::EndFastRun()
 {
     if (std::optional<FastRunResult> result = fastRun_->Stop())
         ShowFastRunResult(std::move(*result));
 }
 
-void TForm1::ShowFastRunResult(FastRunResult result)
+void MainWindow::ShowFastRunResult(FastRunResult result)
 {
     machine_.Reg = result.machine.Reg;
     machine_.PC = result.machine.PC;
@@ -63,7 +63,7 @@ void TForm1::ShowFastRunResult(FastRunResult result)
         if (result.outcome.written[static_cast<std::size_t>(number - 1)])
             changed.push_back(number);
     ShowRegisterLines(changed);
-    machineScene_.ShowMachineState(machine_, changed, EditorLineCount(*Memo2), StepDuration());
+    machineScene_.ShowMachineState(machine_, changed, EditorLineCount(*programEditor), StepDuration());
     ShowCurrentLine();
     ReturnToIdle();
     UpdateDebugActions();

@@ -1,7 +1,7 @@
 // The File menu: a new program, opening a file into the program editor, and
-// saving the editor's text. Label3 shows the current file and is the name Save
+// saving the editor's text. pathLabel shows the current file and is the name Save
 // writes to; "New.urm" there means the program has no file yet.
-#include "Unit1.h"
+#include "MainWindow.h"
 
 #include "EditorLines.h"
 #include "ExampleLibrary.h"
@@ -31,18 +31,18 @@ const QString NoFileName = QStringLiteral("New.urm");
 
 } // namespace
 
-void TForm1::BindFileMenu()
+void MainWindow::BindFileMenu()
 {
-    fileChooser_ = std::make_unique<DialogFileChooser>(*OD, *SD);
-    MenuItem2->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
-    MenuItem3->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
-    MenuItem4->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
-    MenuItem5->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
-    connect(MenuItem2, &QAction::triggered, this, &TForm1::MenuItem2Click);
-    connect(MenuItem3, &QAction::triggered, this, &TForm1::MenuItem3Click);
-    connect(MenuItem4, &QAction::triggered, this, &TForm1::MenuItem4Click);
-    connect(MenuItem5, &QAction::triggered, this, &TForm1::MenuItem5Click);
-    connect(Memo2->document(), &QTextDocument::contentsChanged, this, &TForm1::ShowFileInTitle);
+    fileChooser_ = std::make_unique<DialogFileChooser>(*openDialog, *saveDialog);
+    newAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
+    openAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    saveAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    saveAsAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    connect(newAction, &QAction::triggered, this, &MainWindow::OnNewClicked);
+    connect(openAction, &QAction::triggered, this, &MainWindow::OnOpenClicked);
+    connect(saveAction, &QAction::triggered, this, &MainWindow::OnSaveClicked);
+    connect(saveAsAction, &QAction::triggered, this, &MainWindow::OnSaveAsClicked);
+    connect(programEditor->document(), &QTextDocument::contentsChanged, this, &MainWindow::ShowFileInTitle);
     CreateExampleMenu();
     CreateRecentFilesMenu();
     CreateLanguageMenu();
@@ -50,35 +50,35 @@ void TForm1::BindFileMenu()
 }
 
 // After "開く": the examples are another place to open a program from.
-void TForm1::CreateExampleMenu()
+void MainWindow::CreateExampleMenu()
 {
-    ExampleMenu = new QMenu(MenuItem1);
-    MenuItem1->insertMenu(MenuItem4, ExampleMenu);
+    exampleMenu = new QMenu(fileMenu);
+    fileMenu->insertMenu(saveAction, exampleMenu);
     for (const Example& example : ReadExamples(ExampleFolder())) {
-        QAction* action = ExampleMenu->addAction(example.title);
+        QAction* action = exampleMenu->addAction(example.title);
         // The title as the file gives it, for the text in the language in use.
         action->setData(example.title);
         connect(action, &QAction::triggered, this, [this, example] { OpenExample(example); });
     }
-    ExampleMenu->setEnabled(!ExampleMenu->isEmpty());
+    exampleMenu->setEnabled(!exampleMenu->isEmpty());
 }
 
-void TForm1::SetFileChooser(std::unique_ptr<FileChooser> chooser)
+void MainWindow::SetFileChooser(std::unique_ptr<FileChooser> chooser)
 {
     fileChooser_ = std::move(chooser);
 }
 
 // New: the editor is emptied and the program list with it; the remembered
 // encoding stays.
-void TForm1::MenuItem2Click()
+void MainWindow::OnNewClicked()
 {
     if (!MayReplaceProgram())
         return;
-    Memo2->clear();
+    programEditor->clear();
     ProgramReplaced(NoFileName);
 }
 
-void TForm1::MenuItem3Click()
+void MainWindow::OnOpenClicked()
 {
     if (!MayReplaceProgram())
         return;
@@ -86,7 +86,7 @@ void TForm1::MenuItem3Click()
         OpenProgramFile(*path);
 }
 
-void TForm1::OpenProgramFile(const QString& path)
+void MainWindow::OpenProgramFile(const QString& path)
 {
     ProgramFileReading reading = ReadProgramFile(path.toStdString());
     if (!reading.error && !ProgramFitsWindow(reading.lines, this))
@@ -98,14 +98,14 @@ void TForm1::OpenProgramFile(const QString& path)
         ShowErrorBox(this, MessageText(reading.error->message));
         return;
     }
-    SetEditorLines(*Memo2, reading.lines);
+    SetEditorLines(*programEditor, reading.lines);
     ProgramReplaced(QFileInfo(path).absoluteFilePath());
-    RememberRecentFile(Label3->text());
+    RememberRecentFile(pathLabel->text());
 }
 
 // The editor holds another program than the one set: nothing runs, and no
 // step is undone, until the next Set.
-void TForm1::ProgramReplaced(const QString& fileName)
+void MainWindow::ProgramReplaced(const QString& fileName)
 {
     EndFastRun();
     machine_.ClearProgram();
@@ -113,32 +113,32 @@ void TForm1::ProgramReplaced(const QString& fileName)
     programEditedSinceSet_ = false;
     ShowCurrentLine();
     ForgetHistory();
-    Label3->setText(fileName);
+    pathLabel->setText(fileName);
     MarkProgramSaved();
 }
 
 // An example comes in as a new program without a file, so Save asks for a
 // name and the installed file is never written; its example input fills the
 // register editor.
-void TForm1::OpenExample(const Example& example)
+void MainWindow::OpenExample(const Example& example)
 {
     if (!MayReplaceProgram())
         return;
-    SetEditorLines(*Memo2, example.program);
+    SetEditorLines(*programEditor, example.program);
     ProgramReplaced(NoFileName);
-    SetEditorLines(*Memo1, example.registers);
+    SetEditorLines(*registerEditor, example.registers);
 }
 
-void TForm1::MenuItem4Click()
+void MainWindow::OnSaveClicked()
 {
-    if (Label3->text() == NoFileName) {
-        MenuItem5Click();
+    if (pathLabel->text() == NoFileName) {
+        OnSaveAsClicked();
         return;
     }
-    WriteProgram(Label3->text());
+    WriteProgram(pathLabel->text());
 }
 
-void TForm1::MenuItem5Click()
+void MainWindow::OnSaveAsClicked()
 {
     const std::optional<ChosenSaveFile> chosen = fileChooser_->FileToSave();
     if (!chosen)
@@ -147,13 +147,13 @@ void TForm1::MenuItem5Click()
         = QString::fromStdString(NameToSaveAs(chosen->path.toStdString(), chosen->typeExtension.toStdString()));
     if (QFileInfo::exists(path) && !MayReplaceFile(path))
         return;
-    Label3->setText(path);
+    pathLabel->setText(path);
     WriteProgram(path);
 }
 
 // Asked here rather than by the dialog, which knows nothing of the appended
 // extension: the question names the file that will really be replaced.
-bool TForm1::MayReplaceFile(const QString& path)
+bool MainWindow::MayReplaceFile(const QString& path)
 {
     QMessageBox box(QMessageBox::Question, QString::fromUtf8(kApplicationTitle),
                     tr("%1 は既に存在します。\n置き換えますか？").arg(QDir::toNativeSeparators(path)),
@@ -164,10 +164,10 @@ bool TForm1::MayReplaceFile(const QString& path)
     return box.clickedButton() == replace;
 }
 
-void TForm1::WriteProgram(const QString& path)
+void MainWindow::WriteProgram(const QString& path)
 {
     if (const std::optional<ProgramFileError> error
-        = WriteProgramFile(path.toStdString(), EditorLines(*Memo2), programEncoding_)) {
+        = WriteProgramFile(path.toStdString(), EditorLines(*programEditor), programEncoding_)) {
         ShowFileInTitle();
         ShowErrorBox(this, MessageText(error->message));
         return;
@@ -176,29 +176,29 @@ void TForm1::WriteProgram(const QString& path)
     RememberRecentFile(QFileInfo(path).absoluteFilePath());
 }
 
-void TForm1::MarkProgramSaved()
+void MainWindow::MarkProgramSaved()
 {
-    savedProgram_ = Memo2->toPlainText();
+    savedProgram_ = programEditor->toPlainText();
     ShowFileInTitle();
 }
 
-bool TForm1::ProgramChanged() const
+bool MainWindow::ProgramChanged() const
 {
-    return !EditorHolds(*Memo2, savedProgram_);
+    return !EditorHolds(*programEditor, savedProgram_);
 }
 
 // What task bars and window lists show: the file's name and the
 // application's, marked while the program has unsaved changes.
-void TForm1::ShowFileInTitle()
+void MainWindow::ShowFileInTitle()
 {
-    setWindowTitle(QFileInfo(Label3->text()).fileName() + QStringLiteral("[*] — ")
+    setWindowTitle(QFileInfo(pathLabel->text()).fileName() + QStringLiteral("[*] — ")
                    + QString::fromUtf8(kApplicationTitle));
     setWindowModified(ProgramChanged());
 }
 
 // Unsaved work is never dropped without a question: true when the program may
 // be replaced (nothing changed, saved now, or the user lets it go).
-bool TForm1::MayReplaceProgram()
+bool MainWindow::MayReplaceProgram()
 {
     if (!ProgramChanged())
         return true;
@@ -213,7 +213,7 @@ bool TForm1::MayReplaceProgram()
         return true;
     if (box.clickedButton() != save)
         return false;
-    MenuItem4Click();
+    OnSaveClicked();
     return !ProgramChanged();
 }
 

@@ -1,7 +1,7 @@
 // "言語 / Language" at the end of the File menu: the window's language, at
 // once and from then on. Its own texts name each language in itself, so that
 // they read the same in every language.
-#include "Unit1.h"
+#include "MainWindow.h"
 
 #include "Language.h"
 
@@ -21,19 +21,19 @@ void ChooseLanguage(Language language)
 
 } // namespace
 
-void TForm1::CreateLanguageMenu()
+void MainWindow::CreateLanguageMenu()
 {
-    MenuItem1->addSeparator();
-    LanguageMenu = MenuItem1->addMenu(QStringLiteral("言語 / Language"));
-    auto* group = new QActionGroup(LanguageMenu);
-    JapaneseAction = group->addAction(QStringLiteral("日本語"));
-    EnglishAction = group->addAction(QStringLiteral("English"));
+    fileMenu->addSeparator();
+    languageMenu = fileMenu->addMenu(QStringLiteral("言語 / Language"));
+    auto* group = new QActionGroup(languageMenu);
+    japaneseAction = group->addAction(QStringLiteral("日本語"));
+    englishAction = group->addAction(QStringLiteral("English"));
     for (QAction* action : group->actions()) {
         action->setCheckable(true);
-        LanguageMenu->addAction(action);
+        languageMenu->addAction(action);
     }
-    connect(JapaneseAction, &QAction::triggered, this, [] { ChooseLanguage(Language::Japanese); });
-    connect(EnglishAction, &QAction::triggered, this, [] { ChooseLanguage(Language::English); });
+    connect(japaneseAction, &QAction::triggered, this, [] { ChooseLanguage(Language::Japanese); });
+    connect(englishAction, &QAction::triggered, this, [] { ChooseLanguage(Language::English); });
 }
 
 } // namespace tessivar::ui

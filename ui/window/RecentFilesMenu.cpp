@@ -1,7 +1,7 @@
 // "最近使ったファイル" in the File menu: the files opened or saved last, one
 // action each, read anew whenever the File menu opens, so that what another
 // window opened shows too.
-#include "Unit1.h"
+#include "MainWindow.h"
 
 #include "MessageBoxes.h"
 #include "RecentFiles.h"
@@ -13,31 +13,31 @@
 
 namespace tessivar::ui {
 
-void TForm1::CreateRecentFilesMenu()
+void MainWindow::CreateRecentFilesMenu()
 {
-    RecentFilesMenu = new QMenu(MenuItem1);
-    MenuItem1->insertMenu(MenuItem4, RecentFilesMenu);
-    connect(MenuItem1, &QMenu::aboutToShow, this, &TForm1::ShowRecentFiles);
+    recentFilesMenu = new QMenu(fileMenu);
+    fileMenu->insertMenu(saveAction, recentFilesMenu);
+    connect(fileMenu, &QMenu::aboutToShow, this, &MainWindow::ShowRecentFiles);
     ShowRecentFiles();
 }
 
-void TForm1::ShowRecentFiles()
+void MainWindow::ShowRecentFiles()
 {
-    RecentFilesMenu->clear();
+    recentFilesMenu->clear();
     const QStringList paths = RecentFiles();
     for (qsizetype index = 0; index < paths.size(); ++index) {
         const QString& path = paths[index];
         // "&1" to "&8": the number is the key in the open menu.
-        QAction* action = RecentFilesMenu->addAction(QStringLiteral("&%1 %2").arg(index + 1).arg(
+        QAction* action = recentFilesMenu->addAction(QStringLiteral("&%1 %2").arg(index + 1).arg(
             QDir::toNativeSeparators(path).replace(QLatin1Char('&'), QStringLiteral("&&"))));
         connect(action, &QAction::triggered, this, [this, path] { OpenRecentFile(path); });
     }
-    RecentFilesMenu->setEnabled(!paths.isEmpty());
+    recentFilesMenu->setEnabled(!paths.isEmpty());
 }
 
 // A file that has gone is dropped from the list before any question about
 // the program in the editor, which then stays as it is.
-void TForm1::OpenRecentFile(const QString& path)
+void MainWindow::OpenRecentFile(const QString& path)
 {
     if (!QFileInfo(path).isFile()) {
         ForgetRecentFile(path);

@@ -1,8 +1,8 @@
 // Run control: when the machine executes a line. A run is a chain of events
 // (tick, step, end of the step's listing scroll, tick 10 ms later), so the
 // window stays responsive between steps. The run state lives in the caption
-// of Button5, Timer1 and the buttons' enabled flags.
-#include "Unit1.h"
+// of runButton, runTick and the buttons' enabled flags.
+#include "MainWindow.h"
 
 #include "MessageBoxes.h"
 #include "MessageText.h"
@@ -13,40 +13,40 @@
 
 namespace tessivar::ui {
 
-void TForm1::BindAnimationEnds()
+void MainWindow::BindAnimationEnds()
 {
     using scene::TNotifyEvent;
-    scene_.FloatAnimation4->OnFinish = TNotifyEvent::Of<&TForm1::FloatAnimation4Finish>(this);
-    scene_.FloatAnimation5->OnFinish = TNotifyEvent::Of<&TForm1::FloatAnimation5Finish>(this);
-    scene_.FloatAnimation6->OnFinish = TNotifyEvent::Of<&TForm1::FloatAnimation6Finish>(this);
-    scene_.FloatAnimation7->OnFinish = TNotifyEvent::Of<&TForm1::FloatAnimation7Finish>(this);
+    scene_.FloatAnimation4->OnFinish = TNotifyEvent::Of<&MainWindow::OnCameraPanFinished>(this);
+    scene_.FloatAnimation5->OnFinish = TNotifyEvent::Of<&MainWindow::OnListingClearFinished>(this);
+    scene_.FloatAnimation6->OnFinish = TNotifyEvent::Of<&MainWindow::OnStepShown>(this);
+    scene_.FloatAnimation7->OnFinish = TNotifyEvent::Of<&MainWindow::OnHighlightFinished>(this);
 }
 
 // As a timer's Enabled flag: setting the value it has changes nothing, so a
 // pending tick is neither restarted nor cancelled.
-void TForm1::EnableTimer1(bool enabled)
+void MainWindow::EnableRunTick(bool enabled)
 {
-    if (enabled == Timer1->isActive())
+    if (enabled == runTick->isActive())
         return;
     if (enabled)
-        Timer1->start();
+        runTick->start();
     else
-        Timer1->stop();
+        runTick->stop();
 }
 
 // Any caption but "実行" counts as running: the one shown, in the language
 // the texts were last shown in.
-bool TForm1::Running() const
+bool MainWindow::Running() const
 {
-    return Button5->text() != runCaption_;
+    return runButton->text() != runCaption_;
 }
 
-void TForm1::Button4Click()
+void MainWindow::OnStepClicked()
 {
     ExecuteStep();
 }
 
-void TForm1::Button5Click()
+void MainWindow::OnRunClicked()
 {
     if (fastRun_->Active()) {
         EndFastRun();
@@ -56,20 +56,20 @@ void TForm1::Button5Click()
         ShowMessage(this, MessageText(NothingToExecuteError().message));
         return;
     }
-    Button5->setText(Running() ? runCaption_ : StopCaption());
+    runButton->setText(Running() ? runCaption_ : StopCaption());
     firstStepOfRun_ = Running();
-    EnableTimer1(Running());
-    Button2->setEnabled(!Running());
-    Button4->setEnabled(!Running());
+    EnableRunTick(Running());
+    setButton->setEnabled(!Running());
+    stepButton->setEnabled(!Running());
     PaceFrames();
 }
 
 // A tick that finds nothing to run (New or Open emptied the program between
 // two steps) ends the run, as the end of a program does; so does a breakpoint
 // on the line it would run.
-void TForm1::Timer1Timer()
+void MainWindow::OnRunTick()
 {
-    Timer1->stop();
+    runTick->stop();
     if (!machine_.CanContinue() || StopsAtBreakpoint()) {
         ReturnToIdle();
         return;
@@ -79,31 +79,31 @@ void TForm1::Timer1Timer()
 }
 
 // Only the pan's direction flag is reset, so that the next pan runs forward.
-void TForm1::FloatAnimation4Finish(scene::TFmxObject*)
+void MainWindow::OnCameraPanFinished(scene::TFmxObject*)
 {
     scene_.FloatAnimation4->SetInverse(false);
 }
 
-void TForm1::FloatAnimation5Finish(scene::TFmxObject*)
+void MainWindow::OnListingClearFinished(scene::TFmxObject*)
 {
     scene_.Text3D4->SetText("");
 }
 
 // The end of a step: the controls come back, and a run goes on.
-void TForm1::FloatAnimation6Finish(scene::TFmxObject*)
+void MainWindow::OnStepShown(scene::TFmxObject*)
 {
     if (!machine_.CanContinue())
-        Button5->setText(runCaption_);
-    EnableTimer1(Running());
-    Button2->setEnabled(!Running());
-    Button5->setEnabled(true);
-    Button4->setEnabled(!Running());
+        runButton->setText(runCaption_);
+    EnableRunTick(Running());
+    setButton->setEnabled(!Running());
+    runButton->setEnabled(true);
+    stepButton->setEnabled(!Running());
     // Step back waits for the step's end, which changes no button when stopping.
     UpdateDebugActions();
     PaceFrames();
 }
 
-void TForm1::FloatAnimation7Finish(scene::TFmxObject*)
+void MainWindow::OnHighlightFinished(scene::TFmxObject*)
 {
     scene_.Plane3->SetVisible(false);
 }
@@ -111,38 +111,38 @@ void TForm1::FloatAnimation7Finish(scene::TFmxObject*)
 // The start of every step: with nothing to run only the message is shown;
 // otherwise the controls lock until the step's listing scroll has ended, but
 // "停止" stays usable during a run.
-bool TForm1::StepEntry()
+bool MainWindow::StepEntry()
 {
     if (!machine_.CanContinue()) {
         ShowMessage(this, MessageText(NothingToExecuteError().message));
         return false;
     }
-    Button2->setEnabled(false);
-    Button5->setEnabled(Running());
-    Button4->setEnabled(false);
+    setButton->setEnabled(false);
+    runButton->setEnabled(Running());
+    stepButton->setEnabled(false);
     return true;
 }
 
 // A step that cannot be carried out or a run with nothing left to run ends
 // where the end of a program does.
-void TForm1::ReturnToIdle()
+void MainWindow::ReturnToIdle()
 {
-    Button5->setText(runCaption_);
-    Timer1->stop();
-    Button2->setEnabled(true);
-    Button5->setEnabled(true);
-    Button4->setEnabled(true);
+    runButton->setText(runCaption_);
+    runTick->stop();
+    setButton->setEnabled(true);
+    runButton->setEnabled(true);
+    stepButton->setEnabled(true);
     PaceFrames();
 }
 
 // A run at full speed holds the controls as a run does, without the tick.
-void TForm1::EnterFastRunState()
+void MainWindow::EnterFastRunState()
 {
-    Button5->setText(StopCaption());
-    EnableTimer1(false);
-    Button2->setEnabled(false);
-    Button4->setEnabled(false);
-    Button5->setEnabled(true);
+    runButton->setText(StopCaption());
+    EnableRunTick(false);
+    setButton->setEnabled(false);
+    stepButton->setEnabled(false);
+    runButton->setEnabled(true);
     PaceFrames();
 }
 

@@ -42,74 +42,74 @@ class ValueSlider;
 // The main form. It owns the machine state, the scene with its view and every
 // control under its design name, and holds one handler per user event; the
 // work itself is done by the machine, the scene and the renderer.
-class TForm1 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TForm1(QWidget* parent = nullptr);
-    ~TForm1() override;
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The controls, in creation order (later siblings are drawn on top).
-    QWidget* ClientArea = nullptr;
-    render::SceneView* Viewport3D1 = nullptr;
-    QFrame* Panel1 = nullptr;
-    QFrame* Panel2 = nullptr;
-    QFrame* Panel5 = nullptr;
-    QLabel* Label1 = nullptr;
-    QPushButton* Button2 = nullptr;
-    QPushButton* Button3 = nullptr;
-    QPushButton* Button4 = nullptr;
-    QPushButton* Button5 = nullptr;
-    ValueSlider* TrackBar2 = nullptr;
-    QFrame* Panel3 = nullptr;
-    QFrame* Panel6 = nullptr;
-    QLabel* Label2 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
-    QFrame* Panel4 = nullptr;
-    QFrame* Panel7 = nullptr;
-    PathLabel* Label3 = nullptr;
-    QPlainTextEdit* Memo2 = nullptr;
-    QFrame* Panel8 = nullptr;
-    QLabel* Label4 = nullptr;
-    ValueSlider* TrackBar1 = nullptr;
-    OverlayPanel* Panel9 = nullptr;
-    ImageControl* ImageControl1 = nullptr;
-    QPushButton* Button6 = nullptr;
+    QWidget* clientArea = nullptr;
+    render::SceneView* sceneView = nullptr;
+    QFrame* column = nullptr;
+    QFrame* operationPanel = nullptr;
+    QFrame* operationHeader = nullptr;
+    QLabel* operationTitle = nullptr;
+    QPushButton* setButton = nullptr;
+    QPushButton* quitButton = nullptr;
+    QPushButton* stepButton = nullptr;
+    QPushButton* runButton = nullptr;
+    ValueSlider* speedSlider = nullptr;
+    QFrame* registerPanel = nullptr;
+    QFrame* registerHeader = nullptr;
+    QLabel* registerTitle = nullptr;
+    QPushButton* clearButton = nullptr;
+    QPlainTextEdit* registerEditor = nullptr;
+    QFrame* programPanel = nullptr;
+    QFrame* programHeader = nullptr;
+    PathLabel* pathLabel = nullptr;
+    QPlainTextEdit* programEditor = nullptr;
+    QFrame* titleStrip = nullptr;
+    QLabel* titleLabel = nullptr;
+    ValueSlider* zoomSlider = nullptr;
+    OverlayPanel* explanation = nullptr;
+    ImageControl* explanationPicture = nullptr;
+    QPushButton* closeExplanationButton = nullptr;
 
     // Components without a place of their own.
-    QMenuBar* MainMenu1 = nullptr;
-    QMenu* MenuItem1 = nullptr;
-    QAction* MenuItem2 = nullptr;
-    QAction* MenuItem3 = nullptr;
-    QAction* MenuItem4 = nullptr;
-    QAction* MenuItem5 = nullptr;
-    QFileDialog* OD = nullptr;
-    QFileDialog* SD = nullptr;
-    QTimer* Timer1 = nullptr;
+    QMenuBar* mainMenu = nullptr;
+    QMenu* fileMenu = nullptr;
+    QAction* newAction = nullptr;
+    QAction* openAction = nullptr;
+    QAction* saveAction = nullptr;
+    QAction* saveAsAction = nullptr;
+    QFileDialog* openDialog = nullptr;
+    QFileDialog* saveDialog = nullptr;
+    QTimer* runTick = nullptr;
 
     // Submenus of the File menu: the example library, the files used last and
     // the window's language.
-    QMenu* ExampleMenu = nullptr;
-    QMenu* RecentFilesMenu = nullptr;
-    QMenu* LanguageMenu = nullptr;
-    QAction* JapaneseAction = nullptr;
-    QAction* EnglishAction = nullptr;
+    QMenu* exampleMenu = nullptr;
+    QMenu* recentFilesMenu = nullptr;
+    QMenu* languageMenu = nullptr;
+    QAction* japaneseAction = nullptr;
+    QAction* englishAction = nullptr;
 
     // The Debug menu, beside the design's File menu.
-    QMenu* DebugMenu = nullptr;
-    QAction* RunAction = nullptr;
-    QAction* StepAction = nullptr;
-    QAction* StepBackAction = nullptr;
-    QAction* RunToEndAction = nullptr;
-    QAction* RunToCaretAction = nullptr;
-    QAction* ToggleBreakpointAction = nullptr;
-    QAction* ClearBreakpointsAction = nullptr;
+    QMenu* debugMenu = nullptr;
+    QAction* runAction = nullptr;
+    QAction* stepAction = nullptr;
+    QAction* stepBackAction = nullptr;
+    QAction* runToEndAction = nullptr;
+    QAction* runToCaretAction = nullptr;
+    QAction* toggleBreakpointAction = nullptr;
+    QAction* clearBreakpointsAction = nullptr;
 
     const Machine& MachineState() const { return machine_; }
     scene::DesignScene& Scene() { return scene_; }
 
     const scene::MachineScene& SceneOfMachine() const { return machineScene_; }
-    // The File menu asks it for file names (the dialogs OD and SD unless set).
+    // The File menu asks it for file names (the dialogs openDialog and saveDialog unless set).
     void SetFileChooser(std::unique_ptr<FileChooser> chooser);
     // Open without the dialog: the file's lines go into the program editor;
     // a failure is shown in the error box and changes nothing.
@@ -123,7 +123,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The control tree, its looks, sizes and tab order (Form1Layout.cpp).
+    // The control tree, its looks, sizes and tab order (MainWindowLayout.cpp).
     void CreateDesign();
     void CreateColumn();
     void CreateOperationPanel();
@@ -136,31 +136,31 @@ private:
     void PlaceWindow();
     void BindEvents();
 
-    // The words of the window in the language in use (Form1Texts.cpp).
+    // The words of the window in the language in use (MainWindowTexts.cpp).
     void ShowTexts();
     void ShowRunCaption();
     void ShowMenuTexts();
     QString StopCaption() const;
 
-    void FormShow();
-    void FormClose();
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    void Button6Click();
-    void TrackBar1Change();
+    void OnFirstShown();
+    void OnClosed();
+    void OnClearClicked();
+    void OnSetClicked();
+    void OnQuitClicked();
+    void OnCloseExplanationClicked();
+    void OnZoomChanged();
 
     // Run control (RunControl.cpp).
-    void Button4Click();
-    void Button5Click();
-    void Timer1Timer();
-    void FloatAnimation4Finish(scene::TFmxObject* sender);
-    void FloatAnimation5Finish(scene::TFmxObject* sender);
-    void FloatAnimation6Finish(scene::TFmxObject* sender);
-    void FloatAnimation7Finish(scene::TFmxObject* sender);
+    void OnStepClicked();
+    void OnRunClicked();
+    void OnRunTick();
+    void OnCameraPanFinished(scene::TFmxObject* sender);
+    void OnListingClearFinished(scene::TFmxObject* sender);
+    void OnStepShown(scene::TFmxObject* sender);
+    void OnHighlightFinished(scene::TFmxObject* sender);
     void BindAnimationEnds();
     bool Running() const;
-    void EnableTimer1(bool enabled);
+    void EnableRunTick(bool enabled);
     bool StepEntry();
     void ReturnToIdle();
     void EnterFastRunState();
@@ -170,10 +170,10 @@ private:
 
     // The File menu (FileMenu.cpp).
     void BindFileMenu();
-    void MenuItem2Click();
-    void MenuItem3Click();
-    void MenuItem4Click();
-    void MenuItem5Click();
+    void OnNewClicked();
+    void OnOpenClicked();
+    void OnSaveClicked();
+    void OnSaveAsClicked();
     void ProgramReplaced(const QString& fileName);
     void WriteProgram(const QString& path);
     void MarkProgramSaved();
@@ -237,7 +237,7 @@ private:
     bool programEditedSinceSet_ = false;
     bool shown_ = false;
     // "実行" in the language the texts were last shown in: any other caption
-    // of Button5 means a run.
+    // of runButton means a run.
     QString runCaption_;
     // Last: a run at full speed records into history_ until it is stopped.
     std::unique_ptr<FastRun> fastRun_;
