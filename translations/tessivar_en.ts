@@ -256,10 +256,6 @@ Do you want to replace it?</translation>
         <translation>Cancel</translation>
     </message>
     <message>
-        <source>停止</source>
-        <translation>Stop</translation>
-    </message>
-    <message>
         <source>Tessivar — URM 3D シミュレータ</source>
         <translation>Tessivar — URM 3D Simulator</translation>
     </message>
@@ -290,10 +286,6 @@ Do you want to replace it?</translation>
     <message>
         <source>説明閉じる</source>
         <translation>Close Help</translation>
-    </message>
-    <message>
-        <source>実行</source>
-        <translation>Run</translation>
     </message>
     <message>
         <source>ファイル</source>
@@ -373,6 +365,17 @@ Do you want to replace it?</translation>
     <message>
         <source>行へ移動...</source>
         <translation>Go to Line...</translation>
+    </message>
+</context>
+<context>
+    <name>tessivar::ui::RunController</name>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>実行</source>
+        <translation>Run</translation>
     </message>
 </context>
 </TS>

@@ -301,7 +301,7 @@ TEST_F(FileMenu, NewDuringARunEndsTheRunAfterTheStepInFlight)
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.runButton->text() == QStringLiteral("実行"); }, 3000));
     QTest::qWait(100);
     EXPECT_TRUE(form.stepButton->isEnabled());
-    EXPECT_FALSE(form.runTick->isActive());
+    EXPECT_FALSE(form.Run().Tick().isActive());
     EXPECT_EQ(form.MachineState().PC, 1);
 }
 

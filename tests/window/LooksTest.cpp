@@ -74,9 +74,9 @@ TEST_F(Looks, ALongFileNameIsShownWithItsBeginningElided)
 
 TEST_F(Looks, RunTickTimerIsA10MillisecondOneShotThatStartsOff)
 {
-    EXPECT_EQ(form.runTick->interval(), 10);
-    EXPECT_TRUE(form.runTick->isSingleShot());
-    EXPECT_FALSE(form.runTick->isActive());
+    EXPECT_EQ(form.Run().Tick().interval(), 10);
+    EXPECT_TRUE(form.Run().Tick().isSingleShot());
+    EXPECT_FALSE(form.Run().Tick().isActive());
 }
 
 } // namespace

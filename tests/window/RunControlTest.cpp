@@ -42,7 +42,7 @@ protected:
     RunState State()
     {
         return {form.runButton->text(),       form.Scene().FloatAnimation6->Running(),
-                form.runTick->isActive(),     form.setButton->isEnabled(),
+                form.Run().Tick().isActive(), form.setButton->isEnabled(),
                 form.stepButton->isEnabled(), form.runButton->isEnabled()};
     }
 
@@ -225,7 +225,7 @@ TEST_F(RunControl, ClosingTheWindowDuringARunEndsEverythingQuietly)
     QTest::qWait(1000);
     EXPECT_TRUE(form.MachineState().Prg.empty());
     EXPECT_EQ(form.MachineState().PC, 1) << "no further step ran";
-    EXPECT_FALSE(form.runTick->isActive());
+    EXPECT_FALSE(form.Run().Tick().isActive());
     EXPECT_EQ(form.SceneOfMachine().Stacks().Sphere.size(), 1u);
     EXPECT_EQ((*form.SceneOfMachine().Stacks().Sphere[0])[199], nullptr) << "the balls were freed";
 }

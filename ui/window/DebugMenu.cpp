@@ -44,12 +44,17 @@ void MainWindow::CreateDebugMenu()
     debugMenu->addSeparator();
     toggleBreakpointAction = AddDebugAction(*debugMenu, "F9");
     clearBreakpointsAction = debugMenu->addAction(QString());
+}
+
+// Once the run controller exists: most of the menu's actions are its own.
+void MainWindow::BindDebugMenu()
+{
     connect(runAction, &QAction::triggered, runButton, &QPushButton::click);
     connect(stepAction, &QAction::triggered, stepButton, &QPushButton::click);
     connect(stepBackAction, &QAction::triggered, this, &MainWindow::StepBack);
-    connect(runToEndAction, &QAction::triggered, this, [this] { RunAtFullSpeed(std::nullopt); });
+    connect(runToEndAction, &QAction::triggered, this, [this] { run_->RunAtFullSpeed(std::nullopt); });
     connect(runToCaretAction, &QAction::triggered, this,
-            [this] { RunAtFullSpeed(programEditor->textCursor().blockNumber()); });
+            [this] { run_->RunAtFullSpeed(programEditor->textCursor().blockNumber()); });
     connect(toggleBreakpointAction, &QAction::triggered, this, [this] {
         marks_->ToggleBreakpointAtCaret();
         UpdateDebugActions();
@@ -58,9 +63,6 @@ void MainWindow::CreateDebugMenu()
         marks_->ClearBreakpoints();
         UpdateDebugActions();
     });
-    // The run-control state lives in the buttons: follow their enabled flags.
-    stepButton->installEventFilter(this);
-    runButton->installEventFilter(this);
     // A deleted line takes its breakpoint with it. Queued: the marks are
     // looked at once the edit is over, never inside it.
     connect(programEditor->document(), &QTextDocument::contentsChanged, this, &MainWindow::UpdateDebugActions,
@@ -70,19 +72,8 @@ void MainWindow::CreateDebugMenu()
     UpdateDebugActions();
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::EnabledChange && (watched == stepButton || watched == runButton))
-        UpdateDebugActions();
-    return QMainWindow::eventFilter(watched, event);
-}
-
 void MainWindow::UpdateDebugActions()
 {
-    runAction->setEnabled(runButton->isEnabled());
-    stepAction->setEnabled(stepButton->isEnabled());
-    runToEndAction->setEnabled(stepButton->isEnabled());
-    runToCaretAction->setEnabled(stepButton->isEnabled());
     stepBackAction->setEnabled(CanStepBack());
     clearBreakpointsAction->setEnabled(marks_->HasBreakpoints());
 }
@@ -91,7 +82,7 @@ void MainWindow::UpdateDebugActions()
 // still playing would move the listing after the undo.
 bool MainWindow::CanStepBack() const
 {
-    return stepButton->isEnabled() && !scene_.FloatAnimation6->Running() && !history_.Empty();
+    return run_->StepAllowed() && !scene_.FloatAnimation6->Running() && !history_.Empty();
 }
 
 // Undoes the last executed line, or the last loop a run at full speed
@@ -149,13 +140,6 @@ void MainWindow::RememberProgramAtSet()
 {
     programAtSet_ = programEditor->toPlainText();
     programEditedSinceSet_ = false;
-}
-
-// A run stops before a line with a breakpoint, except on its first step, so
-// that "実行" on a breakpoint line goes on.
-bool MainWindow::StopsAtBreakpoint() const
-{
-    return !firstStepOfRun_ && marks_->HasBreakpoint(machine_.PC);
 }
 
 } // namespace tessivar::ui

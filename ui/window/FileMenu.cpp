@@ -107,7 +107,7 @@ void MainWindow::OpenProgramFile(const QString& path)
 // step is undone, until the next Set.
 void MainWindow::ProgramReplaced(const QString& fileName)
 {
-    EndFastRun();
+    run_->EndFullSpeed();
     machine_.ClearProgram();
     marks_->ClearBreakpoints();
     programEditedSinceSet_ = false;

@@ -17,7 +17,6 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 
 #include <string>
 
@@ -55,16 +54,14 @@ void MainWindow::BindEvents()
     connect(clearButton, &QPushButton::clicked, this, &MainWindow::OnClearClicked);
     connect(setButton, &QPushButton::clicked, this, &MainWindow::OnSetClicked);
     connect(quitButton, &QPushButton::clicked, this, &MainWindow::OnQuitClicked);
-    connect(stepButton, &QPushButton::clicked, this, &MainWindow::OnStepClicked);
-    connect(runButton, &QPushButton::clicked, this, &MainWindow::OnRunClicked);
     connect(closeExplanationButton, &QPushButton::clicked, this, &MainWindow::OnCloseExplanationClicked);
     connect(zoomSlider, &ValueSlider::ValueChanged, this, &MainWindow::OnZoomChanged);
     connect(speedSlider, &ValueSlider::ValueChanged, this, &MainWindow::OnZoomChanged);
-    connect(runTick, &QTimer::timeout, this, &MainWindow::OnRunTick);
     BindAnimationEnds();
     BindFileMenu();
     CreateDebugMenu();
-    CreateFastRun();
+    CreateRunController();
+    BindDebugMenu();
 }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -118,9 +115,7 @@ void MainWindow::OnFirstShown()
 // the released program.
 void MainWindow::OnClosed()
 {
-    fastRun_->Stop();
-    runTick->stop();
-    disconnect(runTick, nullptr, this, nullptr);
+    run_->Shut();
     for (scene::TFloatAnimation* animation :
          {scene_.FloatAnimation4, scene_.FloatAnimation5, scene_.FloatAnimation6, scene_.FloatAnimation7})
         animation->OnFinish = {};
@@ -133,9 +128,11 @@ float MainWindow::StepDuration() const
     return scene::StepDuration(speedSlider->Value(), speedSlider->Max());
 }
 
-void MainWindow::PaceFrames()
+// Step back waits for the end of a step, which changes no button when stopping.
+void MainWindow::OnRunStateChanged(RunState state)
 {
-    const bool topSpeedRun = Running() && !fastRun_->Active() && StepDuration() == 0;
+    UpdateDebugActions();
+    const bool topSpeedRun = (state == RunState::Running || state == RunState::RunStepShown) && StepDuration() == 0;
     framePacer_->SetDrawingShare(topSpeedRun ? kTopSpeedRunDrawingShare : kDrawingShare);
 }
 
@@ -148,7 +145,7 @@ void MainWindow::OnSetClicked()
 {
     if (!ProgramFitsWindow(*programEditor, this))
         return;
-    EndFastRun();
+    run_->EndFullSpeed();
     machineScene_.FreeAllBalls();
     TextLines registerLines = EditorLines(*registerEditor);
     const TextLines programLines = EditorLines(*programEditor);

@@ -2,10 +2,11 @@
 
 #include "AnimationClock.h"
 #include "DesignScene.h"
-#include "FastRun.h"
 #include "Machine.h"
 #include "MachineScene.h"
 #include "QtClockDriver.h"
+#include "RunController.h"
+#include "RunTarget.h"
 #include "StepHistory.h"
 #include "TextEncoding.h"
 
@@ -22,7 +23,6 @@ class QMenu;
 class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
-class QTimer;
 
 namespace tessivar::render {
 class SceneView;
@@ -39,10 +39,11 @@ class OverlayPanel;
 class PathLabel;
 class ValueSlider;
 
-// The main form. It owns the machine state, the scene with its view and every
-// control under its design name, and holds one handler per user event; the
-// work itself is done by the machine, the scene and the renderer.
-class MainWindow : public QMainWindow {
+// The main window: it lays out the controls and wires them to the parts that
+// do the work. The run controller decides when a line runs; the window is
+// still the machine's side of it (RunTarget), holding the machine, its
+// history and the scene until they move into a part of their own.
+class MainWindow : public QMainWindow, private RunTarget {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget* parent = nullptr);
@@ -85,7 +86,6 @@ public:
     QAction* saveAsAction = nullptr;
     QFileDialog* openDialog = nullptr;
     QFileDialog* saveDialog = nullptr;
-    QTimer* runTick = nullptr;
 
     // Submenus of the File menu: the example library, the files used last and
     // the window's language.
@@ -106,6 +106,7 @@ public:
     QAction* clearBreakpointsAction = nullptr;
 
     const Machine& MachineState() const { return machine_; }
+    const RunController& Run() const { return *run_; }
     scene::DesignScene& Scene() { return scene_; }
 
     const scene::MachineScene& SceneOfMachine() const { return machineScene_; }
@@ -120,7 +121,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The control tree, its looks, sizes and tab order (MainWindowLayout.cpp).
@@ -138,9 +138,7 @@ private:
 
     // The words of the window in the language in use (MainWindowTexts.cpp).
     void ShowTexts();
-    void ShowRunCaption();
     void ShowMenuTexts();
-    QString StopCaption() const;
 
     void OnFirstShown();
     void OnClosed();
@@ -150,21 +148,25 @@ private:
     void OnCloseExplanationClicked();
     void OnZoomChanged();
 
-    // Run control (RunControl.cpp).
-    void OnStepClicked();
-    void OnRunClicked();
-    void OnRunTick();
+    // The scene's animation ends (SceneAnimationEnds.cpp).
+    void BindAnimationEnds();
     void OnCameraPanFinished(scene::TFmxObject* sender);
     void OnListingClearFinished(scene::TFmxObject* sender);
     void OnStepShown(scene::TFmxObject* sender);
     void OnHighlightFinished(scene::TFmxObject* sender);
-    void BindAnimationEnds();
-    bool Running() const;
-    void EnableRunTick(bool enabled);
-    bool StepEntry();
-    void ReturnToIdle();
-    void EnterFastRunState();
-    void PaceFrames();
+
+    // The machine as the run controller drives it (MachineRun.cpp).
+    void CreateRunController();
+    void OnRunStateChanged(RunState state);
+    bool ProgramGoesOn() const override;
+    bool BreakpointAtNextLine() const override;
+    std::optional<QString> ExecuteStep() override;
+    const Machine& MachineToRun() const override;
+    StepHistory& HistoryToRecord() override;
+    std::vector<std::int64_t> BreakpointLines() const override;
+    void StopShowingStep() override;
+    void ShowStepCount(StepCount step) override;
+    void ShowFullSpeedResult(const FastRunResult& result) override;
     // The step duration D the speed slider asks for now.
     float StepDuration() const;
 
@@ -190,6 +192,7 @@ private:
 
     // The Debug menu (DebugMenu.cpp).
     void CreateDebugMenu();
+    void BindDebugMenu();
     void UpdateDebugActions();
     bool CanStepBack() const;
     void StepBack();
@@ -197,16 +200,7 @@ private:
     void ShowCurrentLine();
     void FollowProgramEdit();
     void RememberProgramAtSet();
-    bool StopsAtBreakpoint() const;
 
-    // Runs at full speed (FastRunControl.cpp).
-    void CreateFastRun();
-    void RunAtFullSpeed(std::optional<std::int64_t> caretLine);
-    void EndFastRun();
-    void ShowFastRunResult(FastRunResult result);
-
-    // One step (ExecuteStep.cpp).
-    void ExecuteStep();
     // Rewrites the register editor's line of a register, as a step writes it.
     void ShowRegisterLine(int registerNumber, std::int64_t value);
     void ShowRegisterLines(std::span<const int> registerNumbers);
@@ -228,19 +222,14 @@ private:
     // The program editor's text when it was last opened, saved or started anew.
     QString savedProgram_;
     std::unique_ptr<ProgramEditorMarks> marks_;
-    // The next tick runs the first step of a run, which no breakpoint stops.
-    bool firstStepOfRun_ = false;
     // Every executed line since Set, for step back.
     StepHistory history_;
     // The program editor's text at the last Set, and whether it differs now.
     QString programAtSet_;
     bool programEditedSinceSet_ = false;
     bool shown_ = false;
-    // "実行" in the language the texts were last shown in: any other caption
-    // of runButton means a run.
-    QString runCaption_;
     // Last: a run at full speed records into history_ until it is stopped.
-    std::unique_ptr<FastRun> fastRun_;
+    std::unique_ptr<RunController> run_;
 };
 
 } // namespace tessivar::ui

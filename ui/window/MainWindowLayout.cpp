@@ -19,7 +19,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 
 #include <cstddef>
 #include <iterator>
@@ -102,10 +101,6 @@ void MainWindow::CreateDesign()
     CreateMenu();
     openDialog = CreateOpenDialog(this);
     saveDialog = CreateSaveDialog(this);
-    runTick = new QTimer(this);
-    runTick->setInterval(10);
-    runTick->setSingleShot(true);
-    runTick->setTimerType(Qt::PreciseTimer);
     SetTabOrder();
 }
 

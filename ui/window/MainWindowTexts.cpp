@@ -24,16 +24,11 @@ void MainWindow::changeEvent(QEvent* event)
         ShowTexts();
 }
 
-QString MainWindow::StopCaption() const
-{
-    return tr("停止");
-}
-
 void MainWindow::ShowTexts()
 {
     titleLabel->setText(tr("Tessivar — URM 3D シミュレータ"));
     operationTitle->setText(tr("操作盤"));
-    ShowRunCaption();
+    run_->ShowTexts();
     stepButton->setText(tr("1ステップ"));
     quitButton->setText(tr("終了"));
     setButton->setText(tr("セット"));
@@ -46,14 +41,6 @@ void MainWindow::ShowTexts()
     ShowProgramFilters(*openDialog);
     ShowProgramFilters(*saveDialog);
     ShowCurrentLine();
-}
-
-// The run button keeps its state: "実行" or "停止" in the new language.
-void MainWindow::ShowRunCaption()
-{
-    const bool running = Running();
-    runCaption_ = tr("実行");
-    runButton->setText(running ? StopCaption() : runCaption_);
 }
 
 void MainWindow::ShowMenuTexts()
