@@ -2,10 +2,10 @@
 // and what a run at full speed starts from and leaves behind.
 #include "MainWindow.h"
 
+#include "Debugger.h"
 #include "EditorLines.h"
 #include "FramePacer.h"
 #include "MessageText.h"
-#include "ProgramEditorMarks.h"
 #include "SceneView.h"
 
 #include <QPlainTextEdit>
@@ -36,7 +36,7 @@ bool MainWindow::ProgramGoesOn() const
 
 bool MainWindow::BreakpointAtNextLine() const
 {
-    return marks_->HasBreakpoint(machine_.PC);
+    return debugger_->BreakpointAt(machine_.PC);
 }
 
 // The machine executes the line at PC, the register panel follows, and the
@@ -46,10 +46,10 @@ std::optional<QString> MainWindow::ExecuteStep()
     const StepOutcome outcome = machine_.ExecuteStep();
     if (outcome.error)
         return MessageText(outcome.error->message);
-    history_.Record(UndoRecord::Of(outcome.effect));
+    debugger_->RecordStep(outcome.effect);
     if (WritesRegister(outcome.effect.kind))
         ShowRegisterLine(outcome.effect.targetRegister, outcome.effect.newValue);
-    ShowCurrentLine();
+    debugger_->ShowCurrentLine();
     machineScene_.ShowStep(StepToShow(outcome.effect));
     framePacer_->RequestFrame();
     return std::nullopt;
@@ -62,12 +62,12 @@ const Machine& MainWindow::MachineToRun() const
 
 StepHistory& MainWindow::HistoryToRecord()
 {
-    return history_;
+    return debugger_->History();
 }
 
 std::vector<std::int64_t> MainWindow::BreakpointLines() const
 {
-    return marks_->BreakpointLines();
+    return debugger_->BreakpointLines();
 }
 
 void MainWindow::StopShowingStep()
@@ -93,7 +93,7 @@ void MainWindow::ShowFullSpeedResult(const FastRunResult& result)
             changed.push_back(number);
     ShowRegisterLines(changed);
     machineScene_.ShowMachineState(machine_, changed, EditorLineCount(*programEditor), StepDuration());
-    ShowCurrentLine();
+    debugger_->ShowCurrentLine();
     framePacer_->RequestFrame();
 }
 

@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "Debugger.h"
 #include "EditorLines.h"
 #include "FileChooser.h"
 #include "FramePacer.h"
@@ -7,7 +8,7 @@
 #include "MessageBoxes.h"
 #include "MessageText.h"
 #include "OverlayPanel.h"
-#include "ProgramEditorMarks.h"
+#include "ProgramDocument.h"
 #include "ProgramSizeLimit.h"
 #include "SceneView.h"
 #include "StepDuration.h"
@@ -75,7 +76,7 @@ void MainWindow::showEvent(QShowEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!MayReplaceProgram()) {
+    if (!document_->MayReplaceProgram()) {
         event->ignore();
         return;
     }
@@ -153,16 +154,16 @@ void MainWindow::OnSetClicked()
     RewriteEditorLines(*registerEditor, registerLines);
     machineScene_.BuildStacks(machine_.Reg, registerLines.size(), outcome);
     // Even a failed Set changed registers that no undo record knows of.
-    ForgetHistory();
+    debugger_->ForgetHistory();
     if (outcome.error) {
-        ShowCurrentLine();
+        debugger_->ShowCurrentLine();
         framePacer_->RequestFrame();
         ShowErrorBox(this, MessageText(outcome.error->message));
         return;
     }
-    RememberProgramAtSet();
+    debugger_->RememberProgramAtSet();
     ShowProgram(programLines);
-    ShowCurrentLine();
+    debugger_->ShowCurrentLine();
 }
 
 void MainWindow::ShowProgram(const TextLines& programLines)

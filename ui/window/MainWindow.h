@@ -7,8 +7,6 @@
 #include "QtClockDriver.h"
 #include "RunController.h"
 #include "RunTarget.h"
-#include "StepHistory.h"
-#include "TextEncoding.h"
 
 #include <QMainWindow>
 
@@ -31,8 +29,8 @@ class SceneView;
 namespace tessivar::ui {
 
 class FileChooser;
-struct Example;
-class ProgramEditorMarks;
+class ProgramDocument;
+class Debugger;
 class FramePacer;
 class ImageControl;
 class OverlayPanel;
@@ -172,22 +170,10 @@ private:
 
     // The File menu (FileMenu.cpp).
     void BindFileMenu();
-    void OnNewClicked();
-    void OnOpenClicked();
-    void OnSaveClicked();
-    void OnSaveAsClicked();
-    void ProgramReplaced(const QString& fileName);
-    void WriteProgram(const QString& path);
-    void MarkProgramSaved();
-    bool ProgramChanged() const;
-    void ShowFileInTitle();
-    bool MayReplaceProgram();
-    bool MayReplaceFile(const QString& path);
+    void OnProgramReplaced();
     void CreateExampleMenu();
-    void OpenExample(const Example& example);
     void CreateRecentFilesMenu();
     void ShowRecentFiles();
-    void OpenRecentFile(const QString& path);
     void CreateLanguageMenu();
 
     // The Debug menu (DebugMenu.cpp).
@@ -196,10 +182,6 @@ private:
     void UpdateDebugActions();
     bool CanStepBack() const;
     void StepBack();
-    void ForgetHistory();
-    void ShowCurrentLine();
-    void FollowProgramEdit();
-    void RememberProgramAtSet();
 
     // Rewrites the register editor's line of a register, as a step writes it.
     void ShowRegisterLine(int registerNumber, std::int64_t value);
@@ -215,20 +197,10 @@ private:
     scene::DesignScene scene_{clock_};
     scene::MachineScene machineScene_{scene_};
     FramePacer* framePacer_ = nullptr;
-    std::unique_ptr<FileChooser> fileChooser_;
-    // Every save writes in the encoding of the last file opened; a program
-    // never opened is saved as plain UTF-8.
-    TextEncoding programEncoding_ = TextEncoding::Utf8Unmarked;
-    // The program editor's text when it was last opened, saved or started anew.
-    QString savedProgram_;
-    std::unique_ptr<ProgramEditorMarks> marks_;
-    // Every executed line since Set, for step back.
-    StepHistory history_;
-    // The program editor's text at the last Set, and whether it differs now.
-    QString programAtSet_;
-    bool programEditedSinceSet_ = false;
+    ProgramDocument* document_ = nullptr;
+    std::unique_ptr<Debugger> debugger_;
     bool shown_ = false;
-    // Last: a run at full speed records into history_ until it is stopped.
+    // Last: a run at full speed records into the debugger's history until it is stopped.
     std::unique_ptr<RunController> run_;
 };
 

@@ -161,7 +161,6 @@ void MainWindow::CreateProgramPanel()
 {
     programPanel = CreatePanel(column);
     pathLabel = new PathLabel(nullptr);
-    pathLabel->setText(QStringLiteral("New.urm"));
     programHeader = CreateHeader(programPanel, Look::SectionHeader, pathLabel);
     programHeader->setFixedHeight(kStripHeight);
     programEditor = StyleEditor(new ProgramEditor(programPanel));

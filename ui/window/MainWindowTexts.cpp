@@ -3,6 +3,7 @@
 // language, is the source of every translation.
 #include "MainWindow.h"
 
+#include "Debugger.h"
 #include "ExampleLibrary.h"
 #include "FileDialogs.h"
 #include "ImageControl.h"
@@ -40,7 +41,7 @@ void MainWindow::ShowTexts()
     ShowMenuTexts();
     ShowProgramFilters(*openDialog);
     ShowProgramFilters(*saveDialog);
-    ShowCurrentLine();
+    debugger_->ShowCurrentLine();
 }
 
 void MainWindow::ShowMenuTexts()

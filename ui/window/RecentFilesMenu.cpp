@@ -3,12 +3,11 @@
 // window opened shows too.
 #include "MainWindow.h"
 
-#include "MessageBoxes.h"
+#include "ProgramDocument.h"
 #include "RecentFiles.h"
 
 #include <QAction>
 #include <QDir>
-#include <QFileInfo>
 #include <QMenu>
 
 namespace tessivar::ui {
@@ -18,6 +17,7 @@ void MainWindow::CreateRecentFilesMenu()
     recentFilesMenu = new QMenu(fileMenu);
     fileMenu->insertMenu(saveAction, recentFilesMenu);
     connect(fileMenu, &QMenu::aboutToShow, this, &MainWindow::ShowRecentFiles);
+    connect(document_, &ProgramDocument::RecentFileForgotten, this, &MainWindow::ShowRecentFiles);
     ShowRecentFiles();
 }
 
@@ -30,26 +30,9 @@ void MainWindow::ShowRecentFiles()
         // "&1" to "&8": the number is the key in the open menu.
         QAction* action = recentFilesMenu->addAction(QStringLiteral("&%1 %2").arg(index + 1).arg(
             QDir::toNativeSeparators(path).replace(QLatin1Char('&'), QStringLiteral("&&"))));
-        connect(action, &QAction::triggered, this, [this, path] { OpenRecentFile(path); });
+        connect(action, &QAction::triggered, document_, [this, path] { document_->OpenRecentFile(path); });
     }
     recentFilesMenu->setEnabled(!paths.isEmpty());
-}
-
-// A file that has gone is dropped from the list before any question about
-// the program in the editor, which then stays as it is.
-void MainWindow::OpenRecentFile(const QString& path)
-{
-    if (!QFileInfo(path).isFile()) {
-        ForgetRecentFile(path);
-        ShowRecentFiles();
-        ShowMessage(this,
-                    tr("ファイル %1 が見つかりません。最近使ったファイルの一覧から外しました。")
-                        .arg(QDir::toNativeSeparators(path)));
-        return;
-    }
-    if (!MayReplaceProgram())
-        return;
-    OpenProgramFile(path);
 }
 
 } // namespace tessivar::ui
