@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "CommandLineLanguage.h"
 #include "ExitCode.h"
 #include "WindowStart.h"
 
@@ -6,6 +7,7 @@
 #include "RunWindow.h"
 #endif
 
+#include <clocale>
 #include <exception>
 #include <iostream>
 #include <string>
@@ -21,7 +23,10 @@ int Run(int argc, char** argv)
         return RunWindow(argc, argv, start->programFile, start->language);
     }
 #endif
-    return tessivar::RunCommandLine(args, TESSIVAR_VERSION, std::cout, std::cerr);
+    // The system's own reasons (a file that cannot be opened) in the user's
+    // language too, where the system has it.
+    std::setlocale(LC_MESSAGES, "");
+    return tessivar::RunCommandLine(args, TESSIVAR_VERSION, tessivar::EnvironmentLanguage(), std::cout, std::cerr);
 }
 
 } // namespace

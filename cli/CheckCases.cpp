@@ -1,6 +1,7 @@
 #include "CheckCases.h"
 
 #include "Machine.h"
+#include "Phrase.h"
 #include "RegisterText.h"
 #include "StepCount.h"
 #include "UnicodeText.h"
@@ -43,16 +44,11 @@ std::string RegisterName(std::size_t number)
     return name.append(std::to_string(number));
 }
 
-std::string Quoted(std::string_view text)
-{
-    std::string quoted = "'";
-    return quoted.append(text).append("'");
-}
-
 // Parses one line that holds a case; the error is the first rule it breaks.
 class CaseLine {
 public:
-    CaseLine(std::size_t lineNumber, std::string_view text) : case_{.lineNumber = lineNumber, .text = std::string(text)}
+    CaseLine(std::size_t lineNumber, std::string_view text, Language language)
+        : case_{.lineNumber = lineNumber, .text = std::string(text)}, language_(language)
     {}
 
     std::variant<CheckCase, CasesError> Parse()
@@ -60,9 +56,10 @@ public:
         const std::string_view text = case_.text;
         const std::size_t arrow = text.find(kArrow);
         if (arrow == std::string_view::npos) {
-            Fail("no '->' between the input registers and the expected ones");
+            Fail({"no '->' between the input registers and the expected ones",
+                  "入力レジスタと期待するレジスタの間に '->' がありません"});
         } else if (text.find(kArrow, arrow + kArrow.size()) != std::string_view::npos) {
-            Fail("more than one '->'");
+            Fail({"more than one '->'", "'->' が 2 つ以上あります"});
         } else if (TakeInputs(text.substr(0, arrow)) && TakeExpectations(text.substr(arrow + kArrow.size()))) {
             return std::move(case_);
         }
@@ -74,17 +71,19 @@ private:
     {
         for (const std::string_view word : BlankSeparated(text)) {
             if (case_.inputs.size() == kRegisterCount) {
-                return Fail("more than " + std::to_string(kRegisterCount) + " input registers");
+                return Fail({"more than %1 input registers", "入力レジスタが %1 個を超えます"},
+                            {std::to_string(kRegisterCount)});
             }
             const std::string name = RegisterName(case_.inputs.size() + 1);
             const std::optional<std::int64_t> value = ParseRegisterLine(word);
             if (!value) {
-                return Fail("input " + name + " " + Quoted(word) + " is not a whole number");
+                return Fail({"input %1 '%2' is not a whole number", "入力 %1 の '%2' は整数ではありません"},
+                            {name, std::string(word)});
             }
             if (*value > kLargestSetValue || *value < -kLargestSetValue) {
-                return Fail("input " + name + " " + std::string(word)
-                            + " is too near the 64-bit limits to be set (at most " + std::to_string(kLargestSetValue)
-                            + " either way)");
+                return Fail({"input %1 %2 is too near the 64-bit limits to be set (at most %3 either way)",
+                             "入力 %1 の %2 は 64 ビットの限界に近すぎてセットできません (正負とも %3 まで)"},
+                            {name, std::string(word), std::to_string(kLargestSetValue)});
             }
             case_.inputs.emplace_back(word);
         }
@@ -95,7 +94,7 @@ private:
     {
         const std::vector<std::string_view> words = BlankSeparated(text);
         if (words.empty()) {
-            return Fail("no expected register after '->'");
+            return Fail({"no expected register after '->'", "'->' の後に期待するレジスタがありません"});
         }
         for (const std::string_view word : words) {
             if (!TakeExpectation(word)) {
@@ -109,42 +108,46 @@ private:
     {
         const std::size_t equals = word.find('=');
         if (!word.starts_with('R') || equals == std::string_view::npos) {
-            return Fail(Quoted(word) + " is not an expected register such as R1=12");
+            return Fail({"'%1' is not an expected register such as R1=12",
+                         "'%1' は R1=12 のような期待するレジスタではありません"},
+                        {std::string(word)});
         }
         const std::string_view name = word.substr(0, equals);
         const std::optional<StepCount> number = ParseStepCount(name.substr(1));
         if (!number || *number < 1 || *number > kRegisterCount) {
-            return Fail(Quoted(name) + " is not a register: R1 to " + RegisterName(kRegisterCount));
+            return Fail({"'%1' is not a register: R1 to %2", "'%1' はレジスタではありません (R1〜%2)"},
+                        {std::string(name), RegisterName(kRegisterCount)});
         }
         const int registerNumber = static_cast<int>(*number);
-        const std::string expectedName = "expected " + RegisterName(registerNumber);
         const std::string_view valueText = word.substr(equals + 1);
         const std::optional<std::int64_t> value = ParseRegisterLine(valueText);
         if (!value) {
-            return Fail(expectedName + " " + Quoted(valueText) + " is not a whole number");
+            return Fail({"expected %1 '%2' is not a whole number", "期待する %1 の '%2' は整数ではありません"},
+                        {RegisterName(registerNumber), std::string(valueText)});
         }
         if (std::ranges::any_of(case_.expected, [registerNumber](const ExpectedRegister& expected) {
                 return expected.registerNumber == registerNumber;
             })) {
-            return Fail(RegisterName(registerNumber) + " is expected twice");
+            return Fail({"%1 is expected twice", "%1 が 2 回期待されています"}, {RegisterName(registerNumber)});
         }
         case_.expected.push_back({registerNumber, *value});
         return true;
     }
 
-    bool Fail(std::string message)
+    bool Fail(const Phrase& phrase, const std::vector<std::string>& args = {})
     {
-        error_ = CasesError{case_.lineNumber, std::move(message)};
+        error_ = CasesError{case_.lineNumber, Say(language_, phrase, args)};
         return false;
     }
 
     CheckCase case_;
+    Language language_;
     std::optional<CasesError> error_;
 };
 
 } // namespace
 
-std::variant<std::vector<CheckCase>, CasesError> ParseCheckCases(std::string_view text)
+std::variant<std::vector<CheckCase>, CasesError> ParseCheckCases(std::string_view text, Language language)
 {
     if (text.starts_with(kUtf8Mark)) {
         text.remove_prefix(kUtf8Mark.size());
@@ -154,20 +157,20 @@ std::variant<std::vector<CheckCase>, CasesError> ParseCheckCases(std::string_vie
     for (std::size_t index = 0; index < lines.size(); ++index) {
         const std::size_t lineNumber = index + 1;
         if (!IsValidUtf8(lines[index])) {
-            return CasesError{lineNumber, "not UTF-8 text"};
+            return CasesError{lineNumber, Say(language, {"not UTF-8 text", "UTF-8 のテキストではありません"})};
         }
         const std::string_view line = Trimmed(std::string_view(lines[index]).substr(0, lines[index].find('#')));
         if (line.empty()) {
             continue;
         }
-        auto parsed = CaseLine(lineNumber, line).Parse();
+        auto parsed = CaseLine(lineNumber, line, language).Parse();
         if (auto* error = std::get_if<CasesError>(&parsed)) {
             return std::move(*error);
         }
         cases.push_back(std::get<CheckCase>(std::move(parsed)));
     }
     if (cases.empty()) {
-        return CasesError{0, "no case in the file"};
+        return CasesError{0, Say(language, {"no case in the file", "ファイルにケースがありません"})};
     }
     return cases;
 }

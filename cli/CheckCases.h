@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CommandLineLanguage.h"
 #include "ProgramText.h"
 
 #include <cstddef>
@@ -37,7 +38,7 @@ struct CasesError {
 // line the inputs separated by blanks, "->", then expectations R<k>=<value>;
 // "#" starts a comment; blank lines are skipped. Values are written as the
 // register editor takes them. The first line that breaks a rule is the error,
-// and so is a file without any case.
-std::variant<std::vector<CheckCase>, CasesError> ParseCheckCases(std::string_view text);
+// and so is a file without any case, told in `language`.
+std::variant<std::vector<CheckCase>, CasesError> ParseCheckCases(std::string_view text, Language language);
 
 } // namespace tessivar

@@ -1,5 +1,7 @@
 #include "CheckCsvReport.h"
 
+#include "UnicodeText.h"
+
 #include <string_view>
 
 namespace tessivar {
@@ -31,7 +33,8 @@ std::string HeaderRow(std::span<const CheckCase> cases)
 
 std::string ProgramRow(const ProgramCheck& check, std::size_t caseCount)
 {
-    std::string row = CsvField(check.programPath);
+    // A spreadsheet reads the file as UTF-8, so a name's other bytes are shown as U+FFFD.
+    std::string row = CsvField(MakeValidUtf8(check.programPath));
     for (std::size_t index = 0; index < caseCount; ++index) {
         const bool passed = !check.readError && check.results[index].verdict == CaseVerdict::Pass;
         row += passed ? ",PASS" : ",FAIL";

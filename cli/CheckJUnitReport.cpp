@@ -1,5 +1,6 @@
 #include "CheckJUnitReport.h"
 
+#include "Phrase.h"
 #include "UnicodeText.h"
 
 #include <optional>
@@ -18,12 +19,14 @@ bool IsXmlCharacter(char32_t c)
 
 // `text` for an attribute value in double quotes. Paths may hold any byte: what
 // is not a character XML admits becomes U+FFFD, so that the file stays well-formed.
-std::string AttributeText(std::string_view text)
+std::string AttributeText(std::string_view bytes)
 {
+    const std::string valid = MakeValidUtf8(bytes);
+    std::string_view text = valid;
     std::string escaped;
     while (!text.empty()) {
-        const std::optional<Utf8Character> read = ReadUtf8Character(text);
-        const char32_t c = read && IsXmlCharacter(read->codePoint) ? read->codePoint : ReplacementCharacter;
+        const Utf8Character read = ReadUtf8Character(text).value();
+        const char32_t c = IsXmlCharacter(read.codePoint) ? read.codePoint : ReplacementCharacter;
         switch (c) {
         case U'&':
             escaped += "&amp;";
@@ -46,7 +49,7 @@ std::string AttributeText(std::string_view text)
             AppendUtf8(escaped, c);
             break;
         }
-        text.remove_prefix(read ? read->length : 1);
+        text.remove_prefix(read.length);
     }
     return escaped;
 }
@@ -88,7 +91,7 @@ std::string TestCaseElement(const std::string& suiteName, const CheckCase& check
     return start + ">\n      " + outcome + "\n    </testcase>\n";
 }
 
-std::string TestSuiteElement(const ProgramCheck& check, std::span<const CheckCase> cases)
+std::string TestSuiteElement(const ProgramCheck& check, std::span<const CheckCase> cases, Language language)
 {
     const std::string name = AttributeText(check.programPath);
     std::string suite
@@ -96,7 +99,8 @@ std::string TestSuiteElement(const ProgramCheck& check, std::span<const CheckCas
     for (std::size_t index = 0; index < cases.size(); ++index) {
         std::string outcome;
         if (check.readError) {
-            outcome = "<error message=\"" + AttributeText("cannot be read: " + *check.readError) + "\"/>";
+            outcome = "<error message=\""
+                + AttributeText(Say(language, {"cannot be read: %1", "読めません: %1"}, {*check.readError})) + "\"/>";
         } else if (check.results[index].verdict != CaseVerdict::Pass) {
             outcome = "<failure message=\"" + AttributeText(check.results[index].failure) + "\"/>";
         }
@@ -107,13 +111,13 @@ std::string TestSuiteElement(const ProgramCheck& check, std::span<const CheckCas
 
 } // namespace
 
-std::string CheckJUnitReport(std::span<const ProgramCheck> checks, std::span<const CheckCase> cases)
+std::string CheckJUnitReport(std::span<const ProgramCheck> checks, std::span<const CheckCase> cases, Language language)
 {
     SuiteCounts total;
     std::string suites;
     for (const ProgramCheck& check : checks) {
         total.Add(SuiteCounts::Of(check, cases.size()));
-        suites += TestSuiteElement(check, cases);
+        suites += TestSuiteElement(check, cases, language);
     }
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<testsuites name=\"tessivar --check\" " + total.Attributes()
         + ">\n" + suites + "</testsuites>\n";

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CheckCases.h"
+#include "CommandLineLanguage.h"
 #include "ProgramCheck.h"
 
 #include <cstddef>
@@ -21,10 +22,14 @@ struct CheckTotals {
 };
 
 // A line per case, "PROGRAM: case line N: PASS" or "...: FAIL: why", or for a
-// program that cannot be read the one line "PROGRAM: cannot be read: why".
-void WriteProgramResults(std::ostream& out, const ProgramCheck& check, std::span<const CheckCase> cases);
+// program that cannot be read the one line "PROGRAM: cannot be read: why", in
+// `language`. A PROGRAM that a line cannot show as it is (a line break, a
+// control character, bytes that are not UTF-8, a leading quote) is written in
+// double quotes with C's escapes.
+void WriteProgramResults(std::ostream& out, const ProgramCheck& check, std::span<const CheckCase> cases,
+                         Language language);
 
-// "N passed, M failed".
-std::string TotalsLine(const CheckTotals& totals);
+// "N passed, M failed", in `language`.
+std::string TotalsLine(const CheckTotals& totals, Language language);
 
 } // namespace tessivar

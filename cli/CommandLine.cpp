@@ -4,6 +4,7 @@
 #include "CommandLineOptions.h"
 #include "ExitCode.h"
 #include "HeadlessRun.h"
+#include "Phrase.h"
 #include "ProgramFileInput.h"
 #include "ProgramGraph.h"
 #include "Usage.h"
@@ -22,27 +23,31 @@ std::ostream* TerminalOf(std::ostream& err)
     return &err == &std::cerr && isatty(STDERR_FILENO) ? &err : nullptr;
 }
 
-int WriteGraph(const std::string& programPath, std::ostream& out, std::ostream& err)
+int WriteGraph(const std::string& programPath, Language language, std::ostream& out, std::ostream& err)
 {
-    const std::optional<TextLines> lines = ReadEditorLines(programPath, err);
+    const std::optional<TextLines> lines = ReadEditorLines(programPath, language, err);
     if (!lines) {
         return kExitUsage;
     }
-    out << ProgramGraphDot(*lines);
+    out << ProgramGraphDot(*lines, language);
     return kExitEnded;
 }
 
 } // namespace
 
-int RunCommandLine(std::span<const std::string> args, std::string_view version, std::ostream& out, std::ostream& err)
+int RunCommandLine(std::span<const std::string> args, std::string_view version, Language language, std::ostream& out,
+                   std::ostream& err)
 {
     if (args.empty()) {
         err << UsageText();
         return kExitUsage;
     }
-    const auto parsed = ParseCommandLine(args);
+    const auto parsed = ParseCommandLine(args, language);
     if (const auto* usageError = std::get_if<UsageError>(&parsed)) {
-        err << "tessivar: " << usageError->message << "\nTry 'tessivar --help' for more information.\n";
+        err << "tessivar: " << usageError->message << '\n'
+            << Say(language,
+                   {"Try 'tessivar --help' for more information.", "詳しくは 'tessivar --help' を見てください。"})
+            << '\n';
         return kExitUsage;
     }
     const auto& options = std::get<CommandLineOptions>(parsed);
@@ -54,13 +59,13 @@ int RunCommandLine(std::span<const std::string> args, std::string_view version, 
         out << "tessivar " << version << '\n';
         return kExitEnded;
     case CommandLineOptions::Action::Graph:
-        return WriteGraph(options.run.programPath, out, err);
+        return WriteGraph(options.run.programPath, language, out, err);
     case CommandLineOptions::Action::Check:
-        return RunCheck(options.check, out, err);
+        return RunCheck(options.check, language, out, err);
     case CommandLineOptions::Action::Run:
         break;
     }
-    return RunHeadless(options.run, out, err, TerminalOf(err));
+    return RunHeadless(options.run, language, out, err, TerminalOf(err));
 }
 
 } // namespace tessivar

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CommandLineLanguage.h"
+
 #include <ostream>
 #include <span>
 #include <string>
@@ -8,7 +10,9 @@
 namespace tessivar {
 
 // The whole command line of `tessivar`: `args` excludes the program name.
-// Returns the exit status (ExitCode.h).
-int RunCommandLine(std::span<const std::string> args, std::string_view version, std::ostream& out, std::ostream& err);
+// Everything it says, but --help, is in `language`. Returns the exit status
+// (ExitCode.h).
+int RunCommandLine(std::span<const std::string> args, std::string_view version, Language language, std::ostream& out,
+                   std::ostream& err);
 
 } // namespace tessivar

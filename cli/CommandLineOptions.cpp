@@ -1,5 +1,6 @@
 #include "CommandLineOptions.h"
 
+#include "Phrase.h"
 #include "RegisterText.h"
 
 #include <algorithm>
@@ -18,7 +19,7 @@ constexpr std::array<std::string_view, 3> kCheckOnlyOptions{"--junit", "--csv", 
 
 class Parser {
 public:
-    explicit Parser(std::span<const std::string> args) : args_(args) {}
+    Parser(std::span<const std::string> args, Language language) : args_(args), language_(language) {}
 
     std::variant<CommandLineOptions, UsageError> Parse()
     {
@@ -93,7 +94,7 @@ private:
         } else if (name == "--jobs") {
             TakeJobs(name);
         } else {
-            Fail("unknown option '" + arg + "'");
+            Fail({"unknown option '%1'", "不明なオプション '%1' です"}, {arg});
         }
     }
 
@@ -103,7 +104,7 @@ private:
             return std::move(inlineValue_);
         }
         if (next_ == args_.size()) {
-            Fail(option + " needs an argument");
+            Fail({"%1 needs an argument", "%1 には引数が要ります"}, {option});
             return std::nullopt;
         }
         return args_[next_++];
@@ -112,7 +113,7 @@ private:
     void NoValue(const std::string& option)
     {
         if (inlineValue_) {
-            Fail(option + " takes no argument");
+            Fail({"%1 takes no argument", "%1 は引数を取りません"}, {option});
         }
     }
 
@@ -120,7 +121,7 @@ private:
     void TakeAction(CommandLineOptions::Action action, const std::string& option, std::string& path)
     {
         if (action_) {
-            Fail("--run, --graph or --check given twice");
+            Fail({"--run, --graph or --check given twice", "--run、--graph、--check は 1 つだけ指定できます"});
             return;
         }
         if (std::optional<std::string> value = Value(option)) {
@@ -137,7 +138,9 @@ private:
         }
         maxSteps_ = ParseStepCount(*text);
         if (!maxSteps_) {
-            Fail("--max-steps needs a whole number of 0 or more, not '" + *text + "'");
+            Fail({"--max-steps needs a whole number of 0 or more, not '%1'",
+                  "--max-steps には 0 以上の整数が要ります ('%1' ではなく)"},
+                 {*text});
         }
     }
 
@@ -149,7 +152,9 @@ private:
         }
         const std::optional<StepCount> jobs = ParseStepCount(*text);
         if (!jobs || *jobs < 1 || *jobs > std::numeric_limits<unsigned>::max()) {
-            Fail("--jobs needs a whole number of 1 or more, not '" + *text + "'");
+            Fail({"--jobs needs a whole number of 1 or more, not '%1'",
+                  "--jobs には 1 以上の整数が要ります ('%1' ではなく)"},
+                 {*text});
             return;
         }
         options_.check.jobs = static_cast<unsigned>(*jobs);
@@ -158,13 +163,16 @@ private:
     void Finish()
     {
         if (!action_) {
-            Fail("missing --run PROGRAM or --check CASES PROGRAM");
+            Fail({"missing --run PROGRAM or --check CASES PROGRAM",
+                  "--run PROGRAM か --check CASES PROGRAM を指定してください"});
             return;
         }
         options_.action = *action_;
         if (*action_ == CommandLineOptions::Action::Graph) {
             if (!operands_.empty() || !seenOptions_.empty()) {
-                Fail("--graph takes only the program: no VALUE, --run, --check or other option");
+                Fail({"--graph takes only the program: no VALUE, --run, --check or other option",
+                      "--graph に指定できるのはプログラムだけです "
+                      "(VALUE、--run、--check、ほかのオプションは指定できません)"});
             }
         } else if (*action_ == CommandLineOptions::Action::Check) {
             FinishCheck();
@@ -176,12 +184,12 @@ private:
     void FinishRun()
     {
         if (const std::optional<std::string> option = FirstSeen(kCheckOnlyOptions)) {
-            Fail(*option + " goes with --check only");
+            Fail({"%1 goes with --check only", "%1 は --check と一緒にしか使えません"}, {*option});
             return;
         }
         for (const std::string& operand : operands_) {
             if (!ParseRegisterLine(operand)) {
-                Fail("invalid register value '" + operand + "'");
+                Fail({"invalid register value '%1'", "レジスタの値 '%1' は正しくありません"}, {operand});
                 return;
             }
         }
@@ -192,11 +200,12 @@ private:
     void FinishCheck()
     {
         if (const std::optional<std::string> option = FirstSeen(kRunOnlyOptions)) {
-            Fail(*option + " does not go with --check");
+            Fail({"%1 does not go with --check", "%1 は --check と一緒には使えません"}, {*option});
             return;
         }
         if (operands_.empty()) {
-            Fail("--check needs at least one PROGRAM after CASES");
+            Fail({"--check needs at least one PROGRAM after CASES",
+                  "--check には CASES の後に PROGRAM が 1 つ以上要ります"});
             return;
         }
         options_.check.programPaths = std::move(operands_);
@@ -212,14 +221,15 @@ private:
         return *seen;
     }
 
-    void Fail(std::string message)
+    void Fail(const Phrase& phrase, const std::vector<std::string>& args = {})
     {
         if (!error_) {
-            error_ = UsageError{std::move(message)};
+            error_ = UsageError{Say(language_, phrase, args)};
         }
     }
 
     std::span<const std::string> args_;
+    Language language_;
     std::size_t next_ = 0;
     bool operandsOnly_ = false;
     std::optional<std::string> inlineValue_; // of the option being taken
@@ -233,9 +243,9 @@ private:
 
 } // namespace
 
-std::variant<CommandLineOptions, UsageError> ParseCommandLine(std::span<const std::string> args)
+std::variant<CommandLineOptions, UsageError> ParseCommandLine(std::span<const std::string> args, Language language)
 {
-    return Parser(args).Parse();
+    return Parser(args, language).Parse();
 }
 
 } // namespace tessivar

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CommandLineLanguage.h"
 #include "CompiledProgram.h"
 #include "ProgramText.h"
 #include "StepCount.h"
@@ -52,7 +53,7 @@ struct UsageError {
 
 // `args` excludes the program name. An argument that reads as a register value
 // (such as -3) is a VALUE, or for --check a PROGRAM, even where an option could
-// stand; after "--" every argument is one.
-std::variant<CommandLineOptions, UsageError> ParseCommandLine(std::span<const std::string> args);
+// stand; after "--" every argument is one. An error is told in `language`.
+std::variant<CommandLineOptions, UsageError> ParseCommandLine(std::span<const std::string> args, Language language);
 
 } // namespace tessivar

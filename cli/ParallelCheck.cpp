@@ -10,7 +10,7 @@
 namespace tessivar {
 
 void CheckPrograms(std::span<const std::string> programPaths, std::span<const CheckCase> cases, StepCount maxLines,
-                   unsigned jobs, const std::function<void(ProgramCheck)>& report)
+                   Language language, unsigned jobs, const std::function<void(ProgramCheck)>& report)
 {
     std::vector<std::promise<ProgramCheck>> checks(programPaths.size());
     std::vector<std::future<ProgramCheck>> done;
@@ -21,7 +21,7 @@ void CheckPrograms(std::span<const std::string> programPaths, std::span<const Ch
     const auto work = [&](const std::stop_token& stop) {
         for (std::size_t index = next++; index < checks.size() && !stop.stop_requested(); index = next++) {
             try {
-                checks[index].set_value(CheckProgram(programPaths[index], cases, maxLines));
+                checks[index].set_value(CheckProgram(programPaths[index], cases, maxLines, language));
             } catch (...) {
                 checks[index].set_exception(std::current_exception());
             }

@@ -15,6 +15,6 @@ namespace tessivar {
 // it and every one before it are done. An exception from a check is thrown
 // here, in its turn; the checks not yet started are then dropped.
 void CheckPrograms(std::span<const std::string> programPaths, std::span<const CheckCase> cases, StepCount maxLines,
-                   unsigned jobs, const std::function<void(ProgramCheck)>& report);
+                   Language language, unsigned jobs, const std::function<void(ProgramCheck)>& report);
 
 } // namespace tessivar

@@ -1,6 +1,7 @@
 #include "ProgramCheck.h"
 
 #include "Machine.h"
+#include "Phrase.h"
 #include "ProgramFile.h"
 
 #include <algorithm>
@@ -18,16 +19,18 @@ std::string RegistersText(const std::vector<ExpectedRegister>& registers)
     return text;
 }
 
-CaseResult CompareRegisters(const CheckCase& checkCase, const RegisterFile& Reg)
+CaseResult CompareRegisters(const CheckCase& checkCase, const RegisterFile& registers, Language language)
 {
     std::vector<ExpectedRegister> got;
     for (const ExpectedRegister& expected : checkCase.expected) {
-        got.push_back({expected.registerNumber, Reg[static_cast<std::size_t>(expected.registerNumber - 1)]});
+        got.push_back({expected.registerNumber, registers[static_cast<std::size_t>(expected.registerNumber - 1)]});
     }
     if (got == checkCase.expected) {
         return {};
     }
-    return {CaseVerdict::WrongValue, "expected " + RegistersText(checkCase.expected) + ", got " + RegistersText(got)};
+    return {CaseVerdict::WrongValue,
+            Say(language, {"expected %1, got %2", "期待は %1、結果は %2"},
+                {RegistersText(checkCase.expected), RegistersText(got)})};
 }
 
 } // namespace
@@ -39,7 +42,7 @@ std::size_t ProgramCheck::Passed() const
 }
 
 CaseResult RunCase(const CompiledProgram& program, const TextLines& programLines, const CheckCase& checkCase,
-                   StepCount maxLines)
+                   StepCount maxLines, Language language)
 {
     Machine machine;
     TextLines registerLines = checkCase.inputs;
@@ -48,31 +51,36 @@ CaseResult RunCase(const CompiledProgram& program, const TextLines& programLines
     const RunOutcome run = program.Run(machine, {.maxLines = maxLines});
     switch (run.stop) {
     case RunOutcome::Stop::Ended:
-        return CompareRegisters(checkCase, machine.Reg);
+        return CompareRegisters(checkCase, machine.registers, language);
     case RunOutcome::Stop::Error:
-        return {CaseVerdict::StepFailed, "a step cannot be carried out: " + Text(run.error->message)};
+        return {CaseVerdict::StepFailed,
+                Say(language, {"a step cannot be carried out: %1", "ステップを実行できません: %1"},
+                    {Say(language, run.error->message)})};
     case RunOutcome::Stop::LineBudget:
     case RunOutcome::Stop::StopLine:
     case RunOutcome::Stop::Cancelled: // a check asks for neither
         break;
     }
-    return {CaseVerdict::NotHalted, "did not halt within " + DecimalText(maxLines) + " steps"};
+    return {CaseVerdict::NotHalted,
+            Say(language, {"did not halt within %1 steps", "%1 ステップ以内に停止しませんでした"},
+                {DecimalText(maxLines)})};
 }
 
-ProgramCheck CheckProgram(const std::string& programPath, std::span<const CheckCase> cases, StepCount maxLines)
+ProgramCheck CheckProgram(const std::string& programPath, std::span<const CheckCase> cases, StepCount maxLines,
+                          Language language)
 {
     ProgramCheck check{.programPath = programPath};
     ProgramFileReading reading = ReadProgramFile(programPath);
     if (reading.error) {
-        check.readError = Text(reading.error->message);
+        check.readError = Say(language, reading.error->message);
         return check;
     }
     Machine compiledFrom;
     TextLines noRegisters;
     compiledFrom.Set(noRegisters, reading.lines);
-    const CompiledProgram program(compiledFrom.Prg, LoopAcceleration::On);
+    const CompiledProgram program(compiledFrom.program, LoopAcceleration::On);
     for (const CheckCase& checkCase : cases) {
-        check.results.push_back(RunCase(program, reading.lines, checkCase, maxLines));
+        check.results.push_back(RunCase(program, reading.lines, checkCase, maxLines, language));
     }
     return check;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CheckCases.h"
+#include "CommandLineLanguage.h"
 #include "CompiledProgram.h"
 #include "ProgramText.h"
 #include "StepCount.h"
@@ -36,12 +37,13 @@ struct ProgramCheck {
 
 // Sets the machine from the case's inputs and `programLines`, runs `program`
 // (compiled from those lines) for at most `maxLines` lines and compares the
-// registers the case names.
+// registers the case names; a failure is told in `language`.
 CaseResult RunCase(const CompiledProgram& program, const TextLines& programLines, const CheckCase& checkCase,
-                   StepCount maxLines);
+                   StepCount maxLines, Language language);
 
 // Reads the program file as the window opens it, compiles it with loop
 // acceleration once, and runs every case.
-ProgramCheck CheckProgram(const std::string& programPath, std::span<const CheckCase> cases, StepCount maxLines);
+ProgramCheck CheckProgram(const std::string& programPath, std::span<const CheckCase> cases, StepCount maxLines,
+                          Language language);
 
 } // namespace tessivar

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CommandLineLanguage.h"
 #include "ProgramText.h"
 
 #include <optional>
@@ -9,7 +10,7 @@
 namespace tessivar {
 
 // The editor lines of the program file at `path`, as the window would open it;
-// on failure the reason goes to `err` and nothing is returned.
-std::optional<TextLines> ReadEditorLines(const std::string& path, std::ostream& err);
+// on failure the reason goes to `err` in `language` and nothing is returned.
+std::optional<TextLines> ReadEditorLines(const std::string& path, Language language, std::ostream& err);
 
 } // namespace tessivar

@@ -1,7 +1,9 @@
 #include "ProgramGraph.h"
 
 #include "DecodeInstruction.h"
+#include "GraphLabel.h"
 #include "Machine.h"
+#include "Phrase.h"
 
 #include <cstdint>
 #include <set>
@@ -10,38 +12,6 @@
 namespace tessivar {
 
 namespace {
-
-// Control characters (but tab) are not allowed in the SVG and XML that Graphviz
-// writes from a label: each is drawn as its Unicode control picture instead.
-void AppendEscaped(std::string& quoted, const std::string& text)
-{
-    for (const char c : text) {
-        const auto code = static_cast<unsigned char>(c);
-        if ((code >= 1 && code < 0x20 && c != '\t') || code == 0x7F) {
-            const char32_t picture = code == 0x7F ? U'\u2421' : U'\u2400' + code;
-            quoted += static_cast<char>(0xE0 | (picture >> 12));
-            quoted += static_cast<char>(0x80 | ((picture >> 6) & 0x3F));
-            quoted += static_cast<char>(0x80 | (picture & 0x3F));
-            continue;
-        }
-        if (c == '"' || c == '\\') {
-            quoted += '\\';
-        }
-        quoted += c;
-    }
-}
-
-// `text`, and `note` on a line of its own below it when there is one.
-std::string Quoted(const std::string& text, const std::string& note = {})
-{
-    std::string quoted = "\"";
-    AppendEscaped(quoted, text);
-    if (!note.empty()) {
-        quoted += "\\n";
-        AppendEscaped(quoted, note);
-    }
-    return quoted + '"';
-}
 
 // The register above 256 that a line names, whose step then fails; 0 if none.
 std::int32_t MissingRegister(InstructionKind kind, const DecodedInstruction& decoded)
@@ -65,9 +35,12 @@ std::string NodeName(std::int64_t pc, std::int64_t lineCount)
     return pc == lineCount ? "end" : "end" + std::to_string(pc + 1);
 }
 
-std::string EndLabel(std::int64_t pc, std::int64_t lineCount)
+std::string EndLabel(std::int64_t pc, std::int64_t lineCount, Language language)
 {
-    return pc == lineCount ? "end" : "end (line " + std::to_string(pc + 1) + ")";
+    if (pc == lineCount) {
+        return Say(language, {"end", "終了"});
+    }
+    return Say(language, {"end (line %1)", "終了 (行 %1)"}, {std::to_string(pc + 1)});
 }
 
 std::string RegisterName(std::int32_t number)
@@ -77,8 +50,10 @@ std::string RegisterName(std::int32_t number)
 
 class GraphWriter {
 public:
-    explicit GraphWriter(const TextLines& editorLines)
-        : lines_(ProgramListFromEditorLines(editorLines)), lineCount_(static_cast<std::int64_t>(lines_.size()))
+    GraphWriter(const TextLines& editorLines, Language language)
+        : lines_(ProgramListFromEditorLines(editorLines)),
+          lineCount_(static_cast<std::int64_t>(lines_.size())),
+          language_(language)
     {}
 
     std::string Write()
@@ -93,7 +68,8 @@ public:
             WriteLine(pc);
         }
         for (const std::int64_t end : ends_) {
-            dot_ << "  " << NodeName(end, lineCount_) << " [label=" << Quoted(EndLabel(end, lineCount_))
+            dot_ << "  " << NodeName(end, lineCount_)
+                 << " [label=" << GraphLabel(EndLabel(end, lineCount_, language_), {}, language_)
                  << ", shape=doubleoctagon];\n";
         }
         dot_ << "}\n";
@@ -108,8 +84,12 @@ private:
             = DecodeInstruction(PrepareProgramLine(text), pc, static_cast<std::int32_t>(lineCount_));
         const InstructionKind kind = ClassifyInstruction(decoded);
         const std::int32_t missing = MissingRegister(kind, decoded);
-        const std::string note = missing != 0 ? RegisterName(missing) + " does not exist: the step fails" : "";
-        dot_ << "  " << NodeName(pc, lineCount_) << " [label=" << Quoted(std::to_string(pc + 1) + ": " + text, note);
+        const std::string note = missing != 0
+            ? Say(language_, {"%1 does not exist: the step fails", "%1 はありません: この行はエラーで止まります"},
+                  {RegisterName(missing)})
+            : "";
+        dot_ << "  " << NodeName(pc, lineCount_)
+             << " [label=" << GraphLabel(std::to_string(pc + 1) + ": " + text, note, language_);
         if (kind == InstructionKind::Comment) {
             dot_ << ", shape=note, style=dashed, fontcolor=gray30";
         }
@@ -127,7 +107,7 @@ private:
         const std::string left = RegisterName(decoded.FirstArg);
         const std::string right = RegisterName(decoded.SecondArg);
         if (decoded.FirstArg == decoded.SecondArg) {
-            Edge(pc, std::int64_t{decoded.JumpPC} + 1, "always");
+            Edge(pc, std::int64_t{decoded.JumpPC} + 1, Say(language_, {"always", "常に"}));
             return;
         }
         Edge(pc, std::int64_t{decoded.JumpPC} + 1, left + " = " + right);
@@ -141,22 +121,23 @@ private:
         }
         dot_ << "  " << NodeName(from, lineCount_) << " -> " << NodeName(to, lineCount_);
         if (!condition.empty()) {
-            dot_ << " [label=" << Quoted(condition) << "]";
+            dot_ << " [label=" << GraphLabel(condition, {}, language_) << "]";
         }
         dot_ << ";\n";
     }
 
     TextLines lines_;
     std::int64_t lineCount_;
+    Language language_;
     std::set<std::int64_t> ends_;
     std::ostringstream dot_;
 };
 
 } // namespace
 
-std::string ProgramGraphDot(const TextLines& editorLines)
+std::string ProgramGraphDot(const TextLines& editorLines, Language language)
 {
-    return GraphWriter(editorLines).Write();
+    return GraphWriter(editorLines, language).Write();
 }
 
 } // namespace tessivar

@@ -1,12 +1,29 @@
 #include "ProgressLine.h"
 
+#include "Phrase.h"
+
 #include <algorithm>
 #include <string>
 
 namespace tessivar {
 
-ProgressLine::ProgressLine(std::ostream& terminal, Clock::time_point start)
-    : terminal_(terminal), start_(start), nextDraw_(start + kQuietTime)
+namespace {
+
+// The line's own words are ASCII or wide Japanese characters, two columns each.
+std::size_t Columns(const std::string& text)
+{
+    std::size_t columns = 0;
+    for (const char c : text) {
+        const auto code = static_cast<unsigned char>(c);
+        columns += code < 0x80 ? 1 : (code >= 0xC0 ? 2 : 0);
+    }
+    return columns;
+}
+
+} // namespace
+
+ProgressLine::ProgressLine(std::ostream& terminal, Clock::time_point start, Language language)
+    : terminal_(terminal), start_(start), nextDraw_(start + kQuietTime), language_(language)
 {}
 
 void ProgressLine::Update(StepCount step, Clock::time_point now)
@@ -17,7 +34,8 @@ void ProgressLine::Update(StepCount step, Clock::time_point now)
     nextDraw_ = now + kRedrawTime;
     const double seconds = std::chrono::duration<double>(now - start_).count();
     const auto perSecond = static_cast<StepCount>(static_cast<double>(step) / seconds);
-    Draw("Step: " + DecimalText(step) + "  (" + DecimalText(perSecond) + " steps/s)");
+    Draw(Say(language_, {"Step: %1  (%2 steps/s)", "Step: %1  (毎秒 %2 ステップ)"},
+             {DecimalText(step), DecimalText(perSecond)}));
 }
 
 void ProgressLine::Clear()
@@ -31,12 +49,13 @@ void ProgressLine::Clear()
 // Blanks pad a shorter text over the end of the longer one drawn before.
 void ProgressLine::Draw(const std::string& text)
 {
+    const std::size_t width = Columns(text);
     terminal_ << '\r' << text;
-    if (text.size() < drawnWidth_) {
-        terminal_ << std::string(drawnWidth_ - text.size(), ' ');
+    if (width < drawnWidth_) {
+        terminal_ << std::string(drawnWidth_ - width, ' ');
     }
     terminal_ << std::flush;
-    drawnWidth_ = std::max(drawnWidth_, text.size());
+    drawnWidth_ = std::max(drawnWidth_, width);
 }
 
 } // namespace tessivar

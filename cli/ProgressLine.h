@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CommandLineLanguage.h"
 #include "StepCount.h"
 
 #include <chrono>
@@ -20,7 +21,7 @@ public:
     static constexpr Clock::duration kQuietTime = std::chrono::seconds(1);
     static constexpr Clock::duration kRedrawTime = std::chrono::milliseconds(250);
 
-    ProgressLine(std::ostream& terminal, Clock::time_point start);
+    ProgressLine(std::ostream& terminal, Clock::time_point start, Language language);
 
     // `step` steps have run by `now`.
     void Update(StepCount step, Clock::time_point now);
@@ -34,7 +35,8 @@ private:
     std::ostream& terminal_;
     Clock::time_point start_;
     Clock::time_point nextDraw_;
-    std::size_t drawnWidth_ = 0;
+    Language language_;
+    std::size_t drawnWidth_ = 0; // in the terminal's columns
 };
 
 } // namespace tessivar

@@ -1,17 +1,21 @@
 #include "StepTrace.h"
 
 #include "RegisterText.h"
+#include "VisibleText.h"
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 namespace tessivar {
 
 namespace {
 
-// A tab inside a line would shift the columns.
-std::string AsColumn(std::string text)
+// A tab inside a line would shift the columns, and a control character could
+// drive the terminal the trace goes to.
+std::string AsColumn(std::string_view line)
 {
+    std::string text = VisibleText(line);
     std::replace(text.begin(), text.end(), '\t', ' ');
     return text;
 }
@@ -20,15 +24,15 @@ void WriteTraceLine(const Machine& machine, const InstructionEffect& effect, con
                     std::ostream& trace)
 {
     const auto line = static_cast<std::size_t>(effect.executedPC);
-    trace << DecimalText(machine.Step) << '\t' << line + 1 << '\t'
-          << AsColumn(line < programLines.size() ? programLines[line] : std::string()) << '\t';
+    trace << DecimalText(machine.stepCount) << '\t' << line + 1 << '\t'
+          << AsColumn(line < programLines.size() ? programLines[line] : std::string_view()) << '\t';
     if (WritesRegister(effect.kind))
         trace << "R(" << effect.targetRegister << ")\t" << CanonicalRegisterText(effect.newValue);
     else
         trace << '\t';
     trace << '\t';
     if (effect.jumpTaken)
-        trace << machine.PC + 1;
+        trace << machine.pc + 1;
     trace << '\n';
 }
 

@@ -13,7 +13,7 @@ namespace tessivar {
 // program ends, a line cannot be carried out or `maxLines` lines have run,
 // and writes to `trace` as it goes (so memory stays constant): a header, then
 // per executed line the step count after it, its line number, the line as
-// written in `programLines`, the register it changed with the new value, and
+// written in `programLines` (as VisibleText shows it, a tab as a blank), the register it changed with the new value, and
 // the line a taken jump continues at; tab-separated.
 RunOutcome RunTraced(Machine& machine, const TextLines& programLines, std::optional<StepCount> maxLines,
                      std::ostream& trace);

@@ -4,7 +4,7 @@ namespace tessivar {
 
 std::string UsageText()
 {
-    return R"(Usage: tessivar --run PROGRAM [VALUE ...] [--max-steps N] [--trace FILE] [--no-acceleration]
+    return R"usage(Usage: tessivar --run PROGRAM [VALUE ...] [--max-steps N] [--trace FILE] [--no-acceleration]
   or:  tessivar --check CASES PROGRAM... [--max-steps N] [--junit FILE] [--csv FILE] [--jobs N]
   or:  tessivar --graph PROGRAM
   or:  tessivar --help | --version
@@ -27,8 +27,10 @@ checks programs against cases, or draws a program's control flow.
   --trace FILE      write a line per executed program line to FILE (- for
                     standard output, before the registers), tab-separated
                     after a header: the step count, the line number, the
-                    line as written, the register it changed and its new
-                    value, and the line a taken jump continues at
+                    line as written (control characters shown as their
+                    Unicode pictures, a tab as a blank), the register it
+                    changed and its new value, and the line a taken jump
+                    continues at
   --no-acceleration run every line one at a time (see below)
   --check CASES     run every case of the file CASES against each PROGRAM
                     and report which pass (see below)
@@ -41,7 +43,9 @@ checks programs against cases, or draws a program's control flow.
   --graph PROGRAM   write the program's control flow in Graphviz DOT to
                     standard output: a box per line, an arrow to the next
                     line, an arrow per jump with its condition, and the
-                    places where the program ends. For a picture:
+                    places where the program ends; a line longer than
+                    Graphviz takes is cut, with "… (N more characters)".
+                    For a picture:
                       tessivar --graph prog.urm | dot -Tsvg > prog.svg
   --lang ja|en      the window's language for this start (Japanese or
                     English); without it, the one last chosen in the window
@@ -74,7 +78,17 @@ Standard output gets a line per program and case, "PROGRAM: case line N:
 PASS" or "...: FAIL:" with what was expected and what came out, "did not
 halt within N steps" or the failing step's message, and at the end the line
 "N passed, M failed". A program that cannot be read gets one line and its
-cases count as failed; the other programs are still checked.
+cases count as failed; the other programs are still checked. A PROGRAM that
+a line cannot show as it is (a line break, a control character, bytes that
+are not UTF-8) is written in double quotes with C's escapes.
+
+Errors, the status line, the machine's messages, the lines of --check and
+the JUnit messages, and the words of --graph are in Japanese when the locale
+is Japanese and in English otherwise: the first of LC_ALL, LC_MESSAGES and
+LANG that is set and not empty decides, Japanese for one starting with "ja"
+(such as ja_JP.UTF-8). The words of the CSV and JUnit files themselves and
+the trace's header stay the same for the tools that read them, and this
+help is in English.
 
 Loops whose passes change the registers by the same amounts each time, or
 by amounts that grow by the same amount each time (counting, adding one
@@ -97,7 +111,7 @@ Exit status of --check:
   2  wrong usage, a CASES file that cannot be read or breaks a rule (its
      line and what is wrong are on standard error), a program that cannot
      be read, or a report that cannot be written
-)";
+)usage";
 }
 
 } // namespace tessivar

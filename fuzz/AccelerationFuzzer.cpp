@@ -235,8 +235,8 @@ Machine SetMachine(const FuzzRun& run)
 // a stop line ends it.
 RunOutcome RunInPieces(const FuzzRun& run, Machine& machine)
 {
-    const CompiledProgram compiled(machine.Prg, LoopAcceleration::On);
-    StepCount lastReported = machine.Step;
+    const CompiledProgram compiled(machine.program, LoopAcceleration::On);
+    StepCount lastReported = machine.stepCount;
     const RunProgress progress{.everyLines = run.reportEvery, .report = [&](StepCount step) {
                                    Check(step >= lastReported);
                                    lastReported = step;
@@ -244,7 +244,7 @@ RunOutcome RunInPieces(const FuzzRun& run, Machine& machine)
     RunOutcome whole;
     for (bool first = true;; first = false) {
         // A piece that starts on a stop line carries it out: only the first may.
-        const bool onStopLine = std::count(run.stopLines.begin(), run.stopLines.end(), machine.PC) > 0;
+        const bool onStopLine = std::count(run.stopLines.begin(), run.stopLines.end(), machine.pc) > 0;
         if (!first && onStopLine) {
             whole.stop = RunOutcome::Stop::StopLine;
             return whole;
@@ -260,7 +260,7 @@ RunOutcome RunInPieces(const FuzzRun& run, Machine& machine)
             whole.written[index] = whole.written[index] || part.written[index];
         }
         if (part.stop != RunOutcome::Stop::LineBudget || whole.executedLines == run.budget) {
-            Check(lastReported <= machine.Step);
+            Check(lastReported <= machine.stepCount);
             return whole;
         }
     }
@@ -270,11 +270,11 @@ std::uint64_t StateHash(const Machine& machine)
 {
     std::uint64_t hash = 1469598103934665603u;
     const auto mix = [&](std::uint64_t word) { hash = (hash ^ word) * 1099511628211u; };
-    for (const std::int64_t value : machine.Reg) {
+    for (const std::int64_t value : machine.registers) {
         mix(static_cast<std::uint64_t>(value));
     }
-    mix(static_cast<std::uint64_t>(machine.PC));
-    mix(static_cast<std::uint64_t>(machine.Step));
+    mix(static_cast<std::uint64_t>(machine.pc));
+    mix(static_cast<std::uint64_t>(machine.stepCount));
     return hash;
 }
 
@@ -286,7 +286,7 @@ void CheckHistory(const FuzzRun& run)
     Machine machine = SetMachine(run);
     StepHistory history(4096); // more than the lines of any recorded run
     const RunOutcome accelerated
-        = CompiledProgram(machine.Prg, LoopAcceleration::On)
+        = CompiledProgram(machine.program, LoopAcceleration::On)
               .Run(machine, {.maxLines = run.budget, .stopLines = run.stopLines, .history = &history});
     Machine stepped = SetMachine(run);
     std::vector<std::uint64_t> states{StateHash(stepped)};
@@ -319,7 +319,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const FuzzRun run = MakeRun(data);
 
     Machine expectedMachine = SetMachine(run);
-    const RunOutcome expected = CompiledProgram(expectedMachine.Prg, LoopAcceleration::Off)
+    const RunOutcome expected = CompiledProgram(expectedMachine.program, LoopAcceleration::Off)
                                     .Run(expectedMachine, {.maxLines = run.budget, .stopLines = run.stopLines});
     Machine actualMachine = SetMachine(run);
     const RunOutcome actual = RunInPieces(run, actualMachine);
@@ -331,9 +331,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     if (expected.error) {
         Check(actual.error->kind == expected.error->kind && actual.error->message == expected.error->message);
     }
-    Check(actualMachine.PC == expectedMachine.PC);
-    Check(actualMachine.Step == expectedMachine.Step);
-    Check(actualMachine.Reg == expectedMachine.Reg);
+    Check(actualMachine.pc == expectedMachine.pc);
+    Check(actualMachine.stepCount == expectedMachine.stepCount);
+    Check(actualMachine.registers == expectedMachine.registers);
     if (run.recorded) {
         CheckHistory(run);
     }

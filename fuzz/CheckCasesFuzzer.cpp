@@ -56,7 +56,7 @@ std::string PlainText(const std::vector<CheckCase>& cases)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const auto parsed = ParseCheckCases(text);
+    const auto parsed = ParseCheckCases(text, Language::English);
     if (const auto* error = std::get_if<CasesError>(&parsed)) {
         Check(error->lineNumber <= SplitTextLines(text).size() && !error->message.empty());
         return 0;
@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(index == 0 || cases[index].lineNumber > cases[index - 1].lineNumber);
         CheckLoadable(cases[index]);
     }
-    const auto again = ParseCheckCases(PlainText(cases));
+    const auto again = ParseCheckCases(PlainText(cases), Language::English);
     Check(std::holds_alternative<std::vector<CheckCase>>(again));
     const auto& reread = std::get<std::vector<CheckCase>>(again);
     Check(reread.size() == cases.size());

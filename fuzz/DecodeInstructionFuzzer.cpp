@@ -1,7 +1,7 @@
 // Decoding: fields, numbers and jump targets agree with plain readings of the
 // syntax, and one step of the decoded line moves the machine as decoded.
 //
-// Input: 8 bytes of PC, 4 bytes of line count (little-endian), then the line.
+// Input: 8 bytes of the machine's pc, 4 bytes of line count (little-endian), then the line.
 
 #include "DecodeInstruction.h"
 #include "FuzzCheck.h"
@@ -61,7 +61,7 @@ std::int32_t ReferenceArgument(const std::vector<std::string>& fields, std::size
     return static_cast<std::int32_t>(fuzz::ReferenceNumber(fields[index], 32).value_or(0));
 }
 
-std::int32_t ReferenceJumpPC(const std::vector<std::string>& fields, std::int64_t PC, std::int32_t lineCount)
+std::int32_t ReferenceJumpPC(const std::vector<std::string>& fields, std::int64_t pc, std::int32_t lineCount)
 {
     if (fields.size() < 4) {
         return 0;
@@ -69,7 +69,7 @@ std::int32_t ReferenceJumpPC(const std::vector<std::string>& fields, std::int64_
     const std::string_view target = fields[3];
     Wide result = 0;
     if (target.starts_with('.')) {
-        result = Wide{PC} + fuzz::ReferenceNumber(target.substr(1), 32).value_or(0) - 1;
+        result = Wide{pc} + fuzz::ReferenceNumber(target.substr(1), 32).value_or(0) - 1;
     } else {
         result = Wide{fuzz::ReferenceNumber(target, 32).value_or(2)} - 2;
     }
@@ -80,7 +80,7 @@ std::int32_t ReferenceJumpPC(const std::vector<std::string>& fields, std::int64_
     return fits ? static_cast<std::int32_t>(result) : kJumpNeverTaken;
 }
 
-void CheckDecoded(std::string_view line, std::int64_t PC, std::int32_t lineCount)
+void CheckDecoded(std::string_view line, std::int64_t pc, std::int32_t lineCount)
 {
     const std::string_view text = line.substr(0, line.find('\0'));
     const std::vector<std::string> fields = SplitFields(line);
@@ -91,7 +91,7 @@ void CheckDecoded(std::string_view line, std::int64_t PC, std::int32_t lineCount
         Check(ParseInstructionNumber(field) == fuzz::ReferenceNumber(field, 32));
     }
 
-    const DecodedInstruction decoded = DecodeInstruction(line, PC, lineCount);
+    const DecodedInstruction decoded = DecodeInstruction(line, pc, lineCount);
     Check(std::none_of(decoded.Mnemonic.begin(), decoded.Mnemonic.end(), [](char c) { return c >= 'A' && c <= 'Z'; }));
     const std::string first = fields.empty() ? std::string() : fields[0];
     Check(decoded.Mnemonic.size() == first.size());
@@ -101,7 +101,7 @@ void CheckDecoded(std::string_view line, std::int64_t PC, std::int32_t lineCount
     }
     Check(decoded.FirstArg == ReferenceArgument(fields, 1));
     Check(decoded.SecondArg == ReferenceArgument(fields, 2));
-    Check(decoded.JumpPC == ReferenceJumpPC(fields, PC, lineCount));
+    Check(decoded.JumpPC == ReferenceJumpPC(fields, pc, lineCount));
 
     const auto firstVisible = std::find_if(text.begin(), text.end(), [](char c) { return !IsBlank(c); });
     const char lead = firstVisible == text.end() ? '\0' : *firstVisible;
@@ -113,17 +113,17 @@ void CheckDecoded(std::string_view line, std::int64_t PC, std::int32_t lineCount
     }
 }
 
-// One step of `line`, placed at a small PC in an otherwise empty program.
-void CheckStep(std::string_view line, std::int64_t PC)
+// One step of `line`, placed at a small pc in an otherwise empty program.
+void CheckStep(std::string_view line, std::int64_t pc)
 {
     Machine machine;
-    machine.Prg.assign(static_cast<std::size_t>(PC) + 2, "");
-    machine.Prg[static_cast<std::size_t>(PC)] = std::string(line);
-    machine.PC = PC;
-    for (std::size_t i = 0; i < machine.Reg.size(); ++i) {
-        machine.Reg[i] = static_cast<std::int64_t>(i % 3);
+    machine.program.assign(static_cast<std::size_t>(pc) + 2, "");
+    machine.program[static_cast<std::size_t>(pc)] = std::string(line);
+    machine.pc = pc;
+    for (std::size_t i = 0; i < machine.registers.size(); ++i) {
+        machine.registers[i] = static_cast<std::int64_t>(i % 3);
     }
-    machine.Reg[2] = INT64_MAX;
+    machine.registers[2] = INT64_MAX;
     const Machine before = machine;
 
     const DecodedInstruction decoded = machine.DecodeCurrent();
@@ -131,22 +131,23 @@ void CheckStep(std::string_view line, std::int64_t PC)
     if (outcome.error) {
         Check(outcome.error->kind == MachineError::Kind::RegisterNumber
               || outcome.error->kind == MachineError::Kind::IntegerOverflow);
-        Check(machine.Reg == before.Reg && machine.PC == before.PC && machine.Step == before.Step);
+        Check(machine.registers == before.registers && machine.pc == before.pc
+              && machine.stepCount == before.stepCount);
         return;
     }
     const InstructionEffect& effect = outcome.effect;
-    Check(effect.executedPC == PC);
-    Check(machine.Step == (effect.kind == InstructionKind::Comment ? 0 : 1));
-    Check(machine.PC == (effect.jumpTaken ? std::int64_t{decoded.JumpPC} + 1 : PC + 1));
+    Check(effect.executedPC == pc);
+    Check(machine.stepCount == (effect.kind == InstructionKind::Comment ? 0 : 1));
+    Check(machine.pc == (effect.jumpTaken ? std::int64_t{decoded.JumpPC} + 1 : pc + 1));
     Check(!effect.jumpTaken || decoded.JumpPC >= -1);
     std::size_t changed = 0;
-    for (std::size_t i = 0; i < machine.Reg.size(); ++i) {
-        changed += machine.Reg[i] != before.Reg[i];
+    for (std::size_t i = 0; i < machine.registers.size(); ++i) {
+        changed += machine.registers[i] != before.registers[i];
     }
     Check(changed <= 1);
     if (WritesRegister(effect.kind)) {
         Check(effect.targetRegister >= 1 && effect.targetRegister <= kRegisterCount);
-        Check(machine.Reg[static_cast<std::size_t>(effect.targetRegister - 1)] == effect.newValue);
+        Check(machine.registers[static_cast<std::size_t>(effect.targetRegister - 1)] == effect.newValue);
     } else {
         Check(changed == 0);
     }
@@ -166,10 +167,10 @@ template <typename T> T Take(const std::uint8_t*& data, std::size_t& size)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const auto PC = Take<std::int64_t>(data, size);
+    const auto pc = Take<std::int64_t>(data, size);
     const auto lineCount = Take<std::int32_t>(data, size);
     const std::string_view line(reinterpret_cast<const char*>(data), size);
-    CheckDecoded(line, PC, lineCount);
-    CheckStep(line, static_cast<std::int64_t>(static_cast<std::uint64_t>(PC) % 16));
+    CheckDecoded(line, pc, lineCount);
+    CheckStep(line, static_cast<std::int64_t>(static_cast<std::uint64_t>(pc) % 16));
     return 0;
 }

@@ -52,7 +52,7 @@ void CheckSet(std::string_view text)
     for (std::size_t i = 0; i < panel.size(); ++i) {
         const std::int64_t expected = i < touched ? RegisterLineValue(typed[i]) : 0;
         if (i < kRegisterCount) {
-            Check(machine.Reg[i] == expected);
+            Check(machine.registers[i] == expected);
         }
         Check(panel[i] == (i < touched ? CanonicalRegisterText(expected) : typed[i]));
         if (i < outcome.loadedRegisters) {

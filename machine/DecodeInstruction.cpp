@@ -62,14 +62,14 @@ bool Fits32(std::int64_t value)
     return value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max();
 }
 
-// `PC` + k - 1 for ".k", q - 2 for q; -2 means the line before the first and
+// `pc` + k - 1 for ".k", q - 2 for q; -2 means the line before the first and
 // becomes the end of the program.
-std::int32_t JumpTarget(std::string_view field, std::int64_t PC, std::int32_t lineCount)
+std::int32_t JumpTarget(std::string_view field, std::int64_t pc, std::int32_t lineCount)
 {
     std::int64_t target = 0;
     if (!field.empty() && field.front() == '.') {
         const std::int64_t k = ParseInstructionNumber(field.substr(1)).value_or(0);
-        if (__builtin_add_overflow(PC, k - 1, &target)) {
+        if (__builtin_add_overflow(pc, k - 1, &target)) {
             return kJumpNeverTaken;
         }
     } else {
@@ -130,7 +130,7 @@ std::optional<std::int32_t> ParseInstructionNumber(std::string_view text)
     return static_cast<std::int32_t>(number.negative ? -value : value);
 }
 
-DecodedInstruction DecodeInstruction(std::string_view line, std::int64_t PC, std::int32_t lineCount)
+DecodedInstruction DecodeInstruction(std::string_view line, std::int64_t pc, std::int32_t lineCount)
 {
     const std::vector<std::string> fields = SplitFields(line);
     DecodedInstruction decoded;
@@ -146,7 +146,7 @@ DecodedInstruction DecodeInstruction(std::string_view line, std::int64_t PC, std
         decoded.SecondArg = ParseInstructionNumber(fields[2]).value_or(0);
     }
     if (fields.size() >= 4) {
-        decoded.JumpPC = JumpTarget(fields[3], PC, lineCount);
+        decoded.JumpPC = JumpTarget(fields[3], pc, lineCount);
     }
     return decoded;
 }

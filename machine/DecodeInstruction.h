@@ -27,7 +27,7 @@ std::vector<std::string> SplitFields(std::string_view line);
 // Decimal in the signed 32-bit range, or hexadecimal of at most eight significant digits.
 std::optional<std::int32_t> ParseInstructionNumber(std::string_view text);
 
-// Pure: decodes the prepared line at index `PC` of a program of `lineCount` lines.
-DecodedInstruction DecodeInstruction(std::string_view line, std::int64_t PC, std::int32_t lineCount);
+// Pure: decodes the prepared line at index `pc` of a program of `lineCount` lines.
+DecodedInstruction DecodeInstruction(std::string_view line, std::int64_t pc, std::int32_t lineCount);
 
 } // namespace tessivar

@@ -13,16 +13,16 @@ bool WithinSetLimits(std::int64_t value)
 }
 
 // Register R(number), 1-based.
-std::int64_t& R(RegisterFile& Reg, int number)
+std::int64_t& R(RegisterFile& registers, int number)
 {
-    return Reg[static_cast<std::size_t>(number - 1)];
+    return registers[static_cast<std::size_t>(number - 1)];
 }
 
 // The registers the instruction names: S and Z write their one register, T
 // copies its first into its second, J compares its two.
-InstructionEffect PlannedEffect(const DecodedInstruction& decoded, std::int64_t PC)
+InstructionEffect PlannedEffect(const DecodedInstruction& decoded, std::int64_t pc)
 {
-    InstructionEffect effect{.decoded = decoded, .kind = ClassifyInstruction(decoded), .executedPC = PC};
+    InstructionEffect effect{.decoded = decoded, .kind = ClassifyInstruction(decoded), .executedPC = pc};
     switch (effect.kind) {
     case InstructionKind::S:
     case InstructionKind::Z:
@@ -55,14 +55,14 @@ int MissingRegister(const InstructionEffect& effect)
 
 SetOutcome Machine::Set(TextLines& registerLines, const TextLines& programLines)
 {
-    Reg.fill(0);
+    registers.fill(0);
     for (std::size_t i = 0; i < registerLines.size(); ++i) {
-        if (i >= Reg.size()) {
+        if (i >= registers.size()) {
             // The line beyond the register file is left as typed.
-            return SetOutcome{Reg.size(), RangeCheckError()};
+            return SetOutcome{registers.size(), RangeCheckError()};
         }
         const std::int64_t value = RegisterLineValue(registerLines[i]);
-        Reg[i] = value;
+        registers[i] = value;
         std::string canonical = CanonicalRegisterText(value);
         if (registerLines[i] != canonical) {
             registerLines[i] = std::move(canonical);
@@ -72,64 +72,65 @@ SetOutcome Machine::Set(TextLines& registerLines, const TextLines& programLines)
         }
     }
 
-    Prg = ProgramListFromEditorLines(programLines);
-    for (std::string& line : Prg) {
+    program = ProgramListFromEditorLines(programLines);
+    for (std::string& line : program) {
         line = PrepareProgramLine(std::move(line));
     }
-    PC = 0;
-    Step = 0;
+    pc = 0;
+    stepCount = 0;
     return SetOutcome{registerLines.size(), std::nullopt};
 }
 
 void Machine::ClearProgram()
 {
-    Prg.clear();
+    program.clear();
 }
 
 bool Machine::CanContinue() const
 {
-    return PC >= 0 && PC < static_cast<std::int64_t>(Prg.size());
+    return pc >= 0 && pc < static_cast<std::int64_t>(program.size());
 }
 
 DecodedInstruction Machine::DecodeCurrent() const
 {
-    return DecodeInstruction(Prg[static_cast<std::size_t>(PC)], PC, static_cast<std::int32_t>(Prg.size()));
+    return DecodeInstruction(program[static_cast<std::size_t>(pc)], pc, static_cast<std::int32_t>(program.size()));
 }
 
 StepOutcome Machine::Apply(const DecodedInstruction& instruction)
 {
-    StepOutcome outcome{PlannedEffect(instruction, PC), std::nullopt};
+    StepOutcome outcome{PlannedEffect(instruction, pc), std::nullopt};
     InstructionEffect& effect = outcome.effect;
     if (!CanContinue()) {
         outcome.error = NothingToExecuteError();
         return outcome;
     }
     if (const int missing = MissingRegister(effect)) {
-        outcome.error = RegisterNumberError(PC + 1, missing);
+        outcome.error = RegisterNumberError(pc + 1, missing);
         return outcome;
     }
 
     if (WritesRegister(effect.kind)) {
-        effect.oldValue = R(Reg, effect.targetRegister);
+        effect.oldValue = R(registers, effect.targetRegister);
     }
     switch (effect.kind) {
     case InstructionKind::S:
-        if (R(Reg, effect.targetRegister) == std::numeric_limits<std::int64_t>::max()) {
-            outcome.error = StepOverflowError(PC + 1, effect.targetRegister);
+        if (R(registers, effect.targetRegister) == std::numeric_limits<std::int64_t>::max()) {
+            outcome.error = StepOverflowError(pc + 1, effect.targetRegister);
             return outcome;
         }
-        effect.newValue = ++R(Reg, effect.targetRegister);
+        effect.newValue = ++R(registers, effect.targetRegister);
         break;
     case InstructionKind::Z:
-        effect.newValue = R(Reg, effect.targetRegister) = 0;
+        effect.newValue = R(registers, effect.targetRegister) = 0;
         break;
     case InstructionKind::T:
-        effect.newValue = R(Reg, effect.targetRegister) = R(Reg, effect.sourceRegister);
+        effect.newValue = R(registers, effect.targetRegister) = R(registers, effect.sourceRegister);
         break;
     case InstructionKind::J:
-        effect.jumpTaken = R(Reg, effect.sourceRegister) == R(Reg, effect.targetRegister) && instruction.JumpPC >= -1;
+        effect.jumpTaken
+            = R(registers, effect.sourceRegister) == R(registers, effect.targetRegister) && instruction.JumpPC >= -1;
         if (effect.jumpTaken) {
-            PC = instruction.JumpPC;
+            pc = instruction.JumpPC;
         }
         break;
     case InstructionKind::Comment:
@@ -137,9 +138,9 @@ StepOutcome Machine::Apply(const DecodedInstruction& instruction)
         break;
     }
 
-    ++PC;
+    ++pc;
     if (effect.kind != InstructionKind::Comment) {
-        ++Step;
+        ++stepCount;
     }
     return outcome;
 }
@@ -163,21 +164,21 @@ UndoRecord UndoRecord::Of(const InstructionEffect& effect)
 void Machine::Undo(const UndoRecord& step)
 {
     if (step.writtenRegister != 0) {
-        R(Reg, step.writtenRegister) = step.oldValue;
+        R(registers, step.writtenRegister) = step.oldValue;
     }
-    PC = step.executedPC;
+    pc = step.executedPC;
     if (step.countedAsStep) {
-        --Step;
+        --stepCount;
     }
 }
 
 void Machine::Undo(const LeapUndo& leap)
 {
     for (const RegisterValue& old : leap.oldValues) {
-        R(Reg, old.registerNumber) = old.value;
+        R(registers, old.registerNumber) = old.value;
     }
-    PC = leap.headPC;
-    Step -= leap.steps;
+    pc = leap.headPC;
+    stepCount -= leap.steps;
 }
 
 void UpdateRegisterPanel(TextLines& panelLines, int registerNumber, std::int64_t value)

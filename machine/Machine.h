@@ -67,7 +67,7 @@ struct SetOutcome {
     // Registers 0 .. loadedRegisters-1 hold their new values and may be shown;
     // on an overflow error the offending register is stored but not counted.
     std::size_t loadedRegisters = 0;
-    std::optional<MachineError> error; // set: program, PC and Step untouched
+    std::optional<MachineError> error; // set: program, pc and stepCount untouched
 };
 
 struct LeapUndo;
@@ -76,26 +76,26 @@ struct LeapUndo;
 // feeds it editor lines and shows what it reports.
 class Machine {
 public:
-    RegisterFile Reg{};
-    TextLines Prg;
-    std::int64_t PC = 0;
-    StepCount Step = 0; // executed lines since Set, comment lines not counted
+    RegisterFile registers{};
+    TextLines program; // the prepared lines Set loaded from the program editor
+    std::int64_t pc = 0; // index of the line to run next
+    StepCount stepCount = 0; // executed lines since Set, comment lines not counted
 
     // Loads the registers from the register editor's lines, rewriting each line
     // in canonical form, then the program from the program editor's lines, and
-    // resets PC and Step.
+    // resets pc and stepCount.
     SetOutcome Set(TextLines& registerLines, const TextLines& programLines);
 
     // Empties the program list (New, Open): nothing runs until the next Set.
     void ClearProgram();
 
-    // There is a line at PC.
+    // There is a line at pc.
     bool CanContinue() const;
 
-    // The decoded line at PC; requires CanContinue().
+    // The decoded line at pc; requires CanContinue().
     DecodedInstruction DecodeCurrent() const;
 
-    // Applies the decoded line at PC: registers, then PC and Step. Refused when
+    // Applies the decoded line at pc: registers, then pc and stepCount. Refused when
     // the machine cannot continue, when a register above 256 is named, and for S
     // on a register at the 64-bit maximum; on error nothing changes.
     StepOutcome Apply(const DecodedInstruction& instruction);

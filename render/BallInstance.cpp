@@ -6,7 +6,7 @@
 
 namespace tessivar::render {
 
-BallInstance BallInstanceOf(const scene::TSphere& sphere, const scene::Matrix4& world)
+BallInstance BallInstanceOf(const scene::Ball& sphere, const scene::Matrix4& world)
 {
     const scene::Vector3 x = world.Row(0), y = world.Row(1), z = world.Row(2), centre = world.Row(3);
     const float scale = (x.Length() + y.Length() + z.Length()) / 3;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Objects3D.h"
+#include "Ball.h"
 
 #include <vector>
 
@@ -18,7 +18,7 @@ struct BallInstance {
 
 // The ball of `sphere` placed by `world` (its local-to-scene matrix). A ball is
 // round: an uneven scale takes the mean of the three axes.
-BallInstance BallInstanceOf(const scene::TSphere& sphere, const scene::Matrix4& world);
+BallInstance BallInstanceOf(const scene::Ball& sphere, const scene::Matrix4& world);
 
 // Orders balls nearest to the eye first, so that the depth test turns away
 // the hidden parts of the balls behind before they are shaded.

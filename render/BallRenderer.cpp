@@ -37,7 +37,7 @@ BallRenderer::BallRenderer(GL& gl)
     {
         const QOpenGLVertexArrayObject::Binder binder(&meshArray_);
         const std::vector<SphereVertex> sphere
-            = SphereMesh(scene::TSphere::SubdivisionsAxes, scene::TSphere::SubdivisionsHeight);
+            = SphereMesh(scene::Ball::SubdivisionsAxes, scene::Ball::SubdivisionsHeight);
         meshVertexCount_ = static_cast<int>(sphere.size());
         mesh_.create();
         mesh_.bind();

@@ -14,8 +14,25 @@
 
 namespace tessivar::render {
 
-FrameDrawer::FrameDrawer() : context_(std::make_unique<QOpenGLContext>())
+namespace {
+
+// Mesa's software rasteriser starts a thread per core with each context. One
+// core is left to the window's thread, which runs the steps and the clock and
+// waits for frames: so the frames cannot starve it, and none of the threads it
+// waits for needs a lower priority than its own. Set before the first
+// context, and never over the user's own choice.
+void LeaveACoreToTheWindow()
 {
+    if (!qEnvironmentVariableIsSet("LP_NUM_THREADS"))
+        qputenv("LP_NUM_THREADS", QByteArray::number(std::max(QThread::idealThreadCount() - 1, 0)));
+}
+
+} // namespace
+
+FrameDrawer::FrameDrawer()
+{
+    LeaveACoreToTheWindow();
+    context_ = std::make_unique<QOpenGLContext>();
     QSurfaceFormat format = QSurfaceFormat::defaultFormat();
     format.setVersion(3, 3);
     format.setProfile(QSurfaceFormat::CoreProfile);
@@ -68,11 +85,10 @@ QImage FrameDrawer::Draw(FrameSnapshot& frame)
 
 void FrameDrawer::End()
 {
-    if (renderer_) {
-        target_.reset();
-        renderer_.reset();
+    target_.reset();
+    renderer_.reset();
+    if (QOpenGLContext::currentContext() == context_.get())
         context_->doneCurrent();
-    }
     context_->moveToThread(QCoreApplication::instance()->thread());
 }
 

@@ -20,11 +20,13 @@ class SceneRenderer;
 // Draws frames into images with an OpenGL 3.3 core context of its own on an
 // offscreen surface, so that frames can be drawn on any one thread and shown
 // by a plain widget. Made and destroyed on the application's thread; the
-// drawing thread calls Begin, Draw and End.
+// drawing thread calls Begin, Draw and End. Tests hold frames in Draw.
 class FrameDrawer {
 public:
     FrameDrawer();
-    ~FrameDrawer();
+    virtual ~FrameDrawer();
+    FrameDrawer(const FrameDrawer&) = delete;
+    FrameDrawer& operator=(const FrameDrawer&) = delete;
 
     // Hands the context to the thread that will draw (from this one).
     void MoveTo(QThread* thread);
@@ -34,9 +36,10 @@ public:
     bool Begin();
     // The frame as an opaque image, Width x Height; the background only when
     // the shaders did not build.
-    QImage Draw(FrameSnapshot& frame);
-    // On the drawing thread, after the last frame: frees the GL resources and
-    // hands the context back to the application's thread.
+    virtual QImage Draw(FrameSnapshot& frame);
+    // On the drawing thread, after the last frame or a Begin that failed:
+    // frees the GL resources, releases the context and hands it back to the
+    // application's thread.
     void End();
 
     // On the drawing thread: why nothing but the background is drawn, or

@@ -2,8 +2,8 @@
 
 #include "Camera.h"
 #include "GlFunctions.h"
+#include "SceneRoot.h"
 #include "SceneWalk.h"
-#include "Viewport3D.h"
 
 #include <utility>
 
@@ -15,10 +15,10 @@ namespace {
 struct TextShape {
     scene::SharedString Text, Family;
     float FontSize, Width, Height, Depth;
-    scene::TTextAlign HorzAlign, VertAlign;
+    scene::TextAlign HorzAlign, VertAlign;
     std::uint8_t Sides;
 
-    static TextShape Of(const scene::TText3D& text)
+    static TextShape Of(const scene::Text3D& text)
     {
         return {text.Text(),  text.Font().Family,   text.Font().Size,     text.Width(), text.Height(),
                 text.Depth(), text.HorzTextAlign(), text.VertTextAlign(), text.Sides()};
@@ -49,7 +49,7 @@ struct SceneSync::KnownText {
     bool Seen;
 };
 
-FrameSnapshot SceneSync::Take(const scene::TViewport3D& viewport, int width, int height, BallDrawing balls)
+FrameSnapshot SceneSync::Take(const scene::SceneRoot& viewport, int width, int height, BallDrawing balls)
 {
     FrameSnapshot snapshot;
     snapshot.Revision = viewport.Revision();
@@ -57,7 +57,7 @@ FrameSnapshot SceneSync::Take(const scene::TViewport3D& viewport, int width, int
     snapshot.Height = height;
     snapshot.Background = ColourOf(viewport.Color());
     snapshot.Balls = balls;
-    const scene::TCamera* camera = viewport.Camera();
+    const scene::Camera* camera = viewport.Camera();
     if (!camera || width <= 0 || height <= 0)
         return snapshot;
 
@@ -71,26 +71,26 @@ FrameSnapshot SceneSync::Take(const scene::TViewport3D& viewport, int width, int
     for (BallBatch& batch : frame.Balls)
         snapshot.BallBatches.push_back(
             {MaterialValues::Of(batch.Material), std::move(batch.Instances), std::move(batch.Touching)});
-    for (const Placed<scene::TText3D>& text : frame.Texts) {
-        const scene::TText3D& object = *text.Object;
+    for (const Placed<scene::Text3D>& text : frame.Texts) {
+        const scene::Text3D& object = *text.Object;
         snapshot.Texts.push_back({text.World, ContentOf(object), MaterialValues::Of(object.MaterialSource()),
                                   MaterialValues::Of(object.MaterialBackSource()),
                                   MaterialValues::Of(object.MaterialShaftSource())});
     }
     ForgetUnseenTexts();
-    for (const Placed<scene::TPlane>& plane : frame.Planes) {
-        const scene::TPlane& object = *plane.Object;
+    for (const Placed<scene::Plane>& plane : frame.Planes) {
+        const scene::Plane& object = *plane.Object;
         snapshot.Planes.push_back(
             {plane.World, object.Width(), object.Height(), MaterialValues::Of(object.MaterialSource())});
     }
-    for (const Placed<scene::TGrid3D>& grid : frame.Grids)
+    for (const Placed<scene::Grid>& grid : frame.Grids)
         snapshot.Grids.push_back({grid.World, GridShape::Of(*grid.Object)});
     return snapshot;
 }
 
 // Keyed by the object, and checked against its shape: another object may
 // have taken a freed one's address.
-std::shared_ptr<const TextContent> SceneSync::ContentOf(const scene::TText3D& text)
+std::shared_ptr<const TextContent> SceneSync::ContentOf(const scene::Text3D& text)
 {
     TextShape shape = TextShape::Of(text);
     std::shared_ptr<KnownText>& known = texts_[&text];

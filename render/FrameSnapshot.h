@@ -14,7 +14,7 @@
 #include <vector>
 
 namespace tessivar::scene {
-class TViewport3D;
+class SceneRoot;
 }
 
 namespace tessivar::render {
@@ -73,14 +73,14 @@ struct FrameSnapshot {
 // shared from frame to frame otherwise, so a long listing is copied once.
 class SceneSync {
 public:
-    FrameSnapshot Take(const scene::TViewport3D& viewport, int width, int height, BallDrawing balls);
+    FrameSnapshot Take(const scene::SceneRoot& viewport, int width, int height, BallDrawing balls);
 
 private:
     struct KnownText;
-    std::shared_ptr<const TextContent> ContentOf(const scene::TText3D& text);
+    std::shared_ptr<const TextContent> ContentOf(const scene::Text3D& text);
     void ForgetUnseenTexts();
 
-    std::unordered_map<const scene::TText3D*, std::shared_ptr<KnownText>> texts_;
+    std::unordered_map<const scene::Text3D*, std::shared_ptr<KnownText>> texts_;
 };
 
 } // namespace tessivar::render

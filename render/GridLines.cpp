@@ -6,14 +6,14 @@ namespace tessivar::render {
 
 namespace {
 
-constexpr scene::TAlphaColor MarkAlpha = 0xA0000000;
+constexpr scene::Argb MarkAlpha = 0xA0000000;
 
 bool IsWhole(float value)
 {
     return std::abs(value - std::round(value)) < 1e-4F;
 }
 
-scene::TAlphaColor LineColour(float offset, const GridShape& grid)
+scene::Argb LineColour(float offset, const GridShape& grid)
 {
     const float marks = grid.Marks;
     const bool marked = IsWhole(offset) && marks != 0 && IsWhole(offset / marks);
@@ -36,7 +36,7 @@ std::vector<float> Offsets(float half, float step)
 
 } // namespace
 
-GridShape GridShape::Of(const scene::TGrid3D& grid)
+GridShape GridShape::Of(const scene::Grid& grid)
 {
     return {grid.Width(), grid.Height(), grid.Marks(), grid.Frequency(), grid.LineColor()};
 }

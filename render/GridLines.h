@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Objects3D.h"
+#include "Grid.h"
 
 #include <vector>
 
@@ -9,16 +9,16 @@ namespace tessivar::render {
 // Everything of a grid that its lines depend on.
 struct GridShape {
     float Width, Height, Marks, Frequency;
-    scene::TAlphaColor LineColor;
+    scene::Argb LineColor;
 
-    static GridShape Of(const scene::TGrid3D& grid);
+    static GridShape Of(const scene::Grid& grid);
     friend bool operator==(const GridShape&, const GridShape&) = default;
 };
 
 // One line of a grid in its local XY plane.
 struct GridLine {
     float X1, Y1, X2, Y2;
-    scene::TAlphaColor Colour;
+    scene::Argb Colour;
 };
 
 // Lines parallel to Y at X = 0, +-Frequency, +-2 Frequency ... while |X| is

@@ -6,7 +6,7 @@ namespace tessivar::render {
 
 namespace {
 
-QVector3D Rgb(scene::TAlphaColor argb)
+QVector3D Rgb(scene::Argb argb)
 {
     return ColourOf(argb).toVector3D();
 }
@@ -27,7 +27,7 @@ void SetLit(QOpenGLShaderProgram& program, const MaterialValues& material, Pictu
 
 } // namespace
 
-FrameLighting FrameLighting::Of(const scene::TLight* light, const scene::Vector3& eye)
+FrameLighting FrameLighting::Of(const scene::Light* light, const scene::Vector3& eye)
 {
     FrameLighting lighting;
     lighting.Eye = ToQt(eye);
@@ -46,18 +46,18 @@ void SetLighting(QOpenGLShaderProgram& program, const FrameLighting& lighting)
     program.setUniformValue("picture", 0);
 }
 
-MaterialValues MaterialValues::Of(const scene::TMaterialSource* material)
+MaterialValues MaterialValues::Of(const scene::Material* material)
 {
     MaterialValues values;
     if (!material)
         return values;
     switch (material->Kind()) {
-    case scene::TObjectKind::ColorMaterialSource:
+    case scene::ObjectKind::FlatMaterial:
         values.Kind = Shading::Flat;
-        values.Color = static_cast<const scene::TColorMaterialSource*>(material)->Color;
+        values.Color = static_cast<const scene::FlatMaterial*>(material)->Color;
         break;
-    case scene::TObjectKind::LightMaterialSource: {
-        const auto& lit = *static_cast<const scene::TLightMaterialSource*>(material);
+    case scene::ObjectKind::LitMaterial: {
+        const auto& lit = *static_cast<const scene::LitMaterial*>(material);
         values.Kind = Shading::Lit;
         values.Diffuse = lit.Diffuse;
         values.Ambient = lit.Ambient;

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "Light.h"
 #include "Materials.h"
-#include "Objects3D.h"
 #include "PictureTextures.h"
 
 #include <QOpenGLShaderProgram>
@@ -17,7 +17,7 @@ struct FrameLighting {
     QVector3D Colour{0, 0, 0}; // black: no light in the scene
     QVector3D Eye;
 
-    static FrameLighting Of(const scene::TLight* light, const scene::Vector3& eye);
+    static FrameLighting Of(const scene::Light* light, const scene::Vector3& eye);
 };
 
 void SetLighting(QOpenGLShaderProgram& program, const FrameLighting& lighting);
@@ -27,13 +27,13 @@ void SetLighting(QOpenGLShaderProgram& program, const FrameLighting& lighting);
 struct MaterialValues {
     enum class Shading : std::uint8_t { None, Flat, Lit };
     Shading Kind = Shading::None;
-    scene::TAlphaColor Color = 0; // flat
-    scene::TAlphaColor Diffuse = 0, Ambient = 0, Emissive = 0, Specular = 0; // lit
+    scene::Argb Color = 0; // flat
+    scene::Argb Diffuse = 0, Ambient = 0, Emissive = 0, Specular = 0; // lit
     int Shininess = 0;
     std::string Texture;
 
     // None for no material or one that is not drawn.
-    static MaterialValues Of(const scene::TMaterialSource* material);
+    static MaterialValues Of(const scene::Material* material);
 };
 
 // Sets the material's uniforms and binds its picture to texture unit 0.

@@ -1,31 +1,11 @@
 #include "RenderThread.h"
 
-#ifdef Q_OS_LINUX
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-#endif
-
 namespace tessivar::render {
-
-namespace {
-
-// A software renderer takes every core it is given; the window's thread, which
-// runs the steps and the clock, must still get one whenever it needs it. The
-// rasteriser's own threads, made with the context on this thread, inherit the
-// lower priority.
-void GiveWayToOtherThreads()
-{
-#ifdef Q_OS_LINUX
-    constexpr int kNiceness = 10;
-    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), kNiceness);
-#endif
-}
-
-} // namespace
 
 RenderThread::RenderThread(FrameDrawer& drawer) : drawer_(drawer)
 {
+    // The system's name for the thread, as tools list it.
+    setObjectName(QStringLiteral("tessivar-render"));
     drawer_.MoveTo(this);
     start();
 }
@@ -46,7 +26,7 @@ RenderThread::~RenderThread()
 bool RenderThread::Busy() const
 {
     const std::lock_guard lock(mutex_);
-    return busy_;
+    return !IdleLocked();
 }
 
 void RenderThread::Hand(FrameSnapshot frame)
@@ -56,15 +36,15 @@ void RenderThread::Hand(FrameSnapshot frame)
         if (ended_)
             return;
         next_ = std::move(frame);
-        busy_ = true;
+        ++handed_;
     }
     wake_.notify_all();
 }
 
-void RenderThread::WaitUntilIdle()
+bool RenderThread::WaitUntilIdle(std::chrono::milliseconds within)
 {
     std::unique_lock lock(mutex_);
-    idle_.wait(lock, [&] { return !busy_ || ended_; });
+    return idle_.wait_for(lock, within, [&] { return IdleLocked(); });
 }
 
 FinishedFrame RenderThread::Newest() const
@@ -87,7 +67,6 @@ std::uint64_t RenderThread::TextMeshBuilds() const
 
 void RenderThread::run()
 {
-    GiveWayToOtherThreads();
     if (drawer_.Begin())
         DrawFrames();
     const QString error = drawer_.Error();
@@ -108,6 +87,7 @@ void RenderThread::DrawFrames()
     }
     for (;;) {
         FrameSnapshot frame;
+        std::uint64_t number = 0;
         {
             std::unique_lock lock(mutex_);
             wake_.wait(lock, [&] { return stopping_ || next_; });
@@ -115,13 +95,14 @@ void RenderThread::DrawFrames()
                 return;
             frame = std::move(*next_);
             next_.reset();
+            number = handed_;
         }
         QImage image = drawer_.Draw(frame);
         {
             const std::lock_guard lock(mutex_);
             newest_ = {std::move(image), frame.Revision};
             textMeshBuilds_ = drawer_.TextMeshBuilds();
-            busy_ = false;
+            finished_ = number;
         }
         idle_.notify_all();
         emit FrameFinished();

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QThread>
 
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
@@ -20,8 +21,9 @@ struct FinishedFrame {
     std::uint64_t Revision = 0;
 };
 
-// Draws the frames handed to it on a thread of its own, one at a time: a
-// frame is handed over only when the previous one is finished.
+// Draws the frames handed to it on a thread of its own, one at a time, at the
+// priority of the thread that made it. A frame handed over while another is
+// drawn waits for it, in place of any frame handed before it and not begun.
 class RenderThread final : public QThread {
     Q_OBJECT
 
@@ -31,13 +33,13 @@ public:
     // Finishes the frame in hand and stops.
     ~RenderThread() override;
 
-    // Whether a frame handed over is still being drawn.
+    // Whether the frame handed over last is not finished yet.
     bool Busy() const;
-    // Takes the frame to draw; only when not Busy.
+    // Takes the frame to draw next.
     void Hand(FrameSnapshot frame);
     // Waits until the frame handed over last is finished, or the thread has
-    // found that it cannot draw.
-    void WaitUntilIdle();
+    // found that it cannot draw; false when `within` passed first.
+    bool WaitUntilIdle(std::chrono::milliseconds within);
 
     FinishedFrame Newest() const;
     // Why nothing but the background is drawn, or empty.
@@ -53,12 +55,16 @@ protected:
 
 private:
     void DrawFrames();
+    bool IdleLocked() const { return finished_ == handed_ || ended_; }
 
     FrameDrawer& drawer_;
     mutable std::mutex mutex_;
     std::condition_variable wake_, idle_;
     std::optional<FrameSnapshot> next_;
-    bool busy_ = false;
+    // Frames are numbered as handed over: idle is when the last one handed
+    // is the last one finished, whatever finished before it.
+    std::uint64_t handed_ = 0;
+    std::uint64_t finished_ = 0;
     bool stopping_ = false;
     bool ended_ = false;
     FinishedFrame newest_;

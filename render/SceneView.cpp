@@ -3,7 +3,7 @@
 #include "FrameDrawer.h"
 #include "GlFunctions.h"
 #include "RenderThread.h"
-#include "Viewport3D.h"
+#include "SceneRoot.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -22,7 +22,7 @@ double MsSince(const QElapsedTimer& timer)
 
 } // namespace
 
-SceneView::SceneView(scene::TViewport3D* viewport, QWidget* parent) : QWidget(parent), viewport_(viewport)
+SceneView::SceneView(scene::SceneRoot* viewport, QWidget* parent) : QWidget(parent), viewport_(viewport)
 {
     // Every pixel is painted from the frame: nothing to erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -30,8 +30,11 @@ SceneView::SceneView(scene::TViewport3D* viewport, QWidget* parent) : QWidget(pa
 
 SceneView::~SceneView()
 {
-    renderThread_.reset();
-    if (drawerReady_)
+    // The render thread ends its drawer itself; here, a drawer that could
+    // not begin still releases its context.
+    if (renderThread_)
+        renderThread_.reset();
+    else if (drawer_)
         drawer_->End();
 }
 
@@ -49,16 +52,17 @@ void SceneView::UpdateIfChanged()
         Sync();
 }
 
-void SceneView::DrawNow()
+bool SceneView::DrawNow(std::chrono::milliseconds within)
 {
+    bool finished = true;
     if (renderThread_) {
-        renderThread_->WaitUntilIdle();
         Sync();
-        renderThread_->WaitUntilIdle();
+        finished = renderThread_->WaitUntilIdle(within);
     } else if (drawerReady_) {
         DrawHere();
     }
     update();
+    return finished;
 }
 
 void SceneView::SetBalls(BallDrawing drawing)
@@ -132,10 +136,12 @@ void SceneView::Sync()
     longestSyncMs_ = std::max(longestSyncMs_, syncMs);
 }
 
+// Queued: a newer frame may have been handed over since this one finished,
+// and the scene is copied again only once that one is finished too.
 void SceneView::RenderedFrameFinished()
 {
     update();
-    if (syncWanted_)
+    if (syncWanted_ && !renderThread_->Busy())
         Sync();
 }
 

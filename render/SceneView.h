@@ -8,13 +8,14 @@
 #include <QWidget>
 
 #include <array>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <utility>
 
 namespace tessivar::scene {
-class TViewport3D;
+class SceneRoot;
 }
 
 namespace tessivar::render {
@@ -31,7 +32,7 @@ enum class FrameThreading {
     ViewThread,
 };
 
-// The 3D view: draws the scene under a TViewport3D through the viewport's
+// The 3D view: draws the scene under a SceneRoot through the viewport's
 // camera (OpenGL 3.3 core, offscreen) and paints the frames as images. It
 // draws only when asked to (UpdateIfChanged) or when it is first shown or
 // resized; it has no timer of its own, so that a continuous redraw on a
@@ -41,7 +42,7 @@ class SceneView : public QWidget {
 
 public:
     // The viewport must outlive the view.
-    explicit SceneView(scene::TViewport3D* viewport, QWidget* parent = nullptr);
+    explicit SceneView(scene::SceneRoot* viewport, QWidget* parent = nullptr);
     ~SceneView() override;
 
     // Before the view is first shown; a render thread unless told otherwise.
@@ -54,8 +55,9 @@ public:
     // The scene revision that the last frame painted showed.
     std::uint64_t DrawnRevision() const { return drawnRevision_; }
     // Draws a frame of the scene as it is, and waits until it is finished:
-    // the next paint or grab shows it.
-    void DrawNow();
+    // the next paint or grab shows it. False when the render thread did not
+    // finish it `within`.
+    bool DrawNow(std::chrono::milliseconds within);
 
     // Impostors unless told otherwise; the mesh serves comparisons.
     void SetBalls(BallDrawing drawing);
@@ -87,7 +89,7 @@ private:
     void DrawHere();
     void Measured(double paintMs);
 
-    scene::TViewport3D* viewport_;
+    scene::SceneRoot* viewport_;
     FrameThreading threading_ = FrameThreading::RenderThread;
     SceneSync sync_;
     std::unique_ptr<FrameDrawer> drawer_;

@@ -9,49 +9,49 @@ namespace tessivar::render {
 
 namespace {
 
-using scene::TObjectKind;
+using scene::ObjectKind;
 
 class Walker {
 public:
     Walker(SceneFrame& frame, const Frustum& view) : frame_(frame), view_(view) {}
 
-    void VisitChildren(const scene::TFmxObject& parent, const scene::Matrix4& parentWorld)
+    void VisitChildren(const scene::SceneObject& parent, const scene::Matrix4& parentWorld)
     {
         // How much the parent enlarges, for the balls' quick view test.
         const float parentScale
             = std::max({parentWorld.Row(0).Length(), parentWorld.Row(1).Length(), parentWorld.Row(2).Length()});
-        for (const scene::TFmxObject* child : parent.Children()) {
-            const TObjectKind kind = child->Kind();
-            if (!scene::IsControl3D(kind) || !child->Visible())
+        for (const scene::SceneObject* child : parent.Children()) {
+            const ObjectKind kind = child->Kind();
+            if (!scene::IsPlaced(kind) || !child->Visible())
                 continue;
-            if (kind == TObjectKind::Sphere
-                && OutOfView(static_cast<const scene::TSphere&>(*child), parentWorld, parentScale))
+            if (kind == ObjectKind::Ball
+                && OutOfView(static_cast<const scene::Ball&>(*child), parentWorld, parentScale))
                 continue;
-            Visit(static_cast<const scene::TControl3D&>(*child), parentWorld);
+            Visit(static_cast<const scene::PlacedObject&>(*child), parentWorld);
         }
     }
 
 private:
-    void Visit(const scene::TControl3D& object, const scene::Matrix4& parentWorld)
+    void Visit(const scene::PlacedObject& object, const scene::Matrix4& parentWorld)
     {
         const scene::Matrix4 world = object.LocalMatrix() * parentWorld;
         switch (object.Kind()) {
-        case TObjectKind::Plane:
-            frame_.Planes.push_back({static_cast<const scene::TPlane*>(&object), world});
+        case ObjectKind::Plane:
+            frame_.Planes.push_back({static_cast<const scene::Plane*>(&object), world});
             break;
-        case TObjectKind::Text3D:
-            frame_.Texts.push_back({static_cast<const scene::TText3D*>(&object), world});
+        case ObjectKind::Text3D:
+            frame_.Texts.push_back({static_cast<const scene::Text3D*>(&object), world});
             break;
-        case TObjectKind::Grid3D:
-            frame_.Grids.push_back({static_cast<const scene::TGrid3D*>(&object), world});
+        case ObjectKind::Grid:
+            frame_.Grids.push_back({static_cast<const scene::Grid*>(&object), world});
             break;
-        case TObjectKind::Sphere:
+        case ObjectKind::Ball:
             // Balls carry nothing but their animations: their children are
             // not looked at, which would cost a cache miss per ball.
-            AddBall(static_cast<const scene::TSphere&>(object), world);
+            AddBall(static_cast<const scene::Ball&>(object), world);
             return;
-        case TObjectKind::Light:
-            AddLight(static_cast<const scene::TLight&>(object));
+        case ObjectKind::Light:
+            AddLight(static_cast<const scene::Light&>(object));
             break;
         default:
             break;
@@ -62,14 +62,14 @@ private:
 
     // Most of 51,200 balls lie outside a close view: tell them by their centre
     // and a bound on their radius, before working out their matrices.
-    bool OutOfView(const scene::TSphere& sphere, const scene::Matrix4& parentWorld, float parentScale) const
+    bool OutOfView(const scene::Ball& sphere, const scene::Matrix4& parentWorld, float parentScale) const
     {
         const scene::Vector3& s = sphere.Scale.Point();
         const float radius = sphere.Width() / 2 * std::max({std::abs(s.X), std::abs(s.Y), std::abs(s.Z)}) * parentScale;
         return !view_.Touches(parentWorld.TransformPoint(sphere.Position.Point()), radius);
     }
 
-    void AddBall(const scene::TSphere& sphere, const scene::Matrix4& world)
+    void AddBall(const scene::Ball& sphere, const scene::Matrix4& world)
     {
         const BallInstance ball = BallInstanceOf(sphere, world);
         // Balls come in long runs of one material: try the last batch first.
@@ -79,7 +79,7 @@ private:
         batches[lastBatch_].Instances.push_back(ball);
     }
 
-    std::size_t BatchOf(const scene::TMaterialSource* material)
+    std::size_t BatchOf(const scene::Material* material)
     {
         auto& batches = frame_.Balls;
         for (std::size_t i = 0; i < batches.size(); ++i)
@@ -89,9 +89,9 @@ private:
         return batches.size() - 1;
     }
 
-    void AddLight(const scene::TLight& light)
+    void AddLight(const scene::Light& light)
     {
-        if (!frame_.Light && light.LightType() == scene::TLightType::Directional)
+        if (!frame_.Light && light.LightType() == scene::LightKind::Directional)
             frame_.Light = &light;
     }
 
@@ -102,7 +102,7 @@ private:
 
 } // namespace
 
-SceneFrame WalkScene(const scene::TViewport3D& viewport, const Frustum& view)
+SceneFrame WalkScene(const scene::SceneRoot& viewport, const Frustum& view)
 {
     SceneFrame frame;
     if (viewport.Visible())

@@ -2,9 +2,11 @@
 
 #include "BallInstance.h"
 #include "Frustum.h"
-#include "Objects3D.h"
+#include "Grid.h"
+#include "Light.h"
+#include "Plane.h"
+#include "SceneRoot.h"
 #include "Text3D.h"
-#include "Viewport3D.h"
 
 #include <vector>
 
@@ -18,7 +20,7 @@ template <class T> struct Placed {
 
 // The balls of one material, those that can show.
 struct BallBatch {
-    const scene::TMaterialSource* Material;
+    const scene::Material* Material;
     std::vector<BallInstance> Instances;
     // Those that meet other geometry (planes, texts, grids), drawn with the
     // depth of the sphere itself.
@@ -27,18 +29,18 @@ struct BallBatch {
 
 // What one frame draws, gathered in one pass over the scene.
 struct SceneFrame {
-    std::vector<Placed<scene::TPlane>> Planes;
-    std::vector<Placed<scene::TText3D>> Texts;
-    std::vector<Placed<scene::TGrid3D>> Grids;
+    std::vector<Placed<scene::Plane>> Planes;
+    std::vector<Placed<scene::Text3D>> Texts;
+    std::vector<Placed<scene::Grid>> Grids;
     std::vector<BallBatch> Balls;
     // The first visible directional light, if any.
-    const scene::TLight* Light = nullptr;
+    const scene::Light* Light = nullptr;
 };
 
 // Visits every visible object under the viewport (an invisible object hides
 // its children too); balls that lie outside `view` are left out, and those
 // that meet other geometry are set apart in their batch's Touching list. A
 // sphere's children are not drawn: balls carry only their animations.
-SceneFrame WalkScene(const scene::TViewport3D& viewport, const Frustum& view);
+SceneFrame WalkScene(const scene::SceneRoot& viewport, const Frustum& view);
 
 } // namespace tessivar::render

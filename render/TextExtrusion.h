@@ -16,7 +16,7 @@ struct TextMesh {
 };
 
 // Extrudes the flat glyph region `Depth` deep, centred on the XY plane; only
-// the parts named in `sides` (scene::TExtrudedShapeSides) are made. Texture
+// the parts named in `sides` (scene::TextSides) are made. Texture
 // coordinates spread the box Width x Height once over the front and back.
 TextMesh ExtrudeText(const Tessellation& region, float width, float height, float depth, std::uint8_t sides);
 

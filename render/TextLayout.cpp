@@ -13,17 +13,17 @@ namespace tessivar::render {
 
 namespace {
 
-using scene::TTextAlign;
+using scene::TextAlign;
 
 // Where a run of `extent` starts in a space of `room` (both along one axis).
-qreal AlignedStart(TTextAlign align, qreal room, qreal extent)
+qreal AlignedStart(TextAlign align, qreal room, qreal extent)
 {
     switch (align) {
-    case TTextAlign::Leading:
+    case TextAlign::Leading:
         return 0;
-    case TTextAlign::Trailing:
+    case TextAlign::Trailing:
         return room - extent;
-    case TTextAlign::Center:
+    case TextAlign::Center:
         break;
     }
     return (room - extent) / 2;

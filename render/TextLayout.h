@@ -19,8 +19,8 @@ struct TextBlock {
     QString Family; // empty: the default interface font
     qreal FontSize = 4;
     qreal Width = 0, Height = 0; // the box, centred on the object's position
-    scene::TTextAlign HorzAlign = scene::TTextAlign::Center;
-    scene::TTextAlign VertAlign = scene::TTextAlign::Center;
+    scene::TextAlign HorzAlign = scene::TextAlign::Center;
+    scene::TextAlign VertAlign = scene::TextAlign::Center;
 
     friend bool operator==(const TextBlock&, const TextBlock&) = default;
 };

@@ -27,7 +27,7 @@ AnimationClock::~AnimationClock()
         driver_.StopTimer();
 }
 
-void AnimationClock::Register(TFloatAnimation* animation)
+void AnimationClock::Register(FloatAnimation* animation)
 {
     if (!inPass_)
         CompactIfSparse();
@@ -41,7 +41,7 @@ void AnimationClock::Register(TFloatAnimation* animation)
     }
 }
 
-void AnimationClock::Unregister(TFloatAnimation* animation)
+void AnimationClock::Unregister(FloatAnimation* animation)
 {
     Entry& entry = entries_[animation->clockIndex_];
     animation->run_ = entry.run;

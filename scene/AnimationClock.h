@@ -1,7 +1,7 @@
 #pragma once
 
 #include "AnimationRun.h"
-#include "Control3D.h"
+#include "PlacedObject.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -9,7 +9,7 @@
 
 namespace tessivar::scene {
 
-class TFloatAnimation;
+class FloatAnimation;
 
 // Time and a repeating timer from outside: the window drives the clock with a
 // UI timer and a monotonic clock, tests by hand. On each timer event the
@@ -44,19 +44,19 @@ public:
     std::size_t Count() const { return count_; }
 
 private:
-    friend class TFloatAnimation;
+    friend class FloatAnimation;
 
     // A registered animation: its run, where its value goes, and the
     // animation itself for the rare ends of a run (nullptr once it left).
     struct Entry {
         AnimationRun run;
         FloatTarget target;
-        TFloatAnimation* animation;
+        FloatAnimation* animation;
     };
 
-    void Register(TFloatAnimation* animation);
+    void Register(FloatAnimation* animation);
     // Hands the run back to the animation.
-    void Unregister(TFloatAnimation* animation);
+    void Unregister(FloatAnimation* animation);
     AnimationRun& RunAt(std::uint32_t index) { return entries_[index].run; }
     void Tick(std::size_t index, float dt);
     void CompactIfSparse();

@@ -2,9 +2,9 @@
 
 namespace tessivar::scene {
 
-void RepeatOrFreeAnimation(void*, TFmxObject* sender)
+void RepeatOrFreeAnimation(void*, SceneObject* sender)
 {
-    auto* animation = static_cast<TFloatAnimation*>(sender);
+    auto* animation = static_cast<FloatAnimation*>(sender);
     if (animation->Tag <= 0) {
         delete animation;
         return;
@@ -14,14 +14,14 @@ void RepeatOrFreeAnimation(void*, TFmxObject* sender)
     animation->Start();
 }
 
-void FreeAnimatedSphere(void*, TFmxObject* sender)
+void FreeAnimatedBall(void*, SceneObject* sender)
 {
     delete sender->Parent();
 }
 
-TFloatAnimation* CopyAnimation(const TFloatAnimation& design, TFmxObject& owner, TFmxObject& parent)
+FloatAnimation* CopyAnimation(const FloatAnimation& design, SceneObject& owner, SceneObject& parent)
 {
-    auto* copy = design.CloneAs<TFloatAnimation>(&owner);
+    auto* copy = design.CloneAs<FloatAnimation>(&owner);
     copy->SetParent(&parent);
     return copy;
 }

@@ -1,30 +1,30 @@
 #pragma once
 
+#include "FinishHandler.h"
 #include "FloatAnimation.h"
-#include "NotifyEvent.h"
 
 namespace tessivar::scene {
 
 // End handler of a copied animation: runs it Tag more times back to back,
 // then frees it.
-void RepeatOrFreeAnimation(void* context, TFmxObject* sender);
+void RepeatOrFreeAnimation(void* context, SceneObject* sender);
 
 // End handler of a ball's fall: frees the ball, and the animation with it.
-void FreeAnimatedSphere(void* context, TFmxObject* sender);
+void FreeAnimatedBall(void* context, SceneObject* sender);
 
-inline TNotifyEvent RepeatOrFreeAnimationEvent()
+inline FinishHandler RepeatOrFreeAnimationEvent()
 {
-    return TNotifyEvent(&RepeatOrFreeAnimation, nullptr);
+    return FinishHandler(&RepeatOrFreeAnimation, nullptr);
 }
 
-inline TNotifyEvent FreeAnimatedSphereEvent()
+inline FinishHandler FreeAnimatedSphereEvent()
 {
-    return TNotifyEvent(&FreeAnimatedSphere, nullptr);
+    return FinishHandler(&FreeAnimatedBall, nullptr);
 }
 
 // A copy of `design` owned by `owner` and attached to `parent`, ready for its
 // run-time values; the caller starts it and must not touch it after Start,
 // which may free it.
-TFloatAnimation* CopyAnimation(const TFloatAnimation& design, TFmxObject& owner, TFmxObject& parent);
+FloatAnimation* CopyAnimation(const FloatAnimation& design, SceneObject& owner, SceneObject& parent);
 
 } // namespace tessivar::scene

@@ -24,8 +24,8 @@ struct AnimationRun {
     float Delay = 0; // seconds
     float CurrentTime = 0; // seconds into the pass
     float RemainingDelay = 0;
-    TInterpolationType Interpolation = TInterpolationType::Linear;
-    TAnimationType AnimationType = TAnimationType::In;
+    EasingCurve Interpolation = EasingCurve::Linear;
+    EasingMode AnimationType = EasingMode::In;
     bool Loop = false;
     bool AutoReverse = false;
     bool Inverse = false;

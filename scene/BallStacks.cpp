@@ -30,11 +30,11 @@ float SpinDelay(std::uint32_t ballNumber)
 
 void BallStacks::FreeAllBalls()
 {
-    for (const std::unique_ptr<SlotList>& slots : Sphere) {
+    for (const std::unique_ptr<SlotList>& slots : SlotLists) {
         if (!slots)
             continue;
-        for (TSphere*& slot : *slots) {
-            TSphere* ball = slot;
+        for (Ball*& slot : *slots) {
+            Ball* ball = slot;
             slot = nullptr;
             delete ball;
         }
@@ -44,7 +44,7 @@ void BallStacks::FreeAllBalls()
 void BallStacks::BeginSet(std::size_t registerLines)
 {
     ballCounter_ = 0;
-    Sphere.resize(registerLines);
+    SlotLists.resize(registerLines);
 }
 
 bool BallStacks::BuildStack(int registerIndex, std::int64_t value)
@@ -56,10 +56,10 @@ bool BallStacks::BuildStack(int registerIndex, std::int64_t value)
             return false;
         if (position < 0)
             continue;
-        TSphere* ball = NewBall(BallPosition(registerIndex, value, position, BallScale()));
+        Ball* ball = NewBall(BallPosition(registerIndex, value, position, BallScale()));
         slots[static_cast<std::size_t>(j)] = ball;
         StartSpin(*ball, SpinDelay(ballCounter_++));
-        TFloatAnimation* drop = CopyAnimation(*scene_.FloatAnimation2, scene_.Form, *ball);
+        FloatAnimation* drop = CopyAnimation(*scene_.DropTemplate, scene_.Owner, *ball);
         drop->SetStartValue(ball->Position.Y() - DropHeight);
         drop->SetStopValue(ball->Position.Y());
         drop->OnFinish = RepeatOrFreeAnimationEvent();
@@ -72,18 +72,18 @@ void BallStacks::RebuildStack(int registerIndex, std::int64_t value)
 {
     SlotList& slots = SlotsOf(registerIndex);
     for (int j = 0; j < kSlotsPerRegister; ++j) {
-        TSphere*& slot = slots[static_cast<std::size_t>(j)];
+        Ball*& slot = slots[static_cast<std::size_t>(j)];
         delete slot;
         slot = SpinningBallAt(registerIndex, value, j);
     }
 }
 
-TSphere* BallStacks::SpinningBallAt(int registerIndex, std::int64_t value, int slot)
+Ball* BallStacks::SpinningBallAt(int registerIndex, std::int64_t value, int slot)
 {
     const std::int64_t position = PositionInSlot(slot, value);
     if (position < 0)
         return nullptr;
-    TSphere* ball = NewBall(BallPosition(registerIndex, value, position, BallScale()));
+    Ball* ball = NewBall(BallPosition(registerIndex, value, position, BallScale()));
     StartSpin(*ball, SpinDelay(static_cast<std::uint32_t>(slot)));
     return ball;
 }
@@ -91,7 +91,7 @@ TSphere* BallStacks::SpinningBallAt(int registerIndex, std::int64_t value, int s
 BallStacks::SlotList& BallStacks::SlotsOf(int registerIndex)
 {
     Cover(registerIndex);
-    std::unique_ptr<SlotList>& slots = Sphere[static_cast<std::size_t>(registerIndex)];
+    std::unique_ptr<SlotList>& slots = SlotLists[static_cast<std::size_t>(registerIndex)];
     if (!slots)
         slots = std::make_unique<SlotList>(SlotList{});
     return *slots;
@@ -99,19 +99,19 @@ BallStacks::SlotList& BallStacks::SlotsOf(int registerIndex)
 
 void BallStacks::Cover(int registerIndex)
 {
-    if (Sphere.size() <= static_cast<std::size_t>(registerIndex))
-        Sphere.resize(static_cast<std::size_t>(registerIndex) + 1);
+    if (SlotLists.size() <= static_cast<std::size_t>(registerIndex))
+        SlotLists.resize(static_cast<std::size_t>(registerIndex) + 1);
 }
 
 void BallStacks::DropSlotList(int registerIndex)
 {
-    Sphere[static_cast<std::size_t>(registerIndex)].reset();
+    SlotLists[static_cast<std::size_t>(registerIndex)].reset();
 }
 
-TSphere* BallStacks::NewBall(const Vector3& position)
+Ball* BallStacks::NewBall(const Vector3& position)
 {
-    auto* ball = scene_.Sphere1->CloneAs<TSphere>(&scene_.Form);
-    ball->SetParent(scene_.Sphere1->Parent());
+    auto* ball = scene_.BallTemplate->CloneAs<Ball>(&scene_.Owner);
+    ball->SetParent(scene_.BallTemplate->Parent());
     ball->Position.SetX(position.X);
     ball->Position.SetY(position.Y);
     ball->Position.SetZ(position.Z);
@@ -120,9 +120,9 @@ TSphere* BallStacks::NewBall(const Vector3& position)
     return ball;
 }
 
-void BallStacks::StartSpin(TSphere& ball, float delay)
+void BallStacks::StartSpin(Ball& ball, float delay)
 {
-    TFloatAnimation* spin = CopyAnimation(*scene_.FloatAnimation1, scene_.Form, ball);
+    FloatAnimation* spin = CopyAnimation(*scene_.SpinTemplate, scene_.Owner, ball);
     spin->SetDelay(delay);
     spin->SetLoop(false);
     spin->Tag = SpinRepeats;
@@ -130,11 +130,11 @@ void BallStacks::StartSpin(TSphere& ball, float delay)
     spin->Start();
 }
 
-void BallStacks::LetFall(TSphere*& slot, float duration, float delay)
+void BallStacks::LetFall(Ball*& slot, float duration, float delay)
 {
-    TSphere* ball = slot;
+    Ball* ball = slot;
     slot = nullptr;
-    TFloatAnimation* fall = CopyAnimation(*scene_.FloatAnimation2, scene_.Form, *ball);
+    FloatAnimation* fall = CopyAnimation(*scene_.DropTemplate, scene_.Owner, *ball);
     fall->SetStopValue(FallDepth);
     fall->SetStartValue(ball->Position.Y());
     fall->SetDuration(duration);

@@ -1,40 +1,40 @@
 #include "Camera.h"
 
 #include "SameText.h"
-#include "Viewport3D.h"
+#include "SceneRoot.h"
 
 #include <cmath>
 #include <numbers>
 
 namespace tessivar::scene {
 
-TCamera::~TCamera()
+Camera::~Camera()
 {
     if (Root() && Root()->camera_ == this)
         Root()->SetCamera(nullptr);
 }
 
-void TCamera::SetAngleOfView(float degrees)
+void Camera::SetAngleOfView(float degrees)
 {
     SetField(angleOfView_, degrees);
 }
 
-Vector3 TCamera::EyePosition() const
+Vector3 Camera::EyePosition() const
 {
     return AbsoluteMatrix().Row(3);
 }
 
-Vector3 TCamera::LookDirection() const
+Vector3 Camera::LookDirection() const
 {
     return AbsoluteMatrix().Row(2).Normalized();
 }
 
-Matrix4 TCamera::ViewMatrix() const
+Matrix4 Camera::ViewMatrix() const
 {
     return AbsoluteMatrix().AffineInverse();
 }
 
-Matrix4 TCamera::ProjectionMatrix(float aspect) const
+Matrix4 Camera::ProjectionMatrix(float aspect) const
 {
     const double halfAngle = static_cast<double>(angleOfView_) * std::numbers::pi / 360.0;
     const float h = static_cast<float>(1.0 / std::tan(halfAngle));
@@ -48,18 +48,18 @@ Matrix4 TCamera::ProjectionMatrix(float aspect) const
     return p;
 }
 
-TFmxObject* TCamera::CloneSelf(TFmxObject* owner) const
+SceneObject* Camera::CloneSelf(SceneObject* owner) const
 {
-    auto* copy = new TCamera(owner, *this);
+    auto* copy = new Camera(owner, *this);
     copy->angleOfView_ = angleOfView_;
     return copy;
 }
 
-FloatTarget TCamera::ResolveFloat(const std::string_view* components, std::size_t count)
+FloatTarget Camera::ResolveFloat(const std::string_view* components, std::size_t count)
 {
     if (count == 1 && SameText(components[0], "AngleOfView"))
         return {&angleOfView_, this, false};
-    return TControl3D::ResolveFloat(components, count);
+    return PlacedObject::ResolveFloat(components, count);
 }
 
 } // namespace tessivar::scene

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "Control3D.h"
+#include "PlacedObject.h"
 
 namespace tessivar::scene {
 
 // Looks along its local +Z; its local -Y is up on the screen.
-class TCamera final : public TControl3D {
+class Camera final : public PlacedObject {
 public:
-    using TControl3D::TControl3D;
-    ~TCamera() override;
-    TObjectKind Kind() const override { return TObjectKind::Camera; }
+    using PlacedObject::PlacedObject;
+    ~Camera() override;
+    ObjectKind Kind() const override { return ObjectKind::Camera; }
 
     static constexpr float NearPlane = 1;
     static constexpr float FarPlane = 1000;
@@ -27,7 +27,7 @@ public:
     Matrix4 ProjectionMatrix(float aspect) const;
 
 protected:
-    TFmxObject* CloneSelf(TFmxObject* owner) const override;
+    SceneObject* CloneSelf(SceneObject* owner) const override;
     FloatTarget ResolveFloat(const std::string_view* components, std::size_t count) override;
 
 private:

@@ -20,14 +20,14 @@ float BounceOut(float u)
     return k * u * u + 63.0f / 64.0f;
 }
 
-float Bounce(TAnimationType type, float u)
+float Bounce(EasingMode type, float u)
 {
     switch (type) {
-    case TAnimationType::In:
+    case EasingMode::In:
         return 1 - BounceOut(1 - u);
-    case TAnimationType::Out:
+    case EasingMode::Out:
         return BounceOut(u);
-    case TAnimationType::InOut:
+    case EasingMode::InOut:
         return u < 0.5f ? (1 - BounceOut(1 - 2 * u)) / 2 : BounceOut(2 * u - 1) / 2 + 0.5f;
     }
     return u;

@@ -5,16 +5,16 @@
 namespace tessivar::scene {
 
 // Easing curves the scene uses.
-enum class TInterpolationType : std::uint8_t { Linear, Bounce };
-enum class TAnimationType : std::uint8_t { In, Out, InOut };
+enum class EasingCurve : std::uint8_t { Linear, Bounce };
+enum class EasingMode : std::uint8_t { In, Out, InOut };
 
 // The bounce curve's In, Out or InOut at normalised time u.
-float Bounce(TAnimationType type, float u);
+float Bounce(EasingMode type, float u);
 
 // e(u) for normalised time u in [0, 1], in 32-bit floats.
-inline float Ease(TInterpolationType interpolation, TAnimationType type, float u)
+inline float Ease(EasingCurve interpolation, EasingMode type, float u)
 {
-    return interpolation == TInterpolationType::Bounce ? Bounce(type, u) : u;
+    return interpolation == EasingCurve::Bounce ? Bounce(type, u) : u;
 }
 
 // Penner's bounce b(u): reaches 1 first at u = 1/2.75, then rebounds by 1/4,

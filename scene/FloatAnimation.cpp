@@ -1,30 +1,30 @@
 #include "FloatAnimation.h"
 
-#include "Viewport3D.h"
+#include "SceneRoot.h"
 
 #include <cmath>
 
 namespace tessivar::scene {
 
-TFloatAnimation::TFloatAnimation(TFmxObject* owner, const TFloatAnimation& source)
-    : TFmxObject(owner),
+FloatAnimation::FloatAnimation(SceneObject* owner, const FloatAnimation& source)
+    : SceneObject(owner),
       Enabled(source.Enabled),
       PropertyName(source.PropertyName),
       OnFinish(source.OnFinish),
       run_(source.Run().Fields())
 {}
 
-TFloatAnimation::~TFloatAnimation()
+FloatAnimation::~FloatAnimation()
 {
     LeaveClock();
 }
 
-TFmxObject* TFloatAnimation::CloneSelf(TFmxObject* owner) const
+SceneObject* FloatAnimation::CloneSelf(SceneObject* owner) const
 {
-    return new TFloatAnimation(owner, *this);
+    return new FloatAnimation(owner, *this);
 }
 
-void TFloatAnimation::ParentChanged()
+void FloatAnimation::ParentChanged()
 {
     // The resolved target lives in the old parent: forget it, and a run that
     // was driving it ends quietly.
@@ -32,7 +32,7 @@ void TFloatAnimation::ParentChanged()
     LeaveClock();
 }
 
-void TFloatAnimation::Start()
+void FloatAnimation::Start()
 {
     if (!ResolveTarget())
         return;
@@ -55,7 +55,7 @@ void TFloatAnimation::Start()
     }
 }
 
-void TFloatAnimation::Stop()
+void FloatAnimation::Stop()
 {
     if (!Running())
         return;
@@ -67,19 +67,19 @@ void TFloatAnimation::Stop()
     Finish();
 }
 
-bool TFloatAnimation::ResolveTarget()
+bool FloatAnimation::ResolveTarget()
 {
     if (!target_ && Parent())
         target_ = Parent()->FindFloatProperty(PropertyName.View());
     return static_cast<bool>(target_);
 }
 
-bool TFloatAnimation::AttachedToWindow() const
+bool FloatAnimation::AttachedToWindow() const
 {
     return Root() && Root()->Clock();
 }
 
-void TFloatAnimation::RunImmediately()
+void FloatAnimation::RunImmediately()
 {
     LeaveClock();
     run_.RemainingDelay = 0;
@@ -89,22 +89,22 @@ void TFloatAnimation::RunImmediately()
     Finish();
 }
 
-void TFloatAnimation::EndRun()
+void FloatAnimation::EndRun()
 {
     LeaveClock();
     Finish();
 }
 
-void TFloatAnimation::LeaveClock()
+void FloatAnimation::LeaveClock()
 {
     if (clock_)
         clock_->Unregister(this);
 }
 
-void TFloatAnimation::Finish()
+void FloatAnimation::Finish()
 {
     // The handler may free this animation: nothing here touches it afterwards.
-    const TNotifyEvent handler = OnFinish;
+    const FinishHandler handler = OnFinish;
     if (handler)
         handler(this);
 }

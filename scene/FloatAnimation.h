@@ -2,9 +2,9 @@
 
 #include "AnimationClock.h"
 #include "AnimationRun.h"
-#include "Control3D.h"
 #include "Easing.h"
-#include "NotifyEvent.h"
+#include "FinishHandler.h"
+#include "PlacedObject.h"
 #include "SceneObject.h"
 
 #include <cstdint>
@@ -18,11 +18,11 @@ namespace tessivar::scene {
 // Start nor the clock touches the animation after the handler returns.
 // Given another parent, an animation forgets its target; a run in progress
 // ends there without OnFinish.
-class TFloatAnimation final : public TFmxObject {
+class FloatAnimation final : public SceneObject {
 public:
-    explicit TFloatAnimation(TFmxObject* owner) : TFmxObject(owner) {}
-    ~TFloatAnimation() override;
-    TObjectKind Kind() const override { return TObjectKind::FloatAnimation; }
+    explicit FloatAnimation(SceneObject* owner) : SceneObject(owner) {}
+    ~FloatAnimation() override;
+    ObjectKind Kind() const override { return ObjectKind::FloatAnimation; }
 
     // Below |Duration| this, a Start runs immediately.
     static constexpr float ImmediateDuration = 0.001f;
@@ -38,8 +38,8 @@ public:
     bool Loop() const { return Run().Loop; }
     bool AutoReverse() const { return Run().AutoReverse; }
     bool Inverse() const { return Run().Inverse; }
-    TInterpolationType Interpolation() const { return Run().Interpolation; }
-    TAnimationType AnimationType() const { return Run().AnimationType; }
+    EasingCurve Interpolation() const { return Run().Interpolation; }
+    EasingMode AnimationType() const { return Run().AnimationType; }
     void SetStartValue(float value) { LiveRun().StartValue = value; }
     void SetStopValue(float value) { LiveRun().StopValue = value; }
     void SetDuration(float seconds) { LiveRun().Duration = seconds; }
@@ -47,13 +47,13 @@ public:
     void SetLoop(bool loop) { LiveRun().Loop = loop; }
     void SetAutoReverse(bool autoReverse) { LiveRun().AutoReverse = autoReverse; }
     void SetInverse(bool inverse) { LiveRun().Inverse = inverse; }
-    void SetInterpolation(TInterpolationType interpolation) { LiveRun().Interpolation = interpolation; }
-    void SetAnimationType(TAnimationType type) { LiveRun().AnimationType = type; }
+    void SetInterpolation(EasingCurve interpolation) { LiveRun().Interpolation = interpolation; }
+    void SetAnimationType(EasingMode type) { LiveRun().AnimationType = type; }
 
     // The fields that only Start, the design and the end of a run read.
     bool Enabled = false; // started when the design is loaded
     SharedString PropertyName; // dotted path from the parent, any case
-    TNotifyEvent OnFinish;
+    FinishHandler OnFinish;
 
     void Start();
     void Stop();
@@ -67,12 +67,12 @@ public:
     bool TargetResolved() const { return static_cast<bool>(target_); }
 
 protected:
-    TFmxObject* CloneSelf(TFmxObject* owner) const override;
+    SceneObject* CloneSelf(SceneObject* owner) const override;
     void ParentChanged() override;
 
 private:
     friend class AnimationClock;
-    TFloatAnimation(TFmxObject* owner, const TFloatAnimation& source);
+    FloatAnimation(SceneObject* owner, const FloatAnimation& source);
 
     // The clock's copy while registered, else this animation's own.
     const AnimationRun& Run() const { return clock_ ? clock_->RunAt(clockIndex_) : run_; }

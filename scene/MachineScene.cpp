@@ -2,14 +2,14 @@
 
 namespace tessivar::scene {
 
-void MachineScene::BuildStacks(const RegisterFile& Reg, std::size_t registerLines, const SetOutcome& set)
+void MachineScene::BuildStacks(const RegisterFile& registers, std::size_t registerLines, const SetOutcome& set)
 {
     // A value too near the 64-bit limits stops Set while its balls are built.
     const bool overflow = set.error && set.error->kind == MachineError::Kind::IntegerOverflow;
     const std::size_t count = set.loadedRegisters + (overflow ? 1 : 0);
     stacks_.BeginSet(registerLines);
     for (std::size_t i = 0; i < count; ++i)
-        if (!stacks_.BuildStack(static_cast<int>(i), Reg[i]))
+        if (!stacks_.BuildStack(static_cast<int>(i), registers[i]))
             return;
 }
 
@@ -28,15 +28,15 @@ void MachineScene::ShowStep(const StepShown& step)
 }
 
 void MachineScene::ShowMachineState(const Machine& machine, std::span<const int> changed, std::size_t editorLines,
-                                    float D)
+                                    float duration)
 {
     EndListingScrollBack();
     for (const int number : changed)
-        stacks_.RebuildStack(number - 1, machine.Reg[static_cast<std::size_t>(number - 1)]);
-    ShowStepCount(machine.Step);
+        stacks_.RebuildStack(number - 1, machine.registers[static_cast<std::size_t>(number - 1)]);
+    ShowStepCount(machine.stepCount);
     // Kept before Start, which ends it at once at the top speed.
-    listingScrollBack_ = ListingScrollBack(scene_, machine.PC, editorLines, D);
-    listingScrollBack_->OnFinish = TNotifyEvent(&MachineScene::ListingScrollBackEnded, this);
+    listingScrollBack_ = ListingScrollBack(scene_, machine.pc, editorLines, duration);
+    listingScrollBack_->OnFinish = FinishHandler(&MachineScene::ListingScrollBackEnded, this);
     listingScrollBack_->Start();
 }
 
@@ -51,7 +51,7 @@ void MachineScene::EndListingScrollBack()
         listingScrollBack_->Stop();
 }
 
-void MachineScene::ListingScrollBackEnded(void* context, TFmxObject* sender)
+void MachineScene::ListingScrollBackEnded(void* context, SceneObject* sender)
 {
     static_cast<MachineScene*>(context)->listingScrollBack_ = nullptr;
     delete sender;

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "BallStacks.h"
-#include "DesignScene.h"
 #include "Machine.h"
 #include "ProgramListing.h"
+#include "Stage.h"
 #include "StepAnimation.h"
 
 #include <cstddef>
@@ -15,7 +15,7 @@ namespace tessivar::scene {
 // listing with the counter, and every step.
 class MachineScene {
 public:
-    explicit MachineScene(DesignScene& scene) : scene_(scene), stacks_(scene), steps_(scene, stacks_) {}
+    explicit MachineScene(Stage& scene) : scene_(scene), stacks_(scene), steps_(scene, stacks_) {}
 
     BallStacks& Stacks() { return stacks_; }
     const BallStacks& Stacks() const { return stacks_; }
@@ -27,7 +27,7 @@ public:
     // Set, for `registerLines` register lines: builds the stacks of the
     // registers Set loaded, in order, and the one whose balls overflowed, up to
     // the failing slot.
-    void BuildStacks(const RegisterFile& Reg, std::size_t registerLines, const SetOutcome& set);
+    void BuildStacks(const RegisterFile& registers, std::size_t registerLines, const SetOutcome& set);
 
     // Set, once the machine is loaded: the camera pan, the listing and the
     // counter at 0.
@@ -39,7 +39,8 @@ public:
     // D: the registers numbered in `changed` (1-based) show their values at
     // once, the listing scrolls to line PC + 1 as a step's scroll does (at
     // once at the top speed), and the counter shows Step.
-    void ShowMachineState(const Machine& machine, std::span<const int> changed, std::size_t editorLines, float D);
+    void ShowMachineState(const Machine& machine, std::span<const int> changed, std::size_t editorLines,
+                          float duration);
 
     // The counter alone, while a run at full speed goes on.
     void ShowStepCount(StepCount step);
@@ -47,12 +48,12 @@ public:
 private:
     // Whatever moves the listing next ends a scroll back first, at its end.
     void EndListingScrollBack();
-    static void ListingScrollBackEnded(void* context, TFmxObject* sender);
+    static void ListingScrollBackEnded(void* context, SceneObject* sender);
 
-    DesignScene& scene_;
+    Stage& scene_;
     BallStacks stacks_;
     StepAnimation steps_;
-    TFloatAnimation* listingScrollBack_ = nullptr; // while it runs
+    FloatAnimation* listingScrollBack_ = nullptr; // while it runs
 };
 
 } // namespace tessivar::scene

@@ -2,14 +2,14 @@
 
 namespace tessivar::scene {
 
-TFmxObject* TColorMaterialSource::CloneSelf(TFmxObject* owner) const
+SceneObject* FlatMaterial::CloneSelf(SceneObject* owner) const
 {
-    return new TColorMaterialSource(owner, Color);
+    return new FlatMaterial(owner, Color);
 }
 
-TFmxObject* TLightMaterialSource::CloneSelf(TFmxObject* owner) const
+SceneObject* LitMaterial::CloneSelf(SceneObject* owner) const
 {
-    auto* copy = new TLightMaterialSource(owner);
+    auto* copy = new LitMaterial(owner);
     copy->Diffuse = Diffuse;
     copy->Ambient = Ambient;
     copy->Emissive = Emissive;

@@ -1,50 +1,44 @@
 #pragma once
 
+#include "Argb.h"
 #include "SceneObject.h"
-
-#include <cstdint>
 
 namespace tessivar::scene {
 
-// Colours are ARGB: 0xAARRGGBB.
-using TAlphaColor = std::uint32_t;
-
 // A material object shared by reference between scene objects and their clones.
-class TMaterialSource : public TFmxObject {
+class Material : public SceneObject {
 public:
-    using TFmxObject::TFmxObject;
+    using SceneObject::SceneObject;
 };
 
 // Paints its colour flat and ignores the light.
-class TColorMaterialSource final : public TMaterialSource {
+class FlatMaterial final : public Material {
 public:
-    explicit TColorMaterialSource(TFmxObject* owner, TAlphaColor color = 0xFFFFFFFF)
-        : TMaterialSource(owner), Color(color)
-    {}
-    TObjectKind Kind() const override { return TObjectKind::ColorMaterialSource; }
+    explicit FlatMaterial(SceneObject* owner, Argb color = 0xFFFFFFFF) : Material(owner), Color(color) {}
+    ObjectKind Kind() const override { return ObjectKind::FlatMaterial; }
 
-    TAlphaColor Color;
+    Argb Color;
 
 protected:
-    TFmxObject* CloneSelf(TFmxObject* owner) const override;
+    SceneObject* CloneSelf(SceneObject* owner) const override;
 };
 
 // Shaded by the light, with its picture as the surface colour.
-class TLightMaterialSource final : public TMaterialSource {
+class LitMaterial final : public Material {
 public:
-    using TMaterialSource::TMaterialSource;
-    TObjectKind Kind() const override { return TObjectKind::LightMaterialSource; }
+    using Material::Material;
+    ObjectKind Kind() const override { return ObjectKind::LitMaterial; }
 
-    TAlphaColor Diffuse = 0xFFFFFFFF;
-    TAlphaColor Ambient = 0xFF202020;
-    TAlphaColor Emissive = 0x00000000; // none
-    TAlphaColor Specular = 0xFF606060;
+    Argb Diffuse = 0xFFFFFFFF;
+    Argb Ambient = 0xFF202020;
+    Argb Emissive = 0x00000000; // none
+    Argb Specular = 0xFF606060;
     int Shininess = 30;
     // The picture by resource name ("banner", "ball"); the renderer loads it.
     SharedString Texture;
 
 protected:
-    TFmxObject* CloneSelf(TFmxObject* owner) const override;
+    SceneObject* CloneSelf(SceneObject* owner) const override;
 };
 
 } // namespace tessivar::scene

@@ -25,32 +25,32 @@ float ExtraLines(std::size_t editorLines)
 }
 
 // The listing's Y that puts line PC + 1 at the bar.
-float ListingYAt(std::int64_t PC, std::size_t editorLines)
+float ListingYAt(std::int64_t pc, std::size_t editorLines)
 {
-    float y = -LineSpacing * static_cast<float>(PC);
+    float y = -LineSpacing * static_cast<float>(pc);
     if (editorLines > LinesInDesignBox)
         y += BoxGrowthPerLine / 2 * ExtraLines(editorLines);
     return y;
 }
 
 // The listing scrolls in a tenth of the step duration D.
-float ScrollDuration(float D)
+float ScrollDuration(float duration)
 {
-    return D / 10;
+    return duration / 10;
 }
 
 } // namespace
 
-void StartSetPan(DesignScene& scene, float duration)
+void StartSetPan(Stage& scene, float duration)
 {
-    scene.FloatAnimation4->SetDuration(duration);
-    scene.FloatAnimation4->SetStopValue(PanStop);
-    scene.FloatAnimation4->Start();
+    scene.CameraPan->SetDuration(duration);
+    scene.CameraPan->SetStopValue(PanStop);
+    scene.CameraPan->Start();
 }
 
-void ShowListing(DesignScene& scene, const ListingContent& listing)
+void ShowListing(Stage& scene, const ListingContent& listing)
 {
-    TText3D& text = *scene.Text3D2;
+    Text3D& text = *scene.ListingText;
     text.SetHeight(DesignHeight);
     text.Position.SetY(0);
     text.SetWidth(DesignWidth);
@@ -61,34 +61,34 @@ void ShowListing(DesignScene& scene, const ListingContent& listing)
     }
     if (listing.width > BytesInDesignWidth)
         text.SetWidth(WidthPerByte * static_cast<float>(listing.width));
-    scene.Plane2->SetWidth(text.Width());
-    scene.Text3D4->SetText("");
+    scene.HighlightBar->SetWidth(text.Width());
+    scene.InstructionText->SetText("");
     text.SetText(listing.text);
 }
 
-void ScrollListing(DesignScene& scene, std::int64_t PC, std::size_t editorLines)
+void ScrollListing(Stage& scene, std::int64_t pc, std::size_t editorLines)
 {
-    TFloatAnimation& scroll = *scene.FloatAnimation6;
-    scroll.SetStartValue(scene.Text3D2->Position.Y());
-    scroll.SetStopValue(ListingYAt(PC, editorLines));
-    scroll.SetDelay(2 * scene.FloatAnimation4->Duration());
-    scroll.SetDuration(ScrollDuration(scene.FloatAnimation7->Duration()));
+    FloatAnimation& scroll = *scene.ListingScroll;
+    scroll.SetStartValue(scene.ListingText->Position.Y());
+    scroll.SetStopValue(ListingYAt(pc, editorLines));
+    scroll.SetDelay(2 * scene.CameraPan->Duration());
+    scroll.SetDuration(ScrollDuration(scene.ComparisonRise->Duration()));
     scroll.Start();
 }
 
-TFloatAnimation* ListingScrollBack(DesignScene& scene, std::int64_t PC, std::size_t editorLines, float D)
+FloatAnimation* ListingScrollBack(Stage& scene, std::int64_t pc, std::size_t editorLines, float duration)
 {
-    TFloatAnimation* scroll = CopyAnimation(*scene.FloatAnimation6, scene.Form, *scene.Text3D2);
-    scroll->SetStartValue(scene.Text3D2->Position.Y());
-    scroll->SetStopValue(ListingYAt(PC, editorLines));
+    FloatAnimation* scroll = CopyAnimation(*scene.ListingScroll, scene.Owner, *scene.ListingText);
+    scroll->SetStartValue(scene.ListingText->Position.Y());
+    scroll->SetStopValue(ListingYAt(pc, editorLines));
     scroll->SetDelay(0);
-    scroll->SetDuration(ScrollDuration(D));
+    scroll->SetDuration(ScrollDuration(duration));
     return scroll;
 }
 
-void ShowStepCounter(DesignScene& scene, StepCount step)
+void ShowStepCounter(Stage& scene, StepCount step)
 {
-    scene.Text3D3->SetText(StepCounterText(step));
+    scene.CounterText->SetText(StepCounterText(step));
 }
 
 } // namespace tessivar::scene

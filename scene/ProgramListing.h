@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DesignScene.h"
+#include "Stage.h"
 #include "StepCount.h"
 
 #include <cstddef>
@@ -17,21 +17,21 @@ struct ListingContent {
 };
 
 // The camera pans from its design start to column 7 and back in `duration` each way.
-void StartSetPan(DesignScene& scene, float duration);
+void StartSetPan(Stage& scene, float duration);
 
 // Sizes and fills the listing so that its first line stands at the highlight
 // bar, sizes the bar to it and clears the executed-instruction text.
-void ShowListing(DesignScene& scene, const ListingContent& listing);
+void ShowListing(Stage& scene, const ListingContent& listing);
 
 // Scrolls the listing so that line `PC` + 1 comes to the bar (on long
 // programs it drifts, as the lines stand farther apart than the box grows).
-void ScrollListing(DesignScene& scene, std::int64_t PC, std::size_t editorLines);
+void ScrollListing(Stage& scene, std::int64_t pc, std::size_t editorLines);
 
 // A step undone at step duration D: a copy of the listing scroll, not yet
 // started, that brings line `PC` + 1 back to the bar as fast as a step's
 // scroll. The caller gives it an end handler that frees it.
-TFloatAnimation* ListingScrollBack(DesignScene& scene, std::int64_t PC, std::size_t editorLines, float D);
+FloatAnimation* ListingScrollBack(Stage& scene, std::int64_t pc, std::size_t editorLines, float duration);
 
-void ShowStepCounter(DesignScene& scene, StepCount step);
+void ShowStepCounter(Stage& scene, StepCount step);
 
 } // namespace tessivar::scene

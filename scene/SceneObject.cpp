@@ -1,7 +1,7 @@
 #include "SceneObject.h"
 
-#include "Control3D.h"
-#include "Viewport3D.h"
+#include "PlacedObject.h"
+#include "SceneRoot.h"
 
 #include <array>
 
@@ -14,13 +14,13 @@ constexpr std::size_t MaxPathComponents = 8;
 
 } // namespace
 
-TFmxObject::TFmxObject(TFmxObject* owner)
+SceneObject::SceneObject(SceneObject* owner)
 {
     if (owner)
         owner->AddOwned(this);
 }
 
-TFmxObject::~TFmxObject()
+SceneObject::~SceneObject()
 {
     // Leave parent and owner first, so that nothing freed below reaches back here.
     DetachFromParent();
@@ -30,11 +30,11 @@ TFmxObject::~TFmxObject()
     FreeOwned();
 }
 
-void TFmxObject::DetachFromParent()
+void SceneObject::DetachFromParent()
 {
     if (parent_) {
         Changed();
-        TFmxObject& parent = *parent_;
+        SceneObject& parent = *parent_;
         (previousSibling_ ? previousSibling_->nextSibling_ : parent.firstChild_) = nextSibling_;
         (nextSibling_ ? nextSibling_->previousSibling_ : parent.lastChild_) = previousSibling_;
         --parent.childCount_;
@@ -42,19 +42,19 @@ void TFmxObject::DetachFromParent()
     }
 }
 
-void TFmxObject::FreeChildren()
+void SceneObject::FreeChildren()
 {
     while (lastChild_)
         delete lastChild_;
 }
 
-void TFmxObject::FreeOwned()
+void SceneObject::FreeOwned()
 {
     while (firstOwned_)
         delete firstOwned_;
 }
 
-void TFmxObject::AddOwned(TFmxObject* object)
+void SceneObject::AddOwned(SceneObject* object)
 {
     object->owner_ = this;
     object->previousOwned_ = nullptr;
@@ -64,7 +64,7 @@ void TFmxObject::AddOwned(TFmxObject* object)
     firstOwned_ = object;
 }
 
-void TFmxObject::RemoveOwned(TFmxObject* object)
+void SceneObject::RemoveOwned(SceneObject* object)
 {
     (object->previousOwned_ ? object->previousOwned_->nextOwned_ : firstOwned_) = object->nextOwned_;
     if (object->nextOwned_)
@@ -72,11 +72,11 @@ void TFmxObject::RemoveOwned(TFmxObject* object)
     object->owner_ = object->previousOwned_ = object->nextOwned_ = nullptr;
 }
 
-void TFmxObject::SetParent(TFmxObject* parent)
+void SceneObject::SetParent(SceneObject* parent)
 {
     if (parent == parent_)
         return;
-    for (const TFmxObject* above = parent; above; above = above->parent_)
+    for (const SceneObject* above = parent; above; above = above->parent_)
         if (above == this)
             return; // would make a cycle
 
@@ -93,27 +93,27 @@ void TFmxObject::SetParent(TFmxObject* parent)
     ParentChanged();
 }
 
-void TFmxObject::SetRootOfSubtree(TViewport3D* root)
+void SceneObject::SetRootOfSubtree(SceneRoot* root)
 {
     // A view is the root of what it holds, wherever it hangs.
-    if (root_ == root || Kind() == TObjectKind::Viewport3D)
+    if (root_ == root || Kind() == ObjectKind::Root)
         return;
     root_ = root;
-    for (TFmxObject* child : Children())
+    for (SceneObject* child : Children())
         child->SetRootOfSubtree(root);
 }
 
-TFmxObject* TFmxObject::Clone(TFmxObject* owner) const
+SceneObject* SceneObject::Clone(SceneObject* owner) const
 {
-    TFmxObject* copy = CloneSelf(owner);
+    SceneObject* copy = CloneSelf(owner);
     copy->Tag = Tag;
     copy->visible_ = visible_;
-    for (const TFmxObject* child : Children())
+    for (const SceneObject* child : Children())
         child->Clone(owner)->SetParent(copy);
     return copy;
 }
 
-FloatTarget TFmxObject::FindFloatProperty(std::string_view path)
+FloatTarget SceneObject::FindFloatProperty(std::string_view path)
 {
     std::array<std::string_view, MaxPathComponents> components;
     std::size_t count = 0;
@@ -129,19 +129,14 @@ FloatTarget TFmxObject::FindFloatProperty(std::string_view path)
     return ResolveFloat(components.data(), count);
 }
 
-FloatTarget TFmxObject::ResolveFloat(const std::string_view*, std::size_t)
+FloatTarget SceneObject::ResolveFloat(const std::string_view*, std::size_t)
 {
     return {};
 }
 
-void TFmxObject::SetVisibleFlag(bool visible)
+void SceneObject::SetVisibleFlag(bool visible)
 {
     SetField(visible_, visible);
-}
-
-TFmxObject* TComponentOwner::CloneSelf(TFmxObject* owner) const
-{
-    return new TComponentOwner(owner);
 }
 
 } // namespace tessivar::scene

@@ -8,63 +8,63 @@
 
 namespace tessivar::scene {
 
-class TViewport3D;
+class SceneRoot;
 struct FloatTarget;
 
 // What an object is, for the renderer's walk without dynamic_cast.
-enum class TObjectKind : std::uint8_t {
+enum class ObjectKind : std::uint8_t {
     Owner,
-    Viewport3D,
-    Dummy,
+    Root,
+    Group,
     Camera,
     Light,
-    Grid3D,
+    Grid,
     Plane,
-    Sphere,
+    Ball,
     Text3D,
     FloatAnimation,
-    ColorMaterialSource,
-    LightMaterialSource,
+    FlatMaterial,
+    LitMaterial,
 };
 
-// Scene objects with a place in space: TDummy .. TText3D.
-constexpr bool IsControl3D(TObjectKind kind)
+// Scene objects with a place in space: Group .. Text3D.
+constexpr bool IsPlaced(ObjectKind kind)
 {
-    return kind >= TObjectKind::Dummy && kind <= TObjectKind::Text3D;
+    return kind >= ObjectKind::Group && kind <= ObjectKind::Text3D;
 }
 
 // Base of everything in the scene: a name, a tag, an owner that frees it with
 // itself, and a parent whose children follow it and die with it.
 // `delete` frees an object: its children are freed with it, its animations
 // leave the clock without OnFinish, and what it owns is freed too.
-class TFmxObject {
+class SceneObject {
 public:
-    explicit TFmxObject(TFmxObject* owner);
-    virtual ~TFmxObject();
-    TFmxObject(const TFmxObject&) = delete;
-    TFmxObject& operator=(const TFmxObject&) = delete;
+    explicit SceneObject(SceneObject* owner);
+    virtual ~SceneObject();
+    SceneObject(const SceneObject&) = delete;
+    SceneObject& operator=(const SceneObject&) = delete;
 
-    virtual TObjectKind Kind() const = 0;
+    virtual ObjectKind Kind() const = 0;
 
-    TFmxObject* Owner() const { return owner_; }
-    TFmxObject* Parent() const { return parent_; }
-    // The TViewport3D that the parent chain reaches, or nullptr.
-    TViewport3D* Root() const { return root_; }
+    SceneObject* Owner() const { return owner_; }
+    SceneObject* Parent() const { return parent_; }
+    // The SceneRoot that the parent chain reaches, or nullptr.
+    SceneRoot* Root() const { return root_; }
 
     // Attaches as the last child of `parent` (nullptr detaches).
-    void SetParent(TFmxObject* parent);
+    void SetParent(SceneObject* parent);
 
-    // Children in drawing order: for (TFmxObject* c : object->Children()) ...
+    // Children in drawing order: for (SceneObject* c : object->Children()) ...
     class ChildRange;
     ChildRange Children() const;
     std::size_t ChildCount() const { return childCount_; }
-    TFmxObject* FirstChild() const { return firstChild_; }
+    SceneObject* FirstChild() const { return firstChild_; }
 
     // A copy of the stored properties with every child cloned recursively, as
     // children of the copy; owned by `owner`, no parent, an empty name, shared
     // materials, no run-time state.
-    TFmxObject* Clone(TFmxObject* owner) const;
-    template <class T> T* CloneAs(TFmxObject* owner) const { return static_cast<T*>(Clone(owner)); }
+    SceneObject* Clone(SceneObject* owner) const;
+    template <class T> T* CloneAs(SceneObject* owner) const { return static_cast<T*>(Clone(owner)); }
 
     // The object's own Visible flag; objects that draw nothing are visible.
     bool Visible() const { return visible_; }
@@ -76,13 +76,13 @@ public:
 protected:
     // A new object of the same class with the stored properties of its class
     // (no children; Clone copies Tag and Visible).
-    virtual TFmxObject* CloneSelf(TFmxObject* owner) const = 0;
+    virtual SceneObject* CloneSelf(SceneObject* owner) const = 0;
     // Resolves a path whose components are already split: object-valued
     // properties first, the float property last.
     virtual FloatTarget ResolveFloat(const std::string_view* components, std::size_t count);
     // Called after the object got another parent.
     virtual void ParentChanged() {}
-    // Records a change that the view must draw (defined with TViewport3D).
+    // Records a change that the view must draw (defined with SceneRoot).
     inline void Changed();
     // A property setter: stores the value and records the change; an equal
     // value changes nothing.
@@ -96,25 +96,25 @@ protected:
     void SetVisibleFlag(bool visible);
 
 private:
-    friend class TViewport3D;
+    friend class SceneRoot;
     void DetachFromParent();
-    void SetRootOfSubtree(TViewport3D* root);
-    void AddOwned(TFmxObject* object);
-    void RemoveOwned(TFmxObject* object);
+    void SetRootOfSubtree(SceneRoot* root);
+    void AddOwned(SceneObject* object);
+    void RemoveOwned(SceneObject* object);
     void FreeChildren();
     void FreeOwned();
 
-    TFmxObject* owner_ = nullptr;
-    TFmxObject* parent_ = nullptr;
+    SceneObject* owner_ = nullptr;
+    SceneObject* parent_ = nullptr;
     // Children and owned objects form intrusive lists, so that freeing one of
     // many thousands of balls costs O(1).
-    TFmxObject* firstChild_ = nullptr;
-    TFmxObject* lastChild_ = nullptr;
-    TFmxObject* previousSibling_ = nullptr;
-    TFmxObject* nextSibling_ = nullptr;
-    TFmxObject* firstOwned_ = nullptr;
-    TFmxObject* previousOwned_ = nullptr;
-    TFmxObject* nextOwned_ = nullptr;
+    SceneObject* firstChild_ = nullptr;
+    SceneObject* lastChild_ = nullptr;
+    SceneObject* previousSibling_ = nullptr;
+    SceneObject* nextSibling_ = nullptr;
+    SceneObject* firstOwned_ = nullptr;
+    SceneObject* previousOwned_ = nullptr;
+    SceneObject* nextOwned_ = nullptr;
     std::uint32_t childCount_ = 0;
 
 public:
@@ -124,25 +124,25 @@ public:
 private:
     // Last, next to the first fields of the derived classes (a ball's
     // position and rotation): an animation's tick reads them together.
-    TViewport3D* root_ = nullptr;
+    SceneRoot* root_ = nullptr;
 
 protected:
     bool visible_ = true;
 };
 
-class TFmxObject::ChildRange {
+class SceneObject::ChildRange {
 public:
     class Iterator {
     public:
         using iterator_category = std::forward_iterator_tag;
-        using value_type = TFmxObject*;
+        using value_type = SceneObject*;
         using difference_type = std::ptrdiff_t;
-        using pointer = TFmxObject* const*;
-        using reference = TFmxObject* const&;
+        using pointer = SceneObject* const*;
+        using reference = SceneObject* const&;
 
         Iterator() = default;
-        explicit Iterator(TFmxObject* at) : at_(at) {}
-        TFmxObject* operator*() const { return at_; }
+        explicit Iterator(SceneObject* at) : at_(at) {}
+        SceneObject* operator*() const { return at_; }
         Iterator& operator++()
         {
             at_ = at_->nextSibling_;
@@ -157,31 +157,20 @@ public:
         friend bool operator==(const Iterator&, const Iterator&) = default;
 
     private:
-        TFmxObject* at_ = nullptr;
+        SceneObject* at_ = nullptr;
     };
 
-    explicit ChildRange(TFmxObject* first) : first_(first) {}
+    explicit ChildRange(SceneObject* first) : first_(first) {}
     Iterator begin() const { return Iterator(first_); }
     Iterator end() const { return Iterator(); }
 
 private:
-    TFmxObject* first_;
+    SceneObject* first_;
 };
 
-inline TFmxObject::ChildRange TFmxObject::Children() const
+inline SceneObject::ChildRange SceneObject::Children() const
 {
     return ChildRange(firstChild_);
 }
-
-// The owner of run-time copies and design objects (the window's role): it
-// frees whatever it still owns when it is freed.
-class TComponentOwner final : public TFmxObject {
-public:
-    explicit TComponentOwner(TFmxObject* owner = nullptr) : TFmxObject(owner) {}
-    TObjectKind Kind() const override { return TObjectKind::Owner; }
-
-protected:
-    TFmxObject* CloneSelf(TFmxObject* owner) const override;
-};
 
 } // namespace tessivar::scene

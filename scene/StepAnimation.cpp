@@ -55,7 +55,7 @@ void StepAnimation::Show(const StepShown& step)
         break;
     case InstructionKind::J:
         PanTo(target);
-        Compare(first, target, step.Reg[static_cast<std::size_t>(first)]);
+        Compare(first, target, step.registers[static_cast<std::size_t>(first)]);
         break;
     case InstructionKind::Comment:
         AdjustForComment();
@@ -63,34 +63,34 @@ void StepAnimation::Show(const StepShown& step)
     case InstructionKind::NoOp:
         break;
     }
-    ScrollListing(scene_, step.PC, step.editorLines);
-    ShowStepCounter(scene_, step.Step);
+    ScrollListing(scene_, step.pc, step.editorLines);
+    ShowStepCounter(scene_, step.stepCount);
 }
 
 void StepAnimation::ShowInstructionText(const StepShown& step)
 {
-    scene_.Text3D4->SetWidth(TextPerCharacter * static_cast<float>(step.instructionLength));
-    scene_.Text3D4->SetText(step.instructionText);
+    scene_.InstructionText->SetWidth(TextPerCharacter * static_cast<float>(step.instructionLength));
+    scene_.InstructionText->SetText(step.instructionText);
 }
 
 void StepAnimation::SetDuration(float duration)
 {
-    scene_.FloatAnimation4->SetDuration(duration);
-    scene_.FloatAnimation5->SetDuration(duration);
-    scene_.FloatAnimation7->SetDuration(duration);
+    scene_.CameraPan->SetDuration(duration);
+    scene_.InstructionSlide->SetDuration(duration);
+    scene_.ComparisonRise->SetDuration(duration);
 }
 
 void StepAnimation::PanTo(int column)
 {
-    scene_.FloatAnimation4->SetStopValue(static_cast<float>(column));
-    scene_.FloatAnimation4->Start();
-    scene_.FloatAnimation5->SetStopValue(TextPerColumn * static_cast<float>(column) + TextAtFirstColumn);
-    scene_.FloatAnimation5->Start();
+    scene_.CameraPan->SetStopValue(static_cast<float>(column));
+    scene_.CameraPan->Start();
+    scene_.InstructionSlide->SetStopValue(TextPerColumn * static_cast<float>(column) + TextAtFirstColumn);
+    scene_.InstructionSlide->Start();
 }
 
 // The stack moves down a slot; the new ball waits above its column for D and
 // then bounces into the front group. A register at 0 or below shows no ball.
-void StepAnimation::AddBall(int registerIndex, std::int64_t value, float D)
+void StepAnimation::AddBall(int registerIndex, std::int64_t value, float duration)
 {
     BallStacks::SlotList& slots = stacks_.SlotsOf(registerIndex);
     if (value <= 0)
@@ -101,59 +101,60 @@ void StepAnimation::AddBall(int registerIndex, std::int64_t value, float D)
         const std::int64_t position = PositionInSlot(j, value);
         if (position < 0)
             continue;
-        TSphere* ball = slots[static_cast<std::size_t>(j + 1)];
+        Ball* ball = slots[static_cast<std::size_t>(j + 1)];
         slots[static_cast<std::size_t>(j)] = ball;
         // A new group of ten pushes every earlier ball a unit back.
         ball->Position.SetZ(BallDepth(value, position));
     }
     const float height = BallHeight(value - 1, stacks_.BallScale());
-    TSphere* ball = stacks_.NewBall({static_cast<float>(registerIndex), WaitingHeight, BallDepth(value, value - 1)});
+    Ball* ball = stacks_.NewBall({static_cast<float>(registerIndex), WaitingHeight, BallDepth(value, value - 1)});
     slots[kSlotsPerRegister - 1] = ball;
-    TFloatAnimation* drop = CopyAnimation(*scene_.FloatAnimation2, scene_.Form, *ball);
-    drop->SetDuration(D / 2);
+    FloatAnimation* drop = CopyAnimation(*scene_.DropTemplate, scene_.Owner, *ball);
+    drop->SetDuration(duration / 2);
     drop->SetStopValue(height);
     drop->SetStartValue(height - DropHeight);
-    drop->SetDelay(scene_.FloatAnimation5->Duration());
+    drop->SetDelay(scene_.InstructionSlide->Duration());
     drop->OnFinish = RepeatOrFreeAnimationEvent();
     drop->Start();
     stacks_.StartSpin(*ball, 0);
 }
 
 // Every ball waits D, then falls out of sight and is freed.
-void StepAnimation::ClearStack(int registerIndex, float D)
+void StepAnimation::ClearStack(int registerIndex, float duration)
 {
     stacks_.Cover(registerIndex);
-    std::unique_ptr<BallStacks::SlotList>& slots = stacks_.Sphere[static_cast<std::size_t>(registerIndex)];
+    std::unique_ptr<BallStacks::SlotList>& slots = stacks_.SlotLists[static_cast<std::size_t>(registerIndex)];
     if (!slots)
         return;
-    const float delay = scene_.FloatAnimation5->Duration();
-    for (TSphere*& slot : *slots)
+    const float delay = scene_.InstructionSlide->Duration();
+    for (Ball*& slot : *slots)
         if (slot)
-            stacks_.LetFall(slot, D / 2, delay);
+            stacks_.LetFall(slot, duration / 2, delay);
     stacks_.DropSlotList(registerIndex);
 }
 
 // The destination's old balls fall at once; the copy appears in the source
 // column and slides across with the camera.
-void StepAnimation::CopyStack(int sourceIndex, int destinationIndex, std::int64_t value, float D)
+void StepAnimation::CopyStack(int sourceIndex, int destinationIndex, std::int64_t value, float duration)
 {
     stacks_.Cover(destinationIndex);
-    if (const std::unique_ptr<BallStacks::SlotList>& old = stacks_.Sphere[static_cast<std::size_t>(destinationIndex)])
-        for (TSphere*& slot : *old)
+    if (const std::unique_ptr<BallStacks::SlotList>& old
+        = stacks_.SlotLists[static_cast<std::size_t>(destinationIndex)])
+        for (Ball*& slot : *old)
             if (slot)
-                stacks_.LetFall(slot, scene_.FloatAnimation2->Duration(), scene_.FloatAnimation2->Delay());
+                stacks_.LetFall(slot, scene_.DropTemplate->Duration(), scene_.DropTemplate->Delay());
     BallStacks::SlotList& slots = stacks_.SlotsOf(destinationIndex);
     const float a = static_cast<float>(sourceIndex);
     const float d = static_cast<float>(destinationIndex);
     // The camera covers d + 2 columns in D, from column -2.
-    const float slideDelay = d > a ? (a + 2) * D / (d + 2) : D;
-    const float slideDuration = d > a ? D - slideDelay : (a - d) * D / (d + 2);
+    const float slideDelay = d > a ? (a + 2) * duration / (d + 2) : duration;
+    const float slideDuration = d > a ? duration - slideDelay : (a - d) * duration / (d + 2);
     for (int j = 0; j < kSlotsPerRegister; ++j) {
-        TSphere* ball = stacks_.SpinningBallAt(sourceIndex, value, j);
+        Ball* ball = stacks_.SpinningBallAt(sourceIndex, value, j);
         if (ball == nullptr)
             continue;
         slots[static_cast<std::size_t>(j)] = ball;
-        TFloatAnimation* slide = CopyAnimation(*scene_.FloatAnimation3, scene_.Form, *ball);
+        FloatAnimation* slide = CopyAnimation(*scene_.SlideTemplate, scene_.Owner, *ball);
         slide->SetStartValue(a);
         slide->SetStopValue(d);
         slide->SetDelay(slideDelay);
@@ -167,27 +168,27 @@ void StepAnimation::CopyStack(int sourceIndex, int destinationIndex, std::int64_
 // group; comparing a register with itself shortens the step instead.
 void StepAnimation::Compare(int leftIndex, int rightIndex, std::int64_t leftValue)
 {
-    TPlane& plane = *scene_.Plane3;
+    Plane& plane = *scene_.ComparisonPlane;
     plane.SetWidth(static_cast<float>(std::abs(leftIndex - rightIndex)) + PlaneMargin);
     plane.Position.SetX((static_cast<float>(leftIndex + rightIndex) - GridCentreTwice) / 2);
     plane.SetVisible(true);
-    scene_.FloatAnimation7->SetStopValue(FrontGroupHeight(leftValue, stacks_.BallScale()));
+    scene_.ComparisonRise->SetStopValue(FrontGroupHeight(leftValue, stacks_.BallScale()));
     if (leftIndex != rightIndex) {
-        scene_.FloatAnimation7->Start();
+        scene_.ComparisonRise->Start();
         return;
     }
-    TFloatAnimation& pan = *scene_.FloatAnimation4;
+    FloatAnimation& pan = *scene_.CameraPan;
     pan.SetStopValue(pan.StartValue());
     pan.SetDuration(pan.Duration() / 8);
-    scene_.FloatAnimation5->SetDuration(pan.Duration());
+    scene_.InstructionSlide->SetDuration(pan.Duration());
     plane.SetVisible(false);
 }
 
 // A comment shows no text and the listing moves on without waiting.
 void StepAnimation::AdjustForComment()
 {
-    scene_.FloatAnimation4->SetDuration(0);
-    scene_.Text3D4->SetText("");
+    scene_.CameraPan->SetDuration(0);
+    scene_.InstructionText->SetText("");
 }
 
 } // namespace tessivar::scene

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "BallStacks.h"
-#include "DesignScene.h"
 #include "Machine.h"
+#include "Stage.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -13,12 +13,12 @@ namespace tessivar::scene {
 // What one completed step shows, read after the machine has applied it.
 struct StepShown {
     const InstructionEffect& effect;
-    const RegisterFile& Reg; // after the step
-    std::int64_t PC; // after the step
-    StepCount Step; // after the step
+    const RegisterFile& registers; // after the step
+    std::int64_t pc; // after the step
+    StepCount stepCount; // after the step
     std::string instructionText; // the editor's line that ran; empty when it has none
     std::size_t instructionLength; // its length in UTF-16 code units
-    float duration; // D, from the speed slider
+    float duration; // the step duration, from the speed slider
     std::size_t editorLines; // lines of the program editor
 };
 
@@ -29,7 +29,7 @@ struct StepShown {
 // removal end inside this call, the listing scroll's end handler included.
 class StepAnimation {
 public:
-    StepAnimation(DesignScene& scene, BallStacks& stacks) : scene_(scene), stacks_(stacks) {}
+    StepAnimation(Stage& scene, BallStacks& stacks) : scene_(scene), stacks_(stacks) {}
 
     void Show(const StepShown& step);
 
@@ -37,13 +37,13 @@ private:
     void ShowInstructionText(const StepShown& step);
     void SetDuration(float duration);
     void PanTo(int column);
-    void AddBall(int registerIndex, std::int64_t value, float D);
-    void ClearStack(int registerIndex, float D);
-    void CopyStack(int sourceIndex, int destinationIndex, std::int64_t value, float D);
+    void AddBall(int registerIndex, std::int64_t value, float duration);
+    void ClearStack(int registerIndex, float duration);
+    void CopyStack(int sourceIndex, int destinationIndex, std::int64_t value, float duration);
     void Compare(int leftIndex, int rightIndex, std::int64_t leftValue);
     void AdjustForComment();
 
-    DesignScene& scene_;
+    Stage& scene_;
     BallStacks& stacks_;
 };
 

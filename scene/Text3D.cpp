@@ -4,49 +4,49 @@
 
 namespace tessivar::scene {
 
-void TText3D::SetText(SharedString text)
+void Text3D::SetText(SharedString text)
 {
     SetLayoutValue(text_, text);
 }
 
-void TText3D::SetFontFamily(SharedString family)
+void Text3D::SetFontFamily(SharedString family)
 {
     SetLayoutValue(font_.Family, family);
 }
 
-void TText3D::SetHorzTextAlign(TTextAlign align)
+void Text3D::SetHorzTextAlign(TextAlign align)
 {
     SetLayoutValue(horzTextAlign_, align);
 }
 
-void TText3D::SetVertTextAlign(TTextAlign align)
+void Text3D::SetVertTextAlign(TextAlign align)
 {
     SetLayoutValue(vertTextAlign_, align);
 }
 
-void TText3D::SetSides(std::uint8_t sides)
+void Text3D::SetSides(std::uint8_t sides)
 {
     SetLayoutValue(sides_, sides);
 }
 
-void TText3D::SetMaterialSource(TMaterialSource* material)
+void Text3D::SetMaterialSource(Material* material)
 {
     SetField(materialSource_, material);
 }
 
-void TText3D::SetMaterialBackSource(TMaterialSource* material)
+void Text3D::SetMaterialBackSource(Material* material)
 {
     SetField(materialBackSource_, material);
 }
 
-void TText3D::SetMaterialShaftSource(TMaterialSource* material)
+void Text3D::SetMaterialShaftSource(Material* material)
 {
     SetField(materialShaftSource_, material);
 }
 
-TFmxObject* TText3D::CloneSelf(TFmxObject* owner) const
+SceneObject* Text3D::CloneSelf(SceneObject* owner) const
 {
-    auto* copy = new TText3D(owner, *this);
+    auto* copy = new Text3D(owner, *this);
     copy->text_ = text_;
     copy->font_ = font_;
     copy->flatness_ = flatness_;
@@ -59,13 +59,13 @@ TFmxObject* TText3D::CloneSelf(TFmxObject* owner) const
     return copy;
 }
 
-FloatTarget TText3D::ResolveFloat(const std::string_view* components, std::size_t count)
+FloatTarget Text3D::ResolveFloat(const std::string_view* components, std::size_t count)
 {
     if (count == 2 && SameText(components[0], "Font") && SameText(components[1], "Size"))
         return {&font_.Size, this, true};
     if (count == 1 && SameText(components[0], "Flatness"))
         return {&flatness_, this, true};
-    return TControl3D::ResolveFloat(components, count);
+    return PlacedObject::ResolveFloat(components, count);
 }
 
 } // namespace tessivar::scene

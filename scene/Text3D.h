@@ -1,21 +1,21 @@
 #pragma once
 
 #include "Materials.h"
-#include "Objects3D.h"
+#include "PlacedObject.h"
 
 namespace tessivar::scene {
 
-enum class TTextAlign : std::uint8_t { Center, Leading, Trailing };
+enum class TextAlign : std::uint8_t { Center, Leading, Trailing };
 
 // Which parts of extruded text are drawn.
-enum TExtrudedShapeSides : std::uint8_t {
+enum TextSides : std::uint8_t {
     SideFront = 1,
     SideBack = 2,
     SideShaft = 4,
     AllSides = SideFront | SideBack | SideShaft,
 };
 
-struct TFont {
+struct FontSpec {
     SharedString Family; // empty: the default interface font
     float Size = 12; // scene units
 };
@@ -24,22 +24,22 @@ struct TFont {
 // front face (towards -Z) in MaterialSource, back in MaterialBackSource, side
 // walls in MaterialShaftSource. Every change of what the layout depends on
 // bumps LayoutRevision().
-class TText3D final : public TControl3D {
+class Text3D final : public PlacedObject {
 public:
-    using TControl3D::TControl3D;
-    TObjectKind Kind() const override { return TObjectKind::Text3D; }
+    using PlacedObject::PlacedObject;
+    ObjectKind Kind() const override { return ObjectKind::Text3D; }
 
     const SharedString& Text() const { return text_; }
     void SetText(SharedString text);
 
-    const TFont& Font() const { return font_; }
+    const FontSpec& Font() const { return font_; }
     void SetFontSize(float size) { SetLayoutValue(font_.Size, size); }
     void SetFontFamily(SharedString family);
 
-    TTextAlign HorzTextAlign() const { return horzTextAlign_; }
-    TTextAlign VertTextAlign() const { return vertTextAlign_; }
-    void SetHorzTextAlign(TTextAlign align);
-    void SetVertTextAlign(TTextAlign align);
+    TextAlign HorzTextAlign() const { return horzTextAlign_; }
+    TextAlign VertTextAlign() const { return vertTextAlign_; }
+    void SetHorzTextAlign(TextAlign align);
+    void SetVertTextAlign(TextAlign align);
     static constexpr bool WordWrap = true;
 
     float Flatness() const { return flatness_; }
@@ -47,27 +47,27 @@ public:
     std::uint8_t Sides() const { return sides_; }
     void SetSides(std::uint8_t sides);
 
-    TMaterialSource* MaterialSource() const { return materialSource_; }
-    TMaterialSource* MaterialBackSource() const { return materialBackSource_; }
-    TMaterialSource* MaterialShaftSource() const { return materialShaftSource_; }
-    void SetMaterialSource(TMaterialSource* material);
-    void SetMaterialBackSource(TMaterialSource* material);
-    void SetMaterialShaftSource(TMaterialSource* material);
+    Material* MaterialSource() const { return materialSource_; }
+    Material* MaterialBackSource() const { return materialBackSource_; }
+    Material* MaterialShaftSource() const { return materialShaftSource_; }
+    void SetMaterialSource(Material* material);
+    void SetMaterialBackSource(Material* material);
+    void SetMaterialShaftSource(Material* material);
 
 protected:
-    TFmxObject* CloneSelf(TFmxObject* owner) const override;
+    SceneObject* CloneSelf(SceneObject* owner) const override;
     FloatTarget ResolveFloat(const std::string_view* components, std::size_t count) override;
 
 private:
     SharedString text_;
-    TFont font_;
+    FontSpec font_;
     float flatness_ = 1;
-    TTextAlign horzTextAlign_ = TTextAlign::Center;
-    TTextAlign vertTextAlign_ = TTextAlign::Center;
+    TextAlign horzTextAlign_ = TextAlign::Center;
+    TextAlign vertTextAlign_ = TextAlign::Center;
     std::uint8_t sides_ = AllSides;
-    TMaterialSource* materialSource_ = nullptr;
-    TMaterialSource* materialBackSource_ = nullptr;
-    TMaterialSource* materialShaftSource_ = nullptr;
+    Material* materialSource_ = nullptr;
+    Material* materialBackSource_ = nullptr;
+    Material* materialShaftSource_ = nullptr;
 };
 
 } // namespace tessivar::scene

@@ -11,15 +11,16 @@ namespace tessivar::render::bench {
 BallScene::BallScene(int registers, scene::Vector3 camera, BallDrawing drawing)
 {
     design_.BuildRegisterLabels();
-    design_.Text3D2->SetWidth(35);
-    design_.Plane2->SetWidth(35);
-    design_.Text3D2->SetText("S(3)\r\nJ(1,3,6)\r\nS(2)\r\nS(3)\r\nJ(1,1,2)\r\nT(2,1)\r\n/ R(1):=R(1)-1\r\n/ 不完全");
-    design_.Text3D3->SetText("Step:   0");
-    design_.Camera1->Position.SetPoint(camera);
+    design_.ListingText->SetWidth(35);
+    design_.HighlightBar->SetWidth(35);
+    design_.ListingText->SetText(
+        "S(3)\r\nJ(1,3,6)\r\nS(2)\r\nS(3)\r\nJ(1,1,2)\r\nT(2,1)\r\n/ R(1):=R(1)-1\r\n/ 不完全");
+    design_.CounterText->SetText("Step:   0");
+    design_.ViewCamera->Position.SetPoint(camera);
     for (int i = 0; i < registers; ++i)
         for (int m = 0; m < 200; ++m)
             AddBall(i, 200, m);
-    view_ = std::make_unique<SceneView>(design_.Viewport3D1);
+    view_ = std::make_unique<SceneView>(design_.Root);
     view_->SetThreading(FrameThreading::ViewThread);
     view_->SetBalls(drawing);
     view_->resize(736, 602);
@@ -30,18 +31,19 @@ BallScene::BallScene(int registers, scene::Vector3 camera, BallDrawing drawing)
 
 void BallScene::DrawFrame()
 {
-    view_->DrawNow();
+    // Drawn on this thread, inside the call: there is nothing to wait for.
+    view_->DrawNow(std::chrono::milliseconds::zero());
 }
 
 SceneFrame BallScene::Walk() const
 {
-    const scene::TCamera& camera = *design_.Camera1;
-    return WalkScene(*design_.Viewport3D1, Frustum(camera.ViewMatrix() * camera.ProjectionMatrix(736.0F / 602.0F)));
+    const scene::Camera& camera = *design_.ViewCamera;
+    return WalkScene(*design_.Root, Frustum(camera.ViewMatrix() * camera.ProjectionMatrix(736.0F / 602.0F)));
 }
 
 FrameSnapshot BallScene::Sync()
 {
-    return sync_.Take(*design_.Viewport3D1, 736, 602, BallDrawing::Impostors);
+    return sync_.Take(*design_.Root, 736, 602, BallDrawing::Impostors);
 }
 
 std::size_t BallScene::BallsInView() const
@@ -55,9 +57,9 @@ std::size_t BallScene::BallsInView() const
 
 void BallScene::AddBall(int registerIndex, long long value, long long position)
 {
-    auto* ball = design_.Sphere1->CloneAs<scene::TSphere>(&design_.Form);
-    ball->SetParent(design_.Viewport3D1);
-    ball->Position.SetPoint(scene::BallPosition(registerIndex, value, position, design_.Sphere1->Scale.Y()));
+    auto* ball = design_.BallTemplate->CloneAs<scene::Ball>(&design_.Owner);
+    ball->SetParent(design_.Root);
+    ball->Position.SetPoint(scene::BallPosition(registerIndex, value, position, design_.BallTemplate->Scale.Y()));
     ball->RotationAngle.SetY(static_cast<float>((position * 37 + registerIndex * 11) % 360));
     ball->SetVisible(true);
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "DesignScene.h"
 #include "FrameSnapshot.h"
 #include "SceneView.h"
 #include "SceneWalk.h"
+#include "Stage.h"
 
 #include <memory>
 
@@ -40,7 +40,7 @@ private:
 
     StillClockDriver driver_;
     scene::AnimationClock clock_{driver_};
-    scene::DesignScene design_{clock_};
+    scene::Stage design_{clock_};
     SceneSync sync_;
     std::unique_ptr<SceneView> view_;
 };

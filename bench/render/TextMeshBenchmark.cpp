@@ -20,7 +20,7 @@ constexpr float kDepth = 0.3F;
 
 TextBlock Block(const QString& text, qreal width, qreal height)
 {
-    return {text, QString(), 4, width, height, scene::TTextAlign::Leading, scene::TTextAlign::Leading};
+    return {text, QString(), 4, width, height, scene::TextAlign::Leading, scene::TextAlign::Leading};
 }
 
 const QString kCounter = QStringLiteral("Step:  12");

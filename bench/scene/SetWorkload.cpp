@@ -25,7 +25,7 @@ void ShownScene::Set(int registers)
     shown.FreeAllBalls();
     TextLines lines(static_cast<std::size_t>(registers), "200");
     const SetOutcome outcome = machine.Set(lines, SampleProgram);
-    shown.BuildStacks(machine.Reg, lines.size(), outcome);
+    shown.BuildStacks(machine.registers, lines.size(), outcome);
     shown.ShowProgram(2, {SampleProgram.size(), 14, JoinTextLines(SampleProgram)});
 }
 

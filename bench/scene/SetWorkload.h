@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DesignScene.h"
 #include "Machine.h"
 #include "MachineScene.h"
+#include "Stage.h"
 
 namespace tessivar::scene::bench {
 
@@ -31,7 +31,7 @@ struct ShownScene {
 
     BenchClockDriver driver;
     AnimationClock clock{driver};
-    DesignScene scene{clock};
+    Stage scene{clock};
     MachineScene shown{scene};
     Machine machine;
 };

@@ -8,10 +8,10 @@
 //   MainWindowFrames: the real main window with the explanation closed; the
 //     frames its view paints (one per pass while everything spins).
 #include "BallLayout.h"
-#include "DesignScene.h"
 #include "MainWindow.h"
 #include "QtClockDriver.h"
 #include "SceneView.h"
+#include "Stage.h"
 #include "ValueSlider.h"
 #include "WindowBench.h"
 
@@ -39,16 +39,16 @@ constexpr double kLateGap = 0.015; // seconds: a tick half an interval late
 
 // Every register of the first `registers` shows 200 balls, placed as Set
 // places a value of 200, each spinning for ever.
-void AddSpinningBalls(scene::DesignScene& design, int registers)
+void AddSpinningBalls(scene::Stage& design, int registers)
 {
     constexpr int value = kBallsPerRegister;
     for (int i = 0; i < registers; ++i) {
         for (int m = 0; m < kBallsPerRegister; ++m) {
-            auto* ball = design.Sphere1->CloneAs<scene::TSphere>(&design.Form);
-            ball->SetParent(design.Viewport3D1);
-            ball->Position.SetPoint(scene::BallPosition(i, value, m, design.Sphere1->Scale.Y()));
+            auto* ball = design.BallTemplate->CloneAs<scene::Ball>(&design.Owner);
+            ball->SetParent(design.Root);
+            ball->Position.SetPoint(scene::BallPosition(i, value, m, design.BallTemplate->Scale.Y()));
             ball->SetVisible(true);
-            auto* spin = design.FloatAnimation1->CloneAs<scene::TFloatAnimation>(&design.Form);
+            auto* spin = design.SpinTemplate->CloneAs<scene::FloatAnimation>(&design.Owner);
             spin->SetParent(ball);
             spin->SetLoop(true);
             spin->SetDelay(static_cast<float>(m % 7) / 7);
@@ -121,8 +121,8 @@ void ClockPasses(benchmark::State& state)
     EventTimes passes;
     ui::QtClockDriver driver;
     scene::AnimationClock clock{driver};
-    scene::DesignScene design{clock};
-    render::SceneView view{design.Viewport3D1};
+    scene::Stage design{clock};
+    render::SceneView view{design.Root};
     driver.Attach(clock, [&] {
         passes.Record();
         view.UpdateIfChanged();
@@ -180,12 +180,12 @@ void TopSpeedRunSteps(benchmark::State& state)
     form.sceneView->TakeLongestSyncMs(); // Set's frames are not part of the run
     for (auto _ : state) {
         frames.times.Restart();
-        const std::int64_t before = form.MachineState().Step;
+        const std::int64_t before = form.MachineState().stepCount;
         QElapsedTimer elapsed;
         elapsed.start();
         RunEventLoopFor(kMeasureMs);
         seconds = static_cast<double>(elapsed.nsecsElapsed()) / 1e9;
-        stepsPerSecond = static_cast<double>(form.MachineState().Step - before) / seconds;
+        stepsPerSecond = static_cast<double>(form.MachineState().stepCount - before) / seconds;
     }
     QTest::mouseClick(form.runButton, Qt::LeftButton);
     frames.times.Report(state, "frames", seconds);

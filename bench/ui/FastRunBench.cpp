@@ -96,11 +96,11 @@ void KeyPressToResult(benchmark::State& state)
         state.ResumeTiming();
         longest = std::max(longest, window.RunToEnd());
     }
-    if (window.form.MachineState().Reg[0] != 1000000000000) {
+    if (window.form.MachineState().registers[0] != 1000000000000) {
         state.SkipWithError("wrong product");
         return;
     }
-    state.counters["steps"] = static_cast<double>(window.form.MachineState().Step);
+    state.counters["steps"] = static_cast<double>(window.form.MachineState().stepCount);
     state.counters["longest_ms"] = longest;
 }
 
@@ -151,7 +151,7 @@ void UnsummarisedAgainstCommandLine(benchmark::State& state)
         ticks.start();
         const double ms = window.RunToEnd();
         ticks.stop();
-        windowRate = static_cast<double>(window.form.MachineState().Step) / (ms / 1000);
+        windowRate = static_cast<double>(window.form.MachineState().stepCount) / (ms / 1000);
         commandLineRate = CommandLineStepsPerSecond(registers, kRotation);
     }
     state.counters["window_steps_per_s"] = windowRate;

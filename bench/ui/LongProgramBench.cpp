@@ -4,8 +4,8 @@
 // (the longest gap between passes of a 5 ms timer).
 #include "LongProgram.h"
 #include "MainWindow.h"
+#include "SceneRoot.h"
 #include "SceneView.h"
-#include "Viewport3D.h"
 #include "WindowBench.h"
 
 #include <QCoreApplication>
@@ -98,7 +98,7 @@ void SetLongProgram(benchmark::State& state)
         state.ResumeTiming();
         StallWatch watch;
         QTest::mouseClick(form.setButton, Qt::LeftButton);
-        const std::uint64_t set = form.Scene().Viewport3D1->Revision();
+        const std::uint64_t set = form.Scene().Root->Revision();
         ServeEventsUntil([&] { return form.sceneView->DrawnRevision() >= set; });
         longestStallMs = std::max(longestStallMs, watch.LongestMs());
     }

@@ -28,7 +28,7 @@ class ValidCasesFile : public ::testing::TestWithParam<ValidCase> {};
 
 TEST_P(ValidCasesFile, GivesItsCases)
 {
-    const auto parsed = ParseCheckCases(GetParam().text);
+    const auto parsed = ParseCheckCases(GetParam().text, Language::English);
     ASSERT_TRUE(std::holds_alternative<std::vector<CheckCase>>(parsed)) << std::get<CasesError>(parsed).message;
     const auto& cases = std::get<std::vector<CheckCase>>(parsed);
     const std::vector<CheckCase>& expected = GetParam().expected;
@@ -82,7 +82,7 @@ class MalformedCasesFile : public ::testing::TestWithParam<MalformedCase> {};
 
 TEST_P(MalformedCasesFile, NamesTheLineAndWhatIsWrong)
 {
-    const auto parsed = ParseCheckCases(GetParam().text);
+    const auto parsed = ParseCheckCases(GetParam().text, Language::English);
     ASSERT_TRUE(std::holds_alternative<CasesError>(parsed));
     const CasesError& error = std::get<CasesError>(parsed);
     EXPECT_EQ(error.lineNumber, GetParam().lineNumber);

@@ -2,6 +2,7 @@
 #include "CommandOutput.h"
 #include "ExitCode.h"
 #include "MachineError.h"
+#include "Phrase.h"
 #include "ProgramFile.h"
 #include "TemporaryFolder.h"
 
@@ -74,8 +75,9 @@ TEST_F(CheckCommand, ReportsEveryProgramAndCaseInTheOrderGiven)
 {
     const std::vector<std::string> programs = EveryKindOfProgram();
     const CommandLineResult result = Check(kSumCases, programs);
-    const std::string stepFailure = "FAIL: a step cannot be carried out: " + Text(RegisterNumberError(2, 300).message);
-    const std::string unreadable = Text(ReadProgramFile(programs[4]).error.value().message);
+    const std::string stepFailure
+        = "FAIL: a step cannot be carried out: " + Say(Language::English, RegisterNumberError(2, 300).message);
+    const std::string unreadable = Say(Language::English, ReadProgramFile(programs[4]).error.value().message);
     EXPECT_EQ(result.out,
               programs[0] + ": case line 2: PASS\n" //
                   + programs[0] + ": case line 3: PASS\n" //
@@ -200,7 +202,7 @@ TEST_F(CheckCommand, JUnitReportReadsBackWithItsCounts)
     EXPECT_EQ(XmlLint(junit, "string(/testsuites/testsuite[3]/testcase[1]/failure/@message)"),
               "did not halt within 100000000 steps");
     EXPECT_EQ(XmlLint(junit, "string(/testsuites/testsuite[5]/testcase[1]/error/@message)"),
-              "cannot be read: " + Text(ReadProgramFile(programs[4]).error.value().message));
+              "cannot be read: " + Say(Language::English, ReadProgramFile(programs[4]).error.value().message));
 }
 
 TEST_F(CheckCommand, CsvTableHasARowPerProgramAndAColumnPerCase)
@@ -208,6 +210,7 @@ TEST_F(CheckCommand, CsvTableHasARowPerProgramAndAColumnPerCase)
     const std::string csv = folder_.File("table.csv");
     std::vector<std::string> programs = EveryKindOfProgram();
     programs.push_back(Write("smith, \"jo\".urm", kSum));
+    programs.push_back(Write("two\r\nlines \xFF.urm", kSum));
     const CommandLineResult result = Check(kSumCases, programs, {"--csv=" + csv});
     ASSERT_EQ(result.exitCode, kExitUsage) << result.err;
     EXPECT_EQ(ReadBytes(csv),
@@ -217,7 +220,29 @@ TEST_F(CheckCommand, CsvTableHasARowPerProgramAndAColumnPerCase)
                   + programs[2] + ",FAIL,FAIL,FAIL,0,3\r\n" //
                   + programs[3] + ",FAIL,FAIL,FAIL,0,3\r\n" //
                   + programs[4] + ",FAIL,FAIL,FAIL,0,3\r\n" //
-                  + "\"" + folder_.File("smith, \"\"jo\"\".urm") + "\",PASS,PASS,PASS,3,0\r\n");
+                  + "\"" + folder_.File("smith, \"\"jo\"\".urm") + "\",PASS,PASS,PASS,3,0\r\n" //
+                  + "\"" + folder_.File("two\r\nlines \uFFFD.urm") + "\",PASS,PASS,PASS,3,0\r\n");
+}
+
+// A line per case holds whatever a path holds: one that a line cannot show as
+// it is comes in double quotes with C's escapes; any other as it is.
+TEST_F(CheckCommand, PathsThatALineCannotHoldAreQuoted)
+{
+    const std::vector<std::string> programs{Write("plain name.urm", kSum), Write("two\nlines.urm", kSum),
+                                            Write("\x1b[31mred\xFF \\ \".urm", kSum), folder_.File("gone\nfile.urm")};
+    const CommandLineResult result = Check("3 4 -> R1=7\n", programs);
+    const std::string folder = folder_.File("");
+    const std::string gone = "\"" + folder + "gone\\nfile.urm\": cannot be read: ";
+    const std::string out = result.out;
+    EXPECT_EQ(out.substr(0, out.find(gone)),
+              folder + "plain name.urm: case line 1: PASS\n" //
+                  + "\"" + folder + "two\\nlines.urm\": case line 1: PASS\n" //
+                  + "\"" + folder + "\\x1B[31mred\\xFF \\\\ \\\".urm\": case line 1: PASS\n");
+    ASSERT_NE(out.find(gone), std::string::npos) << out;
+    // The reason names the path too, with its line break shown.
+    const std::string reason = out.substr(out.find(gone) + gone.size());
+    EXPECT_EQ(reason.substr(reason.find('\n')), "\n3 passed, 1 failed\n");
+    EXPECT_NE(reason.find("gone\u240Afile.urm"), std::string::npos) << reason;
 }
 
 TEST_F(CheckCommand, ReportThatCannotBeWrittenMakesTheInputUnusable)

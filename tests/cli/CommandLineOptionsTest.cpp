@@ -21,7 +21,7 @@ class AcceptedRunArguments : public ::testing::TestWithParam<AcceptedCase> {};
 TEST_P(AcceptedRunArguments, GiveTheRunRequest)
 {
     const AcceptedCase& test = GetParam();
-    const auto parsed = ParseCommandLine(test.args);
+    const auto parsed = ParseCommandLine(test.args, Language::English);
     ASSERT_TRUE(std::holds_alternative<CommandLineOptions>(parsed)) << std::get<UsageError>(parsed).message;
     const CommandLineOptions& options = std::get<CommandLineOptions>(parsed);
     EXPECT_EQ(options.action, CommandLineOptions::Action::Run);
@@ -66,7 +66,7 @@ class RejectedArguments : public ::testing::TestWithParam<RejectedCase> {};
 TEST_P(RejectedArguments, GiveAUsageErrorNamingTheProblem)
 {
     const RejectedCase& test = GetParam();
-    const auto parsed = ParseCommandLine(test.args);
+    const auto parsed = ParseCommandLine(test.args, Language::English);
     ASSERT_TRUE(std::holds_alternative<UsageError>(parsed));
     EXPECT_NE(std::get<UsageError>(parsed).message.find(test.messagePart), std::string::npos)
         << std::get<UsageError>(parsed).message;
@@ -127,7 +127,7 @@ class AcceptedCheckArguments : public ::testing::TestWithParam<AcceptedCheckCase
 TEST_P(AcceptedCheckArguments, GiveTheCheckRequest)
 {
     const AcceptedCheckCase& test = GetParam();
-    const auto parsed = ParseCommandLine(test.args);
+    const auto parsed = ParseCommandLine(test.args, Language::English);
     ASSERT_TRUE(std::holds_alternative<CommandLineOptions>(parsed)) << std::get<UsageError>(parsed).message;
     const CommandLineOptions& options = std::get<CommandLineOptions>(parsed);
     EXPECT_EQ(options.action, CommandLineOptions::Action::Check);
@@ -155,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CommandLineOptions, GraphNamesTheProgram)
 {
-    const auto parsed = ParseCommandLine(Args{"--graph", "-odd.urm"});
+    const auto parsed = ParseCommandLine(Args{"--graph", "-odd.urm"}, Language::English);
     ASSERT_TRUE(std::holds_alternative<CommandLineOptions>(parsed)) << std::get<UsageError>(parsed).message;
     EXPECT_EQ(std::get<CommandLineOptions>(parsed).action, CommandLineOptions::Action::Graph);
     EXPECT_EQ(std::get<CommandLineOptions>(parsed).run.programPath, "-odd.urm");
@@ -173,7 +173,7 @@ TEST(CommandLineOptions, HelpAndVersionWinWhereverTheyStand)
     };
     for (const auto& [args, action] : cases) {
         SCOPED_TRACE(args.back());
-        const auto parsed = ParseCommandLine(args);
+        const auto parsed = ParseCommandLine(args, Language::English);
         ASSERT_TRUE(std::holds_alternative<CommandLineOptions>(parsed));
         EXPECT_EQ(std::get<CommandLineOptions>(parsed).action, action);
     }

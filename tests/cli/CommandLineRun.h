@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CommandLineLanguage.h"
+
 #include <string>
 #include <vector>
 
@@ -11,7 +13,8 @@ struct CommandLineResult {
     std::string err;
 };
 
-// The command line run in-process, as `tessivar` with `args` would run it.
-CommandLineResult RunTessivar(const std::vector<std::string>& args);
+// The command line run in-process, as `tessivar` with `args` would run it in
+// a locale of `language`.
+CommandLineResult RunTessivar(const std::vector<std::string>& args, Language language = Language::English);
 
 } // namespace tessivar::test

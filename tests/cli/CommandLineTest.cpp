@@ -2,6 +2,7 @@
 #include "CommandLineRun.h"
 #include "ExitCode.h"
 #include "Machine.h"
+#include "Phrase.h"
 #include "ProgramFileFixture.h"
 #include "ProgramGraph.h"
 
@@ -23,11 +24,11 @@ std::string MachineMessage(const TextLines& program, TextLines registers)
 {
     Machine machine;
     if (const SetOutcome set = machine.Set(registers, program); set.error) {
-        return Text(set.error->message);
+        return Say(Language::English, set.error->message);
     }
     while (machine.CanContinue()) {
         if (const StepOutcome step = machine.ExecuteStep(); step.error) {
-            return Text(step.error->message);
+            return Say(Language::English, step.error->message);
         }
     }
     return "";
@@ -184,7 +185,7 @@ TEST(CommandLine, GraphGoesToStandardOutput)
     const TemporaryProgramFile program("S(1)\r\nJ(1,2,1)\r\n");
     const CommandLineResult result = RunTessivar({"--graph", program.Path()});
     EXPECT_EQ(result.exitCode, kExitEnded);
-    EXPECT_EQ(result.out, ProgramGraphDot({"S(1)", "J(1,2,1)"}));
+    EXPECT_EQ(result.out, ProgramGraphDot({"S(1)", "J(1,2,1)"}, Language::English));
     EXPECT_EQ(result.err, "");
 }
 

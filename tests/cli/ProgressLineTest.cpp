@@ -14,7 +14,7 @@ const ProgressLine::Clock::time_point kStart{std::chrono::hours(5)};
 TEST(ProgressLine, ShowsNothingForTheFirstSecond)
 {
     std::ostringstream terminal;
-    ProgressLine line(terminal, kStart);
+    ProgressLine line(terminal, kStart, Language::English);
     line.Update(100, kStart);
     line.Update(900000, kStart + milliseconds(999));
     line.Clear();
@@ -24,7 +24,7 @@ TEST(ProgressLine, ShowsNothingForTheFirstSecond)
 TEST(ProgressLine, RedrawsAFewTimesASecondInPlaceAndWipesItselfAtTheEnd)
 {
     std::ostringstream terminal;
-    ProgressLine line(terminal, kStart);
+    ProgressLine line(terminal, kStart, Language::English);
     line.Update(3000000, kStart + milliseconds(1500));
     EXPECT_EQ(terminal.str(), "\rStep: 3000000  (2000000 steps/s)");
     line.Update(3500000, kStart + milliseconds(1600));
@@ -46,7 +46,7 @@ TEST(ProgressLine, RedrawsAFewTimesASecondInPlaceAndWipesItselfAtTheEnd)
 TEST(ProgressLine, CountsPastSixtyFourBits)
 {
     std::ostringstream terminal;
-    ProgressLine line(terminal, kStart);
+    ProgressLine line(terminal, kStart, Language::English);
     line.Update((StepCount{1} << 64) + 5, kStart + milliseconds(2000));
     EXPECT_EQ(terminal.str(), "\rStep: 18446744073709551621  (9223372036854775808 steps/s)");
 }

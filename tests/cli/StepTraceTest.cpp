@@ -16,7 +16,7 @@ namespace {
 int RunTessivar(const std::vector<std::string>& args, std::ostringstream& out)
 {
     std::ostringstream err;
-    return RunCommandLine(args, "1", out, err);
+    return RunCommandLine(args, "1", Language::English, out, err);
 }
 
 constexpr const char* Header = "step\tline\tinstruction\tregister\tvalue\tjump to\n";
@@ -51,7 +51,7 @@ TEST(StepTrace, CountsStepsPastSixtyThreeBits)
     Machine machine;
     TextLines registers;
     ASSERT_FALSE(machine.Set(registers, program).error);
-    machine.Step = (StepCount{1} << 63) - 2;
+    machine.stepCount = (StepCount{1} << 63) - 2;
     std::ostringstream trace;
     RunTraced(machine, program, std::nullopt, trace);
     EXPECT_EQ(trace.str(),
@@ -90,6 +90,24 @@ TEST(StepTrace, TraceToAFileAndAStepThatFails)
     EXPECT_EQ(out.str(), "1\n");
     const int unwritable = RunTessivar({"--run", program.Path(), "--trace", folder.File("no/such/folder")}, out);
     EXPECT_EQ(unwritable, kExitUsage);
+}
+
+// A line's text goes to a terminal with --trace -: an escape sequence in a
+// comment must not reach it, nor may a C1 control or a stray byte.
+TEST(StepTrace, ControlCharactersInALineAreShownNotSent)
+{
+    const TextLines program{"/ \x1b[2J\x1b]0;title\x07 bell",
+                            "/ \xc2\x9b"
+                            "31m\x7f \xff\tend"};
+    Machine machine;
+    TextLines registers;
+    ASSERT_FALSE(machine.Set(registers, program).error);
+    std::ostringstream trace;
+    RunTraced(machine, program, std::nullopt, trace);
+    EXPECT_EQ(trace.str(),
+              std::string(Header)
+                  + "0\t1\t/ \u241b[2J\u241b]0;title\u2407 bell\t\t\t\n"
+                    "0\t2\t/ \uFFFD31m\u2421 \uFFFD end\t\t\t\n");
 }
 
 } // namespace

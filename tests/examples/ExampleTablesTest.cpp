@@ -108,10 +108,10 @@ TEST_P(ExampleTest, GivesTheResultsOfItsTable)
             TextLines registers = row.registers;
             ASSERT_FALSE(machine.Set(registers, program).error);
             const RunOutcome run
-                = CompiledProgram(machine.Prg, acceleration).Run(machine, RunLimits{.maxLines = kLineBudget});
+                = CompiledProgram(machine.program, acceleration).Run(machine, RunLimits{.maxLines = kLineBudget});
             EXPECT_EQ(run.stop, row.forever ? RunOutcome::Stop::LineBudget : RunOutcome::Stop::Ended);
             for (const ExpectedRegister& expected : row.results)
-                EXPECT_EQ(machine.Reg[static_cast<std::size_t>(expected.number - 1)], expected.value)
+                EXPECT_EQ(machine.registers[static_cast<std::size_t>(expected.number - 1)], expected.value)
                     << "R(" << expected.number << ")";
         }
     }

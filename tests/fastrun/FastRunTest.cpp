@@ -26,7 +26,7 @@ Machine SetMachine(TextLines registers, const TextLines& program)
 Machine LineByLine(TextLines registers, const TextLines& program, std::optional<StepCount> lines)
 {
     Machine machine = SetMachine(std::move(registers), program);
-    CompiledProgram(machine.Prg, LoopAcceleration::Off).Run(machine, RunLimits{.maxLines = lines});
+    CompiledProgram(machine.program, LoopAcceleration::Off).Run(machine, RunLimits{.maxLines = lines});
     return machine;
 }
 
@@ -57,9 +57,9 @@ TEST_F(FastRunTest, ARunThatEndsByItselfIsHandedOverOnce)
     ASSERT_EQ(finished.size(), 1u);
     EXPECT_FALSE(run.Active());
     const Machine expected = LineByLine(registers, kRotation, std::nullopt);
-    EXPECT_EQ(finished[0].machine.Reg, expected.Reg);
-    EXPECT_EQ(finished[0].machine.PC, expected.PC);
-    EXPECT_EQ(finished[0].machine.Step, expected.Step);
+    EXPECT_EQ(finished[0].machine.registers, expected.registers);
+    EXPECT_EQ(finished[0].machine.pc, expected.pc);
+    EXPECT_EQ(finished[0].machine.stepCount, expected.stepCount);
     EXPECT_EQ(finished[0].outcome.stop, RunOutcome::Stop::Ended);
     EXPECT_FALSE(run.Stop()) << "nothing left to stop";
 }
@@ -75,10 +75,10 @@ TEST_F(FastRunTest, StopLeavesAStateTheMachinePassedThrough)
     ASSERT_TRUE(stopped);
     EXPECT_FALSE(run.Active());
     EXPECT_LE(progress.front(), progress.back());
-    EXPECT_LE(progress.back(), stopped->machine.Step);
-    const Machine expected = LineByLine(registers, kRotation, stopped->machine.Step);
-    EXPECT_EQ(stopped->machine.Reg, expected.Reg);
-    EXPECT_EQ(stopped->machine.PC, expected.PC);
+    EXPECT_LE(progress.back(), stopped->machine.stepCount);
+    const Machine expected = LineByLine(registers, kRotation, stopped->machine.stepCount);
+    EXPECT_EQ(stopped->machine.registers, expected.registers);
+    EXPECT_EQ(stopped->machine.pc, expected.pc);
     QTest::qWait(50);
     EXPECT_TRUE(finished.empty());
 }
@@ -89,8 +89,8 @@ TEST_F(FastRunTest, ARunStopsBeforeAStopLineButNotOnTheLineItStartsOn)
     Machine machine = SetMachine(registers, kRotation);
     run.Start(machine, {0, 4}, history);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !finished.empty(); }, 10000));
-    EXPECT_EQ(finished[0].machine.PC, 4);
-    EXPECT_EQ(finished[0].machine.Step, 4);
+    EXPECT_EQ(finished[0].machine.pc, 4);
+    EXPECT_EQ(finished[0].machine.stepCount, 4);
 }
 
 // Starts, stops, runs that end by themselves and a destruction while one
@@ -106,9 +106,9 @@ TEST_F(FastRunTest, StartsAndStopsInAnyOrderHandOverWholeStates)
         run.Start(SetMachine(roundRegisters, kRotation), {}, history);
         QTest::qWait(static_cast<int>(random() % 3));
         if (std::optional<FastRunResult> stopped = run.Stop()) {
-            const Machine expected = LineByLine(roundRegisters, kRotation, stopped->machine.Step);
-            ASSERT_EQ(stopped->machine.Reg, expected.Reg) << round;
-            ASSERT_EQ(stopped->machine.PC, expected.PC) << round;
+            const Machine expected = LineByLine(roundRegisters, kRotation, stopped->machine.stepCount);
+            ASSERT_EQ(stopped->machine.registers, expected.registers) << round;
+            ASSERT_EQ(stopped->machine.pc, expected.pc) << round;
         }
         history.Clear();
     }

@@ -11,7 +11,7 @@ namespace {
 
 struct DecodeCase {
     std::string line; // as prepared for the program list
-    std::int64_t PC;
+    std::int64_t pc;
     std::int32_t lineCount;
     std::string mnemonic;
     std::int32_t firstArg;
@@ -22,7 +22,7 @@ struct DecodeCase {
 
 void PrintTo(const DecodeCase& c, std::ostream* os)
 {
-    *os << testing::PrintToString(c.line) << " at PC " << c.PC << " of " << c.lineCount;
+    *os << testing::PrintToString(c.line) << " at PC " << c.pc << " of " << c.lineCount;
 }
 
 class DecodeInstructionTest : public testing::TestWithParam<DecodeCase> {};
@@ -30,7 +30,7 @@ class DecodeInstructionTest : public testing::TestWithParam<DecodeCase> {};
 TEST_P(DecodeInstructionTest, DecodesAllFields)
 {
     const DecodeCase& c = GetParam();
-    const DecodedInstruction decoded = DecodeInstruction(c.line, c.PC, c.lineCount);
+    const DecodedInstruction decoded = DecodeInstruction(c.line, c.pc, c.lineCount);
     EXPECT_EQ(decoded.Mnemonic, c.mnemonic);
     EXPECT_EQ(decoded.FirstArg, c.firstArg);
     EXPECT_EQ(decoded.SecondArg, c.secondArg);
@@ -73,13 +73,13 @@ INSTANTIATE_TEST_SUITE_P(
 // Every kind of jump target, on line PC + 1 of an eight-line program.
 struct JumpCase {
     std::string target;
-    std::int64_t PC;
+    std::int64_t pc;
     std::int32_t jumpPC;
 };
 
 void PrintTo(const JumpCase& c, std::ostream* os)
 {
-    *os << testing::PrintToString(c.target) << " at PC " << c.PC;
+    *os << testing::PrintToString(c.target) << " at PC " << c.pc;
 }
 
 class JumpTargetTest : public testing::TestWithParam<JumpCase> {};
@@ -87,7 +87,7 @@ class JumpTargetTest : public testing::TestWithParam<JumpCase> {};
 TEST_P(JumpTargetTest, GivesJumpPC)
 {
     const JumpCase& c = GetParam();
-    EXPECT_EQ(DecodeInstruction("J 1,1," + c.target, c.PC, 8).JumpPC, c.jumpPC);
+    EXPECT_EQ(DecodeInstruction("J 1,1," + c.target, c.pc, 8).JumpPC, c.jumpPC);
 }
 
 INSTANTIATE_TEST_SUITE_P(Absolute, JumpTargetTest,

@@ -46,11 +46,11 @@ TEST(ExecuteStepTest, SampleProgramDecrementsRegisterOne)
 {
     SetMachine m({"3"}, kSampleProgram);
     m.RunToEnd();
-    EXPECT_EQ(m.machine.Reg[0], 2);
-    EXPECT_EQ(m.machine.Reg[1], 2);
-    EXPECT_EQ(m.machine.Reg[2], 3);
-    EXPECT_EQ(m.machine.Step, 11);
-    EXPECT_EQ(m.machine.PC, 8);
+    EXPECT_EQ(m.machine.registers[0], 2);
+    EXPECT_EQ(m.machine.registers[1], 2);
+    EXPECT_EQ(m.machine.registers[2], 3);
+    EXPECT_EQ(m.machine.stepCount, 11);
+    EXPECT_EQ(m.machine.pc, 8);
     EXPECT_EQ(m.panel, (TextLines{"2", "2", "3"}));
 }
 
@@ -64,8 +64,8 @@ TEST(ExecuteStepTest, SampleProgramVisitsLinesInOrder)
         visited.push_back(outcome.effect.executedPC + 1);
     }
     EXPECT_EQ(visited, (std::vector<std::int64_t>{1, 2, 3, 4, 5, 2, 6, 7, 8}));
-    EXPECT_EQ(m.machine.Reg[0], 1);
-    EXPECT_EQ(m.machine.Step, 7);
+    EXPECT_EQ(m.machine.registers[0], 1);
+    EXPECT_EQ(m.machine.stepCount, 7);
 }
 
 TEST(ExecuteStepTest, EachInstructionReportsItsEffect)
@@ -100,7 +100,7 @@ TEST(ExecuteStepTest, StepReportsDecodedLine)
     EXPECT_EQ(outcome.effect.decoded.Mnemonic, "j");
     EXPECT_EQ(outcome.effect.decoded.JumpPC, 4);
     EXPECT_TRUE(outcome.effect.jumpTaken);
-    EXPECT_EQ(m.machine.PC, 5);
+    EXPECT_EQ(m.machine.pc, 5);
 }
 
 TEST(ExecuteStepTest, WritingBeyondThePanelAppendsZeroLines)
@@ -108,7 +108,7 @@ TEST(ExecuteStepTest, WritingBeyondThePanelAppendsZeroLines)
     SetMachine m({"1", "2"}, {"S(5)"});
     m.Step();
     EXPECT_EQ(m.panel, (TextLines{"1", "2", "0", "0", "1"}));
-    EXPECT_EQ(m.machine.Reg[4], 1);
+    EXPECT_EQ(m.machine.registers[4], 1);
 }
 
 TEST(ExecuteStepTest, CopyOntoItselfStillRewritesPanelLine)
@@ -118,7 +118,7 @@ TEST(ExecuteStepTest, CopyOntoItselfStillRewritesPanelLine)
     const StepOutcome outcome = m.Step();
     EXPECT_EQ(outcome.effect.kind, InstructionKind::T);
     EXPECT_EQ(outcome.effect.targetRegister, 2);
-    EXPECT_EQ(m.machine.Reg[1], 7);
+    EXPECT_EQ(m.machine.registers[1], 7);
     EXPECT_EQ(m.panel, (TextLines{"1", "7"}));
 }
 
@@ -152,8 +152,8 @@ TEST_P(JumpStepTest, EqualRegistersJumpWhenTargetIsAtLeastMinusOne)
     const StepOutcome outcome = m.Step();
     ASSERT_FALSE(outcome.error);
     EXPECT_EQ(outcome.effect.jumpTaken, c.jumpTaken);
-    EXPECT_EQ(m.machine.PC, c.PCAfter);
-    EXPECT_EQ(m.machine.Step, 3);
+    EXPECT_EQ(m.machine.pc, c.PCAfter);
+    EXPECT_EQ(m.machine.stepCount, 3);
 }
 
 INSTANTIATE_TEST_SUITE_P(Targets, JumpStepTest,
@@ -172,20 +172,20 @@ TEST(ExecuteStepTest, JumpComparesAllSixtyFourBits)
     SetMachine m({"4294967297", "1"}, {"J(1,2,0)"});
     const StepOutcome outcome = m.Step();
     EXPECT_FALSE(outcome.effect.jumpTaken);
-    EXPECT_EQ(m.machine.PC, 1);
+    EXPECT_EQ(m.machine.pc, 1);
 }
 
 TEST(ExecuteStepTest, CommentLinesAreNotCounted)
 {
     SetMachine m({}, {"/ first", "  /x(1)", "S(1)"});
     m.Step();
-    EXPECT_EQ(m.machine.Step, 0);
-    EXPECT_EQ(m.machine.PC, 1);
+    EXPECT_EQ(m.machine.stepCount, 0);
+    EXPECT_EQ(m.machine.pc, 1);
     EXPECT_EQ(m.Step().effect.kind, InstructionKind::Comment);
-    EXPECT_EQ(m.machine.Step, 0);
+    EXPECT_EQ(m.machine.stepCount, 0);
     m.Step();
-    EXPECT_EQ(m.machine.Step, 1);
-    EXPECT_EQ(m.machine.Reg[0], 1);
+    EXPECT_EQ(m.machine.stepCount, 1);
+    EXPECT_EQ(m.machine.registers[0], 1);
 }
 
 TEST(ExecuteStepTest, NoOpLinesCountAndChangeNothingElse)
@@ -194,14 +194,14 @@ TEST(ExecuteStepTest, NoOpLinesCountAndChangeNothingElse)
                           "Z(0)",  "T(0,1)", "J(1,0,1)",      "S3",    "X(1)",   "",       "   ",
                           ",S(1)", "\"\" 1", "S(2147483648)", "Ｓ(1)", "S(1.5)", "T(1,-2)"};
     SetMachine m({"5", "6"}, noOps);
-    const RegisterFile before = m.machine.Reg;
+    const RegisterFile before = m.machine.registers;
     for (std::size_t i = 0; i < noOps.size(); ++i) {
         const StepOutcome outcome = m.Step();
         ASSERT_FALSE(outcome.error) << noOps[i];
         EXPECT_EQ(outcome.effect.kind, InstructionKind::NoOp) << noOps[i];
-        EXPECT_EQ(m.machine.Step, static_cast<std::int64_t>(i) + 1) << noOps[i];
+        EXPECT_EQ(m.machine.stepCount, static_cast<std::int64_t>(i) + 1) << noOps[i];
     }
-    EXPECT_EQ(m.machine.Reg, before);
+    EXPECT_EQ(m.machine.registers, before);
     EXPECT_EQ(m.panel, (TextLines{"5", "6"}));
     EXPECT_FALSE(m.machine.CanContinue());
 }
@@ -210,9 +210,9 @@ TEST(ExecuteStepTest, FieldsBeyondTheInstructionAreIgnored)
 {
     SetMachine m({}, {"S 3,7", "Z(3,1,1)", "S(1,2,0)"});
     m.RunToEnd();
-    EXPECT_EQ(m.machine.Reg[0], 1);
-    EXPECT_EQ(m.machine.Reg[2], 0);
-    EXPECT_EQ(m.machine.Step, 3);
+    EXPECT_EQ(m.machine.registers[0], 1);
+    EXPECT_EQ(m.machine.registers[2], 0);
+    EXPECT_EQ(m.machine.stepCount, 3);
 }
 
 TEST(ExecuteStepTest, RequestsWithNothingToExecuteAreRefused)
@@ -222,8 +222,8 @@ TEST(ExecuteStepTest, RequestsWithNothingToExecuteAreRefused)
     ASSERT_TRUE(beforeSet.error);
     EXPECT_EQ(beforeSet.error->kind, MachineError::Kind::NothingToExecute);
     EXPECT_EQ(Text(beforeSet.error->message), "セットしてください。");
-    EXPECT_EQ(unset.PC, 0);
-    EXPECT_EQ(unset.Step, 0);
+    EXPECT_EQ(unset.pc, 0);
+    EXPECT_EQ(unset.stepCount, 0);
 
     SetMachine emptyProgram({"1"}, {});
     EXPECT_TRUE(emptyProgram.Step().error);
@@ -233,14 +233,14 @@ TEST(ExecuteStepTest, RequestsWithNothingToExecuteAreRefused)
     const StepOutcome afterEnd = ended.Step();
     ASSERT_TRUE(afterEnd.error);
     EXPECT_EQ(afterEnd.error->kind, MachineError::Kind::NothingToExecute);
-    EXPECT_EQ(ended.machine.Reg[0], 2);
-    EXPECT_EQ(ended.machine.PC, 1);
-    EXPECT_EQ(ended.machine.Step, 1);
+    EXPECT_EQ(ended.machine.registers[0], 2);
+    EXPECT_EQ(ended.machine.pc, 1);
+    EXPECT_EQ(ended.machine.stepCount, 1);
 
     SetMachine cleared({"1"}, {"S(1)"});
     cleared.machine.ClearProgram();
     EXPECT_TRUE(cleared.Step().error);
-    EXPECT_EQ(cleared.machine.Reg[0], 1);
+    EXPECT_EQ(cleared.machine.registers[0], 1);
 }
 
 TEST(ExecuteStepTest, ApplyAlsoRefusesWhenNothingIsSet)
@@ -249,7 +249,7 @@ TEST(ExecuteStepTest, ApplyAlsoRefusesWhenNothingIsSet)
     const StepOutcome outcome = unset.Apply(DecodeInstruction("S 1 ", 0, 1));
     ASSERT_TRUE(outcome.error);
     EXPECT_EQ(outcome.error->kind, MachineError::Kind::NothingToExecute);
-    EXPECT_EQ(unset.Reg[0], 0);
+    EXPECT_EQ(unset.registers[0], 0);
 }
 
 TEST(ExecuteStepTest, RegisterAboveTwoHundredFiftySixTouchesNothing)
@@ -265,16 +265,16 @@ TEST(ExecuteStepTest, RegisterAboveTwoHundredFiftySixTouchesNothing)
     for (const auto& [line, message] : cases) {
         SetMachine m({"1", "1"}, {"S(1)", line, "S(2)"});
         m.Step();
-        const RegisterFile before = m.machine.Reg;
+        const RegisterFile before = m.machine.registers;
         const TextLines panelBefore = m.panel;
         const StepOutcome outcome = m.Step();
         ASSERT_TRUE(outcome.error) << line;
         EXPECT_EQ(outcome.error->kind, MachineError::Kind::RegisterNumber) << line;
         EXPECT_EQ(Text(outcome.error->message), message);
-        EXPECT_EQ(m.machine.Reg, before) << line;
+        EXPECT_EQ(m.machine.registers, before) << line;
         EXPECT_EQ(m.panel, panelBefore) << line;
-        EXPECT_EQ(m.machine.PC, 1) << line;
-        EXPECT_EQ(m.machine.Step, 1) << line;
+        EXPECT_EQ(m.machine.pc, 1) << line;
+        EXPECT_EQ(m.machine.stepCount, 1) << line;
     }
 }
 
@@ -282,8 +282,8 @@ TEST(ExecuteStepTest, RegisterTwoHundredFiftySixIsUsable)
 {
     SetMachine m({}, {"S(256)", "T(256,1)", "J(1,256,0)"});
     m.RunToEnd();
-    EXPECT_EQ(m.machine.Reg[255], 1);
-    EXPECT_EQ(m.machine.Reg[0], 1);
+    EXPECT_EQ(m.machine.registers[255], 1);
+    EXPECT_EQ(m.machine.registers[0], 1);
     EXPECT_EQ(m.panel.size(), 256u);
     EXPECT_EQ(m.panel[255], "1");
     EXPECT_EQ(m.panel[254], "0");
@@ -294,29 +294,29 @@ TEST(ExecuteStepTest, IncrementPastSixtyFourBitsIsRefused)
     Machine machine;
     TextLines panel{"0", "0", "0"};
     machine.Set(panel, {"S(2)", "S(2)", "S(2)"});
-    machine.Reg[1] = kMax - 1;
+    machine.registers[1] = kMax - 1;
     ASSERT_FALSE(machine.ExecuteStep().error);
-    EXPECT_EQ(machine.Reg[1], kMax);
+    EXPECT_EQ(machine.registers[1], kMax);
 
     const StepOutcome outcome = machine.ExecuteStep();
     ASSERT_TRUE(outcome.error);
     EXPECT_EQ(outcome.error->kind, MachineError::Kind::IntegerOverflow);
     EXPECT_EQ(Text(outcome.error->message),
               "2 行目: R(2) の値が 64 ビット整数の範囲を超えます（整数のオーバーフロー）");
-    EXPECT_EQ(machine.Reg[1], kMax);
-    EXPECT_EQ(machine.PC, 1);
-    EXPECT_EQ(machine.Step, 1);
+    EXPECT_EQ(machine.registers[1], kMax);
+    EXPECT_EQ(machine.pc, 1);
+    EXPECT_EQ(machine.stepCount, 1);
 }
 
 TEST(ExecuteStepTest, ValuesNearTheLimitsOtherwiseComplete)
 {
     SetMachine m({"9223372036854775608", "-9223372036854775608"}, {"S(1)", "S(1)", "T(1,3)", "S(2)", "J(1,3,0)"});
     m.RunToEnd();
-    EXPECT_EQ(m.machine.Reg[0], kMax - 197);
-    EXPECT_EQ(m.machine.Reg[1], -(kMax - 199) + 1);
-    EXPECT_EQ(m.machine.Reg[2], kMax - 197);
+    EXPECT_EQ(m.machine.registers[0], kMax - 197);
+    EXPECT_EQ(m.machine.registers[1], -(kMax - 199) + 1);
+    EXPECT_EQ(m.machine.registers[2], kMax - 197);
     EXPECT_EQ(m.panel, (TextLines{"9223372036854775610", "-9223372036854775607", "9223372036854775610"}));
-    EXPECT_EQ(m.machine.Step, 5);
+    EXPECT_EQ(m.machine.stepCount, 5);
 }
 
 TEST(UpdateRegisterPanelTest, RewritesOnlyTheNamedLine)

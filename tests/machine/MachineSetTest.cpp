@@ -14,9 +14,9 @@ constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
 
 RegisterFile RegistersWith(std::initializer_list<std::int64_t> leading)
 {
-    RegisterFile Reg{};
-    std::copy(leading.begin(), leading.end(), Reg.begin());
-    return Reg;
+    RegisterFile registers{};
+    std::copy(leading.begin(), leading.end(), registers.begin());
+    return registers;
 }
 
 TextLines NumberedLines(int count)
@@ -69,7 +69,7 @@ TEST(MachineSetTest, LoadsValuesAndRewritesLinesCanonically)
     EXPECT_EQ(outcome.loadedRegisters, registers.size());
     EXPECT_EQ(registers, (TextLines{"7", "7", "7", "7", "7", "7", "7", "-3", "0", "0", "0",
                                     "0", "0", "0", "0", "0", "0", "0", "-1", "0", "0", "42"}));
-    EXPECT_EQ(machine.Reg, RegistersWith({7, 7, 7, 7, 7, 7, 7, -3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 42}));
+    EXPECT_EQ(machine.registers, RegistersWith({7, 7, 7, 7, 7, 7, 7, -3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 42}));
 }
 
 TEST(MachineSetTest, EmptyLastLineIsARegister)
@@ -78,7 +78,7 @@ TEST(MachineSetTest, EmptyLastLineIsARegister)
     TextLines registers{"1", "2", ""};
     EXPECT_EQ(machine.Set(registers, {}).loadedRegisters, 3u);
     EXPECT_EQ(registers, (TextLines{"1", "2", "0"}));
-    EXPECT_EQ(machine.Reg, RegistersWith({1, 2}));
+    EXPECT_EQ(machine.registers, RegistersWith({1, 2}));
 }
 
 TEST(MachineSetTest, EmptyMemosGiveEmptyMachine)
@@ -88,25 +88,25 @@ TEST(MachineSetTest, EmptyMemosGiveEmptyMachine)
     const SetOutcome outcome = machine.Set(registers, {});
     EXPECT_FALSE(outcome.error);
     EXPECT_EQ(outcome.loadedRegisters, 0u);
-    EXPECT_EQ(machine.Reg, RegisterFile{});
-    EXPECT_TRUE(machine.Prg.empty());
-    EXPECT_EQ(machine.PC, 0);
-    EXPECT_EQ(machine.Step, 0);
+    EXPECT_EQ(machine.registers, RegisterFile{});
+    EXPECT_TRUE(machine.program.empty());
+    EXPECT_EQ(machine.pc, 0);
+    EXPECT_EQ(machine.stepCount, 0);
     EXPECT_FALSE(machine.CanContinue());
 }
 
 TEST(MachineSetTest, PreparesProgramAndResetsCounters)
 {
     Machine machine = MachineInUse();
-    ASSERT_NE(machine.PC, 0);
+    ASSERT_NE(machine.pc, 0);
     TextLines registers{"3"};
     const SetOutcome outcome
         = machine.Set(registers, {"S(1)", "J(1,1,1)", "", " /x(1)", "Ｓ（１）", "/ loop (forever)", ""});
     EXPECT_FALSE(outcome.error);
-    EXPECT_EQ(machine.Prg, (TextLines{"S 1 ", "J 1,1,1 ", "", " /x 1 ", "Ｓ（１）", "/ loop (forever)"}));
-    EXPECT_EQ(machine.PC, 0);
-    EXPECT_EQ(machine.Step, 0);
-    EXPECT_EQ(machine.Reg, RegistersWith({3}));
+    EXPECT_EQ(machine.program, (TextLines{"S 1 ", "J 1,1,1 ", "", " /x 1 ", "Ｓ（１）", "/ loop (forever)"}));
+    EXPECT_EQ(machine.pc, 0);
+    EXPECT_EQ(machine.stepCount, 0);
+    EXPECT_EQ(machine.registers, RegistersWith({3}));
 }
 
 TEST(MachineSetTest, SetTwiceEqualsSetOnce)
@@ -119,10 +119,10 @@ TEST(MachineSetTest, SetTwiceEqualsSetOnce)
     TextLines twiceLines{"4", "x"};
     twice.Set(twiceLines, program);
     twice.Set(twiceLines, program);
-    EXPECT_EQ(twice.Reg, once.Reg);
-    EXPECT_EQ(twice.Prg, once.Prg);
-    EXPECT_EQ(twice.PC, once.PC);
-    EXPECT_EQ(twice.Step, once.Step);
+    EXPECT_EQ(twice.registers, once.registers);
+    EXPECT_EQ(twice.program, once.program);
+    EXPECT_EQ(twice.pc, once.pc);
+    EXPECT_EQ(twice.stepCount, once.stepCount);
     EXPECT_EQ(twiceLines, onceLines);
 }
 
@@ -133,7 +133,7 @@ TEST(MachineSetTest, SetDiscardsRegistersOfEarlierSet)
     machine.Set(many, {});
     TextLines few{"9"};
     machine.Set(few, {});
-    EXPECT_EQ(machine.Reg, RegistersWith({9}));
+    EXPECT_EQ(machine.registers, RegistersWith({9}));
 }
 
 TEST(MachineSetTest, AllTwoHundredFiftySixLinesLoad)
@@ -143,9 +143,9 @@ TEST(MachineSetTest, AllTwoHundredFiftySixLinesLoad)
     const SetOutcome outcome = machine.Set(registers, {"S(256)"});
     EXPECT_FALSE(outcome.error);
     EXPECT_EQ(outcome.loadedRegisters, 256u);
-    EXPECT_EQ(machine.Reg[255], 256);
+    EXPECT_EQ(machine.registers[255], 256);
     EXPECT_EQ(registers[255], "256");
-    EXPECT_EQ(machine.Prg.size(), 1u);
+    EXPECT_EQ(machine.program.size(), 1u);
 }
 
 TEST(MachineSetTest, LineTwoHundredFiftySevenIsRangeCheckError)
@@ -160,14 +160,14 @@ TEST(MachineSetTest, LineTwoHundredFiftySevenIsRangeCheckError)
     EXPECT_EQ(ErrorBoxText(Text(outcome.error->message)), "範囲チェックエラー.");
     EXPECT_EQ(outcome.loadedRegisters, 256u);
     for (int i = 0; i < 256; ++i) {
-        EXPECT_EQ(machine.Reg[static_cast<std::size_t>(i)], i + 1);
+        EXPECT_EQ(machine.registers[static_cast<std::size_t>(i)], i + 1);
         EXPECT_EQ(registers[static_cast<std::size_t>(i)], std::to_string(i + 1));
     }
     EXPECT_EQ(registers[256], "+257");
     EXPECT_EQ(registers[257], "+258");
-    EXPECT_EQ(machine.Prg, before.Prg);
-    EXPECT_EQ(machine.PC, before.PC);
-    EXPECT_EQ(machine.Step, before.Step);
+    EXPECT_EQ(machine.program, before.program);
+    EXPECT_EQ(machine.pc, before.pc);
+    EXPECT_EQ(machine.stepCount, before.stepCount);
 }
 
 struct LimitCase {
@@ -191,24 +191,24 @@ TEST_P(MachineSetLimitTest, ValuesWithin200OfTheLimitsStopSet)
     TextLines registers{"1", c.line, "3"};
     const SetOutcome outcome = machine.Set(registers, {"Z(1)"});
 
-    EXPECT_EQ(machine.Reg[1], c.value);
+    EXPECT_EQ(machine.registers[1], c.value);
     EXPECT_EQ(registers[1], CanonicalRegisterText(c.value));
     if (c.loads) {
         EXPECT_FALSE(outcome.error);
         EXPECT_EQ(outcome.loadedRegisters, 3u);
-        EXPECT_EQ(machine.Reg[2], 3);
-        EXPECT_EQ(machine.Prg, TextLines{"Z 1 "});
+        EXPECT_EQ(machine.registers[2], 3);
+        EXPECT_EQ(machine.program, TextLines{"Z 1 "});
         return;
     }
     ASSERT_TRUE(outcome.error);
     EXPECT_EQ(outcome.error->kind, MachineError::Kind::IntegerOverflow);
     EXPECT_EQ(Text(outcome.error->message), "整数のオーバーフロー");
     EXPECT_EQ(outcome.loadedRegisters, 1u);
-    EXPECT_EQ(machine.Reg, RegistersWith({1, c.value}));
+    EXPECT_EQ(machine.registers, RegistersWith({1, c.value}));
     EXPECT_EQ(registers[2], "3");
-    EXPECT_EQ(machine.Prg, before.Prg);
-    EXPECT_EQ(machine.PC, before.PC);
-    EXPECT_EQ(machine.Step, before.Step);
+    EXPECT_EQ(machine.program, before.program);
+    EXPECT_EQ(machine.pc, before.pc);
+    EXPECT_EQ(machine.stepCount, before.stepCount);
 }
 
 INSTANTIATE_TEST_SUITE_P(Limits, MachineSetLimitTest,
@@ -225,10 +225,10 @@ TEST(MachineClearProgramTest, EmptiesProgramOnly)
     Machine machine = MachineInUse();
     const Machine before = machine;
     machine.ClearProgram();
-    EXPECT_TRUE(machine.Prg.empty());
-    EXPECT_EQ(machine.Reg, before.Reg);
-    EXPECT_EQ(machine.PC, before.PC);
-    EXPECT_EQ(machine.Step, before.Step);
+    EXPECT_TRUE(machine.program.empty());
+    EXPECT_EQ(machine.registers, before.registers);
+    EXPECT_EQ(machine.pc, before.pc);
+    EXPECT_EQ(machine.stepCount, before.stepCount);
     EXPECT_FALSE(machine.CanContinue());
 }
 

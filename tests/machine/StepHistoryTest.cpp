@@ -7,15 +7,15 @@ namespace tessivar {
 namespace {
 
 struct Snapshot {
-    RegisterFile Reg;
-    std::int64_t PC;
-    StepCount Step;
+    RegisterFile registers;
+    std::int64_t pc;
+    StepCount stepCount;
     friend bool operator==(const Snapshot&, const Snapshot&) = default;
 };
 
 Snapshot Take(const Machine& machine)
 {
-    return {machine.Reg, machine.PC, machine.Step};
+    return {machine.registers, machine.pc, machine.stepCount};
 }
 
 // Every kind of line undone in reverse order gives back each earlier state,
@@ -96,23 +96,23 @@ TEST(StepHistoryTest, KeepsLoopsAmongTheLinesWithinBothBounds)
     EXPECT_EQ(wide.Size(), fitting + 1) << "the line stays after the loop that made room";
 }
 
-// A loop's iterations undone put back its registers, PC and Step as they
+// A loop's iterations undone put back its registers, pc and stepCount as they
 // stood at the loop's entry.
 TEST(StepHistoryTest, UndoingALoopPutsBackItsEntry)
 {
     Machine machine;
-    machine.Reg[0] = 50;
-    machine.Reg[1] = 9;
-    machine.PC = 4;
-    machine.Step = 1000;
+    machine.registers[0] = 50;
+    machine.registers[1] = 9;
+    machine.pc = 4;
+    machine.stepCount = 1000;
     Undo(machine,
          LeapUndo{.headPC = 2,
                   .steps = 120,
                   .oldValues = {{.registerNumber = 1, .value = 10}, {.registerNumber = 2, .value = 0}}});
-    EXPECT_EQ(machine.Reg[0], 10);
-    EXPECT_EQ(machine.Reg[1], 0);
-    EXPECT_EQ(machine.PC, 2);
-    EXPECT_EQ(machine.Step, 880);
+    EXPECT_EQ(machine.registers[0], 10);
+    EXPECT_EQ(machine.registers[1], 0);
+    EXPECT_EQ(machine.pc, 2);
+    EXPECT_EQ(machine.stepCount, 880);
 }
 
 } // namespace

@@ -68,6 +68,9 @@ for example in "$root"/assets/examples/*.urm; do
 done
 [ "$("$unpacked/usr/bin/tessivar" --version)" = "tessivar $version" ] || fail "the packaged program does not run"
 zcat "$unpacked/usr/share/man/man1/tessivar.1.gz" | grep -qF -- '--check' || fail "the manual page lacks --check"
+grep -qx 'License: Expat' "$unpacked/usr/share/doc/tessivar/copyright" || fail "the copyright file names no MIT (Expat) licence"
+grep -qF '<project_license>MIT</project_license>' "$unpacked/usr/share/metainfo/org.tessivar.Tessivar.metainfo.xml" ||
+  fail "the metainfo names no MIT licence"
 
 # Errors fail the check; warnings and notes are listed for the record.
 lintian --fail-on error --display-info "$deb" || fail "lintian found errors"

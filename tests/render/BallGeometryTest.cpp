@@ -3,7 +3,7 @@
 #include "SphereMesh.h"
 
 #include "Camera.h"
-#include "DesignScene.h"
+#include "Stage.h"
 #include "StillClockDriver.h"
 
 #include <gtest/gtest.h>
@@ -52,8 +52,8 @@ TEST(SphereMesh, SixteenByTwelveTrianglesFaceOutwards)
 
 TEST(BallInstance, TakesCentreRadiusAndSpinFromTheWorldMatrix)
 {
-    scene::TComponentOwner owner;
-    auto* ball = new scene::TSphere(&owner);
+    scene::SceneOwner owner;
+    auto* ball = new scene::Ball(&owner);
     ball->Scale.SetPoint({0.5F, 0.5F, 0.5F});
     ball->Position.SetPoint({3, -0.25F, 2});
     ball->RotationAngle.SetY(90);
@@ -79,12 +79,12 @@ TEST(BallInstance, SortNearestFirstOrdersByDistanceFromTheEye)
     }
 }
 
-TEST(Frustum, TellsWhichBallsCanShowThroughTheDesignCamera)
+TEST(Frustum, TellsWhichBallsCanShowThroughTheViewCamera)
 {
     testing::StillClockDriver driver;
     scene::AnimationClock clock(driver);
-    scene::DesignScene design(clock);
-    const scene::TCamera& camera = *design.Camera1;
+    scene::Stage design(clock);
+    const scene::Camera& camera = *design.ViewCamera;
     const Frustum view(camera.ViewMatrix() * camera.ProjectionMatrix(736.0F / 602.0F));
 
     struct Case {

@@ -128,7 +128,7 @@ TEST_P(GlyphFontTest, AsciiAndKanjiTessellateWithTheirHoles)
     for (const Case c : {Case{"R(1) Step:0", true}, Case{"日本語", true}, Case{"O", true}, Case{"不完全", false}}) {
         SCOPED_TRACE(c.text);
         const TextBlock block{QString::fromUtf8(c.text), QString::fromUtf8(GetParam()), 4, 100, 10,
-                              scene::TTextAlign::Center, scene::TTextAlign::Center};
+                              scene::TextAlign::Center,  scene::TextAlign::Center};
         const Tessellation region = Tessellate(TextOutlines(block));
         ASSERT_FALSE(region.Triangles.empty());
         EXPECT_TRUE(EveryTriangleIsPositive(region.Triangles));

@@ -13,7 +13,7 @@
 namespace tessivar::render {
 namespace {
 
-using scene::TTextAlign;
+using scene::TextAlign;
 
 constexpr float kDepth = 0.3F;
 
@@ -109,20 +109,20 @@ TEST_F(GlyphTextTest, MeshEqualsTheWholeTextTessellated)
         const char* name;
         QString text;
         qreal width, height;
-        TTextAlign horz, vert;
+        TextAlign horz, vert;
     };
     const Case cases[] = {
-        {"counter", QStringLiteral("Step:  12"), 20, 2, TTextAlign::Leading, TTextAlign::Center},
-        {"long counter, squeezed", QStringLiteral("Step:123456789012"), 20, 2, TTextAlign::Leading, TTextAlign::Center},
-        {"register label", QStringLiteral("R(13)"), 10, 2, TTextAlign::Center, TTextAlign::Center},
+        {"counter", QStringLiteral("Step:  12"), 20, 2, TextAlign::Leading, TextAlign::Center},
+        {"long counter, squeezed", QStringLiteral("Step:123456789012"), 20, 2, TextAlign::Leading, TextAlign::Center},
+        {"register label", QStringLiteral("R(13)"), 10, 2, TextAlign::Center, TextAlign::Center},
         {"sample listing with Japanese",
          QStringLiteral("S(3)\r\nJ(1,3,6)\r\nS(2)\r\nS(3)\r\nJ(1,1,2)\r\nT(2,1)\r\n/ R(1):=R(1)-1\r\n/ 不完全"), 35,
-         100, TTextAlign::Leading, TTextAlign::Leading},
-        {"kana and kanji", QStringLiteral("ひらがな カタカナ 漢字のテキスト"), 60, 10, TTextAlign::Center,
-         TTextAlign::Center},
-        {"listing squeezed to its box", Listing(40), 20, 200, TTextAlign::Leading, TTextAlign::Leading},
-        {"word wrap, trailing", QStringLiteral("J(1,1,2) J(2,2,3) J(3,3,4)"), 25, 20, TTextAlign::Trailing,
-         TTextAlign::Trailing},
+         100, TextAlign::Leading, TextAlign::Leading},
+        {"kana and kanji", QStringLiteral("ひらがな カタカナ 漢字のテキスト"), 60, 10, TextAlign::Center,
+         TextAlign::Center},
+        {"listing squeezed to its box", Listing(40), 20, 200, TextAlign::Leading, TextAlign::Leading},
+        {"word wrap, trailing", QStringLiteral("J(1,1,2) J(2,2,3) J(3,3,4)"), 25, 20, TextAlign::Trailing,
+         TextAlign::Trailing},
     };
     for (const Case& c : cases) {
         const TextBlock block{c.text, QString(), 4, c.width, c.height, c.horz, c.vert};

@@ -1,6 +1,6 @@
 #include "GridLines.h"
 
-#include "DesignScene.h"
+#include "Stage.h"
 #include "StillClockDriver.h"
 
 #include <gtest/gtest.h>
@@ -14,8 +14,8 @@ TEST(GridLines, FloorRulerHasCrossLinesAtEveryUnitAndOneLineAlong)
 {
     testing::StillClockDriver driver;
     scene::AnimationClock clock(driver);
-    scene::DesignScene design(clock);
-    const std::vector<GridLine> lines = GridLines(GridShape::Of(*design.Grid3D1));
+    scene::Stage design(clock);
+    const std::vector<GridLine> lines = GridLines(GridShape::Of(*design.ColumnRuler));
 
     int across = 0, along = 0;
     for (const GridLine& line : lines) {
@@ -41,8 +41,8 @@ TEST(GridLines, FloorRulerHasCrossLinesAtEveryUnitAndOneLineAlong)
 
 TEST(GridLines, OnlyWholeMultiplesOfMarksTakeTheMarkAlpha)
 {
-    scene::TComponentOwner owner;
-    auto* grid = new scene::TGrid3D(&owner);
+    scene::SceneOwner owner;
+    auto* grid = new scene::Grid(&owner);
     grid->SetWidth(20.2F);
     grid->SetHeight(0.2F);
     grid->SetMarks(4);
@@ -60,8 +60,8 @@ TEST(GridLines, OnlyWholeMultiplesOfMarksTakeTheMarkAlpha)
 
 TEST(GridLines, NoLinesWithoutAPositiveFrequency)
 {
-    scene::TComponentOwner owner;
-    auto* grid = new scene::TGrid3D(&owner);
+    scene::SceneOwner owner;
+    auto* grid = new scene::Grid(&owner);
     grid->SetWidth(10);
     grid->SetHeight(10);
     for (const float frequency : {0.0F, -1.0F}) {

@@ -1,6 +1,7 @@
 #include "RenderedScene.h"
 
 #include "BallLayout.h"
+#include "ThreadDeadline.h"
 
 #include <QApplication>
 #include <QTest>
@@ -13,31 +14,37 @@ namespace tessivar::render::testing {
 RenderedScene::RenderedScene(FrameThreading threading)
 {
     design_.BuildRegisterLabels();
-    view_ = std::make_unique<SceneView>(design_.Viewport3D1);
+    view_ = std::make_unique<SceneView>(design_.Root);
     view_->SetThreading(threading);
     view_->resize(Width, Height);
     view_->show();
     (void)QTest::qWaitForWindowExposed(view_.get());
 }
 
-scene::TSphere* RenderedScene::AddBall(int registerIndex, long long value, long long position)
+RenderedScene::~RenderedScene()
 {
-    auto* ball = design_.Sphere1->CloneAs<scene::TSphere>(&design_.Form);
-    ball->SetParent(design_.Sphere1->Parent());
-    ball->Position.SetPoint(scene::BallPosition(registerIndex, value, position, design_.Sphere1->Scale.Y()));
+    const ThreadDeadline deadline("render thread did not stop with its view");
+    view_.reset();
+}
+
+scene::Ball* RenderedScene::AddBall(int registerIndex, long long value, long long position)
+{
+    auto* ball = design_.BallTemplate->CloneAs<scene::Ball>(&design_.Owner);
+    ball->SetParent(design_.BallTemplate->Parent());
+    ball->Position.SetPoint(scene::BallPosition(registerIndex, value, position, design_.BallTemplate->Scale.Y()));
     ball->SetVisible(true);
     return ball;
 }
 
 QImage RenderedScene::Frame()
 {
-    view_->DrawNow();
+    EXPECT_TRUE(FinishedInTime(view_->DrawNow(kThreadDeadline), design_.Root->Revision(), kThreadDeadline));
     return view_->grab().toImage();
 }
 
 QPointF RenderedScene::Project(const scene::Vector3& point) const
 {
-    const scene::TCamera& camera = *design_.Camera1;
+    const scene::Camera& camera = *design_.ViewCamera;
     const scene::Matrix4 viewProjection
         = camera.ViewMatrix() * camera.ProjectionMatrix(static_cast<float>(Width) / static_cast<float>(Height));
     const auto& m = viewProjection.m;
@@ -50,7 +57,7 @@ double RenderedScene::ProjectedRadius(const scene::Vector3& centre, float radius
 {
     // Across the view, the sphere's outline is about as wide as the projection
     // of a segment through the centre perpendicular to the line of sight.
-    const scene::Vector3 eye = design_.Camera1->EyePosition();
+    const scene::Vector3 eye = design_.ViewCamera->EyePosition();
     const scene::Vector3 toCentre = centre - eye;
     const scene::Vector3 side = scene::Vector3{toCentre.Z, 0, -toCentre.X}.Normalized() * radius;
     const QPointF a = Project(centre - side), b = Project(centre + side);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DesignScene.h"
 #include "SceneView.h"
+#include "Stage.h"
 #include "StillClockDriver.h"
 
 #include <QImage>
@@ -19,15 +19,19 @@ public:
     static constexpr int Height = 602;
 
     explicit RenderedScene(FrameThreading threading = FrameThreading::RenderThread);
+    ~RenderedScene();
+    RenderedScene(const RenderedScene&) = delete;
+    RenderedScene& operator=(const RenderedScene&) = delete;
 
-    scene::DesignScene& Design() { return design_; }
+    scene::Stage& Design() { return design_; }
     SceneView& View() { return *view_; }
 
     // A ball copied from the template as the ball layout places the ball at
     // stack position `position` of register index `registerIndex` holding `value`.
-    scene::TSphere* AddBall(int registerIndex, long long value, long long position);
+    scene::Ball* AddBall(int registerIndex, long long value, long long position);
 
-    // Draws the scene now and returns the frame.
+    // Draws the scene now and returns the frame; fails the test when the
+    // render thread does not finish it in time.
     QImage Frame();
 
     // Where a scene point lands in the frame, through the scene's camera.
@@ -38,7 +42,7 @@ public:
 private:
     StillClockDriver driver_;
     scene::AnimationClock clock_{driver_};
-    scene::DesignScene design_{clock_};
+    scene::Stage design_{clock_};
     std::unique_ptr<SceneView> view_;
 };
 

@@ -1,6 +1,7 @@
 #include "RenderedScene.h"
+#include "ThreadDeadline.h"
 
-#include "Viewport3D.h"
+#include "SceneRoot.h"
 
 #include <QImage>
 #include <QTest>
@@ -68,7 +69,7 @@ bool FoundNear(const QImage& frame, QPointF centre, int reach, QRgb colour, int 
     return false;
 }
 
-TEST(SceneView, DrawsTheDesignWithoutError)
+TEST(SceneView, DrawsTheStageWithoutError)
 {
     RenderedScene scene;
     const QImage frame = scene.Frame();
@@ -83,8 +84,8 @@ TEST(SceneView, BackdropShowsTheLitBanner)
     const QImage frame = scene.Frame();
     const QImage banner(QStringLiteral(":/pictures/banner.png"));
     ASSERT_EQ(banner.size(), QSize(940, 340));
-    const scene::TPlane& plane = *scene.Design().Plane1;
-    const Vector3 eye = scene.Design().Camera1->EyePosition();
+    const scene::Plane& plane = *scene.Design().Backdrop;
+    const Vector3 eye = scene.Design().ViewCamera->EyePosition();
     // Smooth parts of the picture, away from the lettering.
     for (const auto& [u, v] : {std::pair{0.1, 0.1}, std::pair{0.08, 0.5}, std::pair{0.9, 0.12}}) {
         SCOPED_TRACE(::testing::Message() << "u " << u << " v " << v);
@@ -99,7 +100,7 @@ TEST(SceneView, BackdropShowsTheLitBanner)
 TEST(SceneView, RegisterLabelShowsSilverOnlyWhileVisible)
 {
     RenderedScene scene;
-    scene::TText3D& label = *scene.Design().Labels[0];
+    scene::Text3D& label = *scene.Design().Labels[0];
     const QPointF where = scene.Project(label.LocalToAbsolute({0, 0, -label.Depth() / 2}));
     EXPECT_TRUE(FoundNear(scene.Frame(), where, 12, Silver, 2));
     label.SetVisible(false);
@@ -109,17 +110,17 @@ TEST(SceneView, RegisterLabelShowsSilverOnlyWhileVisible)
 TEST(SceneView, ListingBarIsVioletRedWithTheListingInFront)
 {
     RenderedScene scene;
-    scene::DesignScene& design = scene.Design();
-    const QPointF bar = scene.Project(design.Plane2->LocalToAbsolute({0, 0, 0}));
+    scene::Stage& design = scene.Design();
+    const QPointF bar = scene.Project(design.HighlightBar->LocalToAbsolute({0, 0, 0}));
     EXPECT_EQ(PixelAt(scene.Frame(), bar), VioletRed);
 
     // The first program line stands level with the bar, in front of it.
-    design.Text3D2->SetWidth(35);
-    design.Plane2->SetWidth(35);
-    design.Text3D2->SetText("S(3)\r\nJ(1,3,6)\r\nS(2)");
+    design.ListingText->SetWidth(35);
+    design.HighlightBar->SetWidth(35);
+    design.ListingText->SetText("S(3)\r\nJ(1,3,6)\r\nS(2)");
     const QImage frame = scene.Frame();
-    const QPointF left = scene.Project(design.Plane2->LocalToAbsolute({-17.5F + 2, 0, 0}));
-    const QPointF right = scene.Project(design.Plane2->LocalToAbsolute({17.5F - 2, 0, 0}));
+    const QPointF left = scene.Project(design.HighlightBar->LocalToAbsolute({-17.5F + 2, 0, 0}));
+    const QPointF right = scene.Project(design.HighlightBar->LocalToAbsolute({17.5F - 2, 0, 0}));
     int silver = 0, violet = 0;
     for (int x = static_cast<int>(left.x()); x <= static_cast<int>(right.x()); ++x)
         for (int dy = -3; dy <= 3; ++dy) {
@@ -136,14 +137,14 @@ TEST(SceneView, ListingBarIsVioletRedWithTheListingInFront)
 TEST(SceneView, ALongListingShowsTheSameDrawnOnlyNearTheView)
 {
     RenderedScene scene;
-    scene::DesignScene& design = scene.Design();
+    scene::Stage& design = scene.Design();
     constexpr int lines = 1000;
     QStringList program;
     for (int i = 1; i <= lines; ++i)
         program << QStringLiteral("J(1,%1,%2)").arg(i % 256 + 1).arg(i + 1);
-    design.Text3D2->SetText(program.join(QStringLiteral("\r\n")).toStdString());
-    design.Text3D2->SetHeight(5.0F * lines);
-    design.Text3D2->Position.SetY(2.5F * (lines - 20) - 5.35F * (lines / 2));
+    design.ListingText->SetText(program.join(QStringLiteral("\r\n")).toStdString());
+    design.ListingText->SetHeight(5.0F * lines);
+    design.ListingText->Position.SetY(2.5F * (lines - 20) - 5.35F * (lines / 2));
     const QImage culled = scene.Frame();
     scene.View().SetBalls(BallDrawing::PlainMesh);
     const QImage whole = scene.Frame();
@@ -162,11 +163,11 @@ TEST(SceneView, BallStandsWhereTheLayoutPutsItLitAndTextured)
     RenderedScene scene;
     // Register index 0 holding 1: its only ball at (0, -0.25, 0), turned so
     // that the plain back of the picture faces the camera.
-    scene::TSphere* ball = scene.AddBall(0, 1, 0);
+    scene::Ball* ball = scene.AddBall(0, 1, 0);
     ball->RotationAngle.SetY(180);
     const Vector3 centre{0, -0.25F, 0};
     ASSERT_EQ(ball->AbsoluteMatrix().Row(3), centre);
-    const Vector3 eye = scene.Design().Camera1->EyePosition();
+    const Vector3 eye = scene.Design().ViewCamera->EyePosition();
     const Vector3 toCentre = (centre - eye).Normalized();
     const Vector3 nearest = centre - toCentre * 0.25F;
     const QImage picture(QStringLiteral(":/pictures/ball.png"));
@@ -239,13 +240,13 @@ TEST(SceneView, TheSeamOfTheBallPictureLeavesNoLine)
         for (const float shift : {0.0F, 0.002F, 0.004F, 0.006F}) {
             SCOPED_TRACE(::testing::Message() << c.name << ", camera moved by " << shift);
             RenderedScene scene;
-            scene.Design().Camera1->Position.SetPoint({shift, 0, -4});
-            scene::TSphere* ball = scene.AddBall(0, c.value, c.position);
-            auto* stripes = new scene::TLightMaterialSource(&scene.Design().Form);
+            scene.Design().ViewCamera->Position.SetPoint({shift, 0, -4});
+            scene::Ball* ball = scene.AddBall(0, c.value, c.position);
+            auto* stripes = new scene::LitMaterial(&scene.Design().Owner);
             stripes->Texture = "seam_stripes";
             ball->SetMaterialSource(stripes);
             const Vector3 centre = ball->AbsoluteMatrix().Row(3);
-            const Vector3 eye = scene.Design().Camera1->EyePosition();
+            const Vector3 eye = scene.Design().ViewCamera->EyePosition();
             // Turned by t about Y, the ball's local -Z (u = 0.5) points along (-sin t, 0, -cos t).
             const double facing = std::atan2(-(eye.X - centre.X), -(eye.Z - centre.Z)) * 180 / std::numbers::pi;
             ball->RotationAngle.SetY(static_cast<float>(facing) + c.turn);
@@ -269,13 +270,13 @@ TEST(SceneView, PlanesShowOnlyFromTheirFrontSide)
 {
     struct Case {
         const char* name;
-        float height; // Plane3's Position.Z: its height above the floor
+        float height; // ComparisonPlane's Position.Z: its height above the floor
         bool shows;
     };
     for (const Case c : {Case{"seen from above", 1, false}, Case{"seen from below", 3, true}}) {
         SCOPED_TRACE(c.name);
         RenderedScene scene;
-        scene::TPlane& plane = *scene.Design().Plane3;
+        scene::Plane& plane = *scene.Design().ComparisonPlane;
         plane.SetVisible(true);
         plane.Position.SetZ(c.height);
         // A point of the strip near the first register, well inside the view.
@@ -297,7 +298,7 @@ TEST(SceneView, GridLinesAreBlendedCadetBlue)
 TEST(SceneView, GridLinesFollowColourAndSpacingFromFrameToFrame)
 {
     RenderedScene scene;
-    scene::TGrid3D& grid = *scene.Design().Grid3D1;
+    scene::Grid& grid = *scene.Design().ColumnRuler;
     const QPointF crossLine = scene.Project({3, 0, 0.5F});
     const QRgb cadetBlue = qRgb(0x5F * 0xA0 / 255, 0x9E * 0xA0 / 255, 0xA0 * 0xA0 / 255);
     const QRgb red = qRgb(0xA0, 0, 0);
@@ -319,16 +320,19 @@ TEST(SceneView, RedrawsOnlyWhenAskedAndTheSceneChanged)
     scene.Frame();
     QTest::qWait(100);
     const std::uint64_t drawn = scene.View().DrawnRevision();
-    EXPECT_EQ(drawn, scene.Design().Viewport3D1->Revision());
+    EXPECT_EQ(drawn, scene.Design().Root->Revision());
 
     // A change alone does not redraw: the view has no timer of its own.
-    scene.Design().Camera1->Position.SetX(1);
+    scene.Design().ViewCamera->Position.SetX(1);
     QTest::qWait(100);
     EXPECT_EQ(scene.View().DrawnRevision(), drawn);
 
     scene.View().UpdateIfChanged();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return scene.View().DrawnRevision() != drawn; }));
-    EXPECT_EQ(scene.View().DrawnRevision(), scene.Design().Viewport3D1->Revision());
+    const std::uint64_t changed = scene.Design().Root->Revision();
+    EXPECT_TRUE(FinishedInTime(QTest::qWaitFor([&] { return scene.View().DrawnRevision() != drawn; },
+                                               static_cast<int>(kThreadDeadline.count())),
+                               changed, kThreadDeadline));
+    EXPECT_EQ(scene.View().DrawnRevision(), scene.Design().Root->Revision());
 }
 
 TEST(SceneView, TextMeshesAreRebuiltOnlyWhenTextOrBoxChanges)
@@ -338,7 +342,7 @@ TEST(SceneView, TextMeshesAreRebuiltOnlyWhenTextOrBoxChanges)
     const std::uint64_t built = scene.View().TextMeshBuilds();
     EXPECT_GT(built, 0u);
 
-    scene::TText3D& counter = *scene.Design().Text3D3;
+    scene::Text3D& counter = *scene.Design().CounterText;
     struct Step {
         const char* name;
         std::function<void()> change;
@@ -347,7 +351,7 @@ TEST(SceneView, TextMeshesAreRebuiltOnlyWhenTextOrBoxChanges)
     const Step steps[] = {
         {"nothing", [] {}, 0},
         {"moved", [&] { counter.Position.SetX(0.5F); }, 0},
-        {"recoloured", [&] { counter.SetMaterialSource(scene.Design().ColorMaterialSource6); }, 0},
+        {"recoloured", [&] { counter.SetMaterialSource(scene.Design().GreenMaterial); }, 0},
         {"new text", [&] { counter.SetText("Step:   1"); }, 1},
         {"same text again", [&] { counter.SetText("Step:   1"); }, 0},
         {"wider box", [&] { counter.SetWidth(25); }, 1},

@@ -1,6 +1,6 @@
 #include "SceneWalk.h"
 
-#include "DesignScene.h"
+#include "Stage.h"
 #include "StillClockDriver.h"
 
 #include <gtest/gtest.h>
@@ -16,14 +16,14 @@ protected:
 
     SceneFrame Walk() const
     {
-        const scene::TCamera& camera = *design.Camera1;
-        return WalkScene(*design.Viewport3D1, Frustum(camera.ViewMatrix() * camera.ProjectionMatrix(736.0F / 602.0F)));
+        const scene::Camera& camera = *design.ViewCamera;
+        return WalkScene(*design.Root, Frustum(camera.ViewMatrix() * camera.ProjectionMatrix(736.0F / 602.0F)));
     }
 
-    scene::TSphere* Ball(const scene::Vector3& position)
+    scene::Ball* Ball(const scene::Vector3& position)
     {
-        auto* ball = design.Sphere1->CloneAs<scene::TSphere>(&design.Form);
-        ball->SetParent(design.Viewport3D1);
+        auto* ball = design.BallTemplate->CloneAs<scene::Ball>(&design.Owner);
+        ball->SetParent(design.Root);
         ball->Position.SetPoint(position);
         ball->SetVisible(true);
         return ball;
@@ -36,23 +36,23 @@ protected:
 
     testing::StillClockDriver driver;
     scene::AnimationClock clock{driver};
-    scene::DesignScene design{clock};
+    scene::Stage design{clock};
 };
 
-TEST_F(SceneWalkTest, DesignAfterShowDrawsTheVisibleObjectsOnly)
+TEST_F(SceneWalkTest, StageAfterShowDrawsTheVisibleObjectsOnly)
 {
     const SceneFrame frame = Walk();
     EXPECT_EQ(frame.Planes.size(), 2u);
-    EXPECT_TRUE(Has(frame.Planes, static_cast<const scene::TPlane*>(design.Plane1)));
-    EXPECT_TRUE(Has(frame.Planes, static_cast<const scene::TPlane*>(design.Plane2)));
-    EXPECT_FALSE(Has(frame.Planes, static_cast<const scene::TPlane*>(design.Plane3)));
+    EXPECT_TRUE(Has(frame.Planes, static_cast<const scene::Plane*>(design.Backdrop)));
+    EXPECT_TRUE(Has(frame.Planes, static_cast<const scene::Plane*>(design.HighlightBar)));
+    EXPECT_FALSE(Has(frame.Planes, static_cast<const scene::Plane*>(design.ComparisonPlane)));
     // Thirteen labels, the listing, the executed instruction and the counter;
     // not the label template.
     EXPECT_EQ(frame.Texts.size(), 16u);
-    EXPECT_FALSE(Has(frame.Texts, static_cast<const scene::TText3D*>(design.Text3D1)));
-    EXPECT_TRUE(Has(frame.Texts, static_cast<const scene::TText3D*>(design.Labels[12])));
+    EXPECT_FALSE(Has(frame.Texts, static_cast<const scene::Text3D*>(design.LabelTemplate)));
+    EXPECT_TRUE(Has(frame.Texts, static_cast<const scene::Text3D*>(design.Labels[12])));
     EXPECT_EQ(frame.Grids.size(), 1u);
-    EXPECT_EQ(frame.Light, design.Light1);
+    EXPECT_EQ(frame.Light, design.MainLight);
     EXPECT_TRUE(frame.Balls.empty());
 }
 
@@ -60,7 +60,7 @@ TEST_F(SceneWalkTest, ChildrenFollowTheirParentsTransform)
 {
     const SceneFrame frame = Walk();
     const auto bar = std::find_if(frame.Planes.begin(), frame.Planes.end(),
-                                  [&](const auto& p) { return p.Object == design.Plane2; });
+                                  [&](const auto& p) { return p.Object == design.HighlightBar; });
     ASSERT_NE(bar, frame.Planes.end());
     // The bar's centre, (-3, -47, 0) in the listing frame.
     const scene::Vector3 centre = bar->World.Row(3);
@@ -71,12 +71,12 @@ TEST_F(SceneWalkTest, ChildrenFollowTheirParentsTransform)
 
 TEST_F(SceneWalkTest, AHiddenParentHidesItsChildren)
 {
-    design.Dummy2->SetVisible(false);
+    design.ListingFrame->SetVisible(false);
     const SceneFrame frame = Walk();
-    EXPECT_FALSE(Has(frame.Planes, static_cast<const scene::TPlane*>(design.Plane2)));
-    EXPECT_FALSE(Has(frame.Texts, static_cast<const scene::TText3D*>(design.Text3D2)));
-    EXPECT_FALSE(Has(frame.Texts, static_cast<const scene::TText3D*>(design.Text3D4)));
-    EXPECT_TRUE(Has(frame.Planes, static_cast<const scene::TPlane*>(design.Plane1)));
+    EXPECT_FALSE(Has(frame.Planes, static_cast<const scene::Plane*>(design.HighlightBar)));
+    EXPECT_FALSE(Has(frame.Texts, static_cast<const scene::Text3D*>(design.ListingText)));
+    EXPECT_FALSE(Has(frame.Texts, static_cast<const scene::Text3D*>(design.InstructionText)));
+    EXPECT_TRUE(Has(frame.Planes, static_cast<const scene::Plane*>(design.Backdrop)));
 }
 
 TEST_F(SceneWalkTest, BallsInViewGoIntoOneBatchPerMaterial)
@@ -84,18 +84,18 @@ TEST_F(SceneWalkTest, BallsInViewGoIntoOneBatchPerMaterial)
     Ball({0, -2.25F, 0});
     Ball({1, -2.25F, 0});
     Ball({200, -2.25F, 0}); // far outside the view
-    scene::TSphere* hidden = Ball({2, -2.25F, 0});
+    scene::Ball* hidden = Ball({2, -2.25F, 0});
     hidden->SetVisible(false);
     auto* flat = Ball({3, -2.25F, 0});
-    flat->SetMaterialSource(design.ColorMaterialSource4);
+    flat->SetMaterialSource(design.VioletRedMaterial);
 
     const SceneFrame frame = Walk();
     ASSERT_EQ(frame.Balls.size(), 2u);
-    EXPECT_EQ(frame.Balls[0].Material, design.LightMaterialSource2);
+    EXPECT_EQ(frame.Balls[0].Material, design.BallMaterial);
     ASSERT_EQ(frame.Balls[0].Instances.size(), 2u);
     EXPECT_EQ(frame.Balls[0].Instances[0].CX, 0);
     EXPECT_EQ(frame.Balls[0].Instances[1].CX, 1);
-    EXPECT_EQ(frame.Balls[1].Material, design.ColorMaterialSource4);
+    EXPECT_EQ(frame.Balls[1].Material, design.VioletRedMaterial);
     EXPECT_EQ(frame.Balls[1].Instances.size(), 1u);
 }
 
@@ -116,7 +116,7 @@ TEST_F(SceneWalkTest, BallsMeetingOtherGeometryAreSetApart)
         {"in front of the backdrop", {0, 0, 39.8F}, true},
     };
     for (const Case& c : cases) {
-        scene::TSphere* ball = Ball(c.position);
+        scene::Ball* ball = Ball(c.position);
         const SceneFrame frame = Walk();
         ASSERT_EQ(frame.Balls.size(), 1u) << c.name;
         EXPECT_EQ(frame.Balls[0].Touching.size(), c.touching ? 1u : 0u) << c.name;
@@ -128,15 +128,15 @@ TEST_F(SceneWalkTest, BallsMeetingOtherGeometryAreSetApart)
 TEST_F(SceneWalkTest, TheComparisonPlaneTouchesTheBallsItCutsOnlyWhileShown)
 {
     Ball({2, -2.25F, 0.5F});
-    design.Plane3->Position.SetZ(2.25F); // level with the ball's centre
+    design.ComparisonPlane->Position.SetZ(2.25F); // level with the ball's centre
     EXPECT_TRUE(Walk().Balls[0].Touching.empty());
-    design.Plane3->SetVisible(true);
+    design.ComparisonPlane->SetVisible(true);
     EXPECT_EQ(Walk().Balls[0].Touching.size(), 1u);
 }
 
-TEST_F(SceneWalkTest, AnInvisibleViewportDrawsNothing)
+TEST_F(SceneWalkTest, AnInvisibleRootDrawsNothing)
 {
-    design.Viewport3D1->SetVisible(false);
+    design.Root->SetVisible(false);
     const SceneFrame frame = Walk();
     EXPECT_TRUE(frame.Planes.empty());
     EXPECT_TRUE(frame.Texts.empty());

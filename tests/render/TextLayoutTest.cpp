@@ -6,7 +6,7 @@
 namespace tessivar::render {
 namespace {
 
-using scene::TTextAlign;
+using scene::TextAlign;
 
 QRectF Bounds(const QList<QPolygonF>& contours)
 {
@@ -16,8 +16,8 @@ QRectF Bounds(const QList<QPolygonF>& contours)
     return bounds;
 }
 
-TextBlock Block(const char* text, qreal width, qreal height, TTextAlign horz = TTextAlign::Leading,
-                TTextAlign vert = TTextAlign::Leading, qreal size = 4)
+TextBlock Block(const char* text, qreal width, qreal height, TextAlign horz = TextAlign::Leading,
+                TextAlign vert = TextAlign::Leading, qreal size = 4)
 {
     return {QString::fromUtf8(text), QString(), size, width, height, horz, vert};
 }
@@ -43,10 +43,9 @@ TEST_F(TextLayoutTest, LinesStandFiveAndAThirdUnitsApartAtSizeFour)
         qreal pitch;
     };
     for (const Case c : {Case{4, 5.35}, Case{8, 10.7}, Case{2, 2.675}}) {
-        const QRectF one
-            = Bounds(TextOutlines(Block("A", 1000, 1000, TTextAlign::Leading, TTextAlign::Leading, c.size)));
+        const QRectF one = Bounds(TextOutlines(Block("A", 1000, 1000, TextAlign::Leading, TextAlign::Leading, c.size)));
         const QRectF two
-            = Bounds(TextOutlines(Block("A\nA", 1000, 1000, TTextAlign::Leading, TTextAlign::Leading, c.size)));
+            = Bounds(TextOutlines(Block("A\nA", 1000, 1000, TextAlign::Leading, TextAlign::Leading, c.size)));
         EXPECT_NEAR(two.top(), one.top(), 1e-6) << "size " << c.size;
         EXPECT_NEAR(two.height() - one.height(), c.pitch, 1e-3) << "size " << c.size;
     }
@@ -77,7 +76,7 @@ TEST_F(TextLayoutTest, FitRuleKeepsOrSqueezesAlongEachAxis)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TextBlock block{c.text, QString(), 4, c.width, c.height, TTextAlign::Center, TTextAlign::Center};
+        TextBlock block{c.text, QString(), 4, c.width, c.height, TextAlign::Center, TextAlign::Center};
         const QRectF fitted = Bounds(TextOutlines(block));
         block.Width = block.Height = 10000;
         const QRectF natural = Bounds(TextOutlines(block));
@@ -105,19 +104,19 @@ TEST_F(TextLayoutTest, FitRuleKeepsOrSqueezesAlongEachAxis)
 
 TEST_F(TextLayoutTest, AlignmentPlacesLinesAndBlock)
 {
-    const QRectF leading = Bounds(TextOutlines(Block("S(1)", 40, 40, TTextAlign::Leading, TTextAlign::Leading)));
+    const QRectF leading = Bounds(TextOutlines(Block("S(1)", 40, 40, TextAlign::Leading, TextAlign::Leading)));
     // Left and top edges of the box, give or take the glyphs' bearings.
     EXPECT_GE(leading.left(), -20);
     EXPECT_LT(leading.left(), -19.5);
     EXPECT_GE(leading.top(), -20);
     EXPECT_LT(leading.top(), -18.5);
 
-    const QRectF centred = Bounds(TextOutlines(Block("S(1)", 40, 40, TTextAlign::Center, TTextAlign::Center)));
+    const QRectF centred = Bounds(TextOutlines(Block("S(1)", 40, 40, TextAlign::Center, TextAlign::Center)));
     EXPECT_NEAR(centred.center().x(), 0, 0.3);
     EXPECT_NEAR(centred.center().y(), 0, 1.0);
     EXPECT_NEAR(centred.width(), leading.width(), 1e-6);
 
-    const QRectF trailing = Bounds(TextOutlines(Block("S(1)", 40, 40, TTextAlign::Trailing, TTextAlign::Trailing)));
+    const QRectF trailing = Bounds(TextOutlines(Block("S(1)", 40, 40, TextAlign::Trailing, TextAlign::Trailing)));
     EXPECT_GT(trailing.right(), 19.5);
     EXPECT_LE(trailing.right(), 20);
     EXPECT_GT(trailing.bottom(), 18.5);
@@ -140,7 +139,7 @@ TEST_F(TextLayoutTest, NothingShowsForEmptyOrBlankText)
 {
     EXPECT_TRUE(TextOutlines(Block("", 20, 10)).isEmpty());
     EXPECT_TRUE(TextOutlines(Block("   \r\n  ", 20, 10)).isEmpty());
-    EXPECT_TRUE(TextOutlines(Block("S(1)", 20, 10, TTextAlign::Leading, TTextAlign::Leading, 0)).isEmpty());
+    EXPECT_TRUE(TextOutlines(Block("S(1)", 20, 10, TextAlign::Leading, TextAlign::Leading, 0)).isEmpty());
 }
 
 TEST_F(TextLayoutTest, ContoursAreClosedPolygons)

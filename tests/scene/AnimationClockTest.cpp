@@ -11,8 +11,8 @@ using AnimationClockTest = SceneTest;
 TEST_F(AnimationClockTest, TimerRunsOnlyWhileAnAnimationIsRegistered)
 {
     EXPECT_FALSE(driver.timerOn);
-    TFloatAnimation* first = MakeAnimation(MakeObject(), 0, 1, 1);
-    TFloatAnimation* second = MakeAnimation(MakeObject(), 0, 1, 2);
+    FloatAnimation* first = MakeAnimation(MakeObject(), 0, 1, 1);
+    FloatAnimation* second = MakeAnimation(MakeObject(), 0, 1, 2);
 
     first->Start();
     EXPECT_TRUE(driver.timerOn);
@@ -30,7 +30,7 @@ TEST_F(AnimationClockTest, TimerRunsOnlyWhileAnAnimationIsRegistered)
 
 TEST_F(AnimationClockTest, FreeingTheLastAnimationStopsTheTimer)
 {
-    TDummy* object = MakeObject();
+    Group* object = MakeObject();
     MakeAnimation(object, 0, 1, 1)->Start();
     MakeAnimation(object, 0, 1, 1, "Position.Y")->Start();
     EXPECT_EQ(clock.Count(), 2u);
@@ -41,8 +41,8 @@ TEST_F(AnimationClockTest, FreeingTheLastAnimationStopsTheTimer)
 
 TEST_F(AnimationClockTest, RestartResetsTheTimeReference)
 {
-    TDummy* object = MakeObject();
-    TFloatAnimation* animation = MakeAnimation(object, 0, 100, 100);
+    Group* object = MakeObject();
+    FloatAnimation* animation = MakeAnimation(object, 0, 100, 100);
     MakeAnimation(MakeObject(), 0, 1, 0.5f)->Start();
     Advance(1);
     ASSERT_FALSE(driver.timerOn);
@@ -55,8 +55,8 @@ TEST_F(AnimationClockTest, RestartResetsTheTimeReference)
 
 TEST_F(AnimationClockTest, ElapsedTimeNotPositiveDoesNothing)
 {
-    TDummy* object = MakeObject();
-    TFloatAnimation* animation = MakeAnimation(object, 0, 10, 1);
+    Group* object = MakeObject();
+    FloatAnimation* animation = MakeAnimation(object, 0, 10, 1);
     animation->Start();
     Advance(0.25);
     EXPECT_FLOAT_EQ(object->Position.X(), 2.5f);
@@ -75,11 +75,11 @@ TEST_F(AnimationClockTest, ElapsedTimeNotPositiveDoesNothing)
 TEST_F(AnimationClockTest, TicksTheNewestRegisteredFirst)
 {
     std::string order;
-    auto record = [&](TFmxObject* sender) { order += sender->Name.Str(); };
+    auto record = [&](SceneObject* sender) { order += sender->Name.Str(); };
     for (const char* name : {"A", "B", "C"}) {
-        TFloatAnimation* animation = MakeAnimation(MakeObject(), 0, 1, 1);
+        FloatAnimation* animation = MakeAnimation(MakeObject(), 0, 1, 1);
         animation->Name = name;
-        animation->OnFinish = TNotifyEvent::Calling(&record);
+        animation->OnFinish = FinishHandler::Calling(&record);
         animation->Start();
     }
     Advance(1);
@@ -90,8 +90,8 @@ TEST_F(AnimationClockTest, RestartMovesAnAnimationToTheNewestPlace)
 {
     // Stop and Start register again; a running restart keeps its place.
     std::string order;
-    auto record = [&](TFmxObject* sender) { order += sender->Name.Str(); };
-    TFloatAnimation* animations[3];
+    auto record = [&](SceneObject* sender) { order += sender->Name.Str(); };
+    FloatAnimation* animations[3];
     for (int i = 0; i < 3; ++i) {
         animations[i] = MakeAnimation(MakeObject(), 0, 1, 1);
         animations[i]->Name = std::string(1, static_cast<char>('A' + i));
@@ -100,19 +100,19 @@ TEST_F(AnimationClockTest, RestartMovesAnAnimationToTheNewestPlace)
     animations[0]->Stop();
     animations[0]->Start();
     animations[2]->Start();
-    for (TFloatAnimation* animation : animations)
-        animation->OnFinish = TNotifyEvent::Calling(&record);
+    for (FloatAnimation* animation : animations)
+        animation->OnFinish = FinishHandler::Calling(&record);
     Advance(1);
     EXPECT_EQ(order, "ACB");
 }
 
 TEST_F(AnimationClockTest, AnimationStartedDuringAPassWaitsForTheNextEvent)
 {
-    TDummy* later = MakeObject();
-    TFloatAnimation* starter = MakeAnimation(MakeObject(), 0, 1, 0.5f);
-    TFloatAnimation* started = MakeAnimation(later, 0, 10, 1);
-    auto startOther = [&](TFmxObject*) { started->Start(); };
-    starter->OnFinish = TNotifyEvent::Calling(&startOther);
+    Group* later = MakeObject();
+    FloatAnimation* starter = MakeAnimation(MakeObject(), 0, 1, 0.5f);
+    FloatAnimation* started = MakeAnimation(later, 0, 10, 1);
+    auto startOther = [&](SceneObject*) { started->Start(); };
+    starter->OnFinish = FinishHandler::Calling(&startOther);
     starter->Start();
 
     Advance(0.5);
@@ -127,15 +127,15 @@ TEST_F(AnimationClockTest, ManyStartsAndStopsOutsideAPassKeepTheOrder)
 {
     // Leavers outside a pass are swept out between passes; order survives.
     std::string order;
-    auto record = [&](TFmxObject* sender) { order += sender->Name.Str(); };
-    TFloatAnimation* kept[2];
+    auto record = [&](SceneObject* sender) { order += sender->Name.Str(); };
+    FloatAnimation* kept[2];
     for (int i = 0; i < 2; ++i) {
         kept[i] = MakeAnimation(MakeObject(), 0, 1, 1);
         kept[i]->Name = i == 0 ? "A" : "B";
-        kept[i]->OnFinish = TNotifyEvent::Calling(&record);
+        kept[i]->OnFinish = FinishHandler::Calling(&record);
         kept[i]->Start();
     }
-    TFloatAnimation* churn = MakeAnimation(MakeObject(), 0, 1, 1);
+    FloatAnimation* churn = MakeAnimation(MakeObject(), 0, 1, 1);
     for (int i = 0; i < 1000; ++i) {
         churn->Start();
         churn->Stop();
@@ -148,11 +148,11 @@ TEST_F(AnimationClockTest, ManyStartsAndStopsOutsideAPassKeepTheOrder)
 TEST_F(AnimationClockTest, ClockFreedBeforeItsAnimationsLetsThemGo)
 {
     auto local = std::make_unique<AnimationClock>(driver);
-    auto* otherView = new TViewport3D(&form);
+    auto* otherView = new SceneRoot(&form);
     otherView->SetClock(local.get());
-    auto* object = new TDummy(&form);
+    auto* object = new Group(&form);
     object->SetParent(otherView);
-    TFloatAnimation* animation = MakeAnimation(object, 0, 1, 1);
+    FloatAnimation* animation = MakeAnimation(object, 0, 1, 1);
     animation->Start();
     driver.now += 0.25;
     local->OnTimer();

@@ -40,8 +40,8 @@ TEST_F(BallStacksTest, SetGivesEachRegisterTheSlotsOfItsValue)
     Settle();
     for (int r = 0; r < 9; ++r)
         ExpectRestingStack(r);
-    EXPECT_EQ(shown.Stacks().Sphere.size(), 9u);
-    ASSERT_NE(shown.Stacks().Sphere[0], nullptr) << "a register without balls still has its slots";
+    EXPECT_EQ(shown.Stacks().SlotLists.size(), 9u);
+    ASSERT_NE(shown.Stacks().SlotLists[0], nullptr) << "a register without balls still has its slots";
     EXPECT_EQ(Slot(2, 199)->Position.Point(), (Vector3{2, -0.25f, 0}));
     EXPECT_EQ(BallsInSlots(), 1u + 10 + 11 + 200 * 4);
     EXPECT_EQ(Balls().size(), BallsInSlots());
@@ -50,14 +50,14 @@ TEST_F(BallStacksTest, SetGivesEachRegisterTheSlotsOfItsValue)
 TEST_F(BallStacksTest, BallsDropFromFiveAboveWithinASecondWhileTheySpinInStaggeredSevenths)
 {
     Set({"3", "5"}, {});
-    TSphere* lowest = Slot(0, 197);
+    Ball* lowest = Slot(0, 197);
     EXPECT_FLOAT_EQ(lowest->Position.Y(), -0.25f - 5);
     // Spin delays cycle through sevenths in the order the balls were made.
-    const TSphere* balls[] = {Slot(0, 197), Slot(0, 198), Slot(0, 199), Slot(1, 195),
-                              Slot(1, 196), Slot(1, 197), Slot(1, 198), Slot(1, 199)};
+    const Ball* balls[] = {Slot(0, 197), Slot(0, 198), Slot(0, 199), Slot(1, 195),
+                           Slot(1, 196), Slot(1, 197), Slot(1, 198), Slot(1, 199)};
     const int sevenths[] = {0, 1, 2, 3, 4, 5, 6, 0};
     for (int i = 0; i < 8; ++i) {
-        const TFloatAnimation* spin = RunningAnimation(balls[i], "RotationAngle.Y");
+        const FloatAnimation* spin = RunningAnimation(balls[i], "RotationAngle.Y");
         ASSERT_NE(spin, nullptr);
         EXPECT_FLOAT_EQ(spin->Delay(), static_cast<float>(sevenths[i]) / 7) << i;
         EXPECT_EQ(spin->Tag, 30);
@@ -107,13 +107,13 @@ TEST_F(BallStacksTest, SetFreesTheBallsInSlotsAndLeavesFallingBallsToTheirFall)
     EXPECT_EQ(Balls().size(), 4u);
     Advance(1.1);
     EXPECT_EQ(Balls().size(), 1u);
-    EXPECT_EQ(shown.Stacks().Sphere.size(), 1u) << "one entry per register line";
+    EXPECT_EQ(shown.Stacks().SlotLists.size(), 1u) << "one entry per register line";
 }
 
 TEST_F(BallStacksTest, RepeatOrFreeRunsACopyTagPlusOneTimesThenFreesIt)
 {
-    TSphere* ball = shown.Stacks().NewBall({0, 0, 0});
-    TFloatAnimation* copy = CopyAnimation(*scene.FloatAnimation3, scene.Form, *ball);
+    Ball* ball = shown.Stacks().NewBall({0, 0, 0});
+    FloatAnimation* copy = CopyAnimation(*scene.SlideTemplate, scene.Owner, *ball);
     copy->SetStartValue(0);
     copy->SetStopValue(1);
     copy->SetDuration(1);
@@ -121,13 +121,13 @@ TEST_F(BallStacksTest, RepeatOrFreeRunsACopyTagPlusOneTimesThenFreesIt)
     int runs = 0;
     struct Counting {
         int* runs;
-        void operator()(TFmxObject* sender)
+        void operator()(SceneObject* sender)
         {
             ++*runs;
             RepeatOrFreeAnimation(nullptr, sender);
         }
     } counting{&runs};
-    copy->OnFinish = TNotifyEvent::Calling(&counting);
+    copy->OnFinish = FinishHandler::Calling(&counting);
     copy->Start();
     Advance(5);
     EXPECT_EQ(runs, 3);

@@ -9,17 +9,17 @@ namespace {
 
 struct EasingCase {
     const char* name;
-    TInterpolationType interpolation;
-    TAnimationType type;
+    EasingCurve interpolation;
+    EasingMode type;
     float u;
     float expected;
 };
 
-constexpr auto Linear = TInterpolationType::Linear;
-constexpr auto Bounce = TInterpolationType::Bounce;
-constexpr auto In = TAnimationType::In;
-constexpr auto Out = TAnimationType::Out;
-constexpr auto InOut = TAnimationType::InOut;
+constexpr auto Linear = EasingCurve::Linear;
+constexpr auto Bounce = EasingCurve::Bounce;
+constexpr auto In = EasingMode::In;
+constexpr auto Out = EasingMode::Out;
+constexpr auto InOut = EasingMode::InOut;
 
 const EasingCase kEasingCases[] = {
     {"linear start", Linear, In, 0, 0},

@@ -7,12 +7,12 @@ namespace {
 
 class FloatAnimationTest : public SceneTest {
 protected:
-    TDummy* object = MakeObject();
+    Group* object = MakeObject();
     FinishLog finished;
 
-    TFloatAnimation* Animate(float startValue, float stopValue, float duration)
+    FloatAnimation* Animate(float startValue, float stopValue, float duration)
     {
-        TFloatAnimation* animation = MakeAnimation(object, startValue, stopValue, duration);
+        FloatAnimation* animation = MakeAnimation(object, startValue, stopValue, duration);
         animation->OnFinish = finished.Handler();
         return animation;
     }
@@ -24,7 +24,7 @@ protected:
 TEST_F(FloatAnimationTest, StartRunsFromTheStartValue)
 {
     object->Position.SetX(42);
-    TFloatAnimation* animation = Animate(10, 20, 1);
+    FloatAnimation* animation = Animate(10, 20, 1);
     animation->Start();
 
     EXPECT_TRUE(animation->Running());
@@ -40,14 +40,14 @@ TEST_F(FloatAnimationTest, StartRunsFromTheStartValue)
     EXPECT_EQ(X(), 20);
     EXPECT_FALSE(animation->Running());
     EXPECT_EQ(clock.Count(), 0u);
-    EXPECT_EQ(finished.senders, std::vector<TFmxObject*>{animation});
+    EXPECT_EQ(finished.senders, std::vector<SceneObject*>{animation});
 }
 
 TEST_F(FloatAnimationTest, StartWithoutTargetDoesNothingAtAll)
 {
     struct Case {
         const char* name;
-        TFmxObject* parent;
+        SceneObject* parent;
         const char* path;
     };
     const Case cases[] = {
@@ -57,7 +57,7 @@ TEST_F(FloatAnimationTest, StartWithoutTargetDoesNothingAtAll)
         {"parent without float properties", &form, "Position.X"},
     };
     for (const Case& c : cases) {
-        TFloatAnimation* animation = MakeAnimation(c.parent, 1, 2, 0);
+        FloatAnimation* animation = MakeAnimation(c.parent, 1, 2, 0);
         animation->OnFinish = finished.Handler();
         animation->PropertyName = c.path;
         animation->Start();
@@ -72,7 +72,7 @@ TEST_F(FloatAnimationTest, StartWithoutTargetDoesNothingAtAll)
 
 TEST_F(FloatAnimationTest, StartOnARunningAnimationRestartsItWithoutAnEvent)
 {
-    TFloatAnimation* animation = Animate(0, 10, 1);
+    FloatAnimation* animation = Animate(0, 10, 1);
     animation->Start();
     Advance(0.5);
     EXPECT_EQ(X(), 5);
@@ -89,7 +89,7 @@ TEST_F(FloatAnimationTest, StartOnARunningAnimationRestartsItWithoutAnEvent)
 
 TEST_F(FloatAnimationTest, StopAppliesTheEndFiresOnceAndForgetsTheTarget)
 {
-    TFloatAnimation* animation = Animate(0, 10, 1);
+    FloatAnimation* animation = Animate(0, 10, 1);
     animation->Start();
     Advance(0.25);
     animation->Stop();
@@ -107,7 +107,7 @@ TEST_F(FloatAnimationTest, StopAppliesTheEndFiresOnceAndForgetsTheTarget)
 
 TEST_F(FloatAnimationTest, StopOfAnInverseRunAppliesTheStartValueEnd)
 {
-    TFloatAnimation* animation = Animate(0, 10, 1);
+    FloatAnimation* animation = Animate(0, 10, 1);
     animation->SetInverse(true);
     animation->Start();
     EXPECT_EQ(X(), 10);
@@ -121,7 +121,7 @@ TEST_F(FloatAnimationTest, StopOfAnInverseRunAppliesTheStartValueEnd)
 TEST_F(FloatAnimationTest, StopOnAnIdleAnimationFiresNothing)
 {
     object->Position.SetX(42);
-    TFloatAnimation* animation = Animate(0, 10, 1);
+    FloatAnimation* animation = Animate(0, 10, 1);
     animation->Stop();
     EXPECT_TRUE(finished.senders.empty());
     EXPECT_EQ(X(), 42);
@@ -130,7 +130,7 @@ TEST_F(FloatAnimationTest, StopOnAnIdleAnimationFiresNothing)
 TEST_F(FloatAnimationTest, TargetIsResolvedOnceUntilStop)
 {
     auto* y = &object->Position;
-    TFloatAnimation* animation = Animate(0, 10, 1);
+    FloatAnimation* animation = Animate(0, 10, 1);
     animation->Start();
     animation->PropertyName = "Position.Y";
     Advance(0.5);
@@ -149,16 +149,16 @@ TEST_F(FloatAnimationTest, TargetIsResolvedOnceUntilStop)
 
 TEST_F(FloatAnimationTest, ZeroDurationRunsImmediatelyInsideStart)
 {
-    TFloatAnimation* animation = Animate(3, 8, 0);
+    FloatAnimation* animation = Animate(3, 8, 0);
     animation->SetDelay(5); // plays no part
     bool handlerSawTheEnd = false;
     auto check
-        = [&](TFmxObject*) { handlerSawTheEnd = X() == 8 && !animation->Running() && animation->CurrentTime() == 0; };
-    animation->OnFinish = TNotifyEvent::Calling(&check);
+        = [&](SceneObject*) { handlerSawTheEnd = X() == 8 && !animation->Running() && animation->CurrentTime() == 0; };
+    animation->OnFinish = FinishHandler::Calling(&check);
 
     animation->Start();
     EXPECT_TRUE(handlerSawTheEnd);
-    EXPECT_EQ(animation->Duration(), TFloatAnimation::DurationAfterImmediateRun);
+    EXPECT_EQ(animation->Duration(), FloatAnimation::DurationAfterImmediateRun);
     EXPECT_EQ(animation->RemainingDelay(), 0);
     EXPECT_EQ(clock.Count(), 0u);
     EXPECT_FALSE(driver.timerOn);
@@ -185,7 +185,7 @@ TEST_F(FloatAnimationTest, ImmediateRunThresholdAndInverse)
     for (const Case& c : cases) {
         object->Position.SetX(0);
         finished.senders.clear();
-        TFloatAnimation* animation = Animate(3, 8, c.duration);
+        FloatAnimation* animation = Animate(3, 8, c.duration);
         animation->SetInverse(c.inverse);
         animation->Start();
         EXPECT_EQ(X(), c.valueAfterStart) << c.duration << ' ' << c.inverse;
@@ -199,23 +199,23 @@ TEST_F(FloatAnimationTest, AnimationOutsideAWindowRunsImmediately)
 {
     struct Case {
         const char* name;
-        std::function<TFmxObject*()> parent;
+        std::function<SceneObject*()> parent;
     };
-    TViewport3D* clockless = new TViewport3D(&form);
+    SceneRoot* clockless = new SceneRoot(&form);
     const Case cases[] = {
-        {"parent chain reaches no view", [&] { return new TDummy(&form); }},
+        {"parent chain reaches no view", [&] { return new Group(&form); }},
         {"view without a clock", [&] { return MakeObject(clockless); }},
     };
     for (const Case& c : cases) {
         finished.senders.clear();
-        TFmxObject* parent = c.parent();
-        TFloatAnimation* animation = MakeAnimation(parent, 0, 7, 2);
+        SceneObject* parent = c.parent();
+        FloatAnimation* animation = MakeAnimation(parent, 0, 7, 2);
         animation->OnFinish = finished.Handler();
         animation->SetDelay(1);
         animation->Start();
-        EXPECT_EQ(static_cast<TDummy*>(parent)->Position.X(), 7) << c.name;
+        EXPECT_EQ(static_cast<Group*>(parent)->Position.X(), 7) << c.name;
         EXPECT_EQ(finished.senders.size(), 1u) << c.name;
-        EXPECT_EQ(animation->Duration(), TFloatAnimation::DurationAfterImmediateRun) << c.name;
+        EXPECT_EQ(animation->Duration(), FloatAnimation::DurationAfterImmediateRun) << c.name;
         EXPECT_EQ(clock.Count(), 0u) << c.name;
     }
 }
@@ -225,7 +225,7 @@ TEST_F(FloatAnimationTest, AnimationOutsideAWindowRunsImmediately)
 TEST_F(FloatAnimationTest, StartUnderAHiddenParentDoesNothing)
 {
     object->SetVisible(false);
-    TFloatAnimation* animation = Animate(3, 8, 0);
+    FloatAnimation* animation = Animate(3, 8, 0);
     animation->Start();
     EXPECT_FALSE(animation->Running());
     EXPECT_EQ(X(), 0);
@@ -236,9 +236,9 @@ TEST_F(FloatAnimationTest, StartUnderAHiddenParentDoesNothing)
 TEST_F(FloatAnimationTest, StartOnlyLooksAtTheParentsOwnFlag)
 {
     // A hidden grandparent does not stop the animation of a visible parent.
-    TDummy* child = MakeObject(object);
+    Group* child = MakeObject(object);
     object->SetVisible(false);
-    TFloatAnimation* animation = MakeAnimation(child, 0, 4, 1);
+    FloatAnimation* animation = MakeAnimation(child, 0, 4, 1);
     animation->Start();
     EXPECT_TRUE(animation->Running());
     Advance(0.5);
@@ -247,7 +247,7 @@ TEST_F(FloatAnimationTest, StartOnlyLooksAtTheParentsOwnFlag)
 
 TEST_F(FloatAnimationTest, HidingTheParentStopsAtTheNextTick)
 {
-    TFloatAnimation* animation = Animate(0, 10, 1);
+    FloatAnimation* animation = Animate(0, 10, 1);
     animation->Start();
     Advance(0.25);
     object->SetVisible(false);
@@ -263,7 +263,7 @@ TEST_F(FloatAnimationTest, HidingTheParentStopsAtTheNextTick)
 
 TEST_F(FloatAnimationTest, LoopStartsAgainWithoutResettingTheReversalCount)
 {
-    TFloatAnimation* animation = Animate(0, 10, 1);
+    FloatAnimation* animation = Animate(0, 10, 1);
     animation->SetAutoReverse(true);
     animation->Start();
     Advance(1.25); // turned back at the far end
@@ -281,7 +281,7 @@ TEST_F(FloatAnimationTest, LoopStartsAgainWithoutResettingTheReversalCount)
 TEST_F(FloatAnimationTest, DelayLeavesThePropertyUntilItHasPassed)
 {
     object->Position.SetX(42);
-    TFloatAnimation* animation = Animate(0, 10, 1);
+    FloatAnimation* animation = Animate(0, 10, 1);
     animation->SetDelay(0.5f);
     animation->Start();
     EXPECT_EQ(X(), 42);
@@ -299,7 +299,7 @@ TEST_F(FloatAnimationTest, DelayLeavesThePropertyUntilItHasPassed)
 TEST_F(FloatAnimationTest, DelayEndingExactlyOnATickJumpsToTheStart)
 {
     object->Position.SetX(42);
-    TFloatAnimation* animation = Animate(4, 10, 1);
+    FloatAnimation* animation = Animate(4, 10, 1);
     animation->SetDelay(0.5f);
     animation->Start();
     Advance(0.5);
@@ -309,7 +309,7 @@ TEST_F(FloatAnimationTest, DelayEndingExactlyOnATickJumpsToTheStart)
 TEST_F(FloatAnimationTest, StopDuringTheDelayAppliesTheStartValue)
 {
     object->Position.SetX(42);
-    TFloatAnimation* animation = Animate(3, 10, 1);
+    FloatAnimation* animation = Animate(3, 10, 1);
     animation->SetDelay(0.5f);
     animation->Start();
     Advance(0.25);
@@ -322,7 +322,7 @@ TEST_F(FloatAnimationTest, StopDuringTheDelayAppliesTheStartValue)
 
 TEST_F(FloatAnimationTest, LoopWrapsShowingTheStartValueEnd)
 {
-    TFloatAnimation* animation = Animate(0, 10, 1);
+    FloatAnimation* animation = Animate(0, 10, 1);
     animation->SetLoop(true);
     animation->Start();
     Advance(0.5);
@@ -339,7 +339,7 @@ TEST_F(FloatAnimationTest, LoopWrapsShowingTheStartValueEnd)
 
 TEST_F(FloatAnimationTest, LoopWithAutoReverseSwingsForEver)
 {
-    TFloatAnimation* animation = Animate(0, 10, 1);
+    FloatAnimation* animation = Animate(0, 10, 1);
     animation->SetLoop(true);
     animation->SetAutoReverse(true);
     animation->Start();
@@ -358,7 +358,7 @@ TEST_F(FloatAnimationTest, LoopWithAutoReverseSwingsForEver)
 
 TEST_F(FloatAnimationTest, AutoReverseRunsForthAndBackAndEndsInverted)
 {
-    TFloatAnimation* animation = Animate(0, 10, 1);
+    FloatAnimation* animation = Animate(0, 10, 1);
     animation->SetAutoReverse(true);
     animation->Start();
     Advance(0.5);
@@ -378,7 +378,7 @@ TEST_F(FloatAnimationTest, AutoReverseRunsForthAndBackAndEndsInverted)
 
 TEST_F(FloatAnimationTest, AutoReverseRestartedWithoutResettingInverseRunsFromTheStopEnd)
 {
-    TFloatAnimation* animation = Animate(0, 10, 1);
+    FloatAnimation* animation = Animate(0, 10, 1);
     animation->SetAutoReverse(true);
     animation->Start();
     Advance(1);
@@ -404,7 +404,7 @@ TEST_F(FloatAnimationTest, AutoReverseRestartedWithoutResettingInverseRunsFromTh
 
 TEST_F(FloatAnimationTest, StallJumpsToTheEndAndFiresOnce)
 {
-    TFloatAnimation* animation = Animate(0, 10, 1);
+    FloatAnimation* animation = Animate(0, 10, 1);
     animation->Start();
     Advance(0.125);
     Advance(30);
@@ -418,9 +418,9 @@ TEST_F(FloatAnimationTest, StallJumpsToTheEndAndFiresOnce)
 
 TEST_F(FloatAnimationTest, BounceOutDropLandsAndRebounds)
 {
-    TFloatAnimation* animation = Animate(-5, 0, 1);
-    animation->SetInterpolation(TInterpolationType::Bounce);
-    animation->SetAnimationType(TAnimationType::Out);
+    FloatAnimation* animation = Animate(-5, 0, 1);
+    animation->SetInterpolation(EasingCurve::Bounce);
+    animation->SetAnimationType(EasingMode::Out);
     animation->Start();
     Advance(0.5);
     EXPECT_FLOAT_EQ(X(), -5 + 5 * (49.0f / 64));
@@ -431,7 +431,7 @@ TEST_F(FloatAnimationTest, BounceOutDropLandsAndRebounds)
 TEST_F(FloatAnimationTest, ArithmeticIsInThirtyTwoBitFloats)
 {
     // Values chosen so that single and double precision round differently.
-    TFloatAnimation* animation = Animate(0.3f, 359.9f, 2);
+    FloatAnimation* animation = Animate(0.3f, 359.9f, 2);
     animation->Start();
     double wideTime = 0;
     float time = 0;
@@ -450,10 +450,10 @@ TEST_F(FloatAnimationTest, ArithmeticIsInThirtyTwoBitFloats)
 
 TEST_F(FloatAnimationTest, ReparentingARunningAnimationEndsItQuietly)
 {
-    TFloatAnimation* animation = Animate(0, 10, 1);
+    FloatAnimation* animation = Animate(0, 10, 1);
     animation->Start();
     Advance(0.5);
-    TDummy* other = MakeObject();
+    Group* other = MakeObject();
     animation->SetParent(other);
     EXPECT_FALSE(animation->Running());
     EXPECT_FALSE(animation->TargetResolved());

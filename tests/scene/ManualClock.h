@@ -2,8 +2,9 @@
 
 #include "AnimationClock.h"
 #include "FloatAnimation.h"
-#include "Objects3D.h"
-#include "Viewport3D.h"
+#include "Group.h"
+#include "SceneOwner.h"
+#include "SceneRoot.h"
 
 #include <gtest/gtest.h>
 
@@ -48,17 +49,17 @@ protected:
             clock.OnTimer();
     }
 
-    TDummy* MakeObject(TFmxObject* parent = nullptr)
+    Group* MakeObject(SceneObject* parent = nullptr)
     {
-        auto* object = new TDummy(&form);
+        auto* object = new Group(&form);
         object->SetParent(parent ? parent : view);
         return object;
     }
 
-    TFloatAnimation* MakeAnimation(TFmxObject* parent, float startValue, float stopValue, float duration,
-                                   const char* propertyName = "Position.X")
+    FloatAnimation* MakeAnimation(SceneObject* parent, float startValue, float stopValue, float duration,
+                                  const char* propertyName = "Position.X")
     {
-        auto* animation = new TFloatAnimation(&form);
+        auto* animation = new FloatAnimation(&form);
         animation->SetParent(parent);
         animation->PropertyName = propertyName;
         animation->SetStartValue(startValue);
@@ -69,15 +70,15 @@ protected:
 
     ManualClockDriver driver;
     AnimationClock clock{driver};
-    TComponentOwner form;
-    TViewport3D* view = new TViewport3D(&form);
+    SceneOwner form;
+    SceneRoot* view = new SceneRoot(&form);
 };
 
 // Counts OnFinish calls and remembers the senders.
 struct FinishLog {
-    std::vector<TFmxObject*> senders;
-    void operator()(TFmxObject* sender) { senders.push_back(sender); }
-    TNotifyEvent Handler() { return TNotifyEvent::Calling(this); }
+    std::vector<SceneObject*> senders;
+    void operator()(SceneObject* sender) { senders.push_back(sender); }
+    FinishHandler Handler() { return FinishHandler::Calling(this); }
 };
 
 } // namespace tessivar::scene::testing

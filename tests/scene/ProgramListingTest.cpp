@@ -32,25 +32,25 @@ TEST_F(ProgramListingTest, SizeAndPlaceFollowTheLineCountAndTheWidestLine)
     };
     for (const auto& c : cases) {
         ShowListing(scene, {c.lines, c.width, "S(1)"});
-        EXPECT_FLOAT_EQ(scene.Text3D2->Height(), c.height) << c.lines;
-        EXPECT_FLOAT_EQ(scene.Text3D2->Position.Y(), c.y) << c.lines;
-        EXPECT_FLOAT_EQ(scene.Text3D2->Width(), c.boxWidth) << c.width;
-        EXPECT_FLOAT_EQ(scene.Plane2->Width(), c.boxWidth) << "the bar is as wide as the listing";
-        EXPECT_EQ(scene.Text3D2->Text(), "S(1)");
-        EXPECT_EQ(scene.Text3D4->Text(), "");
+        EXPECT_FLOAT_EQ(scene.ListingText->Height(), c.height) << c.lines;
+        EXPECT_FLOAT_EQ(scene.ListingText->Position.Y(), c.y) << c.lines;
+        EXPECT_FLOAT_EQ(scene.ListingText->Width(), c.boxWidth) << c.width;
+        EXPECT_FLOAT_EQ(scene.HighlightBar->Width(), c.boxWidth) << "the bar is as wide as the listing";
+        EXPECT_EQ(scene.ListingText->Text(), "S(1)");
+        EXPECT_EQ(scene.InstructionText->Text(), "");
     }
 }
 
 TEST_F(ProgramListingTest, ScrollBringsTheNextLineToTheBarWithTheLongProgramOffset)
 {
     const struct {
-        std::int64_t PC;
+        std::int64_t pc;
         std::size_t lines;
         float stop;
     } cases[] = {{1, 8, -5.35f}, {3, 20, -16.05f}, {3, 21, 2.5f - 16.05f}, {8, 30, 25 - 42.8f}};
     for (const auto& c : cases) {
-        ScrollListing(scene, c.PC, c.lines);
-        EXPECT_FLOAT_EQ(scene.FloatAnimation6->StopValue(), c.stop) << c.PC << " " << c.lines;
+        ScrollListing(scene, c.pc, c.lines);
+        EXPECT_FLOAT_EQ(scene.ListingScroll->StopValue(), c.stop) << c.pc << " " << c.lines;
     }
 }
 
@@ -60,42 +60,42 @@ TEST_F(ProgramListingTest, ScrollBringsTheNextLineToTheBarWithTheLongProgramOffs
 TEST_F(ProgramListingTest, AStepUndoneScrollsTheListingBack)
 {
     Set({"0"}, {"S(1)", "S(1)", "S(1)"});
-    const float atFirstLine = scene.Text3D2->Position.Y();
+    const float atFirstLine = scene.ListingText->Position.Y();
     const UndoRecord first = UndoRecord::Of(Step(0).effect);
-    const float atSecondLine = scene.Text3D2->Position.Y();
+    const float atSecondLine = scene.ListingText->Position.Y();
     const UndoRecord second = UndoRecord::Of(Step(0).effect);
-    const float atThirdLine = scene.Text3D2->Position.Y();
+    const float atThirdLine = scene.ListingText->Position.Y();
     ASSERT_LT(atThirdLine, atSecondLine);
 
     const int written[] = {1};
     machine.Undo(second);
     shown.ShowMachineState(machine, written, programLines.size(), 1);
-    EXPECT_FLOAT_EQ(scene.Text3D2->Position.Y(), atThirdLine);
+    EXPECT_FLOAT_EQ(scene.ListingText->Position.Y(), atThirdLine);
     Advance(0.05);
-    EXPECT_GT(scene.Text3D2->Position.Y(), atThirdLine);
-    EXPECT_LT(scene.Text3D2->Position.Y(), atSecondLine);
+    EXPECT_GT(scene.ListingText->Position.Y(), atThirdLine);
+    EXPECT_LT(scene.ListingText->Position.Y(), atSecondLine);
     Advance(0.06);
-    EXPECT_FLOAT_EQ(scene.Text3D2->Position.Y(), atSecondLine);
-    EXPECT_EQ(RunningAnimation(scene.Text3D2, "Position.Y"), nullptr) << "the scroll back is gone";
+    EXPECT_FLOAT_EQ(scene.ListingText->Position.Y(), atSecondLine);
+    EXPECT_EQ(RunningAnimation(scene.ListingText, "Position.Y"), nullptr) << "the scroll back is gone";
 
     machine.Undo(first);
     shown.ShowMachineState(machine, written, programLines.size(), 0);
-    EXPECT_FLOAT_EQ(scene.Text3D2->Position.Y(), atFirstLine) << "at the top speed, at once";
+    EXPECT_FLOAT_EQ(scene.ListingText->Position.Y(), atFirstLine) << "at the top speed, at once";
 
     shown.ShowMachineState(machine, written, programLines.size(), 1); // as if undone again, mid-scroll:
     Advance(0.05);
     Step(0);
     Advance(0.1);
-    EXPECT_FLOAT_EQ(scene.Text3D2->Position.Y(), atSecondLine) << "the step's scroll has the last word";
+    EXPECT_FLOAT_EQ(scene.ListingText->Position.Y(), atSecondLine) << "the step's scroll has the last word";
 }
 
 TEST_F(ProgramListingTest, CounterTextAfterSetAndSteps)
 {
     Set({"1"}, {"S(1)"});
-    EXPECT_EQ(scene.Text3D3->Text(), "Step:   0");
+    EXPECT_EQ(scene.CounterText->Text(), "Step:   0");
     for (const auto& [step, text] : {std::pair{12, "Step:  12"}, std::pair{12345, "Step:12345"}}) {
         ShowStepCounter(scene, step);
-        EXPECT_EQ(scene.Text3D3->Text(), text);
+        EXPECT_EQ(scene.CounterText->Text(), text);
     }
 }
 
@@ -104,12 +104,12 @@ TEST_F(ProgramListingTest, SetPansTheCameraOutAndBackAtTheSliderPace)
 {
     Set({"1"}, {"S(1)"}, 2);
     Advance(2);
-    EXPECT_NEAR(scene.Camera1->Position.X(), 7, 0.05f);
+    EXPECT_NEAR(scene.ViewCamera->Position.X(), 7, 0.05f);
     Advance(2.05);
-    EXPECT_FLOAT_EQ(scene.Camera1->Position.X(), -2);
+    EXPECT_FLOAT_EQ(scene.ViewCamera->Position.X(), -2);
     Set({"1"}, {"S(1)"}, 0.01f);
     Advance(0.05);
-    EXPECT_FLOAT_EQ(scene.Camera1->Position.X(), -2);
+    EXPECT_FLOAT_EQ(scene.ViewCamera->Position.X(), -2);
 }
 
 } // namespace

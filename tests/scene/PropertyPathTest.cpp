@@ -1,6 +1,7 @@
 #include "Camera.h"
+#include "Group.h"
+#include "SceneRoot.h"
 #include "Text3D.h"
-#include "Viewport3D.h"
 
 #include <gtest/gtest.h>
 
@@ -12,34 +13,34 @@ namespace {
 struct PathCase {
     const char* path;
     // Reads the property that the path should name.
-    std::function<float(const TText3D&)> read;
+    std::function<float(const Text3D&)> read;
     bool layout;
 };
 
 TEST(PropertyPath, ResolvesEveryAnimatableFloatOfAText)
 {
     const PathCase cases[] = {
-        {"Position.X", [](const TText3D& t) { return t.Position.X(); }, false},
-        {"Position.Y", [](const TText3D& t) { return t.Position.Y(); }, false},
-        {"Position.Z", [](const TText3D& t) { return t.Position.Z(); }, false},
-        {"RotationAngle.X", [](const TText3D& t) { return t.RotationAngle.X(); }, false},
-        {"RotationAngle.Y", [](const TText3D& t) { return t.RotationAngle.Y(); }, false},
-        {"RotationAngle.Z", [](const TText3D& t) { return t.RotationAngle.Z(); }, false},
-        {"Scale.X", [](const TText3D& t) { return t.Scale.X(); }, false},
-        {"Scale.Z", [](const TText3D& t) { return t.Scale.Z(); }, false},
-        {"Width", [](const TText3D& t) { return t.Width(); }, true},
-        {"Height", [](const TText3D& t) { return t.Height(); }, true},
-        {"Depth", [](const TText3D& t) { return t.Depth(); }, true},
-        {"Font.Size", [](const TText3D& t) { return t.Font().Size; }, true},
-        {"Flatness", [](const TText3D& t) { return t.Flatness(); }, true},
+        {"Position.X", [](const Text3D& t) { return t.Position.X(); }, false},
+        {"Position.Y", [](const Text3D& t) { return t.Position.Y(); }, false},
+        {"Position.Z", [](const Text3D& t) { return t.Position.Z(); }, false},
+        {"RotationAngle.X", [](const Text3D& t) { return t.RotationAngle.X(); }, false},
+        {"RotationAngle.Y", [](const Text3D& t) { return t.RotationAngle.Y(); }, false},
+        {"RotationAngle.Z", [](const Text3D& t) { return t.RotationAngle.Z(); }, false},
+        {"Scale.X", [](const Text3D& t) { return t.Scale.X(); }, false},
+        {"Scale.Z", [](const Text3D& t) { return t.Scale.Z(); }, false},
+        {"Width", [](const Text3D& t) { return t.Width(); }, true},
+        {"Height", [](const Text3D& t) { return t.Height(); }, true},
+        {"Depth", [](const Text3D& t) { return t.Depth(); }, true},
+        {"Font.Size", [](const Text3D& t) { return t.Font().Size; }, true},
+        {"Flatness", [](const Text3D& t) { return t.Flatness(); }, true},
         // Names compare without regard to case.
-        {"position.x", [](const TText3D& t) { return t.Position.X(); }, false},
-        {"ROTATIONANGLE.y", [](const TText3D& t) { return t.RotationAngle.Y(); }, false},
-        {"sCaLe.Y", [](const TText3D& t) { return t.Scale.Y(); }, false},
-        {"font.SIZE", [](const TText3D& t) { return t.Font().Size; }, true},
+        {"position.x", [](const Text3D& t) { return t.Position.X(); }, false},
+        {"ROTATIONANGLE.y", [](const Text3D& t) { return t.RotationAngle.Y(); }, false},
+        {"sCaLe.Y", [](const Text3D& t) { return t.Scale.Y(); }, false},
+        {"font.SIZE", [](const Text3D& t) { return t.Font().Size; }, true},
     };
     for (const PathCase& c : cases) {
-        TText3D text(nullptr);
+        Text3D text(nullptr);
         const FloatTarget target = text.FindFloatProperty(c.path);
         ASSERT_TRUE(target) << c.path;
         EXPECT_EQ(target.Object, &text) << c.path;
@@ -73,30 +74,30 @@ TEST(PropertyPath, NamesThatResolveToNothing)
         "Position X",
         "a.b.c.d.e.f.g.h.i",
     };
-    TText3D text(nullptr);
+    Text3D text(nullptr);
     for (const char* path : failures)
         EXPECT_FALSE(text.FindFloatProperty(path)) << '"' << path << '"';
 }
 
 TEST(PropertyPath, ClassesAddTheirOwnProperties)
 {
-    TCamera camera(nullptr);
+    Camera camera(nullptr);
     const FloatTarget angle = camera.FindFloatProperty("angleofview");
     ASSERT_TRUE(angle);
     angle.Set(30);
     EXPECT_EQ(camera.AngleOfView(), 30);
     EXPECT_FALSE(camera.FindFloatProperty("Font.Size"));
 
-    TDummy dummy(nullptr);
-    EXPECT_TRUE(dummy.FindFloatProperty("Position.Y"));
-    EXPECT_FALSE(dummy.FindFloatProperty("Font.Size"));
-    EXPECT_FALSE(dummy.FindFloatProperty("AngleOfView"));
+    Group group(nullptr);
+    EXPECT_TRUE(group.FindFloatProperty("Position.Y"));
+    EXPECT_FALSE(group.FindFloatProperty("Font.Size"));
+    EXPECT_FALSE(group.FindFloatProperty("AngleOfView"));
 }
 
 TEST(PropertyPath, SetterIgnoresAnEqualValue)
 {
-    TViewport3D view(nullptr);
-    auto* text = new TText3D(&view);
+    SceneRoot view(nullptr);
+    auto* text = new Text3D(&view);
     text->SetParent(&view);
     text->SetWidth(5);
     const FloatTarget width = text->FindFloatProperty("Width");

@@ -9,9 +9,9 @@ struct BallHandlers {
     int freedAnimations = 0;
     int freedBalls = 0;
 
-    void RepeatOrFreeAnimation(TFmxObject* sender)
+    void RepeatOrFreeAnimation(SceneObject* sender)
     {
-        auto* animation = static_cast<TFloatAnimation*>(sender);
+        auto* animation = static_cast<FloatAnimation*>(sender);
         if (animation->Tag <= 0) {
             ++freedAnimations;
             delete animation;
@@ -22,7 +22,7 @@ struct BallHandlers {
         animation->Start();
     }
 
-    void FreeAnimatedSphere(TFmxObject* sender)
+    void FreeAnimatedBall(SceneObject* sender)
     {
         ++freedBalls;
         delete sender->Parent();
@@ -32,21 +32,21 @@ struct BallHandlers {
 class ReentrancyTest : public SceneTest {
 protected:
     BallHandlers handlers;
-    TDummy* ball = MakeObject();
+    Group* ball = MakeObject();
 
-    TFloatAnimation* Animate(float duration, TNotifyEvent onFinish, const char* path = "Position.X")
+    FloatAnimation* Animate(float duration, FinishHandler onFinish, const char* path = "Position.X")
     {
-        TFloatAnimation* animation = MakeAnimation(ball, 0, 10, duration, path);
+        FloatAnimation* animation = MakeAnimation(ball, 0, 10, duration, path);
         animation->OnFinish = onFinish;
         return animation;
     }
-    TNotifyEvent RepeatOrFree() { return TNotifyEvent::Of<&BallHandlers::RepeatOrFreeAnimation>(&handlers); }
-    TNotifyEvent FreeBall() { return TNotifyEvent::Of<&BallHandlers::FreeAnimatedSphere>(&handlers); }
+    FinishHandler RepeatOrFree() { return FinishHandler::Of<&BallHandlers::RepeatOrFreeAnimation>(&handlers); }
+    FinishHandler FreeBall() { return FinishHandler::Of<&BallHandlers::FreeAnimatedBall>(&handlers); }
 };
 
 TEST_F(ReentrancyTest, HandlerRestartsItsAnimationInsideAClockPass)
 {
-    TFloatAnimation* animation = Animate(1, RepeatOrFree());
+    FloatAnimation* animation = Animate(1, RepeatOrFree());
     animation->Tag = 2;
     animation->Start();
     Advance(1); // first run ends, restarted from the handler
@@ -65,7 +65,7 @@ TEST_F(ReentrancyTest, HandlerRestartsItsAnimationInsideAClockPass)
 
 TEST_F(ReentrancyTest, HandlerFreesItsAnimationInsideAClockPass)
 {
-    TFloatAnimation* older = Animate(2, {}, "Position.Y");
+    FloatAnimation* older = Animate(2, {}, "Position.Y");
     older->Start();
     Animate(1, RepeatOrFree())->Start();
     Advance(1.5);
@@ -79,10 +79,10 @@ TEST_F(ReentrancyTest, HandlerFreesTheParentInsideAClockPass)
 {
     // The ball carries a spin and a fall; the fall frees the ball while the
     // spin, older and not yet ticked in this pass, is still registered.
-    TFloatAnimation* spin = Animate(5, {}, "RotationAngle.Y");
+    FloatAnimation* spin = Animate(5, {}, "RotationAngle.Y");
     spin->Start();
     Animate(1, FreeBall(), "Position.Y")->Start();
-    TFloatAnimation* elsewhere = MakeAnimation(MakeObject(), 0, 10, 4);
+    FloatAnimation* elsewhere = MakeAnimation(MakeObject(), 0, 10, 4);
     elsewhere->Start();
 
     Advance(1);
@@ -95,11 +95,11 @@ TEST_F(ReentrancyTest, HandlerFreesTheParentInsideAClockPass)
 
 TEST_F(ReentrancyTest, HandlerFreesAnOlderAnimationBeforeItsTurn)
 {
-    TDummy* other = MakeObject();
-    TFloatAnimation* older = MakeAnimation(other, 0, 10, 5);
+    Group* other = MakeObject();
+    FloatAnimation* older = MakeAnimation(other, 0, 10, 5);
     older->Start();
-    auto freeOlder = [&](TFmxObject*) { delete other; };
-    Animate(1, TNotifyEvent::Calling(&freeOlder))->Start();
+    auto freeOlder = [&](SceneObject*) { delete other; };
+    Animate(1, FinishHandler::Calling(&freeOlder))->Start();
     Advance(1);
     EXPECT_EQ(clock.Count(), 0u);
     EXPECT_FALSE(driver.timerOn);
@@ -107,7 +107,7 @@ TEST_F(ReentrancyTest, HandlerFreesAnOlderAnimationBeforeItsTurn)
 
 TEST_F(ReentrancyTest, HandlerFreesItsAnimationInsideStart)
 {
-    TFloatAnimation* animation = Animate(0, RepeatOrFree());
+    FloatAnimation* animation = Animate(0, RepeatOrFree());
     animation->Start(); // immediate run: freed before Start returns
     EXPECT_EQ(handlers.freedAnimations, 1);
     EXPECT_EQ(ball->ChildCount(), 0u);
@@ -117,14 +117,14 @@ TEST_F(ReentrancyTest, HandlerFreesItsAnimationInsideStart)
 TEST_F(ReentrancyTest, HandlerRestartsItsAnimationInsideStart)
 {
     // At the top speed a spin's 31 runs all happen inside one Start.
-    TFloatAnimation* animation = Animate(0, RepeatOrFree());
+    FloatAnimation* animation = Animate(0, RepeatOrFree());
     animation->Tag = 30;
     int runs = 0;
-    auto countRuns = [&](TFmxObject* sender) {
+    auto countRuns = [&](SceneObject* sender) {
         ++runs;
         handlers.RepeatOrFreeAnimation(sender);
     };
-    animation->OnFinish = TNotifyEvent::Calling(&countRuns);
+    animation->OnFinish = FinishHandler::Calling(&countRuns);
     animation->Start();
     EXPECT_EQ(runs, 31);
     EXPECT_EQ(handlers.freedAnimations, 1);
@@ -134,7 +134,7 @@ TEST_F(ReentrancyTest, HandlerRestartsItsAnimationInsideStart)
 
 TEST_F(ReentrancyTest, HandlerFreesTheParentInsideStart)
 {
-    TFloatAnimation* spin = Animate(2, {}, "RotationAngle.Y");
+    FloatAnimation* spin = Animate(2, {}, "RotationAngle.Y");
     spin->Start();
     Animate(0, FreeBall(), "Position.Y")->Start();
     EXPECT_EQ(handlers.freedBalls, 1);
@@ -153,14 +153,14 @@ TEST_F(ReentrancyTest, HandlerFreesTheParentWhenAHiddenParentStopsIt)
 
 TEST_F(ReentrancyTest, HandlerRestartsAfterStopWithTheTargetResolvedAgain)
 {
-    TFloatAnimation* animation = Animate(1, {});
-    auto restart = [&](TFmxObject*) {
+    FloatAnimation* animation = Animate(1, {});
+    auto restart = [&](SceneObject*) {
         if (animation->StopValue() == 10) {
             animation->SetStopValue(20);
             animation->Start();
         }
     };
-    animation->OnFinish = TNotifyEvent::Calling(&restart);
+    animation->OnFinish = FinishHandler::Calling(&restart);
     animation->Start();
     animation->Stop();
     EXPECT_TRUE(animation->Running());
@@ -171,7 +171,7 @@ TEST_F(ReentrancyTest, HandlerRestartsAfterStopWithTheTargetResolvedAgain)
 
 TEST_F(ReentrancyTest, HandlerFreesItsAnimationFromStop)
 {
-    TFloatAnimation* animation = Animate(1, RepeatOrFree());
+    FloatAnimation* animation = Animate(1, RepeatOrFree());
     animation->Start();
     animation->Stop();
     EXPECT_EQ(handlers.freedAnimations, 1);
@@ -182,11 +182,11 @@ TEST_F(ReentrancyTest, FreeingAParentTakesRunningAnimationsOffWithoutOnFinish)
 {
     FinishLog finished;
     for (const char* path : {"Position.X", "Position.Y", "RotationAngle.Y"}) {
-        TFloatAnimation* animation = Animate(1, finished.Handler(), path);
+        FloatAnimation* animation = Animate(1, finished.Handler(), path);
         animation->Start();
     }
-    TDummy* child = MakeObject(ball);
-    TFloatAnimation* nested = MakeAnimation(child, 0, 1, 1);
+    Group* child = MakeObject(ball);
+    FloatAnimation* nested = MakeAnimation(child, 0, 1, 1);
     nested->OnFinish = finished.Handler();
     nested->Start();
     EXPECT_EQ(clock.Count(), 4u);
@@ -202,8 +202,8 @@ TEST_F(ReentrancyTest, ManyBallsFreeEachOtherWithinOnePass)
 {
     // Each fall frees its ball; a second animation on every ball goes with it.
     for (int i = 0; i < 200; ++i) {
-        TDummy* each = MakeObject();
-        TFloatAnimation* fall = MakeAnimation(each, 0, 50, 1 + (i % 3) * 0.25f, "Position.Y");
+        Group* each = MakeObject();
+        FloatAnimation* fall = MakeAnimation(each, 0, 50, 1 + (i % 3) * 0.25f, "Position.Y");
         fall->OnFinish = FreeBall();
         fall->Start();
         MakeAnimation(each, 0, 360, 10, "RotationAngle.Y")->Start();

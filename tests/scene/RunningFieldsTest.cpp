@@ -10,13 +10,13 @@ namespace {
 // then must steer the running pass, read back, and stay after the run.
 class RunningFieldsTest : public SceneTest {
 protected:
-    TDummy* object = MakeObject();
+    Group* object = MakeObject();
     FinishLog finished;
 
     // 0 to 10 over 1 s, a quarter through.
-    TFloatAnimation* StartedQuarterThrough()
+    FloatAnimation* StartedQuarterThrough()
     {
-        TFloatAnimation* animation = MakeAnimation(object, 0, 10, 1);
+        FloatAnimation* animation = MakeAnimation(object, 0, 10, 1);
         animation->OnFinish = finished.Handler();
         animation->Start();
         Advance(0.25);
@@ -29,29 +29,29 @@ TEST_F(RunningFieldsTest, WritesApplyToTheRunningPass)
 {
     struct Case {
         const char* name;
-        std::function<void(TFloatAnimation&)> write;
+        std::function<void(FloatAnimation&)> write;
         double then;
         float x;
         bool running;
     };
     const Case cases[] = {
-        {"Duration shortened", [](TFloatAnimation& a) { a.SetDuration(0.5f); }, 0.125, 7.5f, true},
-        {"Duration below the time run", [](TFloatAnimation& a) { a.SetDuration(0.125f); }, 0.125, 10, false},
-        {"StopValue onto StartValue", [](TFloatAnimation& a) { a.SetStopValue(a.StartValue()); }, 0.25, 0, true},
-        {"StartValue", [](TFloatAnimation& a) { a.SetStartValue(4); }, 0.25, 7, true},
-        {"Loop switched on", [](TFloatAnimation& a) { a.SetLoop(true); }, 1, 0, true},
-        {"AutoReverse switched on", [](TFloatAnimation& a) { a.SetAutoReverse(true); }, 1, 10, true},
-        {"Inverse switched on", [](TFloatAnimation& a) { a.SetInverse(true); }, 0.125, 1.25f, true},
+        {"Duration shortened", [](FloatAnimation& a) { a.SetDuration(0.5f); }, 0.125, 7.5f, true},
+        {"Duration below the time run", [](FloatAnimation& a) { a.SetDuration(0.125f); }, 0.125, 10, false},
+        {"StopValue onto StartValue", [](FloatAnimation& a) { a.SetStopValue(a.StartValue()); }, 0.25, 0, true},
+        {"StartValue", [](FloatAnimation& a) { a.SetStartValue(4); }, 0.25, 7, true},
+        {"Loop switched on", [](FloatAnimation& a) { a.SetLoop(true); }, 1, 0, true},
+        {"AutoReverse switched on", [](FloatAnimation& a) { a.SetAutoReverse(true); }, 1, 10, true},
+        {"Inverse switched on", [](FloatAnimation& a) { a.SetInverse(true); }, 0.125, 1.25f, true},
         {"Bounce easing",
-         [](TFloatAnimation& a) {
-             a.SetInterpolation(TInterpolationType::Bounce);
-             a.SetAnimationType(TAnimationType::Out);
+         [](FloatAnimation& a) {
+             a.SetInterpolation(EasingCurve::Bounce);
+             a.SetAnimationType(EasingMode::Out);
          },
          0.25, 10 * (49.0f / 64), true},
     };
     for (const Case& c : cases) {
         finished.senders.clear();
-        TFloatAnimation* animation = StartedQuarterThrough();
+        FloatAnimation* animation = StartedQuarterThrough();
         c.write(*animation);
         Advance(c.then);
         EXPECT_FLOAT_EQ(object->Position.X(), c.x) << c.name;
@@ -63,7 +63,7 @@ TEST_F(RunningFieldsTest, WritesApplyToTheRunningPass)
 
 TEST_F(RunningFieldsTest, FieldsWrittenWhileRunningReadBackAndOutliveTheRun)
 {
-    TFloatAnimation* animation = StartedQuarterThrough();
+    FloatAnimation* animation = StartedQuarterThrough();
     animation->SetStartValue(1);
     animation->SetStopValue(2);
     animation->SetDuration(3);
@@ -71,8 +71,8 @@ TEST_F(RunningFieldsTest, FieldsWrittenWhileRunningReadBackAndOutliveTheRun)
     animation->SetLoop(true);
     animation->SetAutoReverse(true);
     animation->SetInverse(true);
-    animation->SetInterpolation(TInterpolationType::Bounce);
-    animation->SetAnimationType(TAnimationType::InOut);
+    animation->SetInterpolation(EasingCurve::Bounce);
+    animation->SetAnimationType(EasingMode::InOut);
     const auto expectWritten = [&](const char* when) {
         EXPECT_EQ(animation->StartValue(), 1) << when;
         EXPECT_EQ(animation->StopValue(), 2) << when;
@@ -81,8 +81,8 @@ TEST_F(RunningFieldsTest, FieldsWrittenWhileRunningReadBackAndOutliveTheRun)
         EXPECT_TRUE(animation->Loop()) << when;
         EXPECT_TRUE(animation->AutoReverse()) << when;
         EXPECT_TRUE(animation->Inverse()) << when;
-        EXPECT_EQ(animation->Interpolation(), TInterpolationType::Bounce) << when;
-        EXPECT_EQ(animation->AnimationType(), TAnimationType::InOut) << when;
+        EXPECT_EQ(animation->Interpolation(), EasingCurve::Bounce) << when;
+        EXPECT_EQ(animation->AnimationType(), EasingMode::InOut) << when;
     };
     expectWritten("running");
     EXPECT_EQ(animation->CurrentTime(), 0.25f);
@@ -94,7 +94,7 @@ TEST_F(RunningFieldsTest, FieldsWrittenWhileRunningReadBackAndOutliveTheRun)
 
 TEST_F(RunningFieldsTest, RunStateChangedByTicksReadsBackWhileRunningAndAfter)
 {
-    TFloatAnimation* animation = MakeAnimation(object, 0, 10, 1);
+    FloatAnimation* animation = MakeAnimation(object, 0, 10, 1);
     animation->SetAutoReverse(true);
     animation->SetDelay(0.5f);
     animation->Start();
@@ -117,13 +117,13 @@ TEST_F(RunningFieldsTest, RunStateChangedByTicksReadsBackWhileRunningAndAfter)
 
 TEST_F(RunningFieldsTest, CloneOfARunningAnimationCopiesItsLiveFields)
 {
-    TFloatAnimation* source = MakeAnimation(object, 0, 10, 1);
+    FloatAnimation* source = MakeAnimation(object, 0, 10, 1);
     source->SetLoop(true);
     source->SetAutoReverse(true);
     source->Start();
     Advance(1.25); // the tick turned it: Inverse on
     source->SetStopValue(20);
-    auto* copy = source->CloneAs<TFloatAnimation>(&form);
+    auto* copy = source->CloneAs<FloatAnimation>(&form);
     EXPECT_TRUE(copy->Inverse());
     EXPECT_EQ(copy->StopValue(), 20);
     EXPECT_EQ(copy->CurrentTime(), 0);
@@ -139,15 +139,15 @@ TEST_F(RunningFieldsTest, CloneOfARunningAnimationCopiesItsLiveFields)
 TEST_F(RunningFieldsTest, AnimationsMovedByCompactionKeepTheirOwnRuns)
 {
     constexpr int Count = 300;
-    std::vector<TDummy*> objects;
-    std::vector<TFloatAnimation*> kept;
-    auto freeParent = [](TFmxObject* sender) { delete sender->Parent(); };
+    std::vector<Group*> objects;
+    std::vector<FloatAnimation*> kept;
+    auto freeParent = [](SceneObject* sender) { delete sender->Parent(); };
     for (int i = 0; i < Count; ++i) {
-        TDummy* each = MakeObject();
-        TFloatAnimation* animation = MakeAnimation(each, 0, 10, i % 2 == 0 ? 0.25f : 4);
+        Group* each = MakeObject();
+        FloatAnimation* animation = MakeAnimation(each, 0, 10, i % 2 == 0 ? 0.25f : 4);
         animation->Name = std::to_string(i);
         if (i % 2 == 0) {
-            animation->OnFinish = TNotifyEvent::Calling(&freeParent);
+            animation->OnFinish = FinishHandler::Calling(&freeParent);
         } else {
             objects.push_back(each);
             kept.push_back(animation);
@@ -168,10 +168,10 @@ TEST_F(RunningFieldsTest, AnimationsMovedByCompactionKeepTheirOwnRuns)
 
     // And the order is still newest first.
     std::string order;
-    auto record = [&](TFmxObject* sender) { order += sender->Name.Str() + ' '; };
+    auto record = [&](SceneObject* sender) { order += sender->Name.Str() + ' '; };
     std::string expected;
     for (std::size_t k = kept.size(); k-- > 0;) {
-        kept[k]->OnFinish = TNotifyEvent::Calling(&record);
+        kept[k]->OnFinish = FinishHandler::Calling(&record);
         kept[k]->SetDuration(1);
         expected += kept[k]->Name.Str() + ' ';
     }
@@ -185,15 +185,15 @@ TEST_F(RunningFieldsTest, RemovalsAndRestartsDuringAPassAfterCompaction)
     // A pass in which handlers free older animations not yet ticked, restart
     // themselves at the newest place, and leave many holes behind.
     constexpr int Count = 200;
-    std::vector<TDummy*> objects;
-    std::vector<TFloatAnimation*> animations;
+    std::vector<Group*> objects;
+    std::vector<FloatAnimation*> animations;
     for (int i = 0; i < Count; ++i) {
         objects.push_back(MakeObject());
         animations.push_back(MakeAnimation(objects.back(), 0, 10, 1));
     }
     int restarts = 0;
-    auto freeOlderAndRestart = [&](TFmxObject* sender) {
-        auto* animation = static_cast<TFloatAnimation*>(sender);
+    auto freeOlderAndRestart = [&](SceneObject* sender) {
+        auto* animation = static_cast<FloatAnimation*>(sender);
         const int at = animation->Tag;
         delete objects[static_cast<std::size_t>(at - Count / 2)]; // an older one, in the first half
         objects[static_cast<std::size_t>(at - Count / 2)] = nullptr;
@@ -206,7 +206,7 @@ TEST_F(RunningFieldsTest, RemovalsAndRestartsDuringAPassAfterCompaction)
         animations[static_cast<std::size_t>(i)]->Tag = i;
         if (i >= Count / 2) {
             animations[static_cast<std::size_t>(i)]->SetDuration(0.5f);
-            animations[static_cast<std::size_t>(i)]->OnFinish = TNotifyEvent::Calling(&freeOlderAndRestart);
+            animations[static_cast<std::size_t>(i)]->OnFinish = FinishHandler::Calling(&freeOlderAndRestart);
         }
         animations[static_cast<std::size_t>(i)]->Start();
     }

@@ -1,6 +1,10 @@
 #include "ManualClock.h"
 
+#include "Ball.h"
 #include "Camera.h"
+#include "Grid.h"
+#include "Light.h"
+#include "Plane.h"
 #include "Text3D.h"
 
 #include <functional>
@@ -12,7 +16,7 @@ namespace {
 
 using SceneObjectTest = SceneTest;
 
-std::vector<TFmxObject*> ChildrenOf(const TFmxObject& object)
+std::vector<SceneObject*> ChildrenOf(const SceneObject& object)
 {
     return {object.Children().begin(), object.Children().end()};
 }
@@ -21,42 +25,42 @@ std::vector<TFmxObject*> ChildrenOf(const TFmxObject& object)
 
 TEST_F(SceneObjectTest, ChildrenKeepTheOrderOfAttachment)
 {
-    TDummy* group = MakeObject();
-    TDummy* a = MakeObject(group);
-    TDummy* b = MakeObject(group);
-    TDummy* c = MakeObject(group);
-    EXPECT_EQ(ChildrenOf(*group), (std::vector<TFmxObject*>{a, b, c}));
+    Group* group = MakeObject();
+    Group* a = MakeObject(group);
+    Group* b = MakeObject(group);
+    Group* c = MakeObject(group);
+    EXPECT_EQ(ChildrenOf(*group), (std::vector<SceneObject*>{a, b, c}));
     EXPECT_EQ(group->ChildCount(), 3u);
 
     b->SetParent(group); // same parent: nothing moves
-    EXPECT_EQ(ChildrenOf(*group), (std::vector<TFmxObject*>{a, b, c}));
+    EXPECT_EQ(ChildrenOf(*group), (std::vector<SceneObject*>{a, b, c}));
 
     a->SetParent(nullptr);
-    EXPECT_EQ(ChildrenOf(*group), (std::vector<TFmxObject*>{b, c}));
+    EXPECT_EQ(ChildrenOf(*group), (std::vector<SceneObject*>{b, c}));
     EXPECT_EQ(a->Parent(), nullptr);
     EXPECT_EQ(a->Root(), nullptr);
 
     a->SetParent(group); // attaches last
-    EXPECT_EQ(ChildrenOf(*group), (std::vector<TFmxObject*>{b, c, a}));
+    EXPECT_EQ(ChildrenOf(*group), (std::vector<SceneObject*>{b, c, a}));
     EXPECT_EQ(a->Root(), view);
 }
 
 TEST_F(SceneObjectTest, ParentThatWouldMakeACycleIsRefused)
 {
-    TDummy* group = MakeObject();
-    TDummy* child = MakeObject(group);
-    TDummy* grandchild = MakeObject(child);
+    Group* group = MakeObject();
+    Group* child = MakeObject(group);
+    Group* grandchild = MakeObject(child);
     group->SetParent(grandchild);
     group->SetParent(group);
     EXPECT_EQ(group->Parent(), view);
-    EXPECT_EQ(ChildrenOf(*group), std::vector<TFmxObject*>{child});
+    EXPECT_EQ(ChildrenOf(*group), std::vector<SceneObject*>{child});
 }
 
 TEST_F(SceneObjectTest, RootFollowsTheWholeSubtree)
 {
-    auto* group = new TDummy(&form);
-    TDummy* child = MakeObject(group);
-    TFloatAnimation* animation = MakeAnimation(child, 0, 1, 1);
+    auto* group = new Group(&form);
+    Group* child = MakeObject(group);
+    FloatAnimation* animation = MakeAnimation(child, 0, 1, 1);
     EXPECT_EQ(animation->Root(), nullptr);
     group->SetParent(view);
     EXPECT_EQ(child->Root(), view);
@@ -67,8 +71,8 @@ TEST_F(SceneObjectTest, RootFollowsTheWholeSubtree)
 
 TEST_F(SceneObjectTest, OwnerIsNotTheParent)
 {
-    TComponentOwner other;
-    auto* ball = new TSphere(&other);
+    SceneOwner other;
+    auto* ball = new Ball(&other);
     ball->SetParent(view);
     EXPECT_EQ(ball->Owner(), &other);
     EXPECT_EQ(ball->Parent(), view);
@@ -77,11 +81,11 @@ TEST_F(SceneObjectTest, OwnerIsNotTheParent)
 
 TEST_F(SceneObjectTest, FreeingAParentFreesItsChildrenWhoeverOwnsThem)
 {
-    TComponentOwner other;
-    TDummy* group = MakeObject();
-    auto* child = new TSphere(&other);
+    SceneOwner other;
+    Group* group = MakeObject();
+    auto* child = new Ball(&other);
     child->SetParent(group);
-    auto* grandchild = new TSphere(&other);
+    auto* grandchild = new Ball(&other);
     grandchild->SetParent(child);
     delete group;
     EXPECT_EQ(view->ChildCount(), 0u);
@@ -90,9 +94,9 @@ TEST_F(SceneObjectTest, FreeingAParentFreesItsChildrenWhoeverOwnsThem)
 
 TEST_F(SceneObjectTest, FreeingTheOwnerFreesWhatItOwnsWhereverItHangs)
 {
-    auto other = std::make_unique<TComponentOwner>();
+    auto other = std::make_unique<SceneOwner>();
     for (int i = 0; i < 5; ++i)
-        (new TSphere(other.get()))->SetParent(view);
+        (new Ball(other.get()))->SetParent(view);
     MakeObject();
     EXPECT_EQ(view->ChildCount(), 6u);
     other.reset();
@@ -101,16 +105,16 @@ TEST_F(SceneObjectTest, FreeingTheOwnerFreesWhatItOwnsWhereverItHangs)
 
 TEST_F(SceneObjectTest, FreeingOneOfManyOwnedObjects)
 {
-    std::vector<TSphere*> balls;
+    std::vector<Ball*> balls;
     for (int i = 0; i < 100; ++i) {
-        balls.push_back(new TSphere(&form));
+        balls.push_back(new Ball(&form));
         balls.back()->SetParent(view);
     }
     // Out of order, from the middle, first and last.
     for (int i : {50, 0, 99, 51, 49, 1, 98})
         delete balls[static_cast<std::size_t>(i)];
     EXPECT_EQ(view->ChildCount(), 93u);
-    std::vector<TFmxObject*> expected;
+    std::vector<SceneObject*> expected;
     for (int i = 0; i < 100; ++i)
         if (i != 50 && i != 0 && i != 99 && i != 51 && i != 49 && i != 1 && i != 98)
             expected.push_back(balls[static_cast<std::size_t>(i)]);
@@ -119,11 +123,11 @@ TEST_F(SceneObjectTest, FreeingOneOfManyOwnedObjects)
 
 TEST_F(SceneObjectTest, ViewFreedInsideAnotherObjectTakesItsSceneAlong)
 {
-    auto* frame = new TDummy(&form);
-    auto* inner = new TViewport3D(&form);
+    auto* frame = new Group(&form);
+    auto* inner = new SceneRoot(&form);
     inner->SetParent(frame);
     inner->SetClock(&clock);
-    TDummy* object = MakeObject(inner);
+    Group* object = MakeObject(inner);
     frame->SetParent(view);
     EXPECT_EQ(frame->Root(), view);
     EXPECT_EQ(inner->Root(), inner); // a view is the root of what it holds
@@ -136,8 +140,8 @@ TEST_F(SceneObjectTest, ViewFreedInsideAnotherObjectTakesItsSceneAlong)
 
 TEST_F(SceneObjectTest, ParentedVisibleNeedsEveryAncestor)
 {
-    TDummy* group = MakeObject();
-    TDummy* child = MakeObject(group);
+    Group* group = MakeObject();
+    Group* child = MakeObject(group);
     EXPECT_TRUE(child->ParentedVisible());
     group->SetVisible(false);
     EXPECT_TRUE(child->Visible());
@@ -149,7 +153,7 @@ TEST_F(SceneObjectTest, ParentedVisibleNeedsEveryAncestor)
 
 TEST_F(SceneObjectTest, FreeingTheViewsCameraTakesItOutOfTheView)
 {
-    auto* camera = new TCamera(&form);
+    auto* camera = new Camera(&form);
     camera->SetParent(view);
     view->SetCamera(camera);
     delete camera;
@@ -160,9 +164,9 @@ TEST_F(SceneObjectTest, FreeingTheViewsCameraTakesItOutOfTheView)
 
 TEST_F(SceneObjectTest, EveryVisibleChangeMovesTheRevision)
 {
-    auto* text = new TText3D(&form);
-    TDummy* group = MakeObject();
-    auto* other = new TColorMaterialSource(&form);
+    auto* text = new Text3D(&form);
+    Group* group = MakeObject();
+    auto* other = new FlatMaterial(&form);
     struct Change {
         const char* name;
         std::function<void()> apply;
@@ -178,7 +182,7 @@ TEST_F(SceneObjectTest, EveryVisibleChangeMovesTheRevision)
         {"size", [&] { text->SetWidth(7); }},
         {"text", [&] { text->SetText("R(2)"); }},
         {"font", [&] { text->SetFontSize(5); }},
-        {"align", [&] { text->SetHorzTextAlign(TTextAlign::Leading); }},
+        {"align", [&] { text->SetHorzTextAlign(TextAlign::Leading); }},
         {"material", [&] { text->SetMaterialSource(other); }},
         {"view colour", [&] { view->SetColor(0xFF102030); }},
         {"animation", [&] { MakeAnimation(text, 0, 3, 1)->Start(); }},
@@ -196,9 +200,9 @@ TEST_F(SceneObjectTest, EveryVisibleChangeMovesTheRevision)
 
 TEST_F(SceneObjectTest, EqualValuesAndDetachedObjectsLeaveTheRevision)
 {
-    TDummy* object = MakeObject();
+    Group* object = MakeObject();
     object->Position.SetPoint({1, 2, 3});
-    auto* detached = new TDummy(&form);
+    auto* detached = new Group(&form);
     const auto before = view->Revision();
     object->Position.SetPoint({1, 2, 3});
     object->SetVisible(true);
@@ -209,7 +213,7 @@ TEST_F(SceneObjectTest, EqualValuesAndDetachedObjectsLeaveTheRevision)
 
 TEST_F(SceneObjectTest, LayoutRevisionCountsOnlyWhatShapesTheText)
 {
-    auto* text = new TText3D(&form);
+    auto* text = new Text3D(&form);
     struct Change {
         const char* name;
         std::function<void()> apply;
@@ -220,7 +224,7 @@ TEST_F(SceneObjectTest, LayoutRevisionCountsOnlyWhatShapesTheText)
         {"width", [&] { text->SetWidth(3); }, true},
         {"height", [&] { text->SetHeight(3); }, true},
         {"font size", [&] { text->SetFontSize(4); }, true},
-        {"alignment", [&] { text->SetVertTextAlign(TTextAlign::Leading); }, true},
+        {"alignment", [&] { text->SetVertTextAlign(TextAlign::Leading); }, true},
         {"same text", [&] { text->SetText("abc"); }, false},
         {"position", [&] { text->Position.SetY(3); }, false},
         {"visible", [&] { text->SetVisible(false); }, false},
@@ -236,10 +240,10 @@ TEST_F(SceneObjectTest, LayoutRevisionCountsOnlyWhatShapesTheText)
 
 TEST_F(SceneObjectTest, CloneCopiesStoredPropertiesOnly)
 {
-    auto* material = new TColorMaterialSource(&form, 0xFF00FF00);
-    auto* back = new TColorMaterialSource(&form);
-    auto* text = new TText3D(&form);
-    text->Name = "Text3D1";
+    auto* material = new FlatMaterial(&form, 0xFF00FF00);
+    auto* back = new FlatMaterial(&form);
+    auto* text = new Text3D(&form);
+    text->Name = "LabelTemplate";
     text->SetParent(view);
     text->Tag = 7;
     text->Position.SetPoint({1, 2, 3});
@@ -251,14 +255,14 @@ TEST_F(SceneObjectTest, CloneCopiesStoredPropertiesOnly)
     text->SetVisible(false);
     text->SetText("R(1)");
     text->SetFontSize(4);
-    text->SetHorzTextAlign(TTextAlign::Leading);
+    text->SetHorzTextAlign(TextAlign::Leading);
     text->SetSides(SideFront | SideBack);
     text->SetMaterialSource(material);
     text->SetMaterialBackSource(back);
 
-    TComponentOwner other;
-    auto* copy = text->CloneAs<TText3D>(&other);
-    EXPECT_EQ(copy->Kind(), TObjectKind::Text3D);
+    SceneOwner other;
+    auto* copy = text->CloneAs<Text3D>(&other);
+    EXPECT_EQ(copy->Kind(), ObjectKind::Text3D);
     EXPECT_TRUE(copy->Name.Empty());
     EXPECT_EQ(copy->Owner(), &other);
     EXPECT_EQ(copy->Parent(), nullptr);
@@ -273,8 +277,8 @@ TEST_F(SceneObjectTest, CloneCopiesStoredPropertiesOnly)
     EXPECT_FALSE(copy->Visible());
     EXPECT_TRUE(copy->Text().SharesWith(text->Text()));
     EXPECT_EQ(copy->Font().Size, 4);
-    EXPECT_EQ(copy->HorzTextAlign(), TTextAlign::Leading);
-    EXPECT_EQ(copy->VertTextAlign(), TTextAlign::Center);
+    EXPECT_EQ(copy->HorzTextAlign(), TextAlign::Leading);
+    EXPECT_EQ(copy->VertTextAlign(), TextAlign::Center);
     EXPECT_EQ(copy->Sides(), SideFront | SideBack);
     EXPECT_EQ(copy->MaterialSource(), material);
     EXPECT_EQ(copy->MaterialBackSource(), back);
@@ -289,23 +293,23 @@ TEST_F(SceneObjectTest, CloneCopiesStoredPropertiesOnly)
 
 TEST_F(SceneObjectTest, CloneCopiesEveryAnimationFieldButNoRunState)
 {
-    TDummy* object = MakeObject();
-    TFloatAnimation* source = MakeAnimation(object, 1, 2, 3, "Position.Y");
-    source->Name = "FloatAnimation1";
+    Group* object = MakeObject();
+    FloatAnimation* source = MakeAnimation(object, 1, 2, 3, "Position.Y");
+    source->Name = "SpinTemplate";
     source->SetDelay(0.5f);
     source->SetLoop(true);
     source->SetAutoReverse(true);
     source->SetInverse(true);
     source->Enabled = true;
     source->Tag = 30;
-    source->SetInterpolation(TInterpolationType::Bounce);
-    source->SetAnimationType(TAnimationType::InOut);
+    source->SetInterpolation(EasingCurve::Bounce);
+    source->SetAnimationType(EasingMode::InOut);
     FinishLog finished;
     source->OnFinish = finished.Handler();
     source->Start();
     Advance(0.75);
 
-    auto* copy = source->CloneAs<TFloatAnimation>(&form);
+    auto* copy = source->CloneAs<FloatAnimation>(&form);
     EXPECT_TRUE(copy->Name.Empty());
     EXPECT_EQ(copy->Parent(), nullptr);
     EXPECT_TRUE(copy->PropertyName.SharesWith(source->PropertyName));
@@ -318,8 +322,8 @@ TEST_F(SceneObjectTest, CloneCopiesEveryAnimationFieldButNoRunState)
     EXPECT_TRUE(copy->Inverse());
     EXPECT_TRUE(copy->Enabled);
     EXPECT_EQ(copy->Tag, 30);
-    EXPECT_EQ(copy->Interpolation(), TInterpolationType::Bounce);
-    EXPECT_EQ(copy->AnimationType(), TAnimationType::InOut);
+    EXPECT_EQ(copy->Interpolation(), EasingCurve::Bounce);
+    EXPECT_EQ(copy->AnimationType(), EasingMode::InOut);
     EXPECT_FALSE(copy->Running());
     EXPECT_FALSE(copy->TargetResolved());
     EXPECT_EQ(copy->CurrentTime(), 0);
@@ -330,38 +334,38 @@ TEST_F(SceneObjectTest, CloneCopiesEveryAnimationFieldButNoRunState)
     copy->SetDelay(0);
     copy->SetDuration(0);
     copy->Start(); // the copied handler is called for the copy
-    EXPECT_EQ(finished.senders, std::vector<TFmxObject*>{copy});
+    EXPECT_EQ(finished.senders, std::vector<SceneObject*>{copy});
 }
 
 TEST_F(SceneObjectTest, CloneCopiesChildrenRecursivelyInOrder)
 {
-    auto* material = new TLightMaterialSource(&form);
-    auto* ball = new TSphere(&form);
+    auto* material = new LitMaterial(&form);
+    auto* ball = new Ball(&form);
     ball->SetParent(view);
     ball->SetMaterialSource(material);
     ball->SetVisible(false);
     const char* const paths[] = {"RotationAngle.Y", "Position.Y", "Position.X"};
     for (const char* path : paths) {
-        TFloatAnimation* animation = MakeAnimation(ball, 0, 1, 2, path);
+        FloatAnimation* animation = MakeAnimation(ball, 0, 1, 2, path);
         animation->Enabled = true;
     }
-    TDummy* inner = MakeObject(ball);
+    Group* inner = MakeObject(ball);
     MakeAnimation(inner, 5, 6, 1);
 
-    auto* copy = ball->CloneAs<TSphere>(&form);
+    auto* copy = ball->CloneAs<Ball>(&form);
     EXPECT_EQ(copy->MaterialSource(), material);
     ASSERT_EQ(copy->ChildCount(), 4u);
-    std::vector<TFmxObject*> children = ChildrenOf(*copy);
+    std::vector<SceneObject*> children = ChildrenOf(*copy);
     for (std::size_t i = 0; i < 3; ++i) {
-        auto* animation = static_cast<TFloatAnimation*>(children[i]);
-        EXPECT_EQ(animation->Kind(), TObjectKind::FloatAnimation);
+        auto* animation = static_cast<FloatAnimation*>(children[i]);
+        EXPECT_EQ(animation->Kind(), ObjectKind::FloatAnimation);
         EXPECT_EQ(animation->Parent(), copy);
         EXPECT_EQ(animation->Owner(), &form);
         EXPECT_EQ(animation->PropertyName, paths[i]);
         EXPECT_NE(animation, ChildrenOf(*ball)[i]);
     }
     ASSERT_EQ(children[3]->ChildCount(), 1u);
-    EXPECT_EQ(static_cast<TFloatAnimation*>(children[3]->FirstChild())->StartValue(), 5);
+    EXPECT_EQ(static_cast<FloatAnimation*>(children[3]->FirstChild())->StartValue(), 5);
 
     // Copies of enabled animations do not start by themselves.
     copy->SetParent(view);
@@ -371,33 +375,33 @@ TEST_F(SceneObjectTest, CloneCopiesChildrenRecursivelyInOrder)
 
 TEST_F(SceneObjectTest, CloneOfEveryKindKeepsItsKindAndLooks)
 {
-    auto* grid = new TGrid3D(&form);
+    auto* grid = new Grid(&form);
     grid->SetMarks(1);
     grid->SetFrequency(0.5f);
     grid->SetLineColor(0xFF5F9EA0);
-    auto* light = new TLight(&form);
+    auto* light = new Light(&form);
     light->SetColor(0xFF808080);
-    light->SetLightType(TLightType::Point);
-    auto* camera = new TCamera(&form);
+    light->SetLightType(LightKind::Point);
+    auto* camera = new Camera(&form);
     camera->SetAngleOfView(30);
-    auto* lit = new TLightMaterialSource(&form);
+    auto* lit = new LitMaterial(&form);
     lit->Texture = "ball";
     lit->Shininess = 12;
 
-    auto* gridCopy = grid->CloneAs<TGrid3D>(&form);
+    auto* gridCopy = grid->CloneAs<Grid>(&form);
     EXPECT_EQ(gridCopy->Marks(), 1);
     EXPECT_EQ(gridCopy->Frequency(), 0.5f);
     EXPECT_EQ(gridCopy->LineColor(), 0xFF5F9EA0u);
-    auto* lightCopy = light->CloneAs<TLight>(&form);
+    auto* lightCopy = light->CloneAs<Light>(&form);
     EXPECT_EQ(lightCopy->Color(), 0xFF808080u);
-    EXPECT_EQ(lightCopy->LightType(), TLightType::Point);
-    EXPECT_EQ(camera->CloneAs<TCamera>(&form)->AngleOfView(), 30);
-    auto* litCopy = lit->CloneAs<TLightMaterialSource>(&form);
+    EXPECT_EQ(lightCopy->LightType(), LightKind::Point);
+    EXPECT_EQ(camera->CloneAs<Camera>(&form)->AngleOfView(), 30);
+    auto* litCopy = lit->CloneAs<LitMaterial>(&form);
     EXPECT_EQ(litCopy->Texture, "ball");
     EXPECT_EQ(litCopy->Shininess, 12);
-    EXPECT_EQ((new TPlane(&form))->Clone(&form)->Kind(), TObjectKind::Plane);
-    EXPECT_EQ((new TDummy(&form))->Clone(&form)->Kind(), TObjectKind::Dummy);
-    EXPECT_EQ((new TColorMaterialSource(&form, 0xFF123456))->CloneAs<TColorMaterialSource>(&form)->Color, 0xFF123456u);
+    EXPECT_EQ((new Plane(&form))->Clone(&form)->Kind(), ObjectKind::Plane);
+    EXPECT_EQ((new Group(&form))->Clone(&form)->Kind(), ObjectKind::Group);
+    EXPECT_EQ((new FlatMaterial(&form, 0xFF123456))->CloneAs<FlatMaterial>(&form)->Color, 0xFF123456u);
 }
 
 } // namespace

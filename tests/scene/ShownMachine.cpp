@@ -5,15 +5,14 @@ namespace tessivar::scene::testing {
 ShownMachine::ShownMachine()
 {
     scene.BuildRegisterLabels();
-    scene.FloatAnimation4->OnFinish = TNotifyEvent(
-        [](void* context, TFmxObject*) { static_cast<DesignScene*>(context)->FloatAnimation4->SetInverse(false); },
-        &scene);
-    scene.FloatAnimation5->OnFinish = TNotifyEvent(
-        [](void* context, TFmxObject*) { static_cast<DesignScene*>(context)->Text3D4->SetText(""); }, &scene);
-    scene.FloatAnimation6->OnFinish
-        = TNotifyEvent([](void* context, TFmxObject*) { ++*static_cast<int*>(context); }, &stepsEnded);
-    scene.FloatAnimation7->OnFinish = TNotifyEvent(
-        [](void* context, TFmxObject*) { static_cast<DesignScene*>(context)->Plane3->SetVisible(false); }, &scene);
+    scene.CameraPan->OnFinish = FinishHandler(
+        [](void* context, SceneObject*) { static_cast<Stage*>(context)->CameraPan->SetInverse(false); }, &scene);
+    scene.InstructionSlide->OnFinish = FinishHandler(
+        [](void* context, SceneObject*) { static_cast<Stage*>(context)->InstructionText->SetText(""); }, &scene);
+    scene.ListingScroll->OnFinish
+        = FinishHandler([](void* context, SceneObject*) { ++*static_cast<int*>(context); }, &stepsEnded);
+    scene.ComparisonRise->OnFinish = FinishHandler(
+        [](void* context, SceneObject*) { static_cast<Stage*>(context)->ComparisonPlane->SetVisible(false); }, &scene);
     Settle(); // the template's spin ends unseen
 }
 
@@ -22,19 +21,20 @@ void ShownMachine::Set(TextLines registers, const TextLines& program, float panD
     programLines = program;
     shown.FreeAllBalls();
     const SetOutcome outcome = machine.Set(registers, program);
-    shown.BuildStacks(machine.Reg, registers.size(), outcome);
+    shown.BuildStacks(machine.registers, registers.size(), outcome);
     if (!outcome.error)
         shown.ShowProgram(panDuration, {program.size(), 0, JoinTextLines(program)});
 }
 
-StepOutcome ShownMachine::Step(float D)
+StepOutcome ShownMachine::Step(float duration)
 {
     const StepOutcome outcome = machine.ExecuteStep();
     if (outcome.error)
         return outcome;
     const auto line = static_cast<std::size_t>(outcome.effect.executedPC);
     const std::string text = line < programLines.size() ? programLines[line] : std::string();
-    shown.ShowStep({outcome.effect, machine.Reg, machine.PC, machine.Step, text, text.size(), D, programLines.size()});
+    shown.ShowStep({outcome.effect, machine.registers, machine.pc, machine.stepCount, text, text.size(), duration,
+                    programLines.size()});
     return outcome;
 }
 
@@ -57,36 +57,36 @@ void ShownMachine::Advance(double seconds)
     }
 }
 
-std::vector<TSphere*> ShownMachine::Balls() const
+std::vector<Ball*> ShownMachine::Balls() const
 {
-    std::vector<TSphere*> balls;
-    for (TFmxObject* child : scene.Viewport3D1->Children())
-        if (child->Kind() == TObjectKind::Sphere && child != scene.Sphere1)
-            balls.push_back(static_cast<TSphere*>(child));
+    std::vector<Ball*> balls;
+    for (SceneObject* child : scene.Root->Children())
+        if (child->Kind() == ObjectKind::Ball && child != scene.BallTemplate)
+            balls.push_back(static_cast<Ball*>(child));
     return balls;
 }
 
 std::size_t ShownMachine::BallsInSlots() const
 {
     std::size_t count = 0;
-    for (const auto& slots : shown.Stacks().Sphere)
+    for (const auto& slots : shown.Stacks().SlotLists)
         if (slots)
-            for (const TSphere* ball : *slots)
+            for (const Ball* ball : *slots)
                 count += ball != nullptr;
     return count;
 }
 
-TSphere* ShownMachine::Slot(int registerIndex, int slot) const
+Ball* ShownMachine::Slot(int registerIndex, int slot) const
 {
-    const auto& slots = shown.Stacks().Sphere.at(static_cast<std::size_t>(registerIndex));
+    const auto& slots = shown.Stacks().SlotLists.at(static_cast<std::size_t>(registerIndex));
     return slots ? (*slots)[static_cast<std::size_t>(slot)] : nullptr;
 }
 
-const TFloatAnimation* ShownMachine::RunningAnimation(const TFmxObject* object, std::string_view property)
+const FloatAnimation* ShownMachine::RunningAnimation(const SceneObject* object, std::string_view property)
 {
-    for (const TFmxObject* child : object->Children())
-        if (child->Kind() == TObjectKind::FloatAnimation) {
-            const auto* animation = static_cast<const TFloatAnimation*>(child);
+    for (const SceneObject* child : object->Children())
+        if (child->Kind() == ObjectKind::FloatAnimation) {
+            const auto* animation = static_cast<const FloatAnimation*>(child);
             if (animation->Running() && animation->PropertyName.View() == property)
                 return animation;
         }
@@ -95,10 +95,10 @@ const TFloatAnimation* ShownMachine::RunningAnimation(const TFmxObject* object, 
 
 void ShownMachine::ExpectRestingStack(int registerIndex) const
 {
-    const std::int64_t value = machine.Reg[static_cast<std::size_t>(registerIndex)];
+    const std::int64_t value = machine.registers[static_cast<std::size_t>(registerIndex)];
     for (int j = 0; j < kSlotsPerRegister; ++j) {
         const std::int64_t position = PositionInSlot(j, value);
-        TSphere* ball = Slot(registerIndex, j);
+        Ball* ball = Slot(registerIndex, j);
         ASSERT_EQ(ball != nullptr, position >= 0) << "R(" << registerIndex + 1 << ") = " << value << ", slot " << j;
         if (ball) {
             ASSERT_EQ(ball->Position.Point(), BallPosition(registerIndex, value, position, 0.5f))

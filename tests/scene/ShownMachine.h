@@ -20,7 +20,7 @@ struct ShownMachine {
     // Set with register and program lines; the pan runs `panDuration` each way.
     void Set(TextLines registers, const TextLines& program, float panDuration = 0.01f);
     // One step at duration D, as the window runs it.
-    StepOutcome Step(float D);
+    StepOutcome Step(float duration);
     // Steps at D = 0 until the program ends or `limit` lines have run.
     void RunAtTopSpeed(int limit = 100000);
 
@@ -29,18 +29,18 @@ struct ShownMachine {
     void Settle() { Advance(70); }
 
     // The balls in the scene, the template aside.
-    std::vector<TSphere*> Balls() const;
+    std::vector<Ball*> Balls() const;
     std::size_t BallsInSlots() const;
-    TSphere* Slot(int registerIndex, int slot) const;
+    Ball* Slot(int registerIndex, int slot) const;
     // The running animation under `object` that drives `property`, or null.
-    static const TFloatAnimation* RunningAnimation(const TFmxObject* object, std::string_view property);
+    static const FloatAnimation* RunningAnimation(const SceneObject* object, std::string_view property);
     // Every slot of the register holds exactly the ball the layout rule asks
     // for, at its resting place (to be called when no ball is moving).
     void ExpectRestingStack(int registerIndex) const;
 
     ManualClockDriver driver;
     AnimationClock clock{driver};
-    DesignScene scene{clock};
+    Stage scene{clock};
     MachineScene shown{scene};
     Machine machine;
     TextLines programLines;

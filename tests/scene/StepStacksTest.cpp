@@ -16,8 +16,8 @@ protected:
             ASSERT_FALSE(Step(0).error);
             Advance(1.05); // a T's old balls fall for 1 s
             for (int r = 0; r < registers; ++r)
-                ASSERT_NO_FATAL_FAILURE(ExpectRestingStack(r)) << "after step " << DecimalText(machine.Step);
-            ASSERT_EQ(Balls().size(), BallsInSlots()) << "after step " << DecimalText(machine.Step);
+                ASSERT_NO_FATAL_FAILURE(ExpectRestingStack(r)) << "after step " << DecimalText(machine.stepCount);
+            ASSERT_EQ(Balls().size(), BallsInSlots()) << "after step " << DecimalText(machine.stepCount);
         }
     }
 };
@@ -31,7 +31,7 @@ TEST_F(StepStacks, RunsThatCross10And200And0KeepEverySlotInvariant)
     RunCheckingEveryStep(4);
     const std::int64_t expected[] = {0, 2, 2, 7};
     for (int r = 0; r < 4; ++r)
-        EXPECT_EQ(machine.Reg[static_cast<std::size_t>(r)], expected[r]) << r;
+        EXPECT_EQ(machine.registers[static_cast<std::size_t>(r)], expected[r]) << r;
 }
 
 TEST_F(StepStacks, LoopCrossing200ManyTimesKeepsTheInvariant)
@@ -39,7 +39,7 @@ TEST_F(StepStacks, LoopCrossing200ManyTimesKeepsTheInvariant)
     // R(1) counts up to R(2) = 420 one S at a time.
     Set({"0", "420"}, {"J(1,2,4)", "S(1)", "J(1,1,1)"});
     RunCheckingEveryStep(2);
-    EXPECT_EQ(machine.Reg[0], 420);
+    EXPECT_EQ(machine.registers[0], 420);
     EXPECT_EQ(BallsInSlots(), 400u);
 }
 
@@ -55,11 +55,11 @@ TEST_F(StepStacks, StepsNearTheTopOfTheRangeShowTheirBallsAndTheLastIsRefused)
         ASSERT_NO_FATAL_FAILURE(ExpectRestingStack(0));
         ASSERT_FALSE(Step(0).error);
     }
-    ASSERT_EQ(machine.Reg[0], Max);
-    const std::int64_t step = machine.Step;
+    ASSERT_EQ(machine.registers[0], Max);
+    const std::int64_t step = machine.stepCount;
     const StepOutcome refused = Step(0);
     ASSERT_TRUE(refused.error);
-    EXPECT_EQ(machine.Step, step);
+    EXPECT_EQ(machine.stepCount, step);
     ExpectRestingStack(0);
     EXPECT_EQ(Balls().size(), 200u);
 }
@@ -71,7 +71,7 @@ TEST_F(StepStacks, RebuildingAStackInPlaceKeepsTheSlotInvariant)
     RunAtTopSpeed();
     Advance(1.05);
     for (const std::int64_t value : {205, 11, 0, -4, 1}) {
-        machine.Reg[0] = value;
+        machine.registers[0] = value;
         shown.Stacks().RebuildStack(0, value);
         ExpectRestingStack(0);
         EXPECT_EQ(Balls().size(), BallsInSlots()) << value;

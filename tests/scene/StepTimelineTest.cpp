@@ -16,7 +16,7 @@ struct TimelineCase {
     const char* name;
     TextLines registers;
     TextLines program;
-    float D;
+    float duration;
     std::vector<Instant> instants;
 };
 
@@ -24,7 +24,7 @@ constexpr float Near = 0.06f; // a tick of the clock and a little
 
 float CameraX(ShownMachine& m)
 {
-    return m.scene.Camera1->Position.X();
+    return m.scene.ViewCamera->Position.X();
 }
 
 float BallX(ShownMachine& m, int registerIndex, int slot)
@@ -43,7 +43,7 @@ void RunTimeline(const TimelineCase& c)
     auto m = std::make_unique<ShownMachine>();
     m->Set(c.registers, c.program);
     m->Settle();
-    m->Step(c.D);
+    m->Step(c.duration);
     double now = 0;
     for (const Instant& instant : c.instants) {
         SCOPED_TRACE(::testing::Message() << "at " << instant.at << " s");
@@ -65,22 +65,22 @@ TEST(StepTimeline, EachInstructionMovesWhatItShowsWhenItShould)
                EXPECT_FLOAT_EQ(BallY(m, 1, 199), -100);
                EXPECT_FLOAT_EQ(BallY(m, 1, 198), -1.75f) << "the others stay";
                EXPECT_NEAR(CameraX(m), -0.5f, Near) << "halfway to column 1";
-               EXPECT_NEAR(m.scene.Text3D4->Position.X(), 11.25f, Near);
-               EXPECT_EQ(m.scene.Text3D4->Text(), "S(2)");
+               EXPECT_NEAR(m.scene.InstructionText->Position.X(), 11.25f, Near);
+               EXPECT_EQ(m.scene.InstructionText->Text(), "S(2)");
            }},
           {1.6,
            [](ShownMachine& m) {
                EXPECT_FLOAT_EQ(BallY(m, 1, 199), -2.25f);
-               EXPECT_EQ(m.scene.Text3D4->Text(), "") << "the slide's end clears it";
+               EXPECT_EQ(m.scene.InstructionText->Text(), "") << "the slide's end clears it";
                EXPECT_NEAR(CameraX(m), -0.8f, Near) << "on its way back";
                EXPECT_EQ(m.stepsEnded, 0);
            }},
           {2.2,
            [](ShownMachine& m) {
                EXPECT_EQ(m.stepsEnded, 1) << "the listing scrolls from 2D for D/10";
-               EXPECT_FLOAT_EQ(m.scene.Text3D2->Position.Y(), -5.35f);
+               EXPECT_FLOAT_EQ(m.scene.ListingText->Position.Y(), -5.35f);
                EXPECT_FLOAT_EQ(CameraX(m), -2);
-               EXPECT_EQ(m.scene.Text3D3->Text(), "Step:   1");
+               EXPECT_EQ(m.scene.CounterText->Text(), "Step:   1");
            }}}},
         {"S(1) on 10: the ten balls move a unit back at once",
          {"10"},
@@ -109,7 +109,7 @@ TEST(StepTimeline, EachInstructionMovesWhatItShowsWhenItShould)
          1,
          {{0.5,
            [](ShownMachine& m) {
-               EXPECT_EQ(m.shown.Stacks().Sphere[2], nullptr) << "no slot list after Z";
+               EXPECT_EQ(m.shown.Stacks().SlotLists[2], nullptr) << "no slot list after Z";
                ASSERT_EQ(m.Balls().size(), 3u);
                EXPECT_FLOAT_EQ(m.Balls()[0]->Position.Y(), -0.25f);
            }},
@@ -120,7 +120,7 @@ TEST(StepTimeline, EachInstructionMovesWhatItShowsWhenItShould)
          1,
          {{0.5,
            [](ShownMachine& m) {
-               EXPECT_EQ(m.shown.Stacks().Sphere[2], nullptr);
+               EXPECT_EQ(m.shown.Stacks().SlotLists[2], nullptr);
                EXPECT_NEAR(CameraX(m), 0, Near);
            }}}},
         {"T(1,3), 5 over 2: the copy slides right from D/2 with the camera",
@@ -167,35 +167,35 @@ TEST(StepTimeline, EachInstructionMovesWhatItShowsWhenItShould)
          1,
          {{0.01,
            [](ShownMachine& m) {
-               EXPECT_TRUE(m.scene.Plane3->Visible());
-               EXPECT_FLOAT_EQ(m.scene.Plane3->Width(), 2.2f);
-               EXPECT_FLOAT_EQ(m.scene.Plane3->Position.X(), -48.5f);
+               EXPECT_TRUE(m.scene.ComparisonPlane->Visible());
+               EXPECT_FLOAT_EQ(m.scene.ComparisonPlane->Width(), 2.2f);
+               EXPECT_FLOAT_EQ(m.scene.ComparisonPlane->Position.X(), -48.5f);
            }},
-          {0.5, [](ShownMachine& m) { EXPECT_NEAR(m.scene.Plane3->Position.Z(), 2.5f, 0.1f); }},
+          {0.5, [](ShownMachine& m) { EXPECT_NEAR(m.scene.ComparisonPlane->Position.Z(), 2.5f, 0.1f); }},
           {1.05,
            [](ShownMachine& m) {
-               EXPECT_FALSE(m.scene.Plane3->Visible());
-               EXPECT_FLOAT_EQ(m.scene.Plane3->Position.Z(), 5);
+               EXPECT_FALSE(m.scene.ComparisonPlane->Visible());
+               EXPECT_FLOAT_EQ(m.scene.ComparisonPlane->Position.Z(), 5);
            }}}},
         {"J(1,2,1) on 0: the plane stays at the grid",
          {"0", "3"},
          {"J(1,2,1)"},
          1,
-         {{0.5, [](ShownMachine& m) { EXPECT_FLOAT_EQ(m.scene.Plane3->Position.Z(), 0); }}}},
+         {{0.5, [](ShownMachine& m) { EXPECT_FLOAT_EQ(m.scene.ComparisonPlane->Position.Z(), 0); }}}},
         {"J(2,2,2): no plane, the camera stays, the listing scrolls after D/4",
          {"0", "3"},
          {"J(2,2,2)", "S(1)"},
          1,
          {{0.1,
            [](ShownMachine& m) {
-               EXPECT_FALSE(m.scene.Plane3->Visible());
+               EXPECT_FALSE(m.scene.ComparisonPlane->Visible());
                EXPECT_FLOAT_EQ(CameraX(m), -2);
            }},
           {0.2, [](ShownMachine& m) { EXPECT_EQ(m.stepsEnded, 0); }},
           {0.4,
            [](ShownMachine& m) {
                EXPECT_EQ(m.stepsEnded, 1);
-               EXPECT_FLOAT_EQ(m.scene.Text3D2->Position.Y(), -5.35f) << "the jump goes on at line 2";
+               EXPECT_FLOAT_EQ(m.scene.ListingText->Position.Y(), -5.35f) << "the jump goes on at line 2";
            }}}},
         {"A comment shows no text, moves nothing and scrolls at once in D/10",
          {"1"},
@@ -203,13 +203,13 @@ TEST(StepTimeline, EachInstructionMovesWhatItShowsWhenItShould)
          1,
          {{0.01,
            [](ShownMachine& m) {
-               EXPECT_EQ(m.scene.Text3D4->Text(), "");
+               EXPECT_EQ(m.scene.InstructionText->Text(), "");
                EXPECT_FLOAT_EQ(CameraX(m), -2);
            }},
           {0.15,
            [](ShownMachine& m) {
                EXPECT_EQ(m.stepsEnded, 1);
-               EXPECT_EQ(m.scene.Text3D3->Text(), "Step:   0");
+               EXPECT_EQ(m.scene.CounterText->Text(), "Step:   0");
            }}}},
         {"A no-op line keeps its text and scrolls after 2D",
          {"1"},
@@ -219,8 +219,8 @@ TEST(StepTimeline, EachInstructionMovesWhatItShowsWhenItShould)
           {2.2,
            [](ShownMachine& m) {
                EXPECT_EQ(m.stepsEnded, 1);
-               EXPECT_EQ(m.scene.Text3D4->Text(), "S(0)");
-               EXPECT_EQ(m.scene.Text3D3->Text(), "Step:   1");
+               EXPECT_EQ(m.scene.InstructionText->Text(), "S(0)");
+               EXPECT_EQ(m.scene.CounterText->Text(), "Step:   1");
            }}}},
         {"S at the top speed: the whole step ends inside it",
          {"0", "4"},
@@ -231,7 +231,7 @@ TEST(StepTimeline, EachInstructionMovesWhatItShowsWhenItShould)
                EXPECT_EQ(m.stepsEnded, 1);
                EXPECT_FLOAT_EQ(BallY(m, 1, 199), -2.25f);
                EXPECT_FLOAT_EQ(CameraX(m), 1) << "it stays at the focus column";
-               EXPECT_EQ(m.scene.Text3D4->Text(), "");
+               EXPECT_EQ(m.scene.InstructionText->Text(), "");
                m.ExpectRestingStack(1);
            }}}},
         {"Z at the top speed frees the balls at once",
@@ -263,8 +263,8 @@ TEST(StepTimeline, EachInstructionMovesWhatItShowsWhenItShould)
                EXPECT_EQ(m.stepsEnded, 1);
                m.Step(0);
                EXPECT_EQ(m.stepsEnded, 2);
-               EXPECT_FALSE(m.scene.Plane3->Visible());
-               EXPECT_FLOAT_EQ(m.scene.Plane3->Position.Z(), 5);
+               EXPECT_FALSE(m.scene.ComparisonPlane->Visible());
+               EXPECT_FLOAT_EQ(m.scene.ComparisonPlane->Position.Z(), 5);
            }}}},
     };
     for (const TimelineCase& c : cases)

@@ -1,5 +1,5 @@
-#include "DesignScene.h"
 #include "ManualClock.h"
+#include "Stage.h"
 
 #include <cmath>
 
@@ -14,7 +14,7 @@ void ExpectNear(const Vector3& actual, const Vector3& expected, float tolerance,
 }
 
 // Clip-space point of a scene point, divided by w.
-Vector3 Project(const TCamera& camera, float aspect, const Vector3& p)
+Vector3 Project(const Camera& camera, float aspect, const Vector3& p)
 {
     const Matrix4 m = camera.ViewMatrix() * camera.ProjectionMatrix(aspect);
     const Vector3 clip = m.TransformPoint(p);
@@ -56,9 +56,9 @@ TEST(Rotation, OrderMatchesTheStoredOrientationOfTheLight)
 
 TEST(Transform, ScaleThenRotateThenMoveThenParent)
 {
-    TDummy parent(nullptr);
+    Group parent(nullptr);
     parent.Position.SetPoint({0, 5, 0});
-    auto* child = new TDummy(&parent);
+    auto* child = new Group(&parent);
     child->SetParent(&parent);
     child->Scale.SetPoint({2, 1, 1});
     child->RotationAngle.SetY(90);
@@ -77,53 +77,53 @@ TEST(Transform, AffineInverseUndoesTheMatrix)
             EXPECT_NEAR(product.m[row][column], row == column ? 1 : 0, 1e-5f) << row << ',' << column;
 }
 
-class DesignTransformTest : public ::testing::Test {
+class StageTransformTest : public ::testing::Test {
 protected:
     ManualClockDriver driver;
     AnimationClock clock{driver};
-    DesignScene scene{clock};
+    Stage scene{clock};
 };
 
-TEST_F(DesignTransformTest, EyeSitsAboveAndLooksDownFifteenDegrees)
+TEST_F(StageTransformTest, EyeSitsAboveAndLooksDownFifteenDegrees)
 {
-    ExpectNear(scene.Camera1->EyePosition(), {-2, -2.588f, -9.659f}, 1e-3f);
-    ExpectNear(scene.Camera1->LookDirection(), {0, 0.259f, 0.966f}, 1e-3f);
+    ExpectNear(scene.ViewCamera->EyePosition(), {-2, -2.588f, -9.659f}, 1e-3f);
+    ExpectNear(scene.ViewCamera->LookDirection(), {0, 0.259f, 0.966f}, 1e-3f);
 }
 
-TEST_F(DesignTransformTest, FarEndOfThePanMovesOnlyX)
+TEST_F(StageTransformTest, FarEndOfThePanMovesOnlyX)
 {
-    scene.Camera1->Position.SetX(7);
-    ExpectNear(scene.Camera1->EyePosition(), {7, -2.588f, -9.659f}, 1e-3f);
-    ExpectNear(scene.Camera1->LookDirection(), {0, 0.259f, 0.966f}, 1e-3f);
+    scene.ViewCamera->Position.SetX(7);
+    ExpectNear(scene.ViewCamera->EyePosition(), {7, -2.588f, -9.659f}, 1e-3f);
+    ExpectNear(scene.ViewCamera->LookDirection(), {0, 0.259f, 0.966f}, 1e-3f);
 }
 
-TEST_F(DesignTransformTest, BarCentreInSceneCoordinates)
+TEST_F(StageTransformTest, BarCentreInSceneCoordinates)
 {
-    ExpectNear(scene.Dummy2->LocalToAbsolute({-3, -47, 0}), {-3.6f, 1.14f, 1.384f}, 1e-3f);
-    ExpectNear(scene.Plane2->LocalToAbsolute({0, 0, 0}), {-3.6f, 1.14f, 1.384f}, 1e-3f);
+    ExpectNear(scene.ListingFrame->LocalToAbsolute({-3, -47, 0}), {-3.6f, 1.14f, 1.384f}, 1e-3f);
+    ExpectNear(scene.HighlightBar->LocalToAbsolute({0, 0, 0}), {-3.6f, 1.14f, 1.384f}, 1e-3f);
 }
 
-TEST_F(DesignTransformTest, LightTravelsDownRightAndAway)
+TEST_F(StageTransformTest, LightTravelsDownRightAndAway)
 {
-    ExpectNear(scene.Light1->Direction(), {0.5f, 0.814f, 0.296f}, 1e-3f);
+    ExpectNear(scene.MainLight->Direction(), {0.5f, 0.814f, 0.296f}, 1e-3f);
 }
 
-TEST_F(DesignTransformTest, ComparisonPlaneHeightIsItsZInTheGrid)
+TEST_F(StageTransformTest, ComparisonPlaneHeightIsItsZInTheGrid)
 {
-    scene.Plane3->Position.SetZ(5);
-    ExpectNear(scene.Plane3->LocalToAbsolute({0, 0, 0}), {49, -5, 0}, 1e-4f);
+    scene.ComparisonPlane->Position.SetZ(5);
+    ExpectNear(scene.ComparisonPlane->LocalToAbsolute({0, 0, 0}), {49, -5, 0}, 1e-4f);
 }
 
-TEST_F(DesignTransformTest, ViewPutsTheEyeAtTheOriginLookingAlongZ)
+TEST_F(StageTransformTest, ViewPutsTheEyeAtTheOriginLookingAlongZ)
 {
-    const Matrix4 view = scene.Camera1->ViewMatrix();
-    ExpectNear(view.TransformPoint(scene.Camera1->EyePosition()), {0, 0, 0}, 1e-4f);
-    ExpectNear(view.TransformDirection(scene.Camera1->LookDirection()), {0, 0, 1}, 1e-5f);
+    const Matrix4 view = scene.ViewCamera->ViewMatrix();
+    ExpectNear(view.TransformPoint(scene.ViewCamera->EyePosition()), {0, 0, 0}, 1e-4f);
+    ExpectNear(view.TransformDirection(scene.ViewCamera->LookDirection()), {0, 0, 1}, 1e-5f);
 }
 
-TEST_F(DesignTransformTest, ProjectionHasTheFieldOfViewAndTheClipPlanes)
+TEST_F(StageTransformTest, ProjectionHasTheFieldOfViewAndTheClipPlanes)
 {
-    const TCamera& camera = *scene.Camera1;
+    const Camera& camera = *scene.ViewCamera;
     const Matrix4 toScene = camera.AbsoluteMatrix();
     const float aspect = 736.0f / 602.0f;
     const float halfHeight = std::tan(22.5f * 3.14159265f / 180);
@@ -132,8 +132,8 @@ TEST_F(DesignTransformTest, ProjectionHasTheFieldOfViewAndTheClipPlanes)
         Vector3 inCamera;
         Vector3 ndc;
     } cases[] = {
-        {"ahead at the near plane", {0, 0, TCamera::NearPlane}, {0, 0, -1}},
-        {"ahead at the far plane", {0, 0, TCamera::FarPlane}, {0, 0, 1}},
+        {"ahead at the near plane", {0, 0, Camera::NearPlane}, {0, 0, -1}},
+        {"ahead at the far plane", {0, 0, Camera::FarPlane}, {0, 0, 1}},
         {"top edge (up is -Y)", {0, -10 * halfHeight, 10}, {0, 1, 0}},
         {"right edge", {10 * halfHeight * aspect, 0, 10}, {1, 0, 0}},
     };

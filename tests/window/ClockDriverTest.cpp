@@ -1,6 +1,6 @@
 #include "QtClockDriver.h"
 
-#include "DesignScene.h"
+#include "Stage.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -21,14 +21,14 @@ protected:
 
     QtClockDriver driver;
     scene::AnimationClock clock{driver};
-    scene::DesignScene scene{clock};
+    scene::Stage scene{clock};
     int passes = 0;
 };
 
 TEST_F(ClockDriver, RunsTheTimerOnlyWhileAnAnimationIsRegistered)
 {
     EXPECT_FALSE(driver.TimerActive());
-    scene::TFloatAnimation& pan = *scene.FloatAnimation4;
+    scene::FloatAnimation& pan = *scene.CameraPan;
     pan.SetDuration(0.05f);
     pan.Start();
     EXPECT_TRUE(driver.TimerActive());
@@ -41,7 +41,7 @@ TEST_F(ClockDriver, RunsTheTimerOnlyWhileAnAnimationIsRegistered)
 
 TEST_F(ClockDriver, AdvancesAnimationsByRealTimeAtTheTickRate)
 {
-    scene::TFloatAnimation& pan = *scene.FloatAnimation4; // camera X from -2 to 7 and back
+    scene::FloatAnimation& pan = *scene.CameraPan; // camera X from -2 to 7 and back
     pan.SetDuration(0.3f);
     QElapsedTimer elapsed;
     elapsed.start();
@@ -50,7 +50,7 @@ TEST_F(ClockDriver, AdvancesAnimationsByRealTimeAtTheTickRate)
     // Out and back: twice the duration, give or take a few ticks.
     EXPECT_GE(elapsed.elapsed(), 600);
     EXPECT_LE(elapsed.elapsed(), 800);
-    EXPECT_FLOAT_EQ(scene.Camera1->Position.X(), -2);
+    EXPECT_FLOAT_EQ(scene.ViewCamera->Position.X(), -2);
     // Roughly one pass per 10 ms, each followed by one call of the hook.
     EXPECT_GE(passes, 30);
     EXPECT_LE(passes, 80);

@@ -44,12 +44,12 @@ TEST_F(DebugMenu, ItemsAreEnabledExactlyWhenTheirActionIsPossible)
     EXPECT_TRUE(form.runAction->isEnabled());
     EXPECT_FALSE(form.stepAction->isEnabled());
     EXPECT_FALSE(form.stepBackAction->isEnabled());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form.Scene().FloatAnimation6->Running(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.Scene().ListingScroll->Running(); }));
     form.runAction->trigger(); // stopping: running and stepping are usable again at once
     EXPECT_TRUE(form.runAction->isEnabled());
     EXPECT_TRUE(form.stepAction->isEnabled());
     EXPECT_FALSE(form.stepBackAction->isEnabled()) << "the stopped step still plays";
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !form.Scene().FloatAnimation6->Running(); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form.Scene().ListingScroll->Running(); }, 10000));
     EXPECT_TRUE(form.stepBackAction->isEnabled());
     ToggleBreakpointOnLine(1);
     EXPECT_TRUE(form.clearBreakpointsAction->isEnabled());
@@ -194,13 +194,13 @@ TEST_F(DebugMenu, BreakpointsStopARunBeforeTheirLine)
     ToggleBreakpointOnLine(4);
     form.runAction->trigger();
     ASSERT_TRUE(RunEnds());
-    EXPECT_EQ(form.MachineState().PC, 4) << "stopped before line 5, reached by the jump";
-    EXPECT_EQ(form.MachineState().Reg[0], 3);
+    EXPECT_EQ(form.MachineState().pc, 4) << "stopped before line 5, reached by the jump";
+    EXPECT_EQ(form.MachineState().registers[0], 3);
     EXPECT_TRUE(form.setButton->isEnabled() && form.stepButton->isEnabled() && form.runButton->isEnabled());
     form.runAction->trigger(); // "実行" on the breakpoint line goes on
     ASSERT_TRUE(RunEnds());
-    EXPECT_EQ(form.MachineState().PC, 6);
-    EXPECT_EQ(form.MachineState().Reg[2], 2);
+    EXPECT_EQ(form.MachineState().pc, 6);
+    EXPECT_EQ(form.MachineState().registers[2], 2);
 }
 
 TEST_F(DebugMenu, BreakpointsFollowTheirLinesAndAreNotPartOfTheText)
@@ -214,7 +214,7 @@ TEST_F(DebugMenu, BreakpointsFollowTheirLinesAndAreNotPartOfTheText)
     EXPECT_EQ(form.programEditor->toPlainText(), QStringLiteral("/ a new first line\nS(1)\nS(2)\nS(3)"));
     form.runAction->trigger();
     ASSERT_TRUE(RunEnds());
-    EXPECT_EQ(form.MachineState().PC, 2) << "the breakpoint moved down with S(2)";
+    EXPECT_EQ(form.MachineState().pc, 2) << "the breakpoint moved down with S(2)";
 }
 
 // The editor shows the line at PC after Set and after each step; none once
@@ -281,14 +281,14 @@ TEST_F(DebugMenu, KeysWorkFromTheProgramEditor)
     ToggleBreakpointOnLine(1);
     const QString program = form.programEditor->toPlainText();
     QTest::keyClick(form.programEditor, Qt::Key_F10);
-    EXPECT_EQ(form.MachineState().PC, 1);
+    EXPECT_EQ(form.MachineState().pc, 1);
     QTest::keyClick(form.programEditor, Qt::Key_F7);
-    EXPECT_EQ(form.MachineState().PC, 0);
+    EXPECT_EQ(form.MachineState().pc, 0);
     QTest::keyClick(form.programEditor, Qt::Key_F9);
     EXPECT_FALSE(form.clearBreakpointsAction->isEnabled()) << "F9 took the breakpoint away again";
     QTest::keyClick(form.programEditor, Qt::Key_F5);
     ASSERT_TRUE(RunEnds());
-    EXPECT_EQ(form.MachineState().PC, 2);
+    EXPECT_EQ(form.MachineState().pc, 2);
     EXPECT_EQ(form.programEditor->toPlainText(), program) << "the keys typed nothing";
 }
 
@@ -312,22 +312,22 @@ TEST_F(DebugMenu, StepBackWaitsForTheStoppedStepToEnd)
     SetProgram("0", "S(1)\nS(1)\nS(1)\nS(1)");
     form.speedSlider->SetValue(3);
     form.runAction->trigger();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form.MachineState().PC == 2; }, 10000));
-    ASSERT_TRUE(form.Scene().FloatAnimation6->Running());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.MachineState().pc == 2; }, 10000));
+    ASSERT_TRUE(form.Scene().ListingScroll->Running());
     form.runAction->trigger(); // stopping
     form.stepBackAction->trigger();
-    EXPECT_EQ(form.MachineState().PC, 2) << "nothing undone while the step plays";
+    EXPECT_EQ(form.MachineState().pc, 2) << "nothing undone while the step plays";
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.stepBackAction->isEnabled(); }, 10000));
     const float listingAtPC1 = [&] {
         form.stepBackAction->trigger();
-        EXPECT_EQ(form.MachineState().PC, 1);
+        EXPECT_EQ(form.MachineState().pc, 1);
         QTest::qWait(1500); // the scroll back ends
-        return form.Scene().Text3D2->Position.Y();
+        return form.Scene().ListingText->Position.Y();
     }();
     TopSpeed();
     form.stepAction->trigger();
     form.stepBackAction->trigger();
-    EXPECT_FLOAT_EQ(form.Scene().Text3D2->Position.Y(), listingAtPC1);
+    EXPECT_FLOAT_EQ(form.Scene().ListingText->Position.Y(), listingAtPC1);
 }
 
 // A Set that fails half-way has loaded some registers: no earlier state can
@@ -341,7 +341,7 @@ TEST_F(DebugMenu, AFailedSetForgetsTheHistory)
     MessageBoxWatcher boxes;
     QTest::mouseClick(form.setButton, Qt::LeftButton);
     ASSERT_EQ(boxes.Seen().size(), 1u) << "the overflow is reported";
-    EXPECT_EQ(form.MachineState().Reg[0], 5);
+    EXPECT_EQ(form.MachineState().registers[0], 5);
     EXPECT_FALSE(form.stepBackAction->isEnabled());
 }
 
@@ -354,7 +354,7 @@ TEST_F(DebugMenu, NoLineIsCurrentOnceTheProgramHasEnded)
         SetProgram("0", program);
         form.runAction->trigger();
         ASSERT_TRUE(RunEnds());
-        EXPECT_EQ(form.MachineState().Reg[0], 2);
+        EXPECT_EQ(form.MachineState().registers[0], 2);
         EXPECT_TRUE(MarkedLines().empty());
     }
 }

@@ -52,12 +52,12 @@ protected:
         SetProgram(registers, program);
         bool first = true;
         while (form.MachineState().CanContinue()
-               && (first || std::find(stopLines.begin(), stopLines.end(), form.MachineState().PC) == stopLines.end())) {
+               && (first || std::find(stopLines.begin(), stopLines.end(), form.MachineState().pc) == stopLines.end())) {
             first = false;
-            const StepCount step = form.MachineState().Step;
-            const std::int64_t PC = form.MachineState().PC;
+            const StepCount step = form.MachineState().stepCount;
+            const std::int64_t pc = form.MachineState().pc;
             form.stepAction->trigger();
-            if (form.MachineState().Step == step && form.MachineState().PC == PC)
+            if (form.MachineState().stepCount == step && form.MachineState().pc == pc)
                 break; // the line failed
         }
         return Seen(form);
@@ -126,22 +126,22 @@ TEST_F(FastRun, StopEndsItWhereItHasGot)
     EXPECT_FALSE(form.runToEndAction->isEnabled());
     EXPECT_FALSE(form.runToCaretAction->isEnabled());
     EXPECT_FALSE(form.stepBackAction->isEnabled());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form.Scene().Text3D3->Text().View() != "Step:   0"; }, 5000))
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.Scene().CounterText->Text().View() != "Step:   0"; }, 5000))
         << "the counter follows the run";
     QTest::mouseClick(form.runButton, Qt::LeftButton);
     ASSERT_TRUE(Idle()) << "stopped at once";
 
     const Machine& shown = form.MachineState();
-    ASSERT_GT(shown.Step, 0);
+    ASSERT_GT(shown.stepCount, 0);
     Machine reference;
     TextLines registerLines = {"1", "2", "3", "4", "5", "0", "0", "1000000000000"};
     reference.Set(registerLines, SplitTextLines(kRotation));
-    CompiledProgram(reference.Prg, LoopAcceleration::Off).Run(reference, RunLimits{.maxLines = shown.Step});
-    EXPECT_EQ(shown.Reg, reference.Reg);
-    EXPECT_EQ(shown.PC, reference.PC);
+    CompiledProgram(reference.program, LoopAcceleration::Off).Run(reference, RunLimits{.maxLines = shown.stepCount});
+    EXPECT_EQ(shown.registers, reference.registers);
+    EXPECT_EQ(shown.pc, reference.pc);
     TextLines panel = registerLines;
     for (int number = 1; number <= 7; ++number)
-        UpdateRegisterPanel(panel, number, reference.Reg[static_cast<std::size_t>(number - 1)]);
+        UpdateRegisterPanel(panel, number, reference.registers[static_cast<std::size_t>(number - 1)]);
     QStringList expectedPanel;
     for (const std::string& line : panel)
         expectedPanel.append(QString::fromStdString(line));
@@ -160,7 +160,7 @@ TEST_F(FastRun, NewAndClosingStopItFirst)
     form.newAction->trigger();
     EXPECT_TRUE(Idle());
     EXPECT_FALSE(form.MachineState().CanContinue());
-    EXPECT_NE(form.MachineState().Reg[3], 0) << "the passes run so far stay";
+    EXPECT_NE(form.MachineState().registers[3], 0) << "the passes run so far stay";
 
     auto other = std::make_unique<MainWindow>();
     other->show();

@@ -111,7 +111,7 @@ TEST_F(FileDialogsEndToEnd, OpenRunSaveAsAndOpenThroughTheRealDialogs)
         EXPECT_TRUE(answer.Answered());
     }
     EXPECT_EQ(form.programEditor->toPlainText(), QString::fromUtf8("Z(2)\n/ 不"));
-    EXPECT_TRUE(form.MachineState().Prg.empty()) << "Open empties the program list";
+    EXPECT_TRUE(form.MachineState().program.empty()) << "Open empties the program list";
 }
 
 } // namespace

@@ -293,7 +293,7 @@ TEST_F(FileMenu, NewDuringARunEndsTheRunAfterTheStepInFlight)
     QTest::mouseClick(form.setButton, Qt::LeftButton);
     form.speedSlider->SetValue(4);
     QTest::mouseClick(form.runButton, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form.Scene().FloatAnimation6->Running(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.Scene().ListingScroll->Running(); }));
     {
         MessageBoxWatcher boxes(QStringLiteral("保存しない"));
         form.newAction->trigger();
@@ -302,7 +302,7 @@ TEST_F(FileMenu, NewDuringARunEndsTheRunAfterTheStepInFlight)
     QTest::qWait(100);
     EXPECT_TRUE(form.stepButton->isEnabled());
     EXPECT_FALSE(form.Run().Tick().isActive());
-    EXPECT_EQ(form.MachineState().PC, 1);
+    EXPECT_EQ(form.MachineState().pc, 1);
 }
 
 class exampleMenu : public FileMenu {
@@ -352,7 +352,7 @@ TEST_F(exampleMenu, OpeningAnExampleFillsBothEditorsAsANewProgram)
     QTest::mouseClick(form.setButton, Qt::LeftButton);
     QTest::mouseClick(form.runButton, Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.runButton->text() == QStringLiteral("実行"); }, 5000));
-    EXPECT_EQ(form.MachineState().Reg[0], 12);
+    EXPECT_EQ(form.MachineState().registers[0], 12);
 
     form.saveAction->trigger();
     EXPECT_EQ(files->asked, 1) << "Save asked for a name";

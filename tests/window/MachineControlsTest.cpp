@@ -44,13 +44,13 @@ TEST_F(MachineControls, SetLoadsTheMachineFromBothEditors)
     Type(form.registerEditor, "3\n+4");
     Click(form.setButton);
     const Machine& machine = form.MachineState();
-    EXPECT_EQ(machine.Reg[0], 3);
-    EXPECT_EQ(machine.Reg[1], 4);
-    EXPECT_EQ(machine.Reg[2], 0);
-    EXPECT_EQ(machine.Prg.size(), 8u) << "the sample program";
-    EXPECT_EQ(machine.Prg[0], "S 3 ");
-    EXPECT_EQ(machine.PC, 0);
-    EXPECT_EQ(machine.Step, 0);
+    EXPECT_EQ(machine.registers[0], 3);
+    EXPECT_EQ(machine.registers[1], 4);
+    EXPECT_EQ(machine.registers[2], 0);
+    EXPECT_EQ(machine.program.size(), 8u) << "the sample program";
+    EXPECT_EQ(machine.program[0], "S 3 ");
+    EXPECT_EQ(machine.pc, 0);
+    EXPECT_EQ(machine.stepCount, 0);
 }
 
 TEST_F(MachineControls, SetKeepsTheCaretInTheLineItWasIn)
@@ -79,7 +79,7 @@ TEST_F(MachineControls, SetBeyondTheRegisterFileShowsTheRangeErrorBox)
     // Registers up to 256 are loaded and rewritten; the program is not.
     EXPECT_EQ(form.registerEditor->document()->findBlockByNumber(255).text(), QStringLiteral("256"));
     EXPECT_EQ(form.registerEditor->document()->findBlockByNumber(256).text(), QStringLiteral("+257"));
-    EXPECT_TRUE(form.MachineState().Prg.empty());
+    EXPECT_TRUE(form.MachineState().program.empty());
 }
 
 TEST_F(MachineControls, StepBeforeSetOnlyShowsTheMessage)
@@ -93,7 +93,7 @@ TEST_F(MachineControls, StepBeforeSetOnlyShowsTheMessage)
     EXPECT_EQ(box.title, QStringLiteral("Tessivar"));
     EXPECT_EQ(box.buttonCount, 1);
     EXPECT_EQ(Text(form.registerEditor), QStringLiteral("+5"));
-    EXPECT_EQ(form.MachineState().Step, 0);
+    EXPECT_EQ(form.MachineState().stepCount, 0);
     EXPECT_TRUE(form.stepButton->isEnabled());
 }
 
@@ -109,8 +109,8 @@ TEST_F(MachineControls, StepNamingARegisterBeyondTheFileShowsAnErrorAndChangesNo
     EXPECT_EQ(boxes.Seen()[0].icon, QMessageBox::Critical);
     EXPECT_TRUE(boxes.Seen()[0].text.contains(QStringLiteral("R(300)"))) << boxes.Seen()[0].text.toStdString();
     EXPECT_EQ(Text(form.registerEditor), QStringLiteral("2\n2"));
-    EXPECT_EQ(form.MachineState().PC, 1);
-    EXPECT_EQ(form.MachineState().Step, 1);
+    EXPECT_EQ(form.MachineState().pc, 1);
+    EXPECT_EQ(form.MachineState().stepCount, 1);
     EXPECT_TRUE(form.stepButton->isEnabled());
 }
 
@@ -128,7 +128,7 @@ TEST_F(MachineControls, StepsRewriteTheLinesOfTheRegistersTheyWrite)
     Type(form.registerEditor, "edited");
     Click(form.stepButton);
     EXPECT_EQ(Text(form.registerEditor), QStringLiteral("edited")) << "J writes no register line";
-    EXPECT_EQ(form.MachineState().PC, 0) << "the jump back to line 1 was taken";
+    EXPECT_EQ(form.MachineState().pc, 0) << "the jump back to line 1 was taken";
     EXPECT_TRUE(boxes.Seen().empty());
 }
 
@@ -155,7 +155,7 @@ TEST_F(MachineControls, ClearEmptiesTheRegisterPanelButNotTheRegisters)
     Click(form.setButton);
     Click(form.clearButton);
     EXPECT_TRUE(Text(form.registerEditor).isEmpty());
-    EXPECT_EQ(form.MachineState().Reg[0], 4);
+    EXPECT_EQ(form.MachineState().registers[0], 4);
 }
 
 TEST_F(MachineControls, QuitClosesTheWindow)

@@ -28,21 +28,21 @@ std::string Program(std::size_t lines, const char* lineBreak)
 // Everything a refused program must leave as it was.
 struct WindowState {
     QString registers, program, fileName, listing;
-    TextLines Prg;
-    RegisterFile Reg;
+    TextLines programList;
+    RegisterFile registerValues;
     std::size_t balls;
 
     static WindowState Of(MainWindow& form)
     {
         std::size_t balls = 0;
-        for (const scene::TFmxObject* child : form.Scene().Viewport3D1->Children())
-            balls += child->Kind() == scene::TObjectKind::Sphere && child->Visible();
+        for (const scene::SceneObject* child : form.Scene().Root->Children())
+            balls += child->Kind() == scene::ObjectKind::Ball && child->Visible();
         return {form.registerEditor->toPlainText(),
                 form.programEditor->toPlainText(),
                 form.pathLabel->text(),
-                QString::fromUtf8(form.Scene().Text3D2->Text().View()),
-                form.MachineState().Prg,
-                form.MachineState().Reg,
+                QString::fromUtf8(form.Scene().ListingText->Text().View()),
+                form.MachineState().program,
+                form.MachineState().registers,
                 balls};
     }
     friend bool operator==(const WindowState&, const WindowState&) = default;
@@ -98,7 +98,7 @@ TEST_F(ProgramSizeLimit, SetTakesAProgramOfExactlyTheMostLines)
 {
     form.programEditor->setPlainText(QString::fromStdString(Program(kMostProgramLines, "\n")));
     EXPECT_EQ(Set(), std::vector<QString>{});
-    EXPECT_EQ(form.MachineState().Prg.size(), kMostProgramLines);
+    EXPECT_EQ(form.MachineState().program.size(), kMostProgramLines);
 }
 
 TEST_F(ProgramSizeLimit, OpenRefusesAProgramPastTheLimitAndChangesNothing)

@@ -41,9 +41,8 @@ protected:
 
     RunState State()
     {
-        return {form.runButton->text(),       form.Scene().FloatAnimation6->Running(),
-                form.Run().Tick().isActive(), form.setButton->isEnabled(),
-                form.stepButton->isEnabled(), form.runButton->isEnabled()};
+        return {form.runButton->text(),      form.Scene().ListingScroll->Running(), form.Run().Tick().isActive(),
+                form.setButton->isEnabled(), form.stepButton->isEnabled(),          form.runButton->isEnabled()};
     }
 
     void SetProgram(const char* registers, const char* program)
@@ -67,7 +66,7 @@ TEST_F(RunControl, ASingleStepLocksEveryButtonUntilItsListingScrollEnds)
     Click(form.stepButton);
     EXPECT_EQ(State(), Stepping);
     ASSERT_TRUE(WaitFor(Idle)) << State();
-    EXPECT_EQ(form.MachineState().PC, 1);
+    EXPECT_EQ(form.MachineState().pc, 1);
 }
 
 TEST_F(RunControl, ARunGoesStepByStepUntilTheProgramEnds)
@@ -78,7 +77,7 @@ TEST_F(RunControl, ARunGoesStepByStepUntilTheProgramEnds)
     ASSERT_TRUE(WaitFor(StepInFlight)) << State();
     ASSERT_TRUE(WaitFor(RunningWaiting)) << State();
     ASSERT_TRUE(WaitFor(Idle)) << State();
-    EXPECT_EQ(form.MachineState().PC, 3);
+    EXPECT_EQ(form.MachineState().pc, 3);
     EXPECT_EQ(form.registerEditor->toPlainText(), QStringLiteral("3"));
 }
 
@@ -90,7 +89,7 @@ TEST_F(RunControl, StopBetweenStepsCancelsThePendingTick)
     Click(form.runButton);
     EXPECT_EQ(State(), Idle);
     QTest::qWait(100);
-    EXPECT_EQ(form.MachineState().PC, 0) << "no step ran";
+    EXPECT_EQ(form.MachineState().pc, 0) << "no step ran";
 }
 
 TEST_F(RunControl, StopDuringAStepLetsItFinishThenTheWindowIsIdle)
@@ -102,7 +101,7 @@ TEST_F(RunControl, StopDuringAStepLetsItFinishThenTheWindowIsIdle)
     EXPECT_EQ(State(), Stopping);
     ASSERT_TRUE(WaitFor(Idle)) << State();
     QTest::qWait(100);
-    EXPECT_EQ(form.MachineState().PC, 1);
+    EXPECT_EQ(form.MachineState().pc, 1);
     // Run again from stopping: the run goes on as usual.
     Click(form.runButton);
     ASSERT_TRUE(WaitFor(StepInFlight)) << State();
@@ -111,7 +110,7 @@ TEST_F(RunControl, StopDuringAStepLetsItFinishThenTheWindowIsIdle)
     Click(form.runButton);
     EXPECT_EQ(form.runButton->text(), Stop);
     ASSERT_TRUE(WaitFor(Idle)) << State();
-    EXPECT_EQ(form.MachineState().PC, 3);
+    EXPECT_EQ(form.MachineState().pc, 3);
 }
 
 TEST_F(RunControl, StopDuringTheLastStepShowsTheMessageAndTheRunEndsByItself)
@@ -154,10 +153,10 @@ TEST_F(RunControl, AStepThatIsRefusedEndsTheRunInTheIdleState)
         ASSERT_TRUE(WaitFor(Idle)) << State();
         ASSERT_EQ(boxes.Seen().size(), 1u) << program;
         EXPECT_EQ(boxes.Seen()[0].icon, QMessageBox::Critical);
-        EXPECT_EQ(form.MachineState().PC, 1) << program;
+        EXPECT_EQ(form.MachineState().pc, 1) << program;
         EXPECT_EQ(form.registerEditor->toPlainText(), QStringLiteral("2")) << program;
         const scene::MachineScene& shown = form.SceneOfMachine();
-        EXPECT_EQ(shown.Stacks().Sphere.size(), 1u) << "no slot list was made for the missing register";
+        EXPECT_EQ(shown.Stacks().SlotLists.size(), 1u) << "no slot list was made for the missing register";
     }
 }
 
@@ -170,7 +169,7 @@ TEST_F(RunControl, TheSampleProgramRunsToItsEndAtTheTopSpeed)
     Click(form.runButton);
     ASSERT_TRUE(WaitFor(Idle)) << State();
     EXPECT_EQ(form.registerEditor->toPlainText(), QStringLiteral("2\n2\n3"));
-    EXPECT_EQ(form.Scene().Text3D3->Text(), "Step:  11");
+    EXPECT_EQ(form.Scene().CounterText->Text(), "Step:  11");
 }
 
 // Frames are paced by what they cost, so a run at the top speed leaves them
@@ -196,16 +195,16 @@ TEST_F(RunControl, ARunAtANormalSpeedLeavesEveryBallInASlot)
     SetProgram("8\n198\n3\n0", "S(1)\nS(2)\nS(4)\nJ(4,3,6)\nJ(1,1,1)\nZ(1)\nT(2,1)");
     form.speedSlider->SetValue(4.5);
     Click(form.runButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form.MachineState().PC >= 7; }, 30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.MachineState().pc >= 7; }, 30000));
     ASSERT_TRUE(WaitFor(Idle)) << State();
     EXPECT_EQ(form.registerEditor->toPlainText(), QStringLiteral("201\n201\n3\n3"));
     QTest::qWait(1100); // the copy's old balls fall for 1 s
     std::size_t inScene = 0, inSlots = 0;
-    for (scene::TFmxObject* child : form.Scene().Viewport3D1->Children())
-        inScene += child->Kind() == scene::TObjectKind::Sphere && child != form.Scene().Sphere1;
-    for (const auto& slotList : form.SceneOfMachine().Stacks().Sphere)
+    for (scene::SceneObject* child : form.Scene().Root->Children())
+        inScene += child->Kind() == scene::ObjectKind::Ball && child != form.Scene().BallTemplate;
+    for (const auto& slotList : form.SceneOfMachine().Stacks().SlotLists)
         if (slotList)
-            for (const scene::TSphere* ball : *slotList)
+            for (const scene::Ball* ball : *slotList)
                 inSlots += ball != nullptr;
     EXPECT_EQ(inSlots, 200u + 200 + 3 + 3);
     EXPECT_EQ(inScene, inSlots);
@@ -223,11 +222,11 @@ TEST_F(RunControl, ClosingTheWindowDuringARunEndsEverythingQuietly)
         form.close();
     }
     QTest::qWait(1000);
-    EXPECT_TRUE(form.MachineState().Prg.empty());
-    EXPECT_EQ(form.MachineState().PC, 1) << "no further step ran";
+    EXPECT_TRUE(form.MachineState().program.empty());
+    EXPECT_EQ(form.MachineState().pc, 1) << "no further step ran";
     EXPECT_FALSE(form.Run().Tick().isActive());
-    EXPECT_EQ(form.SceneOfMachine().Stacks().Sphere.size(), 1u);
-    EXPECT_EQ((*form.SceneOfMachine().Stacks().Sphere[0])[199], nullptr) << "the balls were freed";
+    EXPECT_EQ(form.SceneOfMachine().Stacks().SlotLists.size(), 1u);
+    EXPECT_EQ((*form.SceneOfMachine().Stacks().SlotLists[0])[199], nullptr) << "the balls were freed";
 }
 
 } // namespace

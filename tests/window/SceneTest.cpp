@@ -1,8 +1,8 @@
 #include "ShownForm.h"
 
+#include "SceneRoot.h"
 #include "SceneView.h"
 #include "ValueSlider.h"
-#include "Viewport3D.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -14,16 +14,16 @@ using SceneOfTheForm = ShownForm;
 
 TEST_F(SceneOfTheForm, ShowingTheWindowBuildsTheThirteenRegisterLabels)
 {
-    scene::DesignScene& scene = form.Scene();
-    for (int i = 0; i < scene::DesignScene::LabelCount; ++i) {
+    scene::Stage& scene = form.Scene();
+    for (int i = 0; i < scene::Stage::LabelCount; ++i) {
         ASSERT_NE(scene.Labels[i], nullptr);
         EXPECT_EQ(scene.Labels[i]->Text(), "R(" + std::to_string(i + 1) + ")");
         EXPECT_FLOAT_EQ(scene.Labels[i]->Position.X(), static_cast<float>(i));
         EXPECT_TRUE(scene.Labels[i]->Visible());
     }
-    EXPECT_FALSE(scene.Text3D1->Visible());
-    EXPECT_FALSE(scene.Sphere1->Visible());
-    EXPECT_FALSE(scene.Plane3->Visible());
+    EXPECT_FALSE(scene.LabelTemplate->Visible());
+    EXPECT_FALSE(scene.BallTemplate->Visible());
+    EXPECT_FALSE(scene.ComparisonPlane->Visible());
 }
 
 TEST_F(SceneOfTheForm, ShowingTheWindowAgainBuildsNoFurtherLabels)
@@ -37,18 +37,18 @@ TEST_F(SceneOfTheForm, ShowingTheWindowAgainBuildsNoFurtherLabels)
 
 TEST_F(SceneOfTheForm, SetShowsZeroStepsAndEachStepTheCountRightAligned)
 {
-    EXPECT_EQ(form.Scene().Text3D3->Text(), "Step");
+    EXPECT_EQ(form.Scene().CounterText->Text(), "Step");
     TopSpeed();
     form.programEditor->setPlainText(QStringLiteral("S(1)\n/ comment\nS(1)"));
     QTest::mouseClick(form.setButton, Qt::LeftButton);
-    EXPECT_EQ(form.Scene().Text3D3->Text(), "Step:   0");
+    EXPECT_EQ(form.Scene().CounterText->Text(), "Step:   0");
     const char* const expected[] = {"Step:   1", "Step:   1", "Step:   2"};
     for (const char* text : expected) {
         QTest::mouseClick(form.stepButton, Qt::LeftButton);
-        EXPECT_EQ(form.Scene().Text3D3->Text(), text);
+        EXPECT_EQ(form.Scene().CounterText->Text(), text);
     }
     QTest::mouseClick(form.setButton, Qt::LeftButton);
-    EXPECT_EQ(form.Scene().Text3D3->Text(), "Step:   0");
+    EXPECT_EQ(form.Scene().CounterText->Text(), "Step:   0");
 }
 
 // The view draws what the scene shows: after a change it catches up with the
@@ -57,7 +57,7 @@ TEST_F(SceneOfTheForm, TheViewCatchesUpWithTheSceneAfterAChange)
 {
     QTest::mouseClick(form.closeExplanationButton, Qt::LeftButton); // the overlay hides the view
     render::SceneView& view = *form.sceneView;
-    const scene::TViewport3D& model = *form.Scene().Viewport3D1;
+    const scene::SceneRoot& model = *form.Scene().Root;
     ASSERT_TRUE(QTest::qWaitFor([&] { return view.DrawnRevision() == model.Revision(); }));
     form.zoomSlider->SetValue(30);
     EXPECT_NE(view.DrawnRevision(), model.Revision());

@@ -17,12 +17,12 @@ namespace tessivar::ui::test {
 struct SeenState {
     QString panel;
     std::string counter;
-    std::int64_t PC;
+    std::int64_t pc;
     std::vector<std::size_t> balls;
     friend bool operator==(const SeenState&, const SeenState&) = default;
     friend std::ostream& operator<<(std::ostream& out, const SeenState& seen)
     {
-        out << '"' << seen.panel.toStdString() << "\" \"" << seen.counter << "\" PC " << seen.PC << " balls";
+        out << '"' << seen.panel.toStdString() << "\" \"" << seen.counter << "\" PC " << seen.pc << " balls";
         for (const std::size_t count : seen.balls)
             out << ' ' << count;
         return out;
@@ -32,13 +32,13 @@ struct SeenState {
 inline SeenState Seen(MainWindow& form)
 {
     SeenState seen{form.registerEditor->toPlainText(),
-                   std::string(form.Scene().Text3D3->Text().View()),
-                   form.MachineState().PC,
+                   std::string(form.Scene().CounterText->Text().View()),
+                   form.MachineState().pc,
                    {}};
-    for (const auto& slotList : form.SceneOfMachine().Stacks().Sphere) {
+    for (const auto& slotList : form.SceneOfMachine().Stacks().SlotLists) {
         std::size_t count = 0;
         if (slotList)
-            for (const scene::TSphere* ball : *slotList)
+            for (const scene::Ball* ball : *slotList)
                 count += ball != nullptr;
         seen.balls.push_back(count);
     }

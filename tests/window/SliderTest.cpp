@@ -84,7 +84,7 @@ TEST_F(Sliders, HaveTheirMinimumAtTheTopAndReportWhileDragged)
 
 float CameraZ(MainWindow& form)
 {
-    return form.Scene().Camera1->Position.Z();
+    return form.Scene().ViewCamera->Position.Z();
 }
 
 TEST_F(Sliders, ZoomSliderMovesTheCameraFromMinus5AtTheTopToMinus50AtTheBottom)
@@ -115,10 +115,10 @@ TEST_F(Sliders, ZoomSliderSweepsItsRangeInFifteenWheelNotches)
 TEST_F(Sliders, SpeedSliderLeavesTheCameraWhereTheZoomSliderPutIt)
 {
     form.zoomSlider->SetValue(20);
-    const scene::Vector3 before = form.Scene().Camera1->Position.Point();
+    const scene::Vector3 before = form.Scene().ViewCamera->Position.Point();
     const std::vector<double> seen = DragHandleTo(*form.speedSlider, form.speedSlider->height() / 2);
     ASSERT_FALSE(seen.empty()) << "the speed slider moved";
-    EXPECT_EQ(form.Scene().Camera1->Position.Point(), before);
+    EXPECT_EQ(form.Scene().ViewCamera->Position.Point(), before);
 }
 
 } // namespace

@@ -76,13 +76,13 @@ void Debugger::ClearBreakpoints()
 void Debugger::ShowCurrentLine()
 {
     const bool showsRunningProgram = machine_.CanContinue() && !programEditedSinceSet_;
-    marks_.ShowCurrentLine(showsRunningProgram ? std::optional<std::int64_t>(machine_.PC) : std::nullopt);
+    marks_.ShowCurrentLine(showsRunningProgram ? std::optional<std::int64_t>(machine_.pc) : std::nullopt);
     emit RemarkChanged(programEditedSinceSet_ ? tr("（セット後に変更）") : QString());
 }
 
 void Debugger::FollowProgramEdit()
 {
-    const bool edited = !machine_.Prg.empty() && !EditorHolds(programEditor_, programAtSet_);
+    const bool edited = !machine_.program.empty() && !EditorHolds(programEditor_, programAtSet_);
     if (edited == programEditedSinceSet_)
         return;
     programEditedSinceSet_ = edited;

@@ -32,7 +32,7 @@ void FastRun::Start(const Machine& machine, std::vector<std::int64_t> stopLines,
 {
     Stop();
     cancel_ = false;
-    stepSoFar_ = machine.Step;
+    stepSoFar_ = machine.stepCount;
     ++generation_;
     worker_ = std::thread(&FastRun::Run, this, machine, std::move(stopLines), std::ref(history), generation_);
     progressTimer_.start();
@@ -50,7 +50,7 @@ std::optional<FastRunResult> FastRun::Stop()
 // nothing.
 void FastRun::Run(Machine machine, std::vector<std::int64_t> stopLines, StepHistory& history, std::uint64_t generation)
 {
-    const CompiledProgram program(machine.Prg);
+    const CompiledProgram program(machine.program);
     const RunProgress progress{.everyLines = kProgressLines, .report = [this](StepCount step) {
                                    const std::lock_guard lock(mutex_);
                                    stepSoFar_ = step;

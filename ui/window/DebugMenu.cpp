@@ -72,7 +72,7 @@ void MainWindow::UpdateDebugActions()
 // still playing would move the listing after the undo.
 bool MainWindow::CanStepBack() const
 {
-    return run_->StepAllowed() && !scene_.FloatAnimation6->Running() && debugger_->HasHistory();
+    return run_->StepAllowed() && !scene_.ListingScroll->Running() && debugger_->HasHistory();
 }
 
 // Undoes the last executed line, or the last loop a run at full speed

@@ -22,12 +22,12 @@ std::size_t LongestLine(std::string_view text)
 
 } // namespace
 
-std::size_t ListingWidth(const TextLines& Prg)
+std::size_t ListingWidth(const TextLines& program)
 {
-    if (Prg.empty())
+    if (program.empty())
         return 0;
     std::string joined;
-    for (const std::string& line : Prg)
+    for (const std::string& line : program)
         (joined += line) += '\n';
     joined.pop_back();
     // One conversion for the whole program; a line feed is never part of a

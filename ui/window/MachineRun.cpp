@@ -36,7 +36,7 @@ bool MainWindow::ProgramGoesOn() const
 
 bool MainWindow::BreakpointAtNextLine() const
 {
-    return debugger_->BreakpointAt(machine_.PC);
+    return debugger_->BreakpointAt(machine_.pc);
 }
 
 // The machine executes the line at PC, the register panel follows, and the
@@ -72,7 +72,7 @@ std::vector<std::int64_t> MainWindow::BreakpointLines() const
 
 void MainWindow::StopShowingStep()
 {
-    scene_.FloatAnimation6->Stop();
+    scene_.ListingScroll->Stop();
 }
 
 void MainWindow::ShowStepCount(StepCount step)
@@ -84,9 +84,9 @@ void MainWindow::ShowStepCount(StepCount step)
 // The window shows the state as if every line had been stepped.
 void MainWindow::ShowFullSpeedResult(const FastRunResult& result)
 {
-    machine_.Reg = result.machine.Reg;
-    machine_.PC = result.machine.PC;
-    machine_.Step = result.machine.Step;
+    machine_.registers = result.machine.registers;
+    machine_.pc = result.machine.pc;
+    machine_.stepCount = result.machine.stepCount;
     std::vector<int> changed;
     for (int number = 1; number <= kRegisterCount; ++number)
         if (result.outcome.written[static_cast<std::size_t>(number - 1)])
@@ -109,7 +109,7 @@ void MainWindow::ShowRegisterLines(std::span<const int> registerNumbers)
 {
     TextLines lines = EditorLines(*registerEditor);
     for (const int number : registerNumbers)
-        UpdateRegisterPanel(lines, number, machine_.Reg[static_cast<std::size_t>(number - 1)]);
+        UpdateRegisterPanel(lines, number, machine_.registers[static_cast<std::size_t>(number - 1)]);
     RewriteEditorLines(*registerEditor, lines);
 }
 
@@ -120,9 +120,9 @@ scene::StepShown MainWindow::StepToShow(const InstructionEffect& effect) const
     const QTextBlock line = programEditor->document()->findBlockByNumber(static_cast<int>(effect.executedPC));
     const QString text = line.isValid() ? line.text() : QString();
     return {.effect = effect,
-            .Reg = machine_.Reg,
-            .PC = machine_.PC,
-            .Step = machine_.Step,
+            .registers = machine_.registers,
+            .pc = machine_.pc,
+            .stepCount = machine_.stepCount,
             .instructionText = text.toStdString(),
             .instructionLength = static_cast<std::size_t>(text.size()),
             .duration = StepDuration(),

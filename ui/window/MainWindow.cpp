@@ -117,8 +117,8 @@ void MainWindow::OnFirstShown()
 void MainWindow::OnClosed()
 {
     run_->Shut();
-    for (scene::TFloatAnimation* animation :
-         {scene_.FloatAnimation4, scene_.FloatAnimation5, scene_.FloatAnimation6, scene_.FloatAnimation7})
+    for (scene::FloatAnimation* animation :
+         {scene_.CameraPan, scene_.InstructionSlide, scene_.ListingScroll, scene_.ComparisonRise})
         animation->OnFinish = {};
     machineScene_.FreeAllBalls();
     machine_.ClearProgram();
@@ -152,7 +152,7 @@ void MainWindow::OnSetClicked()
     const TextLines programLines = EditorLines(*programEditor);
     const SetOutcome outcome = machine_.Set(registerLines, programLines);
     RewriteEditorLines(*registerEditor, registerLines);
-    machineScene_.BuildStacks(machine_.Reg, registerLines.size(), outcome);
+    machineScene_.BuildStacks(machine_.registers, registerLines.size(), outcome);
     // Even a failed Set changed registers that no undo record knows of.
     debugger_->ForgetHistory();
     if (outcome.error) {
@@ -169,7 +169,7 @@ void MainWindow::OnSetClicked()
 void MainWindow::ShowProgram(const TextLines& programLines)
 {
     machineScene_.ShowProgram(scene::SetPanDuration(speedSlider->Value(), speedSlider->Max()),
-                              {programLines.size(), ListingWidth(machine_.Prg), JoinTextLines(programLines)});
+                              {programLines.size(), ListingWidth(machine_.program), JoinTextLines(programLines)});
     framePacer_->RequestFrame();
 }
 
@@ -186,7 +186,7 @@ void MainWindow::OnCloseExplanationClicked()
 // Serves both sliders and always reads the zoom slider.
 void MainWindow::OnZoomChanged()
 {
-    scene_.Camera1->Position.SetZ(-static_cast<float>(zoomSlider->Value()));
+    scene_.ViewCamera->Position.SetZ(-static_cast<float>(zoomSlider->Value()));
     framePacer_->RequestFrame();
 }
 

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "AnimationClock.h"
-#include "DesignScene.h"
 #include "Machine.h"
 #include "MachineScene.h"
 #include "QtClockDriver.h"
 #include "RunController.h"
 #include "RunTarget.h"
+#include "Stage.h"
 
 #include <QMainWindow>
 
@@ -105,7 +105,7 @@ public:
 
     const Machine& MachineState() const { return machine_; }
     const RunController& Run() const { return *run_; }
-    scene::DesignScene& Scene() { return scene_; }
+    scene::Stage& Scene() { return scene_; }
 
     const scene::MachineScene& SceneOfMachine() const { return machineScene_; }
     // The File menu asks it for file names (the dialogs openDialog and saveDialog unless set).
@@ -148,10 +148,10 @@ private:
 
     // The scene's animation ends (SceneAnimationEnds.cpp).
     void BindAnimationEnds();
-    void OnCameraPanFinished(scene::TFmxObject* sender);
-    void OnListingClearFinished(scene::TFmxObject* sender);
-    void OnStepShown(scene::TFmxObject* sender);
-    void OnHighlightFinished(scene::TFmxObject* sender);
+    void OnCameraPanFinished(scene::SceneObject* sender);
+    void OnInstructionSlideFinished(scene::SceneObject* sender);
+    void OnStepShown(scene::SceneObject* sender);
+    void OnComparisonRiseFinished(scene::SceneObject* sender);
 
     // The machine as the run controller drives it (MachineRun.cpp).
     void CreateRunController();
@@ -194,7 +194,7 @@ private:
     // The clock outlives the scene whose animations it ticks, the driver the clock.
     QtClockDriver clockDriver_;
     scene::AnimationClock clock_{clockDriver_};
-    scene::DesignScene scene_{clock_};
+    scene::Stage scene_{clock_};
     scene::MachineScene machineScene_{scene_};
     FramePacer* framePacer_ = nullptr;
     ProgramDocument* document_ = nullptr;

@@ -84,7 +84,7 @@ void MainWindow::CreateDesign()
     setCentralWidget(clientArea);
 
     // In the design's order: later siblings are drawn on top.
-    sceneView = new render::SceneView(scene_.Viewport3D1, clientArea);
+    sceneView = new render::SceneView(scene_.Root, clientArea);
     sceneView->setMinimumSize(0, 0);
     sceneView->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     CreateColumn();

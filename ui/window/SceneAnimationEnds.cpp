@@ -2,39 +2,39 @@
 // step's listing scroll is the end of the step; the others tidy the scene.
 #include "MainWindow.h"
 
-#include "NotifyEvent.h"
+#include "FinishHandler.h"
 
 namespace tessivar::ui {
 
 void MainWindow::BindAnimationEnds()
 {
-    using scene::TNotifyEvent;
-    scene_.FloatAnimation4->OnFinish = TNotifyEvent::Of<&MainWindow::OnCameraPanFinished>(this);
-    scene_.FloatAnimation5->OnFinish = TNotifyEvent::Of<&MainWindow::OnListingClearFinished>(this);
-    scene_.FloatAnimation6->OnFinish = TNotifyEvent::Of<&MainWindow::OnStepShown>(this);
-    scene_.FloatAnimation7->OnFinish = TNotifyEvent::Of<&MainWindow::OnHighlightFinished>(this);
+    using scene::FinishHandler;
+    scene_.CameraPan->OnFinish = FinishHandler::Of<&MainWindow::OnCameraPanFinished>(this);
+    scene_.InstructionSlide->OnFinish = FinishHandler::Of<&MainWindow::OnInstructionSlideFinished>(this);
+    scene_.ListingScroll->OnFinish = FinishHandler::Of<&MainWindow::OnStepShown>(this);
+    scene_.ComparisonRise->OnFinish = FinishHandler::Of<&MainWindow::OnComparisonRiseFinished>(this);
 }
 
 // Only the pan's direction flag is reset, so that the next pan runs forward.
-void MainWindow::OnCameraPanFinished(scene::TFmxObject*)
+void MainWindow::OnCameraPanFinished(scene::SceneObject*)
 {
-    scene_.FloatAnimation4->SetInverse(false);
+    scene_.CameraPan->SetInverse(false);
 }
 
-void MainWindow::OnListingClearFinished(scene::TFmxObject*)
+void MainWindow::OnInstructionSlideFinished(scene::SceneObject*)
 {
-    scene_.Text3D4->SetText("");
+    scene_.InstructionText->SetText("");
 }
 
 // The end of a step: the controls come back, and a run goes on.
-void MainWindow::OnStepShown(scene::TFmxObject*)
+void MainWindow::OnStepShown(scene::SceneObject*)
 {
     run_->StepShown();
 }
 
-void MainWindow::OnHighlightFinished(scene::TFmxObject*)
+void MainWindow::OnComparisonRiseFinished(scene::SceneObject*)
 {
-    scene_.Plane3->SetVisible(false);
+    scene_.ComparisonPlane->SetVisible(false);
 }
 
 } // namespace tessivar::ui

@@ -1,0 +1,10 @@
+#include "Ball.h"
+
+namespace tessivar::scene {
+
+SceneObject* Ball::CloneSelf(SceneObject* owner) const
+{
+    return new Ball(owner, *this);
+}
+
+} // namespace tessivar::scene
