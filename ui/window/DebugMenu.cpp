@@ -7,6 +7,7 @@
 #include "EditorLines.h"
 #include "FramePacer.h"
 #include "PathLabel.h"
+#include "Shortcuts.h"
 
 #include <QAction>
 #include <QEvent>
@@ -20,12 +21,10 @@ namespace tessivar::ui {
 
 namespace {
 
-QAction* AddDebugAction(QMenu& menu, const char* keys)
+QAction* AddDebugAction(QMenu& menu, Command command)
 {
     QAction* action = menu.addAction(QString());
-    action->setShortcut(QKeySequence(QString::fromUtf8(keys)));
-    // The keys work wherever the focus is, the editors included.
-    action->setShortcutContext(Qt::WindowShortcut);
+    BindKeys(*action, command);
     return action;
 }
 
@@ -37,14 +36,14 @@ void MainWindow::CreateDebugMenu()
     connect(debugger_.get(), &Debugger::Changed, this, &MainWindow::UpdateDebugActions);
     connect(debugger_.get(), &Debugger::RemarkChanged, pathLabel, &PathLabel::SetRemark);
     debugMenu = mainMenu->addMenu(QString());
-    runAction = AddDebugAction(*debugMenu, "F5");
-    stepAction = AddDebugAction(*debugMenu, "F10");
-    stepBackAction = AddDebugAction(*debugMenu, "F7");
+    runAction = AddDebugAction(*debugMenu, Command::RunOrStop);
+    stepAction = AddDebugAction(*debugMenu, Command::Step);
+    stepBackAction = AddDebugAction(*debugMenu, Command::StepBack);
     debugMenu->addSeparator();
-    runToEndAction = AddDebugAction(*debugMenu, "Ctrl+F5");
-    runToCaretAction = AddDebugAction(*debugMenu, "Ctrl+F10");
+    runToEndAction = AddDebugAction(*debugMenu, Command::RunToEnd);
+    runToCaretAction = AddDebugAction(*debugMenu, Command::RunToCaret);
     debugMenu->addSeparator();
-    toggleBreakpointAction = AddDebugAction(*debugMenu, "F9");
+    toggleBreakpointAction = AddDebugAction(*debugMenu, Command::ToggleBreakpoint);
     clearBreakpointsAction = debugMenu->addAction(QString());
 }
 

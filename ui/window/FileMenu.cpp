@@ -8,6 +8,7 @@
 #include "FileChooser.h"
 #include "PathLabel.h"
 #include "ProgramDocument.h"
+#include "Shortcuts.h"
 
 #include <QAction>
 #include <QMenu>
@@ -19,10 +20,10 @@ void MainWindow::BindFileMenu()
 {
     document_ = new ProgramDocument(*programEditor, *pathLabel, *this,
                                     std::make_unique<DialogFileChooser>(*openDialog, *saveDialog));
-    newAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
-    openAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
-    saveAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
-    saveAsAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    BindKeys(*newAction, Command::NewProgram);
+    BindKeys(*openAction, Command::OpenProgram);
+    BindKeys(*saveAction, Command::SaveProgram);
+    BindKeys(*saveAsAction, Command::SaveProgramAs);
     connect(newAction, &QAction::triggered, document_, &ProgramDocument::New);
     connect(openAction, &QAction::triggered, document_, &ProgramDocument::Open);
     connect(saveAction, &QAction::triggered, document_, &ProgramDocument::Save);

@@ -9,6 +9,7 @@
 #include "PathLabel.h"
 #include "ProgramEditor.h"
 #include "SceneView.h"
+#include "Shortcuts.h"
 #include "Styles.h"
 #include "ValueSlider.h"
 
@@ -163,7 +164,11 @@ void MainWindow::CreateProgramPanel()
     pathLabel = new PathLabel(nullptr);
     programHeader = CreateHeader(programPanel, Look::SectionHeader, pathLabel);
     programHeader->setFixedHeight(kStripHeight);
-    programEditor = StyleEditor(new ProgramEditor(programPanel));
+    auto* editor = new ProgramEditor(programPanel);
+    StyleEditor(editor);
+    BindKeys(*editor->JumpToTargetAction(), Command::GoToJumpTarget);
+    BindKeys(*editor->GoToLineAction(), Command::GoToLine);
+    programEditor = editor;
     programEditor->setPlainText(QString::fromUtf8(kSampleProgram));
     auto* layout = new QVBoxLayout(programPanel);
     layout->setContentsMargins(0, 0, 0, 0);
