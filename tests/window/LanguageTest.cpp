@@ -65,7 +65,7 @@ class LanguageSwitch : public ShownForm {
 protected:
     void TearDown() override
     {
-        Choose(form.japaneseAction);
+        Choose(form.LanguageAction(Language::Japanese));
         QSettings().clear();
     }
 
@@ -84,22 +84,23 @@ TEST_F(LanguageSwitch, EveryTextChangesAtOnceAndBack)
 {
     const QStringList japanese = ShownTexts(form);
     const QImage japanesePicture = form.explanationPicture->Bitmap().toImage();
-    EXPECT_TRUE(form.japaneseAction->isChecked());
+    EXPECT_TRUE(form.LanguageAction(Language::Japanese)->isChecked());
 
-    Choose(form.englishAction);
+    Choose(form.LanguageAction(Language::English));
     for (const QString& text : ShownTexts(form)) {
-        const bool namesALanguage = text == form.languageMenu->title() || text == form.japaneseAction->text();
+        const bool namesALanguage
+            = text == form.languageMenu->title() || text == form.LanguageAction(Language::Japanese)->text();
         EXPECT_TRUE(namesALanguage || !HasJapanese(text)) << text.toStdString();
     }
     EXPECT_EQ(form.setButton->text(), QStringLiteral("Set"));
     EXPECT_EQ(form.fileMenu->title(), QStringLiteral("File"));
     EXPECT_EQ(form.exampleMenu->actions().first()->text(), QStringLiteral("Addition"));
-    EXPECT_TRUE(form.englishAction->isChecked());
-    EXPECT_FALSE(form.japaneseAction->isChecked());
+    EXPECT_TRUE(form.LanguageAction(Language::English)->isChecked());
+    EXPECT_FALSE(form.LanguageAction(Language::Japanese)->isChecked());
     EXPECT_EQ(form.openDialog->nameFilters().value(1), QStringLiteral("Text files (*.txt)"));
     EXPECT_NE(form.explanationPicture->Bitmap().toImage(), japanesePicture) << "the explanation in English";
 
-    Choose(form.japaneseAction);
+    Choose(form.LanguageAction(Language::Japanese));
     EXPECT_EQ(ShownTexts(form).join(QLatin1Char('\n')).toStdString(), japanese.join(QLatin1Char('\n')).toStdString());
     EXPECT_EQ(form.explanationPicture->Bitmap().toImage(), japanesePicture);
 }
@@ -107,7 +108,7 @@ TEST_F(LanguageSwitch, EveryTextChangesAtOnceAndBack)
 // The machine's own words follow too: the message box and a line's tooltip.
 TEST_F(LanguageSwitch, MessagesAndTooltipsComeInTheLanguageChosen)
 {
-    Choose(form.englishAction);
+    Choose(form.LanguageAction(Language::English));
     QTest::mouseClick(form.closeExplanationButton, Qt::LeftButton);
     {
         MessageBoxWatcher boxes;
@@ -116,7 +117,7 @@ TEST_F(LanguageSwitch, MessagesAndTooltipsComeInTheLanguageChosen)
         EXPECT_EQ(boxes.Seen()[0].text, QStringLiteral("Please press Set first."));
     }
     EXPECT_EQ(DescribeBlock(form.programEditor->document()->firstBlock()), QStringLiteral("S(3): adds 1 to R(3)"));
-    Choose(form.japaneseAction);
+    Choose(form.LanguageAction(Language::Japanese));
     EXPECT_EQ(DescribeBlock(form.programEditor->document()->firstBlock()),
               QString::fromUtf8("S(3): R(3) に 1 を足します"));
 }
@@ -129,7 +130,7 @@ TEST_F(LanguageSwitch, ARunKeepsRunningAndItsButtonSaysStop)
     QTest::mouseClick(form.setButton, Qt::LeftButton);
     QTest::mouseClick(form.runButton, Qt::LeftButton);
     ASSERT_EQ(form.runButton->text(), QString::fromUtf8("停止"));
-    Choose(form.englishAction);
+    Choose(form.LanguageAction(Language::English));
     EXPECT_EQ(form.runButton->text(), QStringLiteral("Stop"));
     EXPECT_FALSE(form.setButton->isEnabled()) << "still running";
     QTest::mouseClick(form.runButton, Qt::LeftButton);
@@ -142,7 +143,7 @@ TEST_F(LanguageSwitch, ARunKeepsRunningAndItsButtonSaysStop)
 TEST_F(LanguageSwitch, TheChoiceIsRememberedAndAStartMayOverrideIt)
 {
     EXPECT_EQ(SavedLanguage(), Language::Japanese) << "Japanese until one is chosen";
-    Choose(form.englishAction);
+    Choose(form.LanguageAction(Language::English));
     EXPECT_EQ(QSettings().value(QStringLiteral("language")).toString(), QStringLiteral("en"));
     EXPECT_EQ(SavedLanguage(), Language::English);
 

@@ -9,6 +9,8 @@
 #include <QActionGroup>
 #include <QMenu>
 
+#include <algorithm>
+
 namespace tessivar::ui {
 
 namespace {
@@ -26,14 +28,27 @@ void MainWindow::CreateLanguageMenu()
     fileMenu->addSeparator();
     languageMenu = fileMenu->addMenu(QStringLiteral("言語 / Language"));
     auto* group = new QActionGroup(languageMenu);
-    japaneseAction = group->addAction(QStringLiteral("日本語"));
-    englishAction = group->addAction(QStringLiteral("English"));
-    for (QAction* action : group->actions()) {
+    for (const SpokenLanguage& spoken : SpokenLanguages()) {
+        QAction* action = group->addAction(QString::fromUtf8(spoken.ownName));
         action->setCheckable(true);
         languageMenu->addAction(action);
+        connect(action, &QAction::triggered, this, [language = spoken.language] { ChooseLanguage(language); });
+        languageActions_.push_back(action);
     }
-    connect(japaneseAction, &QAction::triggered, this, [] { ChooseLanguage(Language::Japanese); });
-    connect(englishAction, &QAction::triggered, this, [] { ChooseLanguage(Language::English); });
+}
+
+QAction* MainWindow::LanguageAction(Language language) const
+{
+    const std::span<const SpokenLanguage> spoken = SpokenLanguages();
+    const auto index = std::ranges::find(spoken, language, &SpokenLanguage::language) - spoken.begin();
+    return languageActions_[static_cast<std::size_t>(index)];
+}
+
+// The language in use is the one checked.
+void MainWindow::ShowLanguageInUse()
+{
+    for (const SpokenLanguage& spoken : SpokenLanguages())
+        LanguageAction(spoken.language)->setChecked(LanguageInUse() == spoken.language);
 }
 
 } // namespace tessivar::ui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AnimationClock.h"
+#include "Language.h"
 #include "Machine.h"
 #include "MachineScene.h"
 #include "QtClockDriver.h"
@@ -12,6 +13,7 @@
 
 #include <memory>
 #include <span>
+#include <vector>
 
 class QAction;
 class QFileDialog;
@@ -90,10 +92,8 @@ public:
     QMenu* exampleMenu = nullptr;
     QMenu* recentFilesMenu = nullptr;
     QMenu* languageMenu = nullptr;
-    QAction* japaneseAction = nullptr;
-    QAction* englishAction = nullptr;
 
-    // The Debug menu, beside the design's File menu.
+    // The Debug menu, beside the File menu.
     QMenu* debugMenu = nullptr;
     QAction* runAction = nullptr;
     QAction* stepAction = nullptr;
@@ -105,6 +105,8 @@ public:
 
     const Machine& MachineState() const { return machine_; }
     const RunController& Run() const { return *run_; }
+    // The language menu's action that chooses `language`.
+    QAction* LanguageAction(Language language) const;
     scene::Stage& Scene() { return scene_; }
 
     const scene::MachineScene& SceneOfMachine() const { return machineScene_; }
@@ -175,6 +177,7 @@ private:
     void CreateRecentFilesMenu();
     void ShowRecentFiles();
     void CreateLanguageMenu();
+    void ShowLanguageInUse();
 
     // The Debug menu (DebugMenu.cpp).
     void CreateDebugMenu();
@@ -198,6 +201,8 @@ private:
     scene::MachineScene machineScene_{scene_};
     FramePacer* framePacer_ = nullptr;
     ProgramDocument* document_ = nullptr;
+    // The language menu's actions, one per spoken language, in their order.
+    std::vector<QAction*> languageActions_;
     std::unique_ptr<Debugger> debugger_;
     bool shown_ = false;
     // Last: a run at full speed records into the debugger's history until it is stopped.

@@ -55,8 +55,7 @@ void MainWindow::ShowMenuTexts()
     recentFilesMenu->setTitle(tr("最近使ったファイル"));
     saveAction->setText(tr("上書き保存"));
     saveAsAction->setText(tr("名前を付けて保存"));
-    japaneseAction->setChecked(LanguageInUse() == Language::Japanese);
-    englishAction->setChecked(LanguageInUse() == Language::English);
+    ShowLanguageInUse();
 
     debugMenu->setTitle(tr("デバッグ"));
     runAction->setText(tr("実行 / 停止"));
