@@ -193,6 +193,11 @@ private:
 
     void ShowProgram(const TextLines& programLines);
 
+    // The machine and its scene stay with the window for now, as the run
+    // controller's target: a step, Set and step back each show them in the
+    // register editor, the scene and the current line, and the window is
+    // where those displays meet. They are the next to move, into a machine
+    // session of their own behind the same RunTarget.
     Machine machine_;
     // The clock outlives the scene whose animations it ticks, the driver the clock.
     QtClockDriver clockDriver_;
