@@ -224,60 +224,14 @@
     </message>
 </context>
 <context>
-    <name>tessivar::ui::ProgramEditor</name>
-    <message>
-        <source>行へ移動</source>
-        <translation>Go to Line</translation>
-    </message>
-    <message>
-        <source>行番号 (1〜%1):</source>
-        <translation>Line number (1 to %1):</translation>
-    </message>
-    <message>
-        <source>ジャンプ先へ移動</source>
-        <translation>Go to Jump Target</translation>
-    </message>
-    <message>
-        <source>行へ移動...</source>
-        <translation>Go to Line...</translation>
-    </message>
-</context>
-<context>
-    <name>tessivar::ui::TForm1</name>
+    <name>tessivar::ui::Debugger</name>
     <message>
         <source>（セット後に変更）</source>
         <translation> (changed since Set)</translation>
     </message>
-    <message>
-        <source>プログラムは変更されています。保存しますか？</source>
-        <translation>The program has been changed. Do you want to save it?</translation>
-    </message>
-    <message>
-        <source>保存する</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>%1 は既に存在します。
-置き換えますか？</source>
-        <translation>%1 already exists.
-Do you want to replace it?</translation>
-    </message>
-    <message>
-        <source>置き換える</source>
-        <translation>Replace</translation>
-    </message>
-    <message>
-        <source>保存しない</source>
-        <translation>Don&apos;t Save</translation>
-    </message>
-    <message>
-        <source>キャンセル</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>停止</source>
-        <translation>Stop</translation>
-    </message>
+</context>
+<context>
+    <name>tessivar::ui::MainWindow</name>
     <message>
         <source>Tessivar — URM 3D シミュレータ</source>
         <translation>Tessivar — URM 3D Simulator</translation>
@@ -309,10 +263,6 @@ Do you want to replace it?</translation>
     <message>
         <source>説明閉じる</source>
         <translation>Close Help</translation>
-    </message>
-    <message>
-        <source>実行</source>
-        <translation>Run</translation>
     </message>
     <message>
         <source>ファイル</source>
@@ -370,9 +320,68 @@ Do you want to replace it?</translation>
         <source>すべてのブレークポイントを解除</source>
         <translation>Clear All Breakpoints</translation>
     </message>
+</context>
+<context>
+    <name>tessivar::ui::ProgramDocument</name>
     <message>
         <source>ファイル %1 が見つかりません。最近使ったファイルの一覧から外しました。</source>
         <translation>File %1 was not found. It has been removed from the recent files.</translation>
+    </message>
+    <message>
+        <source>プログラムは変更されています。保存しますか？</source>
+        <translation>The program has been changed. Do you want to save it?</translation>
+    </message>
+    <message>
+        <source>保存する</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>保存しない</source>
+        <translation>Don&apos;t Save</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>%1 は既に存在します。
+置き換えますか？</source>
+        <translation>%1 already exists.
+Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>置き換える</source>
+        <translation>Replace</translation>
+    </message>
+</context>
+<context>
+    <name>tessivar::ui::ProgramEditor</name>
+    <message>
+        <source>行へ移動</source>
+        <translation>Go to Line</translation>
+    </message>
+    <message>
+        <source>行番号 (1〜%1):</source>
+        <translation>Line number (1 to %1):</translation>
+    </message>
+    <message>
+        <source>ジャンプ先へ移動</source>
+        <translation>Go to Jump Target</translation>
+    </message>
+    <message>
+        <source>行へ移動...</source>
+        <translation>Go to Line...</translation>
+    </message>
+</context>
+<context>
+    <name>tessivar::ui::RunController</name>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>実行</source>
+        <translation>Run</translation>
     </message>
 </context>
 </TS>

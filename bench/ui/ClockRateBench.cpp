@@ -8,10 +8,10 @@
 //   MainWindowFrames: the real main window with the explanation closed; the
 //     frames its view paints (one per pass while everything spins).
 #include "BallLayout.h"
+#include "MainWindow.h"
 #include "QtClockDriver.h"
 #include "SceneView.h"
 #include "Stage.h"
-#include "Unit1.h"
 #include "ValueSlider.h"
 #include "WindowBench.h"
 
@@ -142,11 +142,11 @@ void ClockPasses(benchmark::State& state)
 void MainWindowFrames(benchmark::State& state)
 {
     const int registers = static_cast<int>(state.range(0));
-    ui::TForm1 form;
+    ui::MainWindow form;
     ShowWithoutExplanation(form);
     AddSpinningBalls(form.Scene(), registers);
     PaintTimes frames;
-    form.StageView->installEventFilter(&frames);
+    form.sceneView->installEventFilter(&frames);
     QTest::qWait(300);
     MeasureOneSecondEach(state, frames.times, "frames");
     state.counters["balls"] = registers * kBallsPerRegister;
@@ -161,23 +161,23 @@ void MainWindowFrames(benchmark::State& state)
 void TopSpeedRunSteps(benchmark::State& state)
 {
     const int registers = static_cast<int>(state.range(0));
-    ui::TForm1 form;
-    form.StageView->SetThreading(state.range(1) != 0 ? render::FrameThreading::RenderThread
+    ui::MainWindow form;
+    form.sceneView->SetThreading(state.range(1) != 0 ? render::FrameThreading::RenderThread
                                                      : render::FrameThreading::ViewThread);
     ShowWithoutExplanation(form);
     QStringList lines;
     for (int i = 0; i < registers; ++i)
         lines.append(QStringLiteral("200"));
-    form.Memo1->setPlainText(lines.join(QLatin1Char('\n')));
-    form.Memo2->setPlainText(QStringLiteral("S(1)\nT(2,3)\nJ(1,1,1)"));
-    form.TrackBar2->SetValue(form.TrackBar2->Max());
-    QTest::mouseClick(form.Button2, Qt::LeftButton);
-    QTest::mouseClick(form.Button5, Qt::LeftButton);
+    form.registerEditor->setPlainText(lines.join(QLatin1Char('\n')));
+    form.programEditor->setPlainText(QStringLiteral("S(1)\nT(2,3)\nJ(1,1,1)"));
+    form.speedSlider->SetValue(form.speedSlider->Max());
+    QTest::mouseClick(form.setButton, Qt::LeftButton);
+    QTest::mouseClick(form.runButton, Qt::LeftButton);
     PaintTimes frames;
-    form.StageView->installEventFilter(&frames);
+    form.sceneView->installEventFilter(&frames);
     double stepsPerSecond = 0;
     double seconds = 0;
-    form.StageView->TakeLongestSyncMs(); // Set's frames are not part of the run
+    form.sceneView->TakeLongestSyncMs(); // Set's frames are not part of the run
     for (auto _ : state) {
         frames.times.Restart();
         const std::int64_t before = form.MachineState().stepCount;
@@ -187,12 +187,12 @@ void TopSpeedRunSteps(benchmark::State& state)
         seconds = static_cast<double>(elapsed.nsecsElapsed()) / 1e9;
         stepsPerSecond = static_cast<double>(form.MachineState().stepCount - before) / seconds;
     }
-    QTest::mouseClick(form.Button5, Qt::LeftButton);
+    QTest::mouseClick(form.runButton, Qt::LeftButton);
     frames.times.Report(state, "frames", seconds);
     state.counters["steps_per_s"] = stepsPerSecond;
     state.counters["balls"] = registers * kBallsPerRegister;
-    state.counters["longest_sync_ms"] = form.StageView->TakeLongestSyncMs();
-    state.counters["typical_frame_ms"] = form.StageView->TypicalFrameMs();
+    state.counters["longest_sync_ms"] = form.sceneView->TakeLongestSyncMs();
+    state.counters["typical_frame_ms"] = form.sceneView->TypicalFrameMs();
 }
 
 // Thirteen registers of 200 balls (those with labels) and all 256.

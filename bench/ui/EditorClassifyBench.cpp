@@ -9,9 +9,9 @@
 //   MainWindowKeystroke: the same in the real main window, with everything
 //     else that follows an edit there (title, breakpoints, Debug menu).
 #include "LineNumberArea.h"
+#include "MainWindow.h"
 #include "ProgramEditor.h"
 #include "Styles.h"
-#include "Unit1.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -116,13 +116,13 @@ void WholeProgram(benchmark::State& state)
 void MainWindowKeystroke(benchmark::State& state)
 {
     const Qt::Key key = state.range(0) != 0 ? Qt::Key_Return : Qt::Key_1;
-    ui::TForm1 form;
+    ui::MainWindow form;
     form.show();
     (void)QTest::qWaitForWindowExposed(&form);
-    QTest::mouseClick(form.Button6, Qt::LeftButton);
-    form.Memo2->setPlainText(LongProgram());
-    PutCaretAtEndOf(*form.Memo2, kCaretLine);
-    TypeAndTakeBack(state, *form.Memo2, key, [] { QApplication::processEvents(); });
+    QTest::mouseClick(form.closeExplanationButton, Qt::LeftButton);
+    form.programEditor->setPlainText(LongProgram());
+    PutCaretAtEndOf(*form.programEditor, kCaretLine);
+    TypeAndTakeBack(state, *form.programEditor, key, [] { QApplication::processEvents(); });
 }
 
 BENCHMARK(Keystroke)

@@ -3,7 +3,7 @@
 // (scene rebuild included), the rate against the command-line runner's line
 // by line on the same program, the longest pause of the window's thread
 // while a run goes on, and the time "停止" takes.
-#include "Unit1.h"
+#include "MainWindow.h"
 #include "ValueSlider.h"
 #include "WindowBench.h"
 
@@ -34,9 +34,9 @@ const char* const kClassMultiplication = "J(1,3,12)\nJ(2,3,11)\nT(1,3)\nS(5)\nJ(
 // Rotates R(1) to R(5) R(8) times: a ring of copies that no summary covers.
 const char* const kRotation = "T(1,6)\nT(2,1)\nT(3,2)\nT(4,3)\nT(5,4)\nT(6,5)\nS(7)\nJ(7,8,0)\nJ(1,1,1)";
 
-bool Idle(const ui::TForm1& form)
+bool Idle(const ui::MainWindow& form)
 {
-    return form.Button5->text() == QStringLiteral("実行") && form.Button4->isEnabled();
+    return form.runButton->text() == QStringLiteral("実行") && form.stepButton->isEnabled();
 }
 
 // The event loop, without QTest::qWait's sleeps, until `done` or 60 s.
@@ -57,15 +57,15 @@ public:
         // Shortcuts reach the active window only.
         form.activateWindow();
         (void)QTest::qWaitForWindowActive(&form);
-        QTest::mouseClick(form.Button6, Qt::LeftButton);
-        form.Memo2->setPlainText(QString::fromUtf8(program));
+        QTest::mouseClick(form.closeExplanationButton, Qt::LeftButton);
+        form.programEditor->setPlainText(QString::fromUtf8(program));
     }
 
     // A run rewrites the register editor: each Set loads the registers anew.
     void Set()
     {
-        form.Memo1->setPlainText(registers_);
-        QTest::mouseClick(form.Button2, Qt::LeftButton);
+        form.registerEditor->setPlainText(registers_);
+        QTest::mouseClick(form.setButton, Qt::LeftButton);
         QTest::qWait(50);
     }
 
@@ -80,7 +80,7 @@ public:
         return static_cast<double>(elapsed.nsecsElapsed()) / 1e6;
     }
 
-    ui::TForm1 form;
+    ui::MainWindow form;
 
 private:
     QString registers_;
@@ -171,7 +171,7 @@ void StopAnswers(benchmark::State& state)
         RunEventLoopFor(300);
         QElapsedTimer elapsed;
         elapsed.start();
-        QTest::mouseClick(window.form.Button5, Qt::LeftButton);
+        QTest::mouseClick(window.form.runButton, Qt::LeftButton);
         RunEventsUntil([&] { return Idle(window.form); });
         longest = std::max(longest, static_cast<double>(elapsed.nsecsElapsed()) / 1e6);
     }

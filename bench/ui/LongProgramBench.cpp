@@ -3,9 +3,9 @@
 // the empty window, and the longest time the window stops answering meanwhile
 // (the longest gap between passes of a 5 ms timer).
 #include "LongProgram.h"
+#include "MainWindow.h"
 #include "SceneRoot.h"
 #include "SceneView.h"
-#include "Unit1.h"
 #include "WindowBench.h"
 
 #include <QCoreApplication>
@@ -74,9 +74,9 @@ template <class Done> void ServeEventsUntil(Done done)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
-void ShowWindow(ui::TForm1& form, const benchmark::State& state)
+void ShowWindow(ui::MainWindow& form, const benchmark::State& state)
 {
-    form.StageView->SetThreading(state.range(1) != 0 ? render::FrameThreading::RenderThread
+    form.sceneView->SetThreading(state.range(1) != 0 ? render::FrameThreading::RenderThread
                                                      : render::FrameThreading::ViewThread);
     ShowWithoutExplanation(form);
     RunEventLoopFor(300);
@@ -86,20 +86,20 @@ void ShowWindow(ui::TForm1& form, const benchmark::State& state)
 void SetLongProgram(benchmark::State& state)
 {
     const int lines = static_cast<int>(state.range(0));
-    ui::TForm1 form;
+    ui::MainWindow form;
     ShowWindow(form, state);
     const double emptyMb = ResidentMb();
     const QString program = render::bench::LongProgram(lines).join(QLatin1Char('\n'));
     double longestStallMs = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        form.Memo2->setPlainText(program);
+        form.programEditor->setPlainText(program);
         RunEventLoopFor(100);
         state.ResumeTiming();
         StallWatch watch;
-        QTest::mouseClick(form.Button2, Qt::LeftButton);
+        QTest::mouseClick(form.setButton, Qt::LeftButton);
         const std::uint64_t set = form.Scene().Root->Revision();
-        ServeEventsUntil([&] { return form.StageView->DrawnRevision() >= set; });
+        ServeEventsUntil([&] { return form.sceneView->DrawnRevision() >= set; });
         longestStallMs = std::max(longestStallMs, watch.LongestMs());
     }
     state.counters["lines"] = lines;
@@ -117,7 +117,7 @@ void OpenLongProgram(benchmark::State& state)
     (void)file.open(QIODevice::WriteOnly);
     file.write(render::bench::LongProgram(lines).join(QStringLiteral("\r\n")).toUtf8());
     file.close();
-    ui::TForm1 form;
+    ui::MainWindow form;
     ShowWindow(form, state);
     const double emptyMb = ResidentMb();
     double longestStallMs = 0;

@@ -1,6 +1,6 @@
 #include "WindowBench.h"
 
-#include "Unit1.h"
+#include "MainWindow.h"
 
 #include <QEventLoop>
 #include <QPushButton>
@@ -9,11 +9,11 @@
 
 namespace tessivar::ui::bench {
 
-void ShowWithoutExplanation(TForm1& form)
+void ShowWithoutExplanation(MainWindow& form)
 {
     form.show();
     (void)QTest::qWaitForWindowExposed(&form);
-    QTest::mouseClick(form.Button6, Qt::LeftButton);
+    QTest::mouseClick(form.closeExplanationButton, Qt::LeftButton);
 }
 
 void RunEventLoopFor(int ms)

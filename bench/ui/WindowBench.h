@@ -1,13 +1,13 @@
 #pragma once
 
 namespace tessivar::ui {
-class TForm1;
+class MainWindow;
 }
 
 namespace tessivar::ui::bench {
 
 // The main window as a user first sees it, with the explanation closed.
-void ShowWithoutExplanation(TForm1& form);
+void ShowWithoutExplanation(MainWindow& form);
 
 // The application's own event loop for `ms` (QTest::qWait sleeps between its
 // rounds of events, which would hold back every timer).

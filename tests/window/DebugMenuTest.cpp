@@ -18,43 +18,43 @@ protected:
     std::vector<std::pair<int, QColor>> MarkedLines() const
     {
         std::vector<std::pair<int, QColor>> lines;
-        for (const QTextEdit::ExtraSelection& mark : form.Memo2->extraSelections())
+        for (const QTextEdit::ExtraSelection& mark : form.programEditor->extraSelections())
             lines.emplace_back(mark.cursor.blockNumber(), mark.format.background().color());
         return lines;
     }
 
     bool RunEnds()
     {
-        return QTest::qWaitFor([&] { return form.Button5->text() == QStringLiteral("実行"); }, 5000);
+        return QTest::qWaitFor([&] { return form.runButton->text() == QStringLiteral("実行"); }, 5000);
     }
 };
 
 TEST_F(DebugMenu, ItemsAreEnabledExactlyWhenTheirActionIsPossible)
 {
-    EXPECT_TRUE(form.RunAction->isEnabled());
-    EXPECT_TRUE(form.StepAction->isEnabled());
-    EXPECT_FALSE(form.ClearBreakpointsAction->isEnabled()) << "no breakpoint yet";
+    EXPECT_TRUE(form.runAction->isEnabled());
+    EXPECT_TRUE(form.stepAction->isEnabled());
+    EXPECT_FALSE(form.clearBreakpointsAction->isEnabled()) << "no breakpoint yet";
     SetProgram("0", "S(1)\nS(1)\nS(1)");
-    form.TrackBar2->SetValue(4);
-    form.StepAction->trigger(); // stepping: everything locked
-    EXPECT_FALSE(form.RunAction->isEnabled());
-    EXPECT_FALSE(form.StepAction->isEnabled());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form.StepAction->isEnabled(); }));
-    form.RunAction->trigger(); // running: only stopping is possible
-    EXPECT_TRUE(form.RunAction->isEnabled());
-    EXPECT_FALSE(form.StepAction->isEnabled());
-    EXPECT_FALSE(form.StepBackAction->isEnabled());
+    form.speedSlider->SetValue(4);
+    form.stepAction->trigger(); // stepping: everything locked
+    EXPECT_FALSE(form.runAction->isEnabled());
+    EXPECT_FALSE(form.stepAction->isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.stepAction->isEnabled(); }));
+    form.runAction->trigger(); // running: only stopping is possible
+    EXPECT_TRUE(form.runAction->isEnabled());
+    EXPECT_FALSE(form.stepAction->isEnabled());
+    EXPECT_FALSE(form.stepBackAction->isEnabled());
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.Scene().ListingScroll->Running(); }));
-    form.RunAction->trigger(); // stopping: running and stepping are usable again at once
-    EXPECT_TRUE(form.RunAction->isEnabled());
-    EXPECT_TRUE(form.StepAction->isEnabled());
-    EXPECT_FALSE(form.StepBackAction->isEnabled()) << "the stopped step still plays";
+    form.runAction->trigger(); // stopping: running and stepping are usable again at once
+    EXPECT_TRUE(form.runAction->isEnabled());
+    EXPECT_TRUE(form.stepAction->isEnabled());
+    EXPECT_FALSE(form.stepBackAction->isEnabled()) << "the stopped step still plays";
     ASSERT_TRUE(QTest::qWaitFor([&] { return !form.Scene().ListingScroll->Running(); }, 10000));
-    EXPECT_TRUE(form.StepBackAction->isEnabled());
+    EXPECT_TRUE(form.stepBackAction->isEnabled());
     ToggleBreakpointOnLine(1);
-    EXPECT_TRUE(form.ClearBreakpointsAction->isEnabled());
-    form.ClearBreakpointsAction->trigger();
-    EXPECT_FALSE(form.ClearBreakpointsAction->isEnabled());
+    EXPECT_TRUE(form.clearBreakpointsAction->isEnabled());
+    form.clearBreakpointsAction->trigger();
+    EXPECT_FALSE(form.clearBreakpointsAction->isEnabled());
     EXPECT_TRUE(MarkedLines().size() <= 1u) << "only the current line is left";
 }
 
@@ -63,21 +63,21 @@ TEST_F(DebugMenu, ItemsAreEnabledExactlyWhenTheirActionIsPossible)
 // with it.
 TEST_F(DebugMenu, ClearAllFollowsBreakpointsRemovedWithTheirLines)
 {
-    form.Memo2->setPlainText(QStringLiteral("S(1)\nS(2)\nS(3)"));
+    form.programEditor->setPlainText(QStringLiteral("S(1)\nS(2)\nS(3)"));
     ToggleBreakpointOnLine(1);
-    ASSERT_TRUE(form.ClearBreakpointsAction->isEnabled());
-    QTextCursor lineTwo(form.Memo2->document()->findBlockByNumber(1));
+    ASSERT_TRUE(form.clearBreakpointsAction->isEnabled());
+    QTextCursor lineTwo(form.programEditor->document()->findBlockByNumber(1));
     lineTwo.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
     lineTwo.removeSelectedText();
-    ASSERT_EQ(form.Memo2->toPlainText(), QStringLiteral("S(1)\nS(3)"));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !form.ClearBreakpointsAction->isEnabled(); }, 1000));
+    ASSERT_EQ(form.programEditor->toPlainText(), QStringLiteral("S(1)\nS(3)"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form.clearBreakpointsAction->isEnabled(); }, 1000));
     EXPECT_TRUE(MarkedLines().empty());
 
     ToggleBreakpointOnLine(1);
-    ASSERT_TRUE(form.ClearBreakpointsAction->isEnabled());
+    ASSERT_TRUE(form.clearBreakpointsAction->isEnabled());
     MessageBoxWatcher boxes(QStringLiteral("保存しない"));
-    form.MenuItem2->trigger();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !form.ClearBreakpointsAction->isEnabled(); }, 1000));
+    form.newAction->trigger();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form.clearBreakpointsAction->isEnabled(); }, 1000));
     EXPECT_TRUE(MarkedLines().empty());
 }
 
@@ -159,26 +159,26 @@ TEST_F(DebugMenu, ABreakpointStaysWithItsLinesTextThroughJoinsAndSplits)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.edit);
-        form.ClearBreakpointsAction->trigger();
-        form.Memo2->setPlainText(QStringLiteral("S(1)\nS(2)\nS(3)"));
+        form.clearBreakpointsAction->trigger();
+        form.programEditor->setPlainText(QStringLiteral("S(1)\nS(2)\nS(3)"));
         ToggleBreakpointOnLine(c.breakpointLine);
-        QTextCursor caret(form.Memo2->document()->findBlockByNumber(c.caretLine));
+        QTextCursor caret(form.programEditor->document()->findBlockByNumber(c.caretLine));
         if (c.caret == Caret::LineEnd)
             caret.movePosition(QTextCursor::EndOfBlock);
         if (c.caret == Caret::MidLine)
             caret.movePosition(QTextCursor::NextCharacter, QTextCursor::MoveAnchor, 2);
         if (c.caret == Caret::AllSelected)
             caret.select(QTextCursor::Document);
-        form.Memo2->setTextCursor(caret);
+        form.programEditor->setTextCursor(caret);
         for (const char* key = c.typed; *key != '\0'; ++key) {
-            QTest::keyClick(form.Memo2, *key);
+            QTest::keyClick(form.programEditor, *key);
             QTest::qWait(5); // each keystroke is an edit of its own, as when typing
         }
-        QTest::keyClick(form.Memo2, c.key);
+        QTest::keyClick(form.programEditor, c.key);
         QTest::qWait(20); // the marks are repainted once the edit is over
-        ASSERT_EQ(form.Memo2->toPlainText(), QString::fromUtf8(c.text));
+        ASSERT_EQ(form.programEditor->toPlainText(), QString::fromUtf8(c.text));
         const bool anyLeft = !c.markedLines.empty();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return form.ClearBreakpointsAction->isEnabled() == anyLeft; }));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return form.clearBreakpointsAction->isEnabled() == anyLeft; }));
         std::vector<int> marked;
         for (const auto& mark : MarkedLines())
             marked.push_back(mark.first);
@@ -192,12 +192,12 @@ TEST_F(DebugMenu, BreakpointsStopARunBeforeTheirLine)
 {
     SetProgram("0\n3", "S(1)\nJ(1,2,5)\nJ(1,1,1)\n/ unreached\nS(3)\nS(3)");
     ToggleBreakpointOnLine(4);
-    form.RunAction->trigger();
+    form.runAction->trigger();
     ASSERT_TRUE(RunEnds());
     EXPECT_EQ(form.MachineState().pc, 4) << "stopped before line 5, reached by the jump";
     EXPECT_EQ(form.MachineState().registers[0], 3);
-    EXPECT_TRUE(form.Button2->isEnabled() && form.Button4->isEnabled() && form.Button5->isEnabled());
-    form.RunAction->trigger(); // "実行" on the breakpoint line goes on
+    EXPECT_TRUE(form.setButton->isEnabled() && form.stepButton->isEnabled() && form.runButton->isEnabled());
+    form.runAction->trigger(); // "実行" on the breakpoint line goes on
     ASSERT_TRUE(RunEnds());
     EXPECT_EQ(form.MachineState().pc, 6);
     EXPECT_EQ(form.MachineState().registers[2], 2);
@@ -205,14 +205,14 @@ TEST_F(DebugMenu, BreakpointsStopARunBeforeTheirLine)
 
 TEST_F(DebugMenu, BreakpointsFollowTheirLinesAndAreNotPartOfTheText)
 {
-    form.Memo2->setPlainText(QStringLiteral("S(1)\nS(2)\nS(3)"));
+    form.programEditor->setPlainText(QStringLiteral("S(1)\nS(2)\nS(3)"));
     ToggleBreakpointOnLine(1);
-    QTextCursor top(form.Memo2->document()->firstBlock());
+    QTextCursor top(form.programEditor->document()->firstBlock());
     top.insertText(QStringLiteral("/ a new first line\n"));
-    form.Memo1->setPlainText(QStringLiteral("0"));
-    QTest::mouseClick(form.Button2, Qt::LeftButton);
-    EXPECT_EQ(form.Memo2->toPlainText(), QStringLiteral("/ a new first line\nS(1)\nS(2)\nS(3)"));
-    form.RunAction->trigger();
+    form.registerEditor->setPlainText(QStringLiteral("0"));
+    QTest::mouseClick(form.setButton, Qt::LeftButton);
+    EXPECT_EQ(form.programEditor->toPlainText(), QStringLiteral("/ a new first line\nS(1)\nS(2)\nS(3)"));
+    form.runAction->trigger();
     ASSERT_TRUE(RunEnds());
     EXPECT_EQ(form.MachineState().pc, 2) << "the breakpoint moved down with S(2)";
 }
@@ -229,7 +229,7 @@ TEST_F(DebugMenu, TheCurrentLineIsHighlightedInTheEditor)
         return lines;
     };
     EXPECT_EQ(markedLines(), std::vector<int>{0});
-    form.StepAction->trigger();
+    form.stepAction->trigger();
     EXPECT_EQ(markedLines(), std::vector<int>{1});
     ToggleBreakpointOnLine(1);
     const std::vector<std::pair<int, QColor>> both = MarkedLines();
@@ -237,12 +237,12 @@ TEST_F(DebugMenu, TheCurrentLineIsHighlightedInTheEditor)
     EXPECT_EQ(both[0].first, 1);
     EXPECT_EQ(both[1].first, 1);
     EXPECT_NE(both[0].second, both[1].second) << "a breakpoint and the current line look different";
-    form.StepAction->trigger();
+    form.stepAction->trigger();
     EXPECT_EQ(markedLines(), (std::vector<int>{1, 2}));
-    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    QTest::mouseClick(form.setButton, Qt::LeftButton);
     EXPECT_EQ(markedLines(), (std::vector<int>{1, 0}));
     MessageBoxWatcher boxes(QStringLiteral("保存しない"));
-    form.MenuItem2->trigger();
+    form.newAction->trigger();
     EXPECT_TRUE(MarkedLines().empty());
 }
 
@@ -253,20 +253,20 @@ TEST_F(DebugMenu, StepBackUndoesEachKindOfLineDownToSet)
 {
     SetProgram("9\n3\n12", "S(1)\nZ(2)\nT(3,2)\nJ(1,2,6)\nJ(1,1,7)\nS(9)\n/ note\nS(0)");
     std::vector<SeenState> states{Seen(form)};
-    EXPECT_FALSE(form.StepBackAction->isEnabled()) << "nothing to undo right after Set";
+    EXPECT_FALSE(form.stepBackAction->isEnabled()) << "nothing to undo right after Set";
     while (form.MachineState().CanContinue()) {
-        form.StepAction->trigger();
+        form.stepAction->trigger();
         states.push_back(Seen(form));
     }
     ASSERT_EQ(states.size(), 8u);
     for (std::size_t i = states.size() - 1; i-- > 0;) {
-        ASSERT_TRUE(form.StepBackAction->isEnabled()) << i;
-        form.StepBackAction->trigger();
+        ASSERT_TRUE(form.stepBackAction->isEnabled()) << i;
+        form.stepBackAction->trigger();
         EXPECT_EQ(Seen(form), states[i]) << "back to state " << i;
     }
-    EXPECT_FALSE(form.StepBackAction->isEnabled());
+    EXPECT_FALSE(form.stepBackAction->isEnabled());
     for (std::size_t i = 1; i < states.size(); ++i) {
-        form.StepAction->trigger();
+        form.stepAction->trigger();
         EXPECT_EQ(Seen(form), states[i]) << "forward to state " << i;
     }
 }
@@ -277,32 +277,32 @@ TEST_F(DebugMenu, KeysWorkFromTheProgramEditor)
     SetProgram("0", "S(1)\nS(1)");
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    form.Memo2->setFocus();
+    form.programEditor->setFocus();
     ToggleBreakpointOnLine(1);
-    const QString program = form.Memo2->toPlainText();
-    QTest::keyClick(form.Memo2, Qt::Key_F10);
+    const QString program = form.programEditor->toPlainText();
+    QTest::keyClick(form.programEditor, Qt::Key_F10);
     EXPECT_EQ(form.MachineState().pc, 1);
-    QTest::keyClick(form.Memo2, Qt::Key_F7);
+    QTest::keyClick(form.programEditor, Qt::Key_F7);
     EXPECT_EQ(form.MachineState().pc, 0);
-    QTest::keyClick(form.Memo2, Qt::Key_F9);
-    EXPECT_FALSE(form.ClearBreakpointsAction->isEnabled()) << "F9 took the breakpoint away again";
-    QTest::keyClick(form.Memo2, Qt::Key_F5);
+    QTest::keyClick(form.programEditor, Qt::Key_F9);
+    EXPECT_FALSE(form.clearBreakpointsAction->isEnabled()) << "F9 took the breakpoint away again";
+    QTest::keyClick(form.programEditor, Qt::Key_F5);
     ASSERT_TRUE(RunEnds());
     EXPECT_EQ(form.MachineState().pc, 2);
-    EXPECT_EQ(form.Memo2->toPlainText(), program) << "the keys typed nothing";
+    EXPECT_EQ(form.programEditor->toPlainText(), program) << "the keys typed nothing";
 }
 
 TEST_F(DebugMenu, SetNewAndOpenForgetTheHistory)
 {
     SetProgram("1", "S(1)\nS(1)");
-    form.StepAction->trigger();
-    ASSERT_TRUE(form.StepBackAction->isEnabled());
-    QTest::mouseClick(form.Button2, Qt::LeftButton);
-    EXPECT_FALSE(form.StepBackAction->isEnabled());
-    form.StepAction->trigger();
+    form.stepAction->trigger();
+    ASSERT_TRUE(form.stepBackAction->isEnabled());
+    QTest::mouseClick(form.setButton, Qt::LeftButton);
+    EXPECT_FALSE(form.stepBackAction->isEnabled());
+    form.stepAction->trigger();
     MessageBoxWatcher boxes(QStringLiteral("保存しない"));
-    form.MenuItem2->trigger();
-    EXPECT_FALSE(form.StepBackAction->isEnabled());
+    form.newAction->trigger();
+    EXPECT_FALSE(form.stepBackAction->isEnabled());
 }
 
 // Step back waits for a stopped step's animations: undone under them, the
@@ -310,23 +310,23 @@ TEST_F(DebugMenu, SetNewAndOpenForgetTheHistory)
 TEST_F(DebugMenu, StepBackWaitsForTheStoppedStepToEnd)
 {
     SetProgram("0", "S(1)\nS(1)\nS(1)\nS(1)");
-    form.TrackBar2->SetValue(3);
-    form.RunAction->trigger();
+    form.speedSlider->SetValue(3);
+    form.runAction->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.MachineState().pc == 2; }, 10000));
     ASSERT_TRUE(form.Scene().ListingScroll->Running());
-    form.RunAction->trigger(); // stopping
-    form.StepBackAction->trigger();
+    form.runAction->trigger(); // stopping
+    form.stepBackAction->trigger();
     EXPECT_EQ(form.MachineState().pc, 2) << "nothing undone while the step plays";
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form.StepBackAction->isEnabled(); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.stepBackAction->isEnabled(); }, 10000));
     const float listingAtPC1 = [&] {
-        form.StepBackAction->trigger();
+        form.stepBackAction->trigger();
         EXPECT_EQ(form.MachineState().pc, 1);
         QTest::qWait(1500); // the scroll back ends
         return form.Scene().ListingText->Position.Y();
     }();
     TopSpeed();
-    form.StepAction->trigger();
-    form.StepBackAction->trigger();
+    form.stepAction->trigger();
+    form.stepBackAction->trigger();
     EXPECT_FLOAT_EQ(form.Scene().ListingText->Position.Y(), listingAtPC1);
 }
 
@@ -335,14 +335,14 @@ TEST_F(DebugMenu, StepBackWaitsForTheStoppedStepToEnd)
 TEST_F(DebugMenu, AFailedSetForgetsTheHistory)
 {
     SetProgram("1\n2", "S(1)\nS(2)");
-    form.StepAction->trigger();
-    ASSERT_TRUE(form.StepBackAction->isEnabled());
-    form.Memo1->setPlainText(QStringLiteral("5\n9223372036854775807"));
+    form.stepAction->trigger();
+    ASSERT_TRUE(form.stepBackAction->isEnabled());
+    form.registerEditor->setPlainText(QStringLiteral("5\n9223372036854775807"));
     MessageBoxWatcher boxes;
-    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    QTest::mouseClick(form.setButton, Qt::LeftButton);
     ASSERT_EQ(boxes.Seen().size(), 1u) << "the overflow is reported";
     EXPECT_EQ(form.MachineState().registers[0], 5);
-    EXPECT_FALSE(form.StepBackAction->isEnabled());
+    EXPECT_FALSE(form.stepBackAction->isEnabled());
 }
 
 // No line is the next to run once the program has ended, also when the text
@@ -352,7 +352,7 @@ TEST_F(DebugMenu, NoLineIsCurrentOnceTheProgramHasEnded)
     for (const char* program : {"S(1)\nS(1)", "S(1)\nS(1)\n"}) {
         SCOPED_TRACE(program);
         SetProgram("0", program);
-        form.RunAction->trigger();
+        form.runAction->trigger();
         ASSERT_TRUE(RunEnds());
         EXPECT_EQ(form.MachineState().registers[0], 2);
         EXPECT_TRUE(MarkedLines().empty());
@@ -365,23 +365,23 @@ TEST_F(DebugMenu, NoLineIsCurrentOnceTheProgramHasEnded)
 TEST_F(DebugMenu, AProgramEditedSinceSetShowsNoCurrentLine)
 {
     SetProgram("0", "S(1)\nS(2)\nS(3)");
-    form.StepAction->trigger();
+    form.stepAction->trigger();
     ASSERT_EQ(MarkedLines().size(), 1u);
-    ASSERT_TRUE(form.Label3->Remark().isEmpty());
-    QTextCursor top(form.Memo2->document()->firstBlock());
+    ASSERT_TRUE(form.pathLabel->Remark().isEmpty());
+    QTextCursor top(form.programEditor->document()->firstBlock());
     top.insertText(QStringLiteral("Z(1)\n"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return MarkedLines().empty(); }, 1000));
-    EXPECT_FALSE(form.Label3->Remark().isEmpty());
-    EXPECT_TRUE(form.Label3->ShownText().endsWith(form.Label3->Remark()));
-    form.StepAction->trigger();
+    EXPECT_FALSE(form.pathLabel->Remark().isEmpty());
+    EXPECT_TRUE(form.pathLabel->ShownText().endsWith(form.pathLabel->Remark()));
+    form.stepAction->trigger();
     EXPECT_TRUE(MarkedLines().empty()) << "a step does not bring the stale line back";
-    form.Memo2->undo();
+    form.programEditor->undo();
     ASSERT_TRUE(QTest::qWaitFor([&] { return MarkedLines().size() == 1u; }, 1000));
     EXPECT_EQ(MarkedLines()[0].first, 2);
-    EXPECT_TRUE(form.Label3->Remark().isEmpty());
+    EXPECT_TRUE(form.pathLabel->Remark().isEmpty());
     top.insertText(QStringLiteral("Z(1)\n"));
-    QTest::mouseClick(form.Button2, Qt::LeftButton);
-    EXPECT_TRUE(form.Label3->Remark().isEmpty());
+    QTest::mouseClick(form.setButton, Qt::LeftButton);
+    EXPECT_TRUE(form.pathLabel->Remark().isEmpty());
     EXPECT_EQ(MarkedLines().size(), 1u);
 }
 

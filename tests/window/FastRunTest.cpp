@@ -34,7 +34,8 @@ class FastRun : public ProgramForm {
 protected:
     bool Idle() const
     {
-        return form.Button5->text() == QStringLiteral("実行") && form.Button4->isEnabled() && form.Button2->isEnabled();
+        return form.runButton->text() == QStringLiteral("実行") && form.stepButton->isEnabled()
+            && form.setButton->isEnabled();
     }
 
     bool RunEnds()
@@ -55,7 +56,7 @@ protected:
             first = false;
             const StepCount step = form.MachineState().stepCount;
             const std::int64_t pc = form.MachineState().pc;
-            form.StepAction->trigger();
+            form.stepAction->trigger();
             if (form.MachineState().stepCount == step && form.MachineState().pc == pc)
                 break; // the line failed
         }
@@ -92,22 +93,22 @@ TEST_F(FastRun, EndsWhereSteppingLineByLineEnds)
             stopLines.push_back(*c.caretLine);
         const SeenState expected = Stepped(c.registers, c.program, stopLines);
 
-        form.ClearBreakpointsAction->trigger();
+        form.clearBreakpointsAction->trigger();
         SetProgram(c.registers, c.program);
         for (const int line : c.breakpoints)
             ToggleBreakpointOnLine(line);
         MessageBoxWatcher boxes;
         if (c.caretLine) {
             PutCaretOnLine(*c.caretLine);
-            form.RunToCaretAction->trigger();
+            form.runToCaretAction->trigger();
         } else {
-            form.RunToEndAction->trigger();
+            form.runToEndAction->trigger();
         }
         ASSERT_TRUE(RunEnds());
         QTest::qWait(20); // the error box, if any, is answered
         EXPECT_EQ(Seen(form), expected);
         EXPECT_EQ(boxes.Seen().size(), c.errorBoxes);
-        form.ClearBreakpointsAction->trigger();
+        form.clearBreakpointsAction->trigger();
     }
 }
 
@@ -116,18 +117,18 @@ TEST_F(FastRun, EndsWhereSteppingLineByLineEnds)
 TEST_F(FastRun, StopEndsItWhereItHasGot)
 {
     SetProgram("1\n2\n3\n4\n5\n0\n0\n1000000000000", kRotation);
-    EXPECT_TRUE(form.RunToEndAction->isEnabled());
-    form.RunToEndAction->trigger();
-    EXPECT_EQ(form.Button5->text(), QStringLiteral("停止"));
-    EXPECT_FALSE(form.Button2->isEnabled());
-    EXPECT_FALSE(form.Button4->isEnabled());
-    EXPECT_TRUE(form.Button5->isEnabled());
-    EXPECT_FALSE(form.RunToEndAction->isEnabled());
-    EXPECT_FALSE(form.RunToCaretAction->isEnabled());
-    EXPECT_FALSE(form.StepBackAction->isEnabled());
+    EXPECT_TRUE(form.runToEndAction->isEnabled());
+    form.runToEndAction->trigger();
+    EXPECT_EQ(form.runButton->text(), QStringLiteral("停止"));
+    EXPECT_FALSE(form.setButton->isEnabled());
+    EXPECT_FALSE(form.stepButton->isEnabled());
+    EXPECT_TRUE(form.runButton->isEnabled());
+    EXPECT_FALSE(form.runToEndAction->isEnabled());
+    EXPECT_FALSE(form.runToCaretAction->isEnabled());
+    EXPECT_FALSE(form.stepBackAction->isEnabled());
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.Scene().CounterText->Text().View() != "Step:   0"; }, 5000))
         << "the counter follows the run";
-    QTest::mouseClick(form.Button5, Qt::LeftButton);
+    QTest::mouseClick(form.runButton, Qt::LeftButton);
     ASSERT_TRUE(Idle()) << "stopped at once";
 
     const Machine& shown = form.MachineState();
@@ -144,7 +145,7 @@ TEST_F(FastRun, StopEndsItWhereItHasGot)
     QStringList expectedPanel;
     for (const std::string& line : panel)
         expectedPanel.append(QString::fromStdString(line));
-    EXPECT_EQ(form.Memo1->toPlainText(), expectedPanel.join(QLatin1Char('\n')));
+    EXPECT_EQ(form.registerEditor->toPlainText(), expectedPanel.join(QLatin1Char('\n')));
 }
 
 // Whatever replaces the program or closes the window stops the run first,
@@ -152,21 +153,21 @@ TEST_F(FastRun, StopEndsItWhereItHasGot)
 TEST_F(FastRun, NewAndClosingStopItFirst)
 {
     SetProgram("1\n2\n3\n4\n5\n0\n0\n1000000000000", kRotation);
-    form.RunToEndAction->trigger();
-    EXPECT_FALSE(form.Button2->isEnabled()) << "Set waits for the run, as during any run";
+    form.runToEndAction->trigger();
+    EXPECT_FALSE(form.setButton->isEnabled()) << "Set waits for the run, as during any run";
     QTest::qWait(50);
     MessageBoxWatcher boxes(QStringLiteral("保存しない"));
-    form.MenuItem2->trigger();
+    form.newAction->trigger();
     EXPECT_TRUE(Idle());
     EXPECT_FALSE(form.MachineState().CanContinue());
     EXPECT_NE(form.MachineState().registers[3], 0) << "the passes run so far stay";
 
-    auto other = std::make_unique<TForm1>();
+    auto other = std::make_unique<MainWindow>();
     other->show();
-    other->Memo1->setPlainText(QStringLiteral("1\n2\n3\n4\n5\n0\n0\n1000000000000"));
-    other->Memo2->setPlainText(QString::fromUtf8(kRotation));
-    other->Button2->click();
-    other->RunToEndAction->trigger();
+    other->registerEditor->setPlainText(QStringLiteral("1\n2\n3\n4\n5\n0\n0\n1000000000000"));
+    other->programEditor->setPlainText(QString::fromUtf8(kRotation));
+    other->setButton->click();
+    other->runToEndAction->trigger();
     QTest::qWait(50);
     EXPECT_TRUE(other->close());
     other.reset();
@@ -192,26 +193,26 @@ TEST_F(FastRun, StepBackShowsOnlyStatesSteppingPassesThrough)
     SetProgram(registers, kMultiplication);
     std::vector<SeenState> stepped{Values(Seen(form))};
     while (form.MachineState().CanContinue()) {
-        form.StepAction->trigger();
+        form.stepAction->trigger();
         stepped.push_back(Values(Seen(form)));
     }
     for (const std::optional<int> breakpoint : {std::optional<int>(), std::optional<int>(6)}) {
         SCOPED_TRACE(breakpoint ? "to a breakpoint, and on to the end" : "to the end");
         SetProgram(registers, kMultiplication);
-        form.ClearBreakpointsAction->trigger();
+        form.clearBreakpointsAction->trigger();
         if (breakpoint) {
             ToggleBreakpointOnLine(*breakpoint);
-            form.RunToEndAction->trigger();
+            form.runToEndAction->trigger();
             ASSERT_TRUE(RunEnds());
-            form.ClearBreakpointsAction->trigger();
+            form.clearBreakpointsAction->trigger();
         }
-        form.RunToEndAction->trigger();
+        form.runToEndAction->trigger();
         ASSERT_TRUE(RunEnds());
         ASSERT_EQ(Values(Seen(form)), stepped.back());
         std::size_t undone = 0;
         auto earliest = stepped.end();
-        while (form.StepBackAction->isEnabled()) {
-            form.StepBackAction->trigger();
+        while (form.stepBackAction->isEnabled()) {
+            form.stepBackAction->trigger();
             ++undone;
             const auto found = std::find(stepped.begin(), stepped.end(), Values(Seen(form)));
             ASSERT_NE(found, stepped.end())
@@ -221,7 +222,7 @@ TEST_F(FastRun, StepBackShowsOnlyStatesSteppingPassesThrough)
         }
         EXPECT_EQ(earliest, stepped.begin()) << "back to the state after Set";
         EXPECT_LT(undone, stepped.size() - 1) << "summarised loops go back in one go";
-        form.StepAction->trigger();
+        form.stepAction->trigger();
         EXPECT_EQ(Values(Seen(form)), stepped[1]);
     }
 }

@@ -72,31 +72,31 @@ TEST_F(FileDialogsEndToEnd, OpenRunSaveAsAndOpenThroughTheRealDialogs)
     const std::string sjis = "S(1)\r\n/ \x95\x73\x8a\xae\x91\x53";
     WriteBytes(folder.File("start.urm"), sjis);
     form.OpenProgramFile(QString::fromStdString(folder.File("start.urm")));
-    QTest::mouseClick(form.Button6, Qt::LeftButton);
-    EXPECT_EQ(form.Memo2->toPlainText(), QString::fromUtf8("S(1)\n/ 不完全"));
+    QTest::mouseClick(form.closeExplanationButton, Qt::LeftButton);
+    EXPECT_EQ(form.programEditor->toPlainText(), QString::fromUtf8("S(1)\n/ 不完全"));
 
-    form.Memo1->setPlainText(QStringLiteral("4"));
-    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    form.registerEditor->setPlainText(QStringLiteral("4"));
+    QTest::mouseClick(form.setButton, Qt::LeftButton);
     TopSpeed();
-    QTest::mouseClick(form.Button5, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !form.MachineState().CanContinue() && form.Button4->isEnabled(); }));
-    EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral("5"));
+    QTest::mouseClick(form.runButton, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form.MachineState().CanContinue() && form.stepButton->isEnabled(); }));
+    EXPECT_EQ(form.registerEditor->toPlainText(), QStringLiteral("5"));
 
     {
         FileDialogAnswer answer(QString::fromStdString(folder.File("copy")));
-        form.MenuItem5->trigger();
+        form.saveAsAction->trigger();
         EXPECT_TRUE(answer.Answered());
     }
-    EXPECT_EQ(form.Label3->text(), QString::fromStdString(folder.File("copy.urm")));
+    EXPECT_EQ(form.pathLabel->text(), QString::fromStdString(folder.File("copy.urm")));
     EXPECT_EQ(ReadBytes(folder.File("copy.urm")), sjis);
 
     // Typed with or without ".urm", the one question about replacing names the
     // file that is written.
     for (const char* typed : {"copy", "copy.urm"}) {
-        form.Memo2->setPlainText(QString::fromLatin1(typed));
+        form.programEditor->setPlainText(QString::fromLatin1(typed));
         MessageBoxWatcher boxes(QString::fromUtf8("置き換える"));
         FileDialogAnswer answer(QString::fromStdString(folder.File(typed)));
-        form.MenuItem5->trigger();
+        form.saveAsAction->trigger();
         EXPECT_TRUE(answer.Answered());
         ASSERT_EQ(boxes.Seen().size(), 1u) << typed;
         EXPECT_TRUE(boxes.Seen()[0].text.startsWith(QString::fromStdString(folder.File("copy.urm"))))
@@ -107,10 +107,10 @@ TEST_F(FileDialogsEndToEnd, OpenRunSaveAsAndOpenThroughTheRealDialogs)
     WriteBytes(folder.File("marked.urm"), "\xEF\xBB\xBFZ(2)\r\n/ \xE4\xB8\x8D");
     {
         FileDialogAnswer answer(QString::fromStdString(folder.File("marked.urm")));
-        form.MenuItem3->trigger();
+        form.openAction->trigger();
         EXPECT_TRUE(answer.Answered());
     }
-    EXPECT_EQ(form.Memo2->toPlainText(), QString::fromUtf8("Z(2)\n/ 不"));
+    EXPECT_EQ(form.programEditor->toPlainText(), QString::fromUtf8("Z(2)\n/ 不"));
     EXPECT_TRUE(form.MachineState().program.empty()) << "Open empties the program list";
 }
 

@@ -51,7 +51,7 @@ protected:
     void SetUp() override
     {
         ShownForm::SetUp();
-        QTest::mouseClick(form.Button6, Qt::LeftButton);
+        QTest::mouseClick(form.closeExplanationButton, Qt::LeftButton);
         auto chooser = std::make_unique<ListedFiles>();
         files = chooser.get();
         form.SetFileChooser(std::move(chooser));
@@ -61,12 +61,12 @@ protected:
     void Open(const char* name)
     {
         files->toOpen.push_back(Path(name));
-        form.MenuItem3->trigger();
+        form.openAction->trigger();
     }
     void SaveAs(const QString& path, const QString& typeExtension = QStringLiteral("urm"))
     {
         files->toSave.push_back(ChosenSaveFile{path, typeExtension});
-        form.MenuItem5->trigger();
+        form.saveAsAction->trigger();
     }
 
     TemporaryFolder folder;
@@ -93,10 +93,10 @@ TEST_F(FileMenu, OpenAndSaveKeepEachEncodingByteForByte)
     for (const auto& c : cases) {
         WriteBytes(folder.File(c.name), c.bytes);
         Open(c.name);
-        EXPECT_EQ(form.Memo2->toPlainText(), c.text) << c.name;
-        EXPECT_EQ(form.Label3->text(), Path(c.name));
+        EXPECT_EQ(form.programEditor->toPlainText(), c.text) << c.name;
+        EXPECT_EQ(form.pathLabel->text(), Path(c.name));
         std::filesystem::remove(folder.File(c.name));
-        form.MenuItem4->trigger();
+        form.saveAction->trigger();
         EXPECT_EQ(ReadBytes(folder.File(c.name)), c.bytes) << c.name;
     }
 }
@@ -105,8 +105,8 @@ TEST_F(FileMenu, LoneLineFeedsAreReadAndWrittenBackAsCrLfWithoutAFinalBreak)
 {
     WriteBytes(folder.File("lf.urm"), "S(1)\nS(2)\n");
     Open("lf.urm");
-    EXPECT_EQ(form.Memo2->toPlainText(), QStringLiteral("S(1)\nS(2)"));
-    form.MenuItem4->trigger();
+    EXPECT_EQ(form.programEditor->toPlainText(), QStringLiteral("S(1)\nS(2)"));
+    form.saveAction->trigger();
     EXPECT_EQ(ReadBytes(folder.File("lf.urm")), "S(1)\r\nS(2)");
 }
 
@@ -114,10 +114,10 @@ TEST_F(FileMenu, TheRememberedEncodingOutlivesNew)
 {
     WriteBytes(folder.File("marked.urm"), "\xEF\xBB\xBFS(1)");
     Open("marked.urm");
-    form.MenuItem2->trigger();
-    EXPECT_EQ(form.Label3->text(), QStringLiteral("New.urm"));
-    EXPECT_TRUE(form.Memo2->toPlainText().isEmpty());
-    form.Memo2->setPlainText(QStringLiteral("Z(1)"));
+    form.newAction->trigger();
+    EXPECT_EQ(form.pathLabel->text(), QStringLiteral("New.urm"));
+    EXPECT_TRUE(form.programEditor->toPlainText().isEmpty());
+    form.programEditor->setPlainText(QStringLiteral("Z(1)"));
     SaveAs(Path("next"));
     EXPECT_EQ(ReadBytes(folder.File("next.urm")), "\xEF\xBB\xBFZ(1)");
 }
@@ -131,17 +131,17 @@ TEST_F(FileMenu, SaveAsAppendsUrmUnlessTheNameEndsWithItInAnyCase)
         {"prog.txt", "prog.txt.urm"},
         {"a.urm/prog", "a.urm/prog.urm"},
     };
-    form.Memo2->setPlainText(QStringLiteral("S(1)"));
+    form.programEditor->setPlainText(QStringLiteral("S(1)"));
     for (const auto& [chosen, saved] : cases) {
         SaveAs(Path(chosen));
-        EXPECT_EQ(form.Label3->text(), Path(saved)) << chosen;
+        EXPECT_EQ(form.pathLabel->text(), Path(saved)) << chosen;
         EXPECT_EQ(ReadBytes(folder.File(saved)), "S(1)") << chosen;
     }
 }
 
 TEST_F(FileMenu, ANewProgramIsSavedAsUtf8WithoutAMark)
 {
-    form.Memo2->setPlainText(QString::fromUtf8("/ 不完全\nＳ(1)"));
+    form.programEditor->setPlainText(QString::fromUtf8("/ 不完全\nＳ(1)"));
     SaveAs(Path("new"));
     EXPECT_EQ(ReadBytes(folder.File("new.urm")), "/ \xE4\xB8\x8D\xE5\xAE\x8C\xE5\x85\xA8\r\n\xEF\xBC\xB3(1)");
 }
@@ -151,7 +151,7 @@ TEST_F(FileMenu, ANewProgramIsSavedAsUtf8WithoutAMark)
 TEST_F(FileMenu, SaveAsAsksBeforeReplacingTheFileItWillWrite)
 {
     WriteBytes(folder.File("foo.urm"), "Z(1)");
-    form.Memo2->setPlainText(QStringLiteral("S(1)"));
+    form.programEditor->setPlainText(QStringLiteral("S(1)"));
     {
         MessageBoxWatcher boxes(QStringLiteral("キャンセル"));
         SaveAs(Path("foo"));
@@ -160,55 +160,55 @@ TEST_F(FileMenu, SaveAsAsksBeforeReplacingTheFileItWillWrite)
             << boxes.Seen()[0].text.toStdString();
     }
     EXPECT_EQ(ReadBytes(folder.File("foo.urm")), "Z(1)");
-    EXPECT_EQ(form.Label3->text(), QStringLiteral("New.urm")) << "a refused replacement changes nothing";
+    EXPECT_EQ(form.pathLabel->text(), QStringLiteral("New.urm")) << "a refused replacement changes nothing";
     {
         MessageBoxWatcher boxes(QStringLiteral("置き換える"));
         SaveAs(Path("foo"));
         EXPECT_EQ(boxes.Seen().size(), 1u);
     }
     EXPECT_EQ(ReadBytes(folder.File("foo.urm")), "S(1)");
-    EXPECT_EQ(form.Label3->text(), Path("foo.urm"));
+    EXPECT_EQ(form.pathLabel->text(), Path("foo.urm"));
 
     MessageBoxWatcher noQuestion(QStringLiteral("キャンセル"));
     SaveAs(Path("a.txt"), QStringLiteral("txt"));
     EXPECT_EQ(ReadBytes(folder.File("a.txt")), "S(1)");
-    EXPECT_EQ(form.Label3->text(), Path("a.txt"));
+    EXPECT_EQ(form.pathLabel->text(), Path("a.txt"));
     EXPECT_TRUE(noQuestion.Seen().empty()) << "a new file is written without a question";
 }
 
 TEST_F(FileMenu, SaveWithoutANameAsksForOneAndCancellingChangesNothing)
 {
-    form.Memo2->setPlainText(QStringLiteral("S(1)"));
-    form.MenuItem4->trigger();
+    form.programEditor->setPlainText(QStringLiteral("S(1)"));
+    form.saveAction->trigger();
     EXPECT_EQ(files->asked, 1) << "Save of New.urm is Save As";
-    EXPECT_EQ(form.Label3->text(), QStringLiteral("New.urm"));
+    EXPECT_EQ(form.pathLabel->text(), QStringLiteral("New.urm"));
     {
         MessageBoxWatcher boxes(QStringLiteral("保存しない"));
-        form.MenuItem3->trigger(); // the open dialog is cancelled
+        form.openAction->trigger(); // the open dialog is cancelled
         EXPECT_EQ(boxes.Seen().size(), 1u) << "the unsaved-changes question";
     }
-    EXPECT_EQ(form.Memo2->toPlainText(), QStringLiteral("S(1)"));
-    EXPECT_EQ(form.Label3->text(), QStringLiteral("New.urm"));
+    EXPECT_EQ(form.programEditor->toPlainText(), QStringLiteral("S(1)"));
+    EXPECT_EQ(form.pathLabel->text(), QStringLiteral("New.urm"));
     EXPECT_TRUE(ListFolder(folder.Path()).empty());
 }
 
 TEST_F(FileMenu, FailuresAreShownAndLeaveTheStateAsTheStepBeforeLeftIt)
 {
-    form.Memo2->setPlainText(QStringLiteral("S(1)"));
-    form.MenuItem4->trigger(); // cancelled: nothing saved, the program stays changed
+    form.programEditor->setPlainText(QStringLiteral("S(1)"));
+    form.saveAction->trigger(); // cancelled: nothing saved, the program stays changed
     MessageBoxWatcher boxes(QStringLiteral("保存しない"));
     Open("missing.urm");
     ASSERT_EQ(boxes.Seen().size(), 2u) << "the question, then the error";
     EXPECT_TRUE(boxes.Seen()[1].text.startsWith(QString::fromUtf8("ファイル ") + Path("missing.urm")))
         << boxes.Seen()[1].text.toStdString();
-    EXPECT_EQ(form.Memo2->toPlainText(), QStringLiteral("S(1)"));
-    EXPECT_EQ(form.Label3->text(), QStringLiteral("New.urm"));
+    EXPECT_EQ(form.programEditor->toPlainText(), QStringLiteral("S(1)"));
+    EXPECT_EQ(form.pathLabel->text(), QStringLiteral("New.urm"));
 
     SaveAs(Path("no-such-folder/prog"));
     ASSERT_EQ(boxes.Seen().size(), 3u);
     EXPECT_TRUE(boxes.Seen()[2].text.startsWith(QString::fromUtf8("ファイル \"") + Path("no-such-folder/prog.urm")))
         << boxes.Seen()[2].text.toStdString();
-    EXPECT_EQ(form.Label3->text(), Path("no-such-folder/prog.urm")) << "Save As has set the name already";
+    EXPECT_EQ(form.pathLabel->text(), Path("no-such-folder/prog.urm")) << "Save As has set the name already";
 }
 
 // Unsaved work is never dropped without a question; nothing is asked when
@@ -217,26 +217,26 @@ TEST_F(FileMenu, ChangedProgramsAreOnlyReplacedAfterTheUserSaysSo)
 {
     {
         MessageBoxWatcher boxes;
-        form.MenuItem2->trigger();
+        form.newAction->trigger();
         EXPECT_TRUE(boxes.Seen().empty()) << "the design's program counts as unchanged";
     }
     EXPECT_FALSE(form.isWindowModified());
-    form.Memo2->setPlainText(QStringLiteral("S(1)"));
+    form.programEditor->setPlainText(QStringLiteral("S(1)"));
     EXPECT_TRUE(form.isWindowModified());
     {
         MessageBoxWatcher boxes(QStringLiteral("キャンセル"));
-        form.MenuItem2->trigger();
+        form.newAction->trigger();
         EXPECT_EQ(boxes.Seen().size(), 1u);
-        EXPECT_EQ(form.Memo2->toPlainText(), QStringLiteral("S(1)"));
+        EXPECT_EQ(form.programEditor->toPlainText(), QStringLiteral("S(1)"));
     }
     {
         files->toSave.push_back(ChosenSaveFile{Path("kept")});
         MessageBoxWatcher boxes(QStringLiteral("保存する"));
-        form.MenuItem2->trigger();
+        form.newAction->trigger();
         EXPECT_EQ(ReadBytes(folder.File("kept.urm")), "S(1)");
-        EXPECT_TRUE(form.Memo2->toPlainText().isEmpty());
+        EXPECT_TRUE(form.programEditor->toPlainText().isEmpty());
     }
-    form.Memo2->setPlainText(QStringLiteral("S(2)"));
+    form.programEditor->setPlainText(QStringLiteral("S(2)"));
     {
         MessageBoxWatcher boxes(QStringLiteral("保存しない"));
         form.close();
@@ -247,18 +247,18 @@ TEST_F(FileMenu, ChangedProgramsAreOnlyReplacedAfterTheUserSaysSo)
 
 TEST_F(FileMenu, ItemsCarryTheStandardShortcuts)
 {
-    const std::pair<QAction*, const char*> items[] = {{form.MenuItem2, "Ctrl+N"},
-                                                      {form.MenuItem3, "Ctrl+O"},
-                                                      {form.MenuItem4, "Ctrl+S"},
-                                                      {form.MenuItem5, "Ctrl+Shift+S"}};
+    const std::pair<QAction*, const char*> items[] = {{form.newAction, "Ctrl+N"},
+                                                      {form.openAction, "Ctrl+O"},
+                                                      {form.saveAction, "Ctrl+S"},
+                                                      {form.saveAsAction, "Ctrl+Shift+S"}};
     for (const auto& [item, keys] : items)
         EXPECT_EQ(item->shortcut(), QKeySequence(QString::fromUtf8(keys))) << item->text().toStdString();
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    form.Memo2->setFocus();
-    form.Memo2->setPlainText(QStringLiteral("S(1)"));
+    form.programEditor->setFocus();
+    form.programEditor->setPlainText(QStringLiteral("S(1)"));
     files->toSave.push_back(ChosenSaveFile{Path("by-key")});
-    QTest::keyClick(form.Memo2, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(form.programEditor, Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(ReadBytes(folder.File("by-key.urm")), "S(1)") << "Ctrl+S works from the editor";
 }
 
@@ -280,36 +280,36 @@ TEST_F(FileMenu, ARelativePathIsShownInFull)
     std::filesystem::current_path(folder.Path());
     form.OpenProgramFile(QStringLiteral("prog.urm"));
     std::filesystem::current_path(before);
-    EXPECT_EQ(form.Label3->text(), QString::fromStdString(folder.File("prog.urm")));
-    EXPECT_EQ(form.Memo2->toPlainText(), QStringLiteral("S(1)"));
+    EXPECT_EQ(form.pathLabel->text(), QString::fromStdString(folder.File("prog.urm")));
+    EXPECT_EQ(form.programEditor->toPlainText(), QStringLiteral("S(1)"));
 }
 
 // New or Open during a run empties the program: the step in flight ends, and
 // so does the run.
 TEST_F(FileMenu, NewDuringARunEndsTheRunAfterTheStepInFlight)
 {
-    form.Memo1->setPlainText(QStringLiteral("0"));
-    form.Memo2->setPlainText(QStringLiteral("S(1)\nS(1)\nS(1)"));
-    QTest::mouseClick(form.Button2, Qt::LeftButton);
-    form.TrackBar2->SetValue(4);
-    QTest::mouseClick(form.Button5, Qt::LeftButton);
+    form.registerEditor->setPlainText(QStringLiteral("0"));
+    form.programEditor->setPlainText(QStringLiteral("S(1)\nS(1)\nS(1)"));
+    QTest::mouseClick(form.setButton, Qt::LeftButton);
+    form.speedSlider->SetValue(4);
+    QTest::mouseClick(form.runButton, Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.Scene().ListingScroll->Running(); }));
     {
         MessageBoxWatcher boxes(QStringLiteral("保存しない"));
-        form.MenuItem2->trigger();
+        form.newAction->trigger();
     }
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form.Button5->text() == QStringLiteral("実行"); }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.runButton->text() == QStringLiteral("実行"); }, 3000));
     QTest::qWait(100);
-    EXPECT_TRUE(form.Button4->isEnabled());
-    EXPECT_FALSE(form.Timer1->isActive());
+    EXPECT_TRUE(form.stepButton->isEnabled());
+    EXPECT_FALSE(form.Run().Tick().isActive());
     EXPECT_EQ(form.MachineState().pc, 1);
 }
 
-class ExampleMenu : public FileMenu {
+class exampleMenu : public FileMenu {
 protected:
     QAction* Example(const char* title) const
     {
-        for (QAction* action : form.ExampleMenu->actions())
+        for (QAction* action : form.exampleMenu->actions())
             if (action->text() == QString::fromUtf8(title))
                 return action;
         ADD_FAILURE() << "no example " << title;
@@ -323,19 +323,19 @@ protected:
     }
 };
 
-TEST_F(ExampleMenu, OffersEveryExampleByItsTitleInFileNameOrder)
+TEST_F(exampleMenu, OffersEveryExampleByItsTitleInFileNameOrder)
 {
-    const QList<QAction*> examples = form.ExampleMenu->actions();
+    const QList<QAction*> examples = form.exampleMenu->actions();
     ASSERT_EQ(examples.size(), 12);
     EXPECT_EQ(examples.front()->text(), QString::fromUtf8("足し算"));
     EXPECT_EQ(examples.back()->text(), QString::fromUtf8("エディタの見本 (R(1) から 1 を引く)"));
-    EXPECT_TRUE(form.ExampleMenu->isEnabled());
+    EXPECT_TRUE(form.exampleMenu->isEnabled());
 }
 
 // The example comes in as a new program: both editors filled, no file name,
 // nothing to save yet, and Save asks for a name instead of writing the
 // installed file. Its example input gives the result its header promises.
-TEST_F(ExampleMenu, OpeningAnExampleFillsBothEditorsAsANewProgram)
+TEST_F(exampleMenu, OpeningAnExampleFillsBothEditorsAsANewProgram)
 {
     const std::string installed = InstalledBytes("03-multiplication.urm");
     {
@@ -343,39 +343,39 @@ TEST_F(ExampleMenu, OpeningAnExampleFillsBothEditorsAsANewProgram)
         Example("掛け算")->trigger();
         EXPECT_TRUE(boxes.Seen().empty()) << "the design's program is unchanged: nothing to ask";
     }
-    EXPECT_EQ("\xEF\xBB\xBF" + form.Memo2->toPlainText().toStdString() + "\n", installed);
-    EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral("3\n4"));
-    EXPECT_EQ(form.Label3->text(), QStringLiteral("New.urm"));
+    EXPECT_EQ("\xEF\xBB\xBF" + form.programEditor->toPlainText().toStdString() + "\n", installed);
+    EXPECT_EQ(form.registerEditor->toPlainText(), QStringLiteral("3\n4"));
+    EXPECT_EQ(form.pathLabel->text(), QStringLiteral("New.urm"));
     EXPECT_FALSE(form.isWindowModified());
 
     TopSpeed();
-    QTest::mouseClick(form.Button2, Qt::LeftButton);
-    QTest::mouseClick(form.Button5, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form.Button5->text() == QStringLiteral("実行"); }, 5000));
+    QTest::mouseClick(form.setButton, Qt::LeftButton);
+    QTest::mouseClick(form.runButton, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.runButton->text() == QStringLiteral("実行"); }, 5000));
     EXPECT_EQ(form.MachineState().registers[0], 12);
 
-    form.MenuItem4->trigger();
+    form.saveAction->trigger();
     EXPECT_EQ(files->asked, 1) << "Save asked for a name";
     EXPECT_EQ(InstalledBytes("03-multiplication.urm"), installed);
 }
 
-TEST_F(ExampleMenu, UnsavedChangesAreOnlyReplacedAfterTheUserSaysSo)
+TEST_F(exampleMenu, UnsavedChangesAreOnlyReplacedAfterTheUserSaysSo)
 {
-    form.Memo2->setPlainText(QStringLiteral("S(1)"));
+    form.programEditor->setPlainText(QStringLiteral("S(1)"));
     {
         MessageBoxWatcher boxes(QStringLiteral("キャンセル"));
         Example("足し算")->trigger();
         EXPECT_EQ(boxes.Seen().size(), 1u);
     }
-    EXPECT_EQ(form.Memo2->toPlainText(), QStringLiteral("S(1)"));
-    EXPECT_TRUE(form.Memo1->toPlainText().isEmpty());
+    EXPECT_EQ(form.programEditor->toPlainText(), QStringLiteral("S(1)"));
+    EXPECT_TRUE(form.registerEditor->toPlainText().isEmpty());
     {
         MessageBoxWatcher boxes(QStringLiteral("保存しない"));
         Example("足し算")->trigger();
         EXPECT_EQ(boxes.Seen().size(), 1u);
     }
-    EXPECT_TRUE(form.Memo2->toPlainText().startsWith(QString::fromUtf8("/ 足し算\n")));
-    EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral("3\n4"));
+    EXPECT_TRUE(form.programEditor->toPlainText().startsWith(QString::fromUtf8("/ 足し算\n")));
+    EXPECT_EQ(form.registerEditor->toPlainText(), QStringLiteral("3\n4"));
 }
 
 class RecentFilesMenu : public FileMenu {
@@ -394,14 +394,14 @@ protected:
         WriteBytes(folder.File(second), "Z(2)");
         Open(first);
         Open(second);
-        form.Memo2->setPlainText(QStringLiteral("T(1,2)"));
+        form.programEditor->setPlainText(QStringLiteral("T(1,2)"));
     }
 
     // The menu as the user finds it on opening the File menu.
     QList<QAction*> Shown()
     {
-        emit form.MenuItem1->aboutToShow();
-        return form.RecentFilesMenu->actions();
+        emit form.fileMenu->aboutToShow();
+        return form.recentFilesMenu->actions();
     }
 };
 
@@ -410,7 +410,7 @@ protected:
 TEST_F(RecentFilesMenu, KeepsTheLastEightFilesOpenedOrSavedNewestFirst)
 {
     EXPECT_TRUE(Shown().isEmpty());
-    EXPECT_FALSE(form.RecentFilesMenu->isEnabled());
+    EXPECT_FALSE(form.recentFilesMenu->isEnabled());
     for (int index = 1; index <= 10; ++index) {
         WriteBytes(folder.File(std::to_string(index) + ".urm"), "S(" + std::to_string(index) + ")");
         Open((std::to_string(index) + ".urm").c_str());
@@ -422,12 +422,12 @@ TEST_F(RecentFilesMenu, KeepsTheLastEightFilesOpenedOrSavedNewestFirst)
     EXPECT_EQ(RecentFiles(), expected);
     const QList<QAction*> shown = Shown();
     ASSERT_EQ(shown.size(), 8);
-    EXPECT_TRUE(form.RecentFilesMenu->isEnabled());
+    EXPECT_TRUE(form.recentFilesMenu->isEnabled());
     EXPECT_EQ(shown[1]->text(), QStringLiteral("&2 ") + Path("5.urm"));
 
-    TForm1 another;
-    emit another.MenuItem1->aboutToShow();
-    EXPECT_EQ(another.RecentFilesMenu->actions().size(), 8);
+    MainWindow another;
+    emit another.fileMenu->aboutToShow();
+    EXPECT_EQ(another.recentFilesMenu->actions().size(), 8);
 }
 
 TEST_F(RecentFilesMenu, ChoosingOneOpensItAfterTheUnsavedChangesQuestion)
@@ -438,14 +438,14 @@ TEST_F(RecentFilesMenu, ChoosingOneOpensItAfterTheUnsavedChangesQuestion)
         Shown()[1]->trigger();
         EXPECT_EQ(boxes.Seen().size(), 1u);
     }
-    EXPECT_EQ(form.Memo2->toPlainText(), QStringLiteral("T(1,2)"));
+    EXPECT_EQ(form.programEditor->toPlainText(), QStringLiteral("T(1,2)"));
     {
         MessageBoxWatcher boxes(QStringLiteral("保存しない"));
         Shown()[1]->trigger();
         EXPECT_EQ(boxes.Seen().size(), 1u);
     }
-    EXPECT_EQ(form.Memo2->toPlainText(), QStringLiteral("S(1)"));
-    EXPECT_EQ(form.Label3->text(), Path("first.urm"));
+    EXPECT_EQ(form.programEditor->toPlainText(), QStringLiteral("S(1)"));
+    EXPECT_EQ(form.pathLabel->text(), Path("first.urm"));
     EXPECT_EQ(RecentFiles().first(), Path("first.urm"));
 }
 
@@ -463,7 +463,7 @@ TEST_F(RecentFilesMenu, AFileThatNoLongerExistsIsDroppedWithAMessage)
     }
     EXPECT_EQ(RecentFiles(), QStringList{Path("kept.urm")});
     EXPECT_EQ(Shown().size(), 1);
-    EXPECT_EQ(form.Memo2->toPlainText(), QStringLiteral("T(1,2)"));
+    EXPECT_EQ(form.programEditor->toPlainText(), QStringLiteral("T(1,2)"));
 }
 
 } // namespace

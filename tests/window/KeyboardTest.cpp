@@ -24,7 +24,7 @@ protected:
                              Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         focused->setFocus();
-        QSignalSpy clicks(form.Button4, &QPushButton::clicked);
+        QSignalSpy clicks(form.stepButton, &QPushButton::clicked);
         MessageBoxWatcher boxes; // a step before Set shows its message
         QTest::keyClick(focused, key, modifiers);
         return static_cast<int>(clicks.count());
@@ -33,7 +33,7 @@ protected:
 
 TEST_F(EnterKey, TriggersTheStepButtonFromControlsThatDoNotUseIt)
 {
-    for (QWidget* focused : std::initializer_list<QWidget*>{form.TrackBar1, form.TrackBar2}) {
+    for (QWidget* focused : std::initializer_list<QWidget*>{form.zoomSlider, form.speedSlider}) {
         EXPECT_EQ(StepClicksForEnterIn(focused), 1) << focused->metaObject()->className();
         EXPECT_EQ(StepClicksForEnterIn(focused, Qt::Key_Enter, Qt::KeypadModifier), 1) << "keypad Enter";
     }
@@ -41,32 +41,32 @@ TEST_F(EnterKey, TriggersTheStepButtonFromControlsThatDoNotUseIt)
 
 TEST_F(EnterKey, PressesTheFocusedButtonItself)
 {
-    for (QPushButton* button : {form.Button4, form.Button5, form.Button2}) {
+    for (QPushButton* button : {form.stepButton, form.runButton, form.setButton}) {
         button->setFocus();
         QSignalSpy clicks(button, &QPushButton::clicked);
-        QSignalSpy stepClicks(form.Button4, &QPushButton::clicked);
+        QSignalSpy stepClicks(form.stepButton, &QPushButton::clicked);
         MessageBoxWatcher boxes; // "実行" before Set shows its message
         QTest::keyClick(button, Qt::Key_Return);
         EXPECT_EQ(clicks.count(), 1) << button->text().toStdString();
-        EXPECT_EQ(stepClicks.count(), button == form.Button4 ? 1 : 0) << button->text().toStdString();
+        EXPECT_EQ(stepClicks.count(), button == form.stepButton ? 1 : 0) << button->text().toStdString();
     }
 }
 
 TEST_F(EnterKey, DoesNothingWhileTheStepButtonIsDisabled)
 {
-    form.Button4->setEnabled(false);
-    EXPECT_EQ(StepClicksForEnterIn(form.TrackBar2), 0);
+    form.stepButton->setEnabled(false);
+    EXPECT_EQ(StepClicksForEnterIn(form.speedSlider), 0);
 }
 
 TEST_F(EnterKey, WithShiftOrControlIsNotTheDefaultButtonsKey)
 {
-    EXPECT_EQ(StepClicksForEnterIn(form.TrackBar2, Qt::Key_Return, Qt::ControlModifier), 0);
-    EXPECT_EQ(StepClicksForEnterIn(form.TrackBar2, Qt::Key_Return, Qt::ShiftModifier), 0);
+    EXPECT_EQ(StepClicksForEnterIn(form.speedSlider, Qt::Key_Return, Qt::ControlModifier), 0);
+    EXPECT_EQ(StepClicksForEnterIn(form.speedSlider, Qt::Key_Return, Qt::ShiftModifier), 0);
 }
 
 TEST_F(EnterKey, InsertsALineInTheEditorsInsteadOfStepping)
 {
-    for (QPlainTextEdit* editor : {form.Memo1, form.Memo2}) {
+    for (QPlainTextEdit* editor : {form.registerEditor, form.programEditor}) {
         const int linesBefore = editor->document()->blockCount();
         EXPECT_EQ(StepClicksForEnterIn(editor), 0);
         EXPECT_EQ(editor->document()->blockCount(), linesBefore + 1);

@@ -38,7 +38,7 @@ void AppendMenuTexts(const QList<QAction*>& actions, QStringList& texts)
 
 // Every word the window shows of itself: labels, buttons, menus and their
 // items (the editors' contents are the user's).
-QStringList ShownTexts(const TForm1& form)
+QStringList ShownTexts(const MainWindow& form)
 {
     QStringList texts;
     for (const QLabel* label : form.findChildren<QLabel*>())
@@ -47,8 +47,8 @@ QStringList ShownTexts(const TForm1& form)
     for (const QAbstractButton* button : form.findChildren<QAbstractButton*>())
         if (OfTheWindow(button))
             texts.append(button->text());
-    AppendMenuTexts(form.MainMenu1->actions(), texts);
-    for (const QAction* action : form.Memo2->actions())
+    AppendMenuTexts(form.mainMenu->actions(), texts);
+    for (const QAction* action : form.programEditor->actions())
         texts.append(action->text());
     texts.removeAll(QString());
     texts.sort();
@@ -65,7 +65,7 @@ class LanguageSwitch : public ShownForm {
 protected:
     void TearDown() override
     {
-        Choose(form.JapaneseAction);
+        Choose(form.LanguageAction(Language::Japanese));
         QSettings().clear();
     }
 
@@ -83,57 +83,59 @@ protected:
 TEST_F(LanguageSwitch, EveryTextChangesAtOnceAndBack)
 {
     const QStringList japanese = ShownTexts(form);
-    const QImage japanesePicture = form.ImageControl1->Bitmap().toImage();
-    EXPECT_TRUE(form.JapaneseAction->isChecked());
+    const QImage japanesePicture = form.explanationPicture->Bitmap().toImage();
+    EXPECT_TRUE(form.LanguageAction(Language::Japanese)->isChecked());
 
-    Choose(form.EnglishAction);
+    Choose(form.LanguageAction(Language::English));
     for (const QString& text : ShownTexts(form)) {
-        const bool namesALanguage = text == form.LanguageMenu->title() || text == form.JapaneseAction->text();
+        const bool namesALanguage
+            = text == form.languageMenu->title() || text == form.LanguageAction(Language::Japanese)->text();
         EXPECT_TRUE(namesALanguage || !HasJapanese(text)) << text.toStdString();
     }
-    EXPECT_EQ(form.Button2->text(), QStringLiteral("Set"));
-    EXPECT_EQ(form.MenuItem1->title(), QStringLiteral("File"));
-    EXPECT_EQ(form.ExampleMenu->actions().first()->text(), QStringLiteral("Addition"));
-    EXPECT_TRUE(form.EnglishAction->isChecked());
-    EXPECT_FALSE(form.JapaneseAction->isChecked());
-    EXPECT_EQ(form.OD->nameFilters().value(1), QStringLiteral("Text files (*.txt)"));
-    EXPECT_NE(form.ImageControl1->Bitmap().toImage(), japanesePicture) << "the explanation in English";
+    EXPECT_EQ(form.setButton->text(), QStringLiteral("Set"));
+    EXPECT_EQ(form.fileMenu->title(), QStringLiteral("File"));
+    EXPECT_EQ(form.exampleMenu->actions().first()->text(), QStringLiteral("Addition"));
+    EXPECT_TRUE(form.LanguageAction(Language::English)->isChecked());
+    EXPECT_FALSE(form.LanguageAction(Language::Japanese)->isChecked());
+    EXPECT_EQ(form.openDialog->nameFilters().value(1), QStringLiteral("Text files (*.txt)"));
+    EXPECT_NE(form.explanationPicture->Bitmap().toImage(), japanesePicture) << "the explanation in English";
 
-    Choose(form.JapaneseAction);
+    Choose(form.LanguageAction(Language::Japanese));
     EXPECT_EQ(ShownTexts(form).join(QLatin1Char('\n')).toStdString(), japanese.join(QLatin1Char('\n')).toStdString());
-    EXPECT_EQ(form.ImageControl1->Bitmap().toImage(), japanesePicture);
+    EXPECT_EQ(form.explanationPicture->Bitmap().toImage(), japanesePicture);
 }
 
 // The machine's own words follow too: the message box and a line's tooltip.
 TEST_F(LanguageSwitch, MessagesAndTooltipsComeInTheLanguageChosen)
 {
-    Choose(form.EnglishAction);
-    QTest::mouseClick(form.Button6, Qt::LeftButton);
+    Choose(form.LanguageAction(Language::English));
+    QTest::mouseClick(form.closeExplanationButton, Qt::LeftButton);
     {
         MessageBoxWatcher boxes;
-        QTest::mouseClick(form.Button4, Qt::LeftButton);
+        QTest::mouseClick(form.stepButton, Qt::LeftButton);
         ASSERT_EQ(boxes.Seen().size(), 1u);
         EXPECT_EQ(boxes.Seen()[0].text, QStringLiteral("Please press Set first."));
     }
-    EXPECT_EQ(DescribeBlock(form.Memo2->document()->firstBlock()), QStringLiteral("S(3): adds 1 to R(3)"));
-    Choose(form.JapaneseAction);
-    EXPECT_EQ(DescribeBlock(form.Memo2->document()->firstBlock()), QString::fromUtf8("S(3): R(3) に 1 を足します"));
+    EXPECT_EQ(DescribeBlock(form.programEditor->document()->firstBlock()), QStringLiteral("S(3): adds 1 to R(3)"));
+    Choose(form.LanguageAction(Language::Japanese));
+    EXPECT_EQ(DescribeBlock(form.programEditor->document()->firstBlock()),
+              QString::fromUtf8("S(3): R(3) に 1 を足します"));
 }
 
 // A run goes on through a switch, its button saying so in the new language.
 TEST_F(LanguageSwitch, ARunKeepsRunningAndItsButtonSaysStop)
 {
-    QTest::mouseClick(form.Button6, Qt::LeftButton);
-    form.Memo1->setPlainText(QStringLiteral("3"));
-    QTest::mouseClick(form.Button2, Qt::LeftButton);
-    QTest::mouseClick(form.Button5, Qt::LeftButton);
-    ASSERT_EQ(form.Button5->text(), QString::fromUtf8("停止"));
-    Choose(form.EnglishAction);
-    EXPECT_EQ(form.Button5->text(), QStringLiteral("Stop"));
-    EXPECT_FALSE(form.Button2->isEnabled()) << "still running";
-    QTest::mouseClick(form.Button5, Qt::LeftButton);
-    EXPECT_EQ(form.Button5->text(), QStringLiteral("Run"));
-    EXPECT_TRUE(form.Button2->isEnabled());
+    QTest::mouseClick(form.closeExplanationButton, Qt::LeftButton);
+    form.registerEditor->setPlainText(QStringLiteral("3"));
+    QTest::mouseClick(form.setButton, Qt::LeftButton);
+    QTest::mouseClick(form.runButton, Qt::LeftButton);
+    ASSERT_EQ(form.runButton->text(), QString::fromUtf8("停止"));
+    Choose(form.LanguageAction(Language::English));
+    EXPECT_EQ(form.runButton->text(), QStringLiteral("Stop"));
+    EXPECT_FALSE(form.setButton->isEnabled()) << "still running";
+    QTest::mouseClick(form.runButton, Qt::LeftButton);
+    EXPECT_EQ(form.runButton->text(), QStringLiteral("Run"));
+    EXPECT_TRUE(form.setButton->isEnabled());
 }
 
 // The choice is kept for the next start, which a language given for one
@@ -141,19 +143,19 @@ TEST_F(LanguageSwitch, ARunKeepsRunningAndItsButtonSaysStop)
 TEST_F(LanguageSwitch, TheChoiceIsRememberedAndAStartMayOverrideIt)
 {
     EXPECT_EQ(SavedLanguage(), Language::Japanese) << "Japanese until one is chosen";
-    Choose(form.EnglishAction);
+    Choose(form.LanguageAction(Language::English));
     EXPECT_EQ(QSettings().value(QStringLiteral("language")).toString(), QStringLiteral("en"));
     EXPECT_EQ(SavedLanguage(), Language::English);
 
     SetUpApplication(Language::Japanese);
     Shown();
     EXPECT_EQ(LanguageInUse(), Language::Japanese);
-    EXPECT_EQ(form.Button2->text(), QString::fromUtf8("セット"));
+    EXPECT_EQ(form.setButton->text(), QString::fromUtf8("セット"));
     EXPECT_EQ(SavedLanguage(), Language::English) << "a start's language is not remembered";
     SetUpApplication();
     Shown();
     EXPECT_EQ(LanguageInUse(), Language::English);
-    EXPECT_EQ(form.Button2->text(), QStringLiteral("Set"));
+    EXPECT_EQ(form.setButton->text(), QStringLiteral("Set"));
 }
 
 } // namespace

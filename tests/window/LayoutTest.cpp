@@ -22,34 +22,34 @@ using Layout = ShownForm;
 
 struct Placement {
     const char* control;
-    std::function<QWidget*(TForm1&)> widget;
+    std::function<QWidget*(MainWindow&)> widget;
     QRect clientRect; // in client-area coordinates
 };
 
 // The designed layout at 947 x 627: title strip, viewport, zoom slider and the
 // column with its three panels, every button at its place.
 const Placement kDesigned[] = {
-    {"Panel8", [](TForm1& f) { return f.Panel8; }, {0, 0, 947, 25}},
-    {"StageView", [](TForm1& f) { return f.StageView; }, {0, 25, 736, 602}},
-    {"TrackBar1", [](TForm1& f) { return f.TrackBar1; }, {736, 25, 19, 602}},
-    {"Panel1", [](TForm1& f) { return f.Panel1; }, {755, 25, 192, 602}},
-    {"Panel2", [](TForm1& f) { return f.Panel2; }, {755, 25, 192, 153}},
-    {"Panel5", [](TForm1& f) { return f.Panel5; }, {755, 25, 192, 25}},
-    {"Button5", [](TForm1& f) { return f.Button5; }, {755 + 56, 25 + 35, 80, 22}},
-    {"Button4", [](TForm1& f) { return f.Button4; }, {755 + 56, 25 + 64, 80, 22}},
-    {"Button3", [](TForm1& f) { return f.Button3; }, {755 + 56, 25 + 94, 80, 22}},
-    {"Button2", [](TForm1& f) { return f.Button2; }, {755 + 56, 25 + 124, 80, 22}},
-    {"TrackBar2", [](TForm1& f) { return f.TrackBar2; }, {755 + 173, 25 + 25, 19, 128}},
-    {"Panel3", [](TForm1& f) { return f.Panel3; }, {755, 25 + 153, 192, 185}},
-    {"Panel6", [](TForm1& f) { return f.Panel6; }, {755, 25 + 153, 192, 25}},
-    {"Memo1", [](TForm1& f) { return f.Memo1; }, {755, 25 + 153 + 25, 192, 132}},
-    {"Button1", [](TForm1& f) { return f.Button1; }, {755 + 56, 25 + 153 + 160, 80, 22}},
-    {"Panel4", [](TForm1& f) { return f.Panel4; }, {755, 25 + 338, 192, 264}},
-    {"Panel7", [](TForm1& f) { return f.Panel7; }, {755, 25 + 338, 192, 25}},
-    {"Memo2", [](TForm1& f) { return f.Memo2; }, {755, 25 + 338 + 25, 192, 239}},
-    {"Panel9", [](TForm1& f) { return f.Panel9; }, {0, 0, 947, 627}},
-    {"ImageControl1", [](TForm1& f) { return f.ImageControl1; }, {0, 0, 947, 577}},
-    {"Button6", [](TForm1& f) { return f.Button6; }, {433, 591, 80, 22}},
+    {"titleStrip", [](MainWindow& f) { return f.titleStrip; }, {0, 0, 947, 25}},
+    {"sceneView", [](MainWindow& f) { return f.sceneView; }, {0, 25, 736, 602}},
+    {"zoomSlider", [](MainWindow& f) { return f.zoomSlider; }, {736, 25, 19, 602}},
+    {"column", [](MainWindow& f) { return f.column; }, {755, 25, 192, 602}},
+    {"operationPanel", [](MainWindow& f) { return f.operationPanel; }, {755, 25, 192, 153}},
+    {"operationHeader", [](MainWindow& f) { return f.operationHeader; }, {755, 25, 192, 25}},
+    {"runButton", [](MainWindow& f) { return f.runButton; }, {755 + 56, 25 + 35, 80, 22}},
+    {"stepButton", [](MainWindow& f) { return f.stepButton; }, {755 + 56, 25 + 64, 80, 22}},
+    {"quitButton", [](MainWindow& f) { return f.quitButton; }, {755 + 56, 25 + 94, 80, 22}},
+    {"setButton", [](MainWindow& f) { return f.setButton; }, {755 + 56, 25 + 124, 80, 22}},
+    {"speedSlider", [](MainWindow& f) { return f.speedSlider; }, {755 + 173, 25 + 25, 19, 128}},
+    {"registerPanel", [](MainWindow& f) { return f.registerPanel; }, {755, 25 + 153, 192, 185}},
+    {"registerHeader", [](MainWindow& f) { return f.registerHeader; }, {755, 25 + 153, 192, 25}},
+    {"registerEditor", [](MainWindow& f) { return f.registerEditor; }, {755, 25 + 153 + 25, 192, 132}},
+    {"clearButton", [](MainWindow& f) { return f.clearButton; }, {755 + 56, 25 + 153 + 160, 80, 22}},
+    {"programPanel", [](MainWindow& f) { return f.programPanel; }, {755, 25 + 338, 192, 264}},
+    {"programHeader", [](MainWindow& f) { return f.programHeader; }, {755, 25 + 338, 192, 25}},
+    {"programEditor", [](MainWindow& f) { return f.programEditor; }, {755, 25 + 338 + 25, 192, 239}},
+    {"explanation", [](MainWindow& f) { return f.explanation; }, {0, 0, 947, 627}},
+    {"explanationPicture", [](MainWindow& f) { return f.explanationPicture; }, {0, 0, 947, 577}},
+    {"closeExplanationButton", [](MainWindow& f) { return f.closeExplanationButton; }, {433, 591, 80, 22}},
 };
 
 TEST_F(Layout, WindowOpensAtTheTopLeftWithTheDesignedClientArea)
@@ -57,9 +57,9 @@ TEST_F(Layout, WindowOpensAtTheTopLeftWithTheDesignedClientArea)
     EXPECT_EQ(form.windowTitle(), QString::fromUtf8("New.urm[*] — Tessivar"))
         << "the file's name and the application's";
     EXPECT_EQ(form.pos(), QPoint(0, 0));
-    EXPECT_EQ(form.ClientArea->size(), QSize(947, 627));
+    EXPECT_EQ(form.clientArea->size(), QSize(947, 627));
     // The menu bar sits above the client area, not inside it.
-    EXPECT_EQ(form.ClientArea->mapTo(&form, QPoint(0, 0)), QPoint(0, form.MainMenu1->height()));
+    EXPECT_EQ(form.clientArea->mapTo(&form, QPoint(0, 0)), QPoint(0, form.mainMenu->height()));
 }
 
 TEST_F(Layout, EveryControlHasItsDesignedPlace)
@@ -78,40 +78,40 @@ TEST_F(Layout, ResizingChangesOnlyTheViewportWidthAndTheProgramEditorHeight)
         const int dx = size.width() - 947;
         const int dy = size.height() - 627;
         SCOPED_TRACE(::testing::Message() << size.width() << " x " << size.height());
-        EXPECT_EQ(ClientRect(form.Panel8), QRect(0, 0, 947 + dx, 25));
-        EXPECT_EQ(ClientRect(form.StageView), QRect(0, 25, 736 + dx, 602 + dy));
-        EXPECT_EQ(ClientRect(form.TrackBar1), QRect(736 + dx, 25, 19, 602 + dy));
-        EXPECT_EQ(ClientRect(form.Panel1), QRect(755 + dx, 25, 192, 602 + dy));
-        EXPECT_EQ(ClientRect(form.Panel2), QRect(755 + dx, 25, 192, 153));
-        EXPECT_EQ(ClientRect(form.Panel3), QRect(755 + dx, 25 + 153, 192, 185));
-        EXPECT_EQ(ClientRect(form.Memo1), QRect(755 + dx, 25 + 178, 192, 132));
-        EXPECT_EQ(ClientRect(form.Memo2), QRect(755 + dx, 25 + 363, 192, 239 + dy));
-        EXPECT_EQ(ClientRect(form.Button2), QRect(755 + dx + 56, 25 + 124, 80, 22));
-        EXPECT_EQ(ClientRect(form.TrackBar2), QRect(755 + dx + 173, 50, 19, 128));
+        EXPECT_EQ(ClientRect(form.titleStrip), QRect(0, 0, 947 + dx, 25));
+        EXPECT_EQ(ClientRect(form.sceneView), QRect(0, 25, 736 + dx, 602 + dy));
+        EXPECT_EQ(ClientRect(form.zoomSlider), QRect(736 + dx, 25, 19, 602 + dy));
+        EXPECT_EQ(ClientRect(form.column), QRect(755 + dx, 25, 192, 602 + dy));
+        EXPECT_EQ(ClientRect(form.operationPanel), QRect(755 + dx, 25, 192, 153));
+        EXPECT_EQ(ClientRect(form.registerPanel), QRect(755 + dx, 25 + 153, 192, 185));
+        EXPECT_EQ(ClientRect(form.registerEditor), QRect(755 + dx, 25 + 178, 192, 132));
+        EXPECT_EQ(ClientRect(form.programEditor), QRect(755 + dx, 25 + 363, 192, 239 + dy));
+        EXPECT_EQ(ClientRect(form.setButton), QRect(755 + dx + 56, 25 + 124, 80, 22));
+        EXPECT_EQ(ClientRect(form.speedSlider), QRect(755 + dx + 173, 50, 19, 128));
     }
 }
 
 TEST_F(Layout, StartsWithTheSampleProgramAnEmptyRegisterPanelAndNewFileName)
 {
-    EXPECT_EQ(form.Memo2->toPlainText(),
+    EXPECT_EQ(form.programEditor->toPlainText(),
               QString::fromUtf8("S(3)\nJ(1,3,6)\nS(2)\nS(3)\nJ(1,1,2)\nT(2,1)\n/ R(1):=R(1)-1\n/ 不完全"));
-    EXPECT_TRUE(form.Memo1->toPlainText().isEmpty());
-    EXPECT_EQ(form.Label3->text(), QStringLiteral("New.urm"));
-    for (QPushButton* button : {form.Button2, form.Button3, form.Button4, form.Button5, form.Button1})
+    EXPECT_TRUE(form.registerEditor->toPlainText().isEmpty());
+    EXPECT_EQ(form.pathLabel->text(), QStringLiteral("New.urm"));
+    for (QPushButton* button : {form.setButton, form.quitButton, form.stepButton, form.runButton, form.clearButton})
         EXPECT_TRUE(button->isEnabled()) << button->text().toStdString();
 }
 
 TEST_F(Layout, ControlsCarryTheirJapaneseTexts)
 {
     const std::pair<QPushButton*, const char*> buttons[] = {
-        {form.Button1, "クリアー"},  {form.Button2, "セット"}, {form.Button3, "終了"},
-        {form.Button4, "1ステップ"}, {form.Button5, "実行"},   {form.Button6, "説明閉じる"},
+        {form.clearButton, "クリアー"}, {form.setButton, "セット"}, {form.quitButton, "終了"},
+        {form.stepButton, "1ステップ"}, {form.runButton, "実行"},   {form.closeExplanationButton, "説明閉じる"},
     };
     for (const auto& [button, text] : buttons)
         EXPECT_EQ(button->text(), QString::fromUtf8(text));
-    EXPECT_EQ(form.Label1->text(), QString::fromUtf8("操作盤"));
-    EXPECT_EQ(form.Label2->text(), QString::fromUtf8("レジスタ"));
-    EXPECT_FALSE(form.Label4->text().isEmpty());
+    EXPECT_EQ(form.operationTitle->text(), QString::fromUtf8("操作盤"));
+    EXPECT_EQ(form.registerTitle->text(), QString::fromUtf8("レジスタ"));
+    EXPECT_FALSE(form.titleLabel->text().isEmpty());
 }
 
 // The example library sits after "開く", among the design's four items.
@@ -119,29 +119,30 @@ TEST_F(Layout, ControlsCarryTheirJapaneseTexts)
 // before Save and the language last.
 TEST_F(Layout, FileMenuHasItsFourItemsInOrderAndTheDebugMenuFollows)
 {
-    EXPECT_EQ(form.MenuItem1->title(), QString::fromUtf8("ファイル"));
-    QList<QAction*> items = form.MenuItem1->actions();
+    EXPECT_EQ(form.fileMenu->title(), QString::fromUtf8("ファイル"));
+    QList<QAction*> items = form.fileMenu->actions();
     ASSERT_EQ(items.size(), 8);
     EXPECT_TRUE(items.takeAt(6)->isSeparator());
     const QList<QAction*> expected
-        = {form.MenuItem2, form.MenuItem3, form.ExampleMenu->menuAction(), form.RecentFilesMenu->menuAction(),
-           form.MenuItem4, form.MenuItem5, form.LanguageMenu->menuAction()};
+        = {form.newAction,  form.openAction,   form.exampleMenu->menuAction(), form.recentFilesMenu->menuAction(),
+           form.saveAction, form.saveAsAction, form.languageMenu->menuAction()};
     EXPECT_EQ(items, expected);
     const char* const texts[]
         = {"新規作成", "開く", "サンプル", "最近使ったファイル", "上書き保存", "名前を付けて保存", "言語 / Language"};
     for (qsizetype i = 0; i < items.size(); ++i)
         EXPECT_EQ(items[i]->text(), QString::fromUtf8(texts[i]));
-    EXPECT_EQ(form.MainMenu1->actions(), (QList<QAction*>{form.MenuItem1->menuAction(), form.DebugMenu->menuAction()}));
-    EXPECT_EQ(form.DebugMenu->title(), QString::fromUtf8("デバッグ"));
+    EXPECT_EQ(form.mainMenu->actions(), (QList<QAction*>{form.fileMenu->menuAction(), form.debugMenu->menuAction()}));
+    EXPECT_EQ(form.debugMenu->title(), QString::fromUtf8("デバッグ"));
 }
 
 TEST_F(Layout, TabKeyRunsThroughTheOperationProgramAndRegisterPanels)
 {
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    const QList<QWidget*> expected = {form.Button5, form.Button4, form.Button3, form.Button2,   form.TrackBar2,
-                                      form.Memo2,   form.Button1, form.Memo1,   form.TrackBar1, form.Button6};
-    form.Button5->setFocus(Qt::TabFocusReason);
+    const QList<QWidget*> expected
+        = {form.runButton,     form.stepButton,  form.quitButton,     form.setButton,  form.speedSlider,
+           form.programEditor, form.clearButton, form.registerEditor, form.zoomSlider, form.closeExplanationButton};
+    form.runButton->setFocus(Qt::TabFocusReason);
     for (qsizetype i = 1; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), expected[i]) << "after " << i << " tabs";

@@ -24,19 +24,19 @@ QColor PixelOf(QWidget* widget, QPoint point)
 
 TEST_F(Looks, HeadersAreAquaAndTheTitleStripLightGreyBothOutlinedInGrey)
 {
-    QTest::mouseClick(form.Button6, Qt::LeftButton);
-    for (QFrame* header : {form.Panel5, form.Panel6, form.Panel7}) {
+    QTest::mouseClick(form.closeExplanationButton, Qt::LeftButton);
+    for (QFrame* header : {form.operationHeader, form.registerHeader, form.programHeader}) {
         EXPECT_EQ(PixelOf(header, {3, 12}), QColor(0x00, 0xFF, 0xFF));
         EXPECT_EQ(PixelOf(header, {0, 0}), QColor(0x97, 0x97, 0x97));
         EXPECT_TRUE(header->testAttribute(Qt::WA_TransparentForMouseEvents));
     }
-    EXPECT_EQ(PixelOf(form.Panel8, {3, 12}), QColor(0xF0, 0xF0, 0xF0));
-    EXPECT_EQ(PixelOf(form.Panel8, {0, 0}), QColor(0x97, 0x97, 0x97));
+    EXPECT_EQ(PixelOf(form.titleStrip, {3, 12}), QColor(0xF0, 0xF0, 0xF0));
+    EXPECT_EQ(PixelOf(form.titleStrip, {0, 0}), QColor(0x97, 0x97, 0x97));
 }
 
 TEST_F(Looks, EditorsUseAFixedWidthJapaneseFontAtSize18)
 {
-    for (QPlainTextEdit* editor : {form.Memo1, form.Memo2}) {
+    for (QPlainTextEdit* editor : {form.registerEditor, form.programEditor}) {
         const QFontInfo font(editor->font());
         EXPECT_EQ(font.pixelSize(), 18);
         const QFontMetrics metrics(editor->font());
@@ -49,10 +49,11 @@ TEST_F(Looks, EditorsUseAFixedWidthJapaneseFontAtSize18)
 
 TEST_F(Looks, EditorsAreWhiteWithBlackTextAndAHalfTransparentBlueSelection)
 {
-    QTest::mouseClick(form.Button6, Qt::LeftButton);
-    form.Memo1->setPlainText(QStringLiteral("12345"));
-    EXPECT_EQ(PixelOf(form.Memo1, {form.Memo1->width() / 2, form.Memo1->height() / 2}), QColor(Qt::white));
-    const QPalette palette = form.Memo1->palette();
+    QTest::mouseClick(form.closeExplanationButton, Qt::LeftButton);
+    form.registerEditor->setPlainText(QStringLiteral("12345"));
+    EXPECT_EQ(PixelOf(form.registerEditor, {form.registerEditor->width() / 2, form.registerEditor->height() / 2}),
+              QColor(Qt::white));
+    const QPalette palette = form.registerEditor->palette();
     EXPECT_EQ(palette.color(QPalette::Text), QColor(Qt::black));
     EXPECT_EQ(palette.color(QPalette::Highlight), QColor(0x2A, 0x96, 0xFF, 128));
 }
@@ -60,22 +61,22 @@ TEST_F(Looks, EditorsAreWhiteWithBlackTextAndAHalfTransparentBlueSelection)
 TEST_F(Looks, ALongFileNameIsShownWithItsBeginningElided)
 {
     const QString path = QStringLiteral("/home/user/a/very/long/folder/name/that/does/not/fit/program.urm");
-    form.Label3->setText(path);
-    EXPECT_EQ(form.Label3->text(), path) << "the label keeps the whole path";
-    const QString shown = form.Label3->ShownText();
+    form.pathLabel->setText(path);
+    EXPECT_EQ(form.pathLabel->text(), path) << "the label keeps the whole path";
+    const QString shown = form.pathLabel->ShownText();
     EXPECT_TRUE(shown.endsWith(QStringLiteral("program.urm"))) << shown.toStdString();
     EXPECT_LT(shown.size(), path.size());
-    EXPECT_LE(form.Label3->fontMetrics().horizontalAdvance(shown), form.Label3->contentsRect().width());
-    EXPECT_EQ(form.Panel7->width(), 192) << "a long name does not widen the header";
-    form.Label3->setText(QStringLiteral("New.urm"));
-    EXPECT_EQ(form.Label3->ShownText(), QStringLiteral("New.urm"));
+    EXPECT_LE(form.pathLabel->fontMetrics().horizontalAdvance(shown), form.pathLabel->contentsRect().width());
+    EXPECT_EQ(form.programHeader->width(), 192) << "a long name does not widen the header";
+    form.pathLabel->setText(QStringLiteral("New.urm"));
+    EXPECT_EQ(form.pathLabel->ShownText(), QStringLiteral("New.urm"));
 }
 
 TEST_F(Looks, RunTickTimerIsA10MillisecondOneShotThatStartsOff)
 {
-    EXPECT_EQ(form.Timer1->interval(), 10);
-    EXPECT_TRUE(form.Timer1->isSingleShot());
-    EXPECT_FALSE(form.Timer1->isActive());
+    EXPECT_EQ(form.Run().Tick().interval(), 10);
+    EXPECT_TRUE(form.Run().Tick().isSingleShot());
+    EXPECT_FALSE(form.Run().Tick().isActive());
 }
 
 } // namespace

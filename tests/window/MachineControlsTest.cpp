@@ -14,7 +14,7 @@ protected:
     void SetUp() override
     {
         ShownForm::SetUp();
-        QTest::mouseClick(form.Button6, Qt::LeftButton);
+        QTest::mouseClick(form.closeExplanationButton, Qt::LeftButton);
         TopSpeed();
     }
 
@@ -33,16 +33,16 @@ TEST_F(MachineControls, SetRewritesEveryRegisterLineCanonically)
         {"", ""},
     };
     for (const auto& [typed, canonical] : cases) {
-        Type(form.Memo1, typed);
-        Click(form.Button2);
-        EXPECT_EQ(Text(form.Memo1), QString::fromUtf8(canonical)) << typed;
+        Type(form.registerEditor, typed);
+        Click(form.setButton);
+        EXPECT_EQ(Text(form.registerEditor), QString::fromUtf8(canonical)) << typed;
     }
 }
 
 TEST_F(MachineControls, SetLoadsTheMachineFromBothEditors)
 {
-    Type(form.Memo1, "3\n+4");
-    Click(form.Button2);
+    Type(form.registerEditor, "3\n+4");
+    Click(form.setButton);
     const Machine& machine = form.MachineState();
     EXPECT_EQ(machine.registers[0], 3);
     EXPECT_EQ(machine.registers[1], 4);
@@ -55,14 +55,14 @@ TEST_F(MachineControls, SetLoadsTheMachineFromBothEditors)
 
 TEST_F(MachineControls, SetKeepsTheCaretInTheLineItWasIn)
 {
-    Type(form.Memo1, "1\n+22\n333");
-    QTextCursor caret = form.Memo1->textCursor();
-    caret.setPosition(form.Memo1->document()->findBlockByNumber(2).position() + 2);
-    form.Memo1->setTextCursor(caret);
-    Click(form.Button2);
-    EXPECT_EQ(Text(form.Memo1), QStringLiteral("1\n22\n333"));
-    EXPECT_EQ(form.Memo1->textCursor().blockNumber(), 2);
-    EXPECT_EQ(form.Memo1->textCursor().positionInBlock(), 2);
+    Type(form.registerEditor, "1\n+22\n333");
+    QTextCursor caret = form.registerEditor->textCursor();
+    caret.setPosition(form.registerEditor->document()->findBlockByNumber(2).position() + 2);
+    form.registerEditor->setTextCursor(caret);
+    Click(form.setButton);
+    EXPECT_EQ(Text(form.registerEditor), QStringLiteral("1\n22\n333"));
+    EXPECT_EQ(form.registerEditor->textCursor().blockNumber(), 2);
+    EXPECT_EQ(form.registerEditor->textCursor().positionInBlock(), 2);
 }
 
 TEST_F(MachineControls, SetBeyondTheRegisterFileShowsTheRangeErrorBox)
@@ -70,97 +70,97 @@ TEST_F(MachineControls, SetBeyondTheRegisterFileShowsTheRangeErrorBox)
     QStringList lines;
     for (int i = 1; i <= 257; ++i)
         lines.append(QStringLiteral("+%1").arg(i));
-    form.Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+    form.registerEditor->setPlainText(lines.join(QLatin1Char('\n')));
     MessageBoxWatcher boxes;
-    Click(form.Button2);
+    Click(form.setButton);
     ASSERT_EQ(boxes.Seen().size(), 1u);
     EXPECT_EQ(boxes.Seen()[0].icon, QMessageBox::Critical);
     EXPECT_EQ(boxes.Seen()[0].text, QString::fromUtf8("範囲チェックエラー."));
     // Registers up to 256 are loaded and rewritten; the program is not.
-    EXPECT_EQ(form.Memo1->document()->findBlockByNumber(255).text(), QStringLiteral("256"));
-    EXPECT_EQ(form.Memo1->document()->findBlockByNumber(256).text(), QStringLiteral("+257"));
+    EXPECT_EQ(form.registerEditor->document()->findBlockByNumber(255).text(), QStringLiteral("256"));
+    EXPECT_EQ(form.registerEditor->document()->findBlockByNumber(256).text(), QStringLiteral("+257"));
     EXPECT_TRUE(form.MachineState().program.empty());
 }
 
 TEST_F(MachineControls, StepBeforeSetOnlyShowsTheMessage)
 {
-    Type(form.Memo1, "+5");
+    Type(form.registerEditor, "+5");
     MessageBoxWatcher boxes;
-    Click(form.Button4);
+    Click(form.stepButton);
     ASSERT_EQ(boxes.Seen().size(), 1u);
     const SeenMessageBox& box = boxes.Seen()[0];
     EXPECT_EQ(box.text, QString::fromUtf8("セットしてください。"));
     EXPECT_EQ(box.title, QStringLiteral("Tessivar"));
     EXPECT_EQ(box.buttonCount, 1);
-    EXPECT_EQ(Text(form.Memo1), QStringLiteral("+5"));
+    EXPECT_EQ(Text(form.registerEditor), QStringLiteral("+5"));
     EXPECT_EQ(form.MachineState().stepCount, 0);
-    EXPECT_TRUE(form.Button4->isEnabled());
+    EXPECT_TRUE(form.stepButton->isEnabled());
 }
 
 TEST_F(MachineControls, StepNamingARegisterBeyondTheFileShowsAnErrorAndChangesNothing)
 {
-    Type(form.Memo1, "1\n2");
-    Type(form.Memo2, "S(1)\nS(300)");
-    Click(form.Button2);
-    Click(form.Button4);
+    Type(form.registerEditor, "1\n2");
+    Type(form.programEditor, "S(1)\nS(300)");
+    Click(form.setButton);
+    Click(form.stepButton);
     MessageBoxWatcher boxes;
-    Click(form.Button4);
+    Click(form.stepButton);
     ASSERT_EQ(boxes.Seen().size(), 1u);
     EXPECT_EQ(boxes.Seen()[0].icon, QMessageBox::Critical);
     EXPECT_TRUE(boxes.Seen()[0].text.contains(QStringLiteral("R(300)"))) << boxes.Seen()[0].text.toStdString();
-    EXPECT_EQ(Text(form.Memo1), QStringLiteral("2\n2"));
+    EXPECT_EQ(Text(form.registerEditor), QStringLiteral("2\n2"));
     EXPECT_EQ(form.MachineState().pc, 1);
     EXPECT_EQ(form.MachineState().stepCount, 1);
-    EXPECT_TRUE(form.Button4->isEnabled());
+    EXPECT_TRUE(form.stepButton->isEnabled());
 }
 
 TEST_F(MachineControls, StepsRewriteTheLinesOfTheRegistersTheyWrite)
 {
-    Type(form.Memo2, "S(5)\nT(1,2)\nJ(1,2,1)");
-    Type(form.Memo1, "7\n2");
-    Click(form.Button2);
+    Type(form.programEditor, "S(5)\nT(1,2)\nJ(1,2,1)");
+    Type(form.registerEditor, "7\n2");
+    Click(form.setButton);
 
     MessageBoxWatcher boxes;
-    Click(form.Button4);
-    EXPECT_EQ(Text(form.Memo1), QStringLiteral("7\n2\n0\n0\n1")) << "S(5) extends the panel";
-    Click(form.Button4);
-    EXPECT_EQ(Text(form.Memo1), QStringLiteral("7\n7\n0\n0\n1")) << "T(1,2) rewrites line 2";
-    Type(form.Memo1, "edited");
-    Click(form.Button4);
-    EXPECT_EQ(Text(form.Memo1), QStringLiteral("edited")) << "J writes no register line";
+    Click(form.stepButton);
+    EXPECT_EQ(Text(form.registerEditor), QStringLiteral("7\n2\n0\n0\n1")) << "S(5) extends the panel";
+    Click(form.stepButton);
+    EXPECT_EQ(Text(form.registerEditor), QStringLiteral("7\n7\n0\n0\n1")) << "T(1,2) rewrites line 2";
+    Type(form.registerEditor, "edited");
+    Click(form.stepButton);
+    EXPECT_EQ(Text(form.registerEditor), QStringLiteral("edited")) << "J writes no register line";
     EXPECT_EQ(form.MachineState().pc, 0) << "the jump back to line 1 was taken";
     EXPECT_TRUE(boxes.Seen().empty());
 }
 
 TEST_F(MachineControls, StepAfterTheEndShowsTheMessageUntilTheNextSet)
 {
-    Type(form.Memo2, "S(1)");
-    Type(form.Memo1, "");
-    Click(form.Button2);
+    Type(form.programEditor, "S(1)");
+    Type(form.registerEditor, "");
+    Click(form.setButton);
     MessageBoxWatcher boxes;
-    Click(form.Button4);
-    EXPECT_EQ(Text(form.Memo1), QStringLiteral("1"));
-    Click(form.Button4);
+    Click(form.stepButton);
+    EXPECT_EQ(Text(form.registerEditor), QStringLiteral("1"));
+    Click(form.stepButton);
     ASSERT_EQ(boxes.Seen().size(), 1u);
     EXPECT_EQ(boxes.Seen()[0].text, QString::fromUtf8("セットしてください。"));
-    EXPECT_EQ(Text(form.Memo1), QStringLiteral("1"));
-    Click(form.Button2);
-    Click(form.Button4);
-    EXPECT_EQ(Text(form.Memo1), QStringLiteral("2")) << "Set reloads R(1) from the panel";
+    EXPECT_EQ(Text(form.registerEditor), QStringLiteral("1"));
+    Click(form.setButton);
+    Click(form.stepButton);
+    EXPECT_EQ(Text(form.registerEditor), QStringLiteral("2")) << "Set reloads R(1) from the panel";
 }
 
 TEST_F(MachineControls, ClearEmptiesTheRegisterPanelButNotTheRegisters)
 {
-    Type(form.Memo1, "4");
-    Click(form.Button2);
-    Click(form.Button1);
-    EXPECT_TRUE(Text(form.Memo1).isEmpty());
+    Type(form.registerEditor, "4");
+    Click(form.setButton);
+    Click(form.clearButton);
+    EXPECT_TRUE(Text(form.registerEditor).isEmpty());
     EXPECT_EQ(form.MachineState().registers[0], 4);
 }
 
 TEST_F(MachineControls, QuitClosesTheWindow)
 {
-    Click(form.Button3);
+    Click(form.quitButton);
     EXPECT_FALSE(form.isVisible());
 }
 

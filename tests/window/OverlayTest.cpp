@@ -14,29 +14,29 @@ using Overlay = ShownForm;
 // Points in the title strip, the viewport, the zoom slider and each panel.
 const QPoint kClientPoints[] = {{5, 5}, {470, 12}, {300, 300}, {745, 400}, {800, 100}, {800, 250}, {800, 500}};
 
-bool InsideOverlay(const TForm1& form, QPoint clientPoint)
+bool InsideOverlay(const MainWindow& form, QPoint clientPoint)
 {
-    QWidget* hit = form.ClientArea->childAt(clientPoint);
-    return hit != nullptr && (hit == form.Panel9 || form.Panel9->isAncestorOf(hit));
+    QWidget* hit = form.clientArea->childAt(clientPoint);
+    return hit != nullptr && (hit == form.explanation || form.explanation->isAncestorOf(hit));
 }
 
 TEST_F(Overlay, CoversTheWholeClientAreaAtStartButNotTheMenuBar)
 {
-    EXPECT_TRUE(form.Panel9->isVisible());
-    EXPECT_EQ(form.Panel9->geometry(), form.ClientArea->rect());
+    EXPECT_TRUE(form.explanation->isVisible());
+    EXPECT_EQ(form.explanation->geometry(), form.clientArea->rect());
     for (const QPoint point : kClientPoints)
         EXPECT_TRUE(InsideOverlay(form, point)) << point.x() << "," << point.y();
-    const QPoint menuPoint = form.MainMenu1->actionGeometry(form.MenuItem1->menuAction()).center();
-    EXPECT_EQ(form.childAt(form.MainMenu1->mapTo(&form, menuPoint)), form.MainMenu1);
+    const QPoint menuPoint = form.mainMenu->actionGeometry(form.fileMenu->menuAction()).center();
+    EXPECT_EQ(form.childAt(form.mainMenu->mapTo(&form, menuPoint)), form.mainMenu);
 }
 
 TEST_F(Overlay, FollowsTheWindowWhileShownWithItsButtonAnchored)
 {
     ResizeClient({1147, 827});
-    EXPECT_EQ(form.Panel9->geometry(), QRect(0, 0, 1147, 827));
-    EXPECT_EQ(form.ImageControl1->geometry(), QRect(0, 0, 1147, 577));
+    EXPECT_EQ(form.explanation->geometry(), QRect(0, 0, 1147, 827));
+    EXPECT_EQ(form.explanationPicture->geometry(), QRect(0, 0, 1147, 577));
     // Anchored left, right and bottom: 433 from the left, 434 from the right, 14 from the bottom.
-    EXPECT_EQ(form.Button6->geometry(), QRect(433, 827 - 36, 1147 - 867, 22));
+    EXPECT_EQ(form.closeExplanationButton->geometry(), QRect(433, 827 - 36, 1147 - 867, 22));
 }
 
 // Narrower than designed the button keeps its width, centred; it never
@@ -47,26 +47,27 @@ TEST_F(Overlay, CanAlwaysBeClosedWithItsButtonOrEscape)
         // As small as the window's layout lets it become.
         form.resize(size);
         QTest::qWait(100);
-        ASSERT_LT(form.ClientArea->width(), 867);
-        const QRect button = form.Button6->geometry();
-        EXPECT_EQ(button.width(), 80) << form.ClientArea->width();
-        EXPECT_TRUE(form.Panel9->rect().contains(button)) << form.ClientArea->width();
+        ASSERT_LT(form.clientArea->width(), 867);
+        const QRect button = form.closeExplanationButton->geometry();
+        EXPECT_EQ(button.width(), 80) << form.clientArea->width();
+        EXPECT_TRUE(form.explanation->rect().contains(button)) << form.clientArea->width();
         EXPECT_EQ(InsideOverlay(form, button.center()), true);
-        EXPECT_EQ(form.ClientArea->childAt(form.Panel9->mapTo(form.ClientArea, button.center())), form.Button6);
+        EXPECT_EQ(form.clientArea->childAt(form.explanation->mapTo(form.clientArea, button.center())),
+                  form.closeExplanationButton);
     }
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     QTest::keyClick(&form, Qt::Key_Escape);
-    EXPECT_FALSE(form.Panel9->isVisible());
+    EXPECT_FALSE(form.explanation->isVisible());
 }
 
 TEST_F(Overlay, ButtonHidesItForGoodAlsoAfterResizing)
 {
-    QTest::mouseClick(form.Button6, Qt::LeftButton);
-    EXPECT_FALSE(form.Panel9->isVisible());
+    QTest::mouseClick(form.closeExplanationButton, Qt::LeftButton);
+    EXPECT_FALSE(form.explanation->isVisible());
     for (const QSize size : {QSize(1100, 700), QSize(947, 627)}) {
         ResizeClient(size);
-        EXPECT_FALSE(form.Panel9->isVisible());
+        EXPECT_FALSE(form.explanation->isVisible());
         for (const QPoint point : kClientPoints)
             EXPECT_FALSE(InsideOverlay(form, point)) << point.x() << "," << point.y();
     }
@@ -74,15 +75,16 @@ TEST_F(Overlay, ButtonHidesItForGoodAlsoAfterResizing)
 
 TEST_F(Overlay, ShowsTheExplanationPictureScaledToFitWithItsProportions)
 {
-    const QPixmap& picture = form.ImageControl1->Bitmap();
+    const QPixmap& picture = form.explanationPicture->Bitmap();
     ASSERT_FALSE(picture.isNull());
     EXPECT_EQ(picture.size(), QSize(1074, 661));
     for (const QSize size : {QSize(947, 627), QSize(1400, 700)}) {
         ResizeClient(size);
-        const QRect shown = form.ImageControl1->PictureRect();
-        EXPECT_TRUE(form.ImageControl1->rect().contains(shown));
+        const QRect shown = form.explanationPicture->PictureRect();
+        EXPECT_TRUE(form.explanationPicture->rect().contains(shown));
         // One side fills the control; the other keeps the picture's proportions.
-        EXPECT_TRUE(shown.width() == form.ImageControl1->width() || shown.height() == form.ImageControl1->height());
+        EXPECT_TRUE(shown.width() == form.explanationPicture->width()
+                    || shown.height() == form.explanationPicture->height());
         EXPECT_NEAR(double(shown.width()) / shown.height(), 1074.0 / 661.0, 0.01);
     }
 }

@@ -24,8 +24,8 @@ protected:
     void SetUp() override
     {
         ShownForm::SetUp();
-        QTest::mouseClick(form.Button6, Qt::LeftButton);
-        editor = qobject_cast<ProgramEditor*>(form.Memo2);
+        QTest::mouseClick(form.closeExplanationButton, Qt::LeftButton);
+        editor = qobject_cast<ProgramEditor*>(form.programEditor);
         ASSERT_NE(editor, nullptr);
     }
 
@@ -116,7 +116,7 @@ TEST_F(ProgramEditorTest, TheMarginGrowsByOneDigitPerTenfoldInsideTheEditorsWidt
             text.append(QStringLiteral("S(1)"));
         editor->setPlainText(text.join(QLatin1Char('\n')));
         QApplication::processEvents();
-        EXPECT_EQ(ClientRect(form.Memo2).width(), 192) << lines << " lines";
+        EXPECT_EQ(ClientRect(form.programEditor).width(), 192) << lines << " lines";
         EXPECT_EQ(editor->viewport()->geometry().left(), editor->LineNumbers()->geometry().right() + 1)
             << "the text starts right after the margin";
         return editor->LineNumbers()->width();
@@ -232,7 +232,7 @@ TEST_F(ProgramEditorTest, CtrlGAsksForALineAndGoesThereFromAnywhereInTheWindow)
     SetProgram("S(1)\nS(2)\nS(3)\nS(4)\nS(5)");
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    form.Memo1->setFocus();
+    form.registerEditor->setFocus();
     QString title;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
@@ -241,7 +241,7 @@ TEST_F(ProgramEditorTest, CtrlGAsksForALineAndGoesThereFromAnywhereInTheWindow)
         dialog->setIntValue(4);
         dialog->accept();
     });
-    QTest::keyClick(form.Memo1, Qt::Key_G, Qt::ControlModifier);
+    QTest::keyClick(form.registerEditor, Qt::Key_G, Qt::ControlModifier);
     EXPECT_EQ(title, QString::fromUtf8("行へ移動"));
     EXPECT_EQ(CaretLine(), 4);
     EXPECT_TRUE(editor->hasFocus());

@@ -16,26 +16,26 @@ protected:
     void SetUp() override
     {
         ShownForm::SetUp();
-        QTest::mouseClick(form.Button6, Qt::LeftButton);
+        QTest::mouseClick(form.closeExplanationButton, Qt::LeftButton);
         TopSpeed();
     }
 
     void SetProgram(const char* registers, const char* program)
     {
-        form.Memo1->setPlainText(QString::fromUtf8(registers));
-        form.Memo2->setPlainText(QString::fromUtf8(program));
-        QTest::mouseClick(form.Button2, Qt::LeftButton);
+        form.registerEditor->setPlainText(QString::fromUtf8(registers));
+        form.programEditor->setPlainText(QString::fromUtf8(program));
+        QTest::mouseClick(form.setButton, Qt::LeftButton);
     }
 
     void PutCaretOnLine(int line)
     {
-        form.Memo2->setTextCursor(QTextCursor(form.Memo2->document()->findBlockByNumber(line)));
+        form.programEditor->setTextCursor(QTextCursor(form.programEditor->document()->findBlockByNumber(line)));
     }
 
     void ToggleBreakpointOnLine(int line)
     {
         PutCaretOnLine(line);
-        form.ToggleBreakpointAction->trigger();
+        form.toggleBreakpointAction->trigger();
     }
 };
 

@@ -32,14 +32,14 @@ struct WindowState {
     RegisterFile registerValues;
     std::size_t balls;
 
-    static WindowState Of(TForm1& form)
+    static WindowState Of(MainWindow& form)
     {
         std::size_t balls = 0;
         for (const scene::SceneObject* child : form.Scene().Root->Children())
             balls += child->Kind() == scene::ObjectKind::Ball && child->Visible();
-        return {form.Memo1->toPlainText(),
-                form.Memo2->toPlainText(),
-                form.Label3->text(),
+        return {form.registerEditor->toPlainText(),
+                form.programEditor->toPlainText(),
+                form.pathLabel->text(),
                 QString::fromUtf8(form.Scene().ListingText->Text().View()),
                 form.MachineState().program,
                 form.MachineState().registers,
@@ -53,10 +53,10 @@ protected:
     void SetUp() override
     {
         ShownForm::SetUp();
-        QTest::mouseClick(form.Button6, Qt::LeftButton);
+        QTest::mouseClick(form.closeExplanationButton, Qt::LeftButton);
         TopSpeed();
-        form.Memo1->setPlainText(QStringLiteral("3\n5"));
-        QTest::mouseClick(form.Button2, Qt::LeftButton);
+        form.registerEditor->setPlainText(QStringLiteral("3\n5"));
+        QTest::mouseClick(form.setButton, Qt::LeftButton);
         before = WindowState::Of(form);
         ASSERT_EQ(before.balls, 8u);
     }
@@ -65,7 +65,7 @@ protected:
     std::vector<QString> Set()
     {
         const MessageBoxWatcher watcher;
-        QTest::mouseClick(form.Button2, Qt::LeftButton);
+        QTest::mouseClick(form.setButton, Qt::LeftButton);
         std::vector<QString> texts;
         for (const SeenMessageBox& box : watcher.Seen())
             texts.push_back(box.text);
@@ -87,8 +87,8 @@ TEST_F(ProgramSizeLimit, SetRefusesAProgramPastEitherLimitAndChangesNothing)
         {"one character too many", std::string(kMostProgramCharacters + 1, 'S')},
     };
     for (const Case& c : cases) {
-        form.Memo2->setPlainText(QString::fromStdString(c.program));
-        before.program = form.Memo2->toPlainText();
+        form.programEditor->setPlainText(QString::fromStdString(c.program));
+        before.program = form.programEditor->toPlainText();
         EXPECT_EQ(Set(), std::vector<QString>{tooLong}) << c.name;
         EXPECT_TRUE(WindowState::Of(form) == before) << c.name;
     }
@@ -96,7 +96,7 @@ TEST_F(ProgramSizeLimit, SetRefusesAProgramPastEitherLimitAndChangesNothing)
 
 TEST_F(ProgramSizeLimit, SetTakesAProgramOfExactlyTheMostLines)
 {
-    form.Memo2->setPlainText(QString::fromStdString(Program(kMostProgramLines, "\n")));
+    form.programEditor->setPlainText(QString::fromStdString(Program(kMostProgramLines, "\n")));
     EXPECT_EQ(Set(), std::vector<QString>{});
     EXPECT_EQ(form.MachineState().program.size(), kMostProgramLines);
 }

@@ -35,22 +35,21 @@ protected:
     void SetUp() override
     {
         ShownForm::SetUp();
-        QTest::mouseClick(form.Button6, Qt::LeftButton);
-        form.TrackBar2->SetValue(4); // D = 0.25 s: a step lasts about half a second
+        QTest::mouseClick(form.closeExplanationButton, Qt::LeftButton);
+        form.speedSlider->SetValue(4); // D = 0.25 s: a step lasts about half a second
     }
 
     RunState State()
     {
-        return {form.Button5->text(),      form.Scene().ListingScroll->Running(),
-                form.Timer1->isActive(),   form.Button2->isEnabled(),
-                form.Button4->isEnabled(), form.Button5->isEnabled()};
+        return {form.runButton->text(),      form.Scene().ListingScroll->Running(), form.Run().Tick().isActive(),
+                form.setButton->isEnabled(), form.stepButton->isEnabled(),          form.runButton->isEnabled()};
     }
 
     void SetProgram(const char* registers, const char* program)
     {
-        form.Memo1->setPlainText(QString::fromUtf8(registers));
-        form.Memo2->setPlainText(QString::fromUtf8(program));
-        Click(form.Button2);
+        form.registerEditor->setPlainText(QString::fromUtf8(registers));
+        form.programEditor->setPlainText(QString::fromUtf8(program));
+        Click(form.setButton);
     }
 
     void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
@@ -64,7 +63,7 @@ TEST_F(RunControl, ASingleStepLocksEveryButtonUntilItsListingScrollEnds)
 {
     SetProgram("0", "S(1)\nS(1)");
     EXPECT_EQ(State(), Idle);
-    Click(form.Button4);
+    Click(form.stepButton);
     EXPECT_EQ(State(), Stepping);
     ASSERT_TRUE(WaitFor(Idle)) << State();
     EXPECT_EQ(form.MachineState().pc, 1);
@@ -73,21 +72,21 @@ TEST_F(RunControl, ASingleStepLocksEveryButtonUntilItsListingScrollEnds)
 TEST_F(RunControl, ARunGoesStepByStepUntilTheProgramEnds)
 {
     SetProgram("0", "S(1)\nS(1)\nS(1)");
-    Click(form.Button5);
+    Click(form.runButton);
     EXPECT_EQ(State(), RunningWaiting);
     ASSERT_TRUE(WaitFor(StepInFlight)) << State();
     ASSERT_TRUE(WaitFor(RunningWaiting)) << State();
     ASSERT_TRUE(WaitFor(Idle)) << State();
     EXPECT_EQ(form.MachineState().pc, 3);
-    EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral("3"));
+    EXPECT_EQ(form.registerEditor->toPlainText(), QStringLiteral("3"));
 }
 
 TEST_F(RunControl, StopBetweenStepsCancelsThePendingTick)
 {
     SetProgram("0", "S(1)\nS(1)\nS(1)");
-    Click(form.Button5);
+    Click(form.runButton);
     ASSERT_EQ(State(), RunningWaiting);
-    Click(form.Button5);
+    Click(form.runButton);
     EXPECT_EQ(State(), Idle);
     QTest::qWait(100);
     EXPECT_EQ(form.MachineState().pc, 0) << "no step ran";
@@ -96,20 +95,20 @@ TEST_F(RunControl, StopBetweenStepsCancelsThePendingTick)
 TEST_F(RunControl, StopDuringAStepLetsItFinishThenTheWindowIsIdle)
 {
     SetProgram("0", "S(1)\nS(1)\nS(1)");
-    Click(form.Button5);
+    Click(form.runButton);
     ASSERT_TRUE(WaitFor(StepInFlight)) << State();
-    Click(form.Button5);
+    Click(form.runButton);
     EXPECT_EQ(State(), Stopping);
     ASSERT_TRUE(WaitFor(Idle)) << State();
     QTest::qWait(100);
     EXPECT_EQ(form.MachineState().pc, 1);
     // Run again from stopping: the run goes on as usual.
-    Click(form.Button5);
+    Click(form.runButton);
     ASSERT_TRUE(WaitFor(StepInFlight)) << State();
-    Click(form.Button5);
+    Click(form.runButton);
     ASSERT_EQ(State(), Stopping);
-    Click(form.Button5);
-    EXPECT_EQ(form.Button5->text(), Stop);
+    Click(form.runButton);
+    EXPECT_EQ(form.runButton->text(), Stop);
     ASSERT_TRUE(WaitFor(Idle)) << State();
     EXPECT_EQ(form.MachineState().pc, 3);
 }
@@ -117,10 +116,10 @@ TEST_F(RunControl, StopDuringAStepLetsItFinishThenTheWindowIsIdle)
 TEST_F(RunControl, StopDuringTheLastStepShowsTheMessageAndTheRunEndsByItself)
 {
     SetProgram("0", "S(1)");
-    Click(form.Button5);
+    Click(form.runButton);
     ASSERT_TRUE(WaitFor(StepInFlight)) << State();
     MessageBoxWatcher boxes;
-    Click(form.Button5);
+    Click(form.runButton);
     ASSERT_EQ(boxes.Seen().size(), 1u);
     EXPECT_EQ(boxes.Seen()[0].text, QString::fromUtf8("セットしてください。"));
     ASSERT_TRUE(WaitFor(Idle)) << State();
@@ -129,14 +128,14 @@ TEST_F(RunControl, StopDuringTheLastStepShowsTheMessageAndTheRunEndsByItself)
 TEST_F(RunControl, RunAndStepBeforeSetOrAfterTheEndOnlyShowTheMessage)
 {
     MessageBoxWatcher boxes;
-    Click(form.Button5);
-    Click(form.Button4);
+    Click(form.runButton);
+    Click(form.stepButton);
     EXPECT_EQ(State(), Idle);
     SetProgram("0", "S(1)");
-    form.TrackBar2->SetValue(5);
-    Click(form.Button4);
-    Click(form.Button5);
-    Click(form.Button4);
+    form.speedSlider->SetValue(5);
+    Click(form.stepButton);
+    Click(form.runButton);
+    Click(form.stepButton);
     EXPECT_EQ(State(), Idle);
     EXPECT_EQ(boxes.Seen().size(), 4u);
 }
@@ -148,14 +147,14 @@ TEST_F(RunControl, AStepThatIsRefusedEndsTheRunInTheIdleState)
     const char* programs[] = {"S(1)\nS(300)", "S(1)\nT(1,257)", "S(1)\nJ(999,1,1)"};
     for (const char* program : programs) {
         SetProgram("1", program);
-        form.TrackBar2->SetValue(5);
+        form.speedSlider->SetValue(5);
         MessageBoxWatcher boxes;
-        Click(form.Button5);
+        Click(form.runButton);
         ASSERT_TRUE(WaitFor(Idle)) << State();
         ASSERT_EQ(boxes.Seen().size(), 1u) << program;
         EXPECT_EQ(boxes.Seen()[0].icon, QMessageBox::Critical);
         EXPECT_EQ(form.MachineState().pc, 1) << program;
-        EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral("2")) << program;
+        EXPECT_EQ(form.registerEditor->toPlainText(), QStringLiteral("2")) << program;
         const scene::MachineScene& shown = form.SceneOfMachine();
         EXPECT_EQ(shown.Stacks().SlotLists.size(), 1u) << "no slot list was made for the missing register";
     }
@@ -164,12 +163,12 @@ TEST_F(RunControl, AStepThatIsRefusedEndsTheRunInTheIdleState)
 // The sample program with 3 in R(1), at the top speed: one step per tick.
 TEST_F(RunControl, TheSampleProgramRunsToItsEndAtTheTopSpeed)
 {
-    form.Memo1->setPlainText(QStringLiteral("3"));
-    Click(form.Button2);
-    form.TrackBar2->SetValue(5);
-    Click(form.Button5);
+    form.registerEditor->setPlainText(QStringLiteral("3"));
+    Click(form.setButton);
+    form.speedSlider->SetValue(5);
+    Click(form.runButton);
     ASSERT_TRUE(WaitFor(Idle)) << State();
-    EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral("2\n2\n3"));
+    EXPECT_EQ(form.registerEditor->toPlainText(), QStringLiteral("2\n2\n3"));
     EXPECT_EQ(form.Scene().CounterText->Text(), "Step:  11");
 }
 
@@ -178,14 +177,14 @@ TEST_F(RunControl, TheSampleProgramRunsToItsEndAtTheTopSpeed)
 TEST_F(RunControl, TheViewKeepsDrawingDuringARunAtTheTopSpeed)
 {
     SetProgram("0", "S(1)\nJ(1,1,1)");
-    form.TrackBar2->SetValue(5);
-    Click(form.Button5);
+    form.speedSlider->SetValue(5);
+    Click(form.runButton);
     QTest::qWait(500); // past the frames that build the listing's meshes
-    const std::uint64_t drawn = form.StageView->DrawnRevision();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return form.StageView->DrawnRevision() != drawn; }, 3000));
-    EXPECT_GT(form.StageView->TypicalFrameMs(), 0);
+    const std::uint64_t drawn = form.sceneView->DrawnRevision();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form.sceneView->DrawnRevision() != drawn; }, 3000));
+    EXPECT_GT(form.sceneView->TypicalFrameMs(), 0);
     EXPECT_EQ(State(), RunningWaiting);
-    Click(form.Button5);
+    Click(form.runButton);
     ASSERT_TRUE(WaitFor(Idle)) << State();
 }
 
@@ -194,11 +193,11 @@ TEST_F(RunControl, TheViewKeepsDrawingDuringARunAtTheTopSpeed)
 TEST_F(RunControl, ARunAtANormalSpeedLeavesEveryBallInASlot)
 {
     SetProgram("8\n198\n3\n0", "S(1)\nS(2)\nS(4)\nJ(4,3,6)\nJ(1,1,1)\nZ(1)\nT(2,1)");
-    form.TrackBar2->SetValue(4.5);
-    Click(form.Button5);
+    form.speedSlider->SetValue(4.5);
+    Click(form.runButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.MachineState().pc >= 7; }, 30000));
     ASSERT_TRUE(WaitFor(Idle)) << State();
-    EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral("201\n201\n3\n3"));
+    EXPECT_EQ(form.registerEditor->toPlainText(), QStringLiteral("201\n201\n3\n3"));
     QTest::qWait(1100); // the copy's old balls fall for 1 s
     std::size_t inScene = 0, inSlots = 0;
     for (scene::SceneObject* child : form.Scene().Root->Children())
@@ -216,7 +215,7 @@ TEST_F(RunControl, ARunAtANormalSpeedLeavesEveryBallInASlot)
 TEST_F(RunControl, ClosingTheWindowDuringARunEndsEverythingQuietly)
 {
     SetProgram("0", "S(1)\nS(1)\nS(1)\nS(1)");
-    Click(form.Button5);
+    Click(form.runButton);
     ASSERT_TRUE(WaitFor(StepInFlight)) << State();
     {
         MessageBoxWatcher boxes(QStringLiteral("保存しない")); // the program was typed, not saved
@@ -225,7 +224,7 @@ TEST_F(RunControl, ClosingTheWindowDuringARunEndsEverythingQuietly)
     QTest::qWait(1000);
     EXPECT_TRUE(form.MachineState().program.empty());
     EXPECT_EQ(form.MachineState().pc, 1) << "no further step ran";
-    EXPECT_FALSE(form.Timer1->isActive());
+    EXPECT_FALSE(form.Run().Tick().isActive());
     EXPECT_EQ(form.SceneOfMachine().Stacks().SlotLists.size(), 1u);
     EXPECT_EQ((*form.SceneOfMachine().Stacks().SlotLists[0])[199], nullptr) << "the balls were freed";
 }

@@ -39,15 +39,15 @@ TEST_F(SceneOfTheForm, SetShowsZeroStepsAndEachStepTheCountRightAligned)
 {
     EXPECT_EQ(form.Scene().CounterText->Text(), "Step");
     TopSpeed();
-    form.Memo2->setPlainText(QStringLiteral("S(1)\n/ comment\nS(1)"));
-    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    form.programEditor->setPlainText(QStringLiteral("S(1)\n/ comment\nS(1)"));
+    QTest::mouseClick(form.setButton, Qt::LeftButton);
     EXPECT_EQ(form.Scene().CounterText->Text(), "Step:   0");
     const char* const expected[] = {"Step:   1", "Step:   1", "Step:   2"};
     for (const char* text : expected) {
-        QTest::mouseClick(form.Button4, Qt::LeftButton);
+        QTest::mouseClick(form.stepButton, Qt::LeftButton);
         EXPECT_EQ(form.Scene().CounterText->Text(), text);
     }
-    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    QTest::mouseClick(form.setButton, Qt::LeftButton);
     EXPECT_EQ(form.Scene().CounterText->Text(), "Step:   0");
 }
 
@@ -55,11 +55,11 @@ TEST_F(SceneOfTheForm, SetShowsZeroStepsAndEachStepTheCountRightAligned)
 // scene's revision.
 TEST_F(SceneOfTheForm, TheViewCatchesUpWithTheSceneAfterAChange)
 {
-    QTest::mouseClick(form.Button6, Qt::LeftButton); // the overlay hides the view
-    render::SceneView& view = *form.StageView;
+    QTest::mouseClick(form.closeExplanationButton, Qt::LeftButton); // the overlay hides the view
+    render::SceneView& view = *form.sceneView;
     const scene::SceneRoot& model = *form.Scene().Root;
     ASSERT_TRUE(QTest::qWaitFor([&] { return view.DrawnRevision() == model.Revision(); }));
-    form.TrackBar1->SetValue(30);
+    form.zoomSlider->SetValue(30);
     EXPECT_NE(view.DrawnRevision(), model.Revision());
     ASSERT_TRUE(QTest::qWaitFor([&] { return view.DrawnRevision() == model.Revision(); }));
     EXPECT_TRUE(view.RenderError().isEmpty()) << view.RenderError().toStdString();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Unit1.h"
+#include "MainWindow.h"
 
 #include <QPlainTextEdit>
 
@@ -29,10 +29,12 @@ struct SeenState {
     }
 };
 
-inline SeenState Seen(TForm1& form)
+inline SeenState Seen(MainWindow& form)
 {
-    SeenState seen{
-        form.Memo1->toPlainText(), std::string(form.Scene().CounterText->Text().View()), form.MachineState().pc, {}};
+    SeenState seen{form.registerEditor->toPlainText(),
+                   std::string(form.Scene().CounterText->Text().View()),
+                   form.MachineState().pc,
+                   {}};
     for (const auto& slotList : form.SceneOfMachine().Stacks().SlotLists) {
         std::size_t count = 0;
         if (slotList)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Unit1.h"
+#include "MainWindow.h"
 #include "ValueSlider.h"
 
 #include <QApplication>
@@ -21,23 +21,23 @@ protected:
     }
 
     // The speed slider at its top: every step completes inside its click.
-    void TopSpeed() { form.TrackBar2->SetValue(form.TrackBar2->Max()); }
+    void TopSpeed() { form.speedSlider->SetValue(form.speedSlider->Max()); }
 
     // Widget geometry in client-area coordinates.
     QRect ClientRect(const QWidget* widget) const
     {
-        return {widget->mapTo(form.ClientArea, QPoint(0, 0)), widget->size()};
+        return {widget->mapTo(form.clientArea, QPoint(0, 0)), widget->size()};
     }
 
     // Resizes the client area and waits until the layout has followed.
     void ResizeClient(QSize size)
     {
         form.resize(size.width(), size.height() + form.menuBar()->height());
-        ASSERT_TRUE(QTest::qWaitFor([&] { return form.ClientArea->size() == size; }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form.clientArea->size() == size; }));
         QApplication::processEvents();
     }
 
-    TForm1 form;
+    MainWindow form;
 };
 
 } // namespace tessivar::ui::test

@@ -47,29 +47,29 @@ std::vector<double> DragHandleTo(ValueSlider& slider, int y)
 
 TEST_F(Sliders, StartAtTheirDesignedRangesAndValues)
 {
-    EXPECT_EQ(form.TrackBar1->orientation(), Qt::Vertical);
-    EXPECT_DOUBLE_EQ(form.TrackBar1->Min(), 5);
-    EXPECT_DOUBLE_EQ(form.TrackBar1->Max(), 50);
-    EXPECT_DOUBLE_EQ(form.TrackBar1->Value(), 10);
-    EXPECT_EQ(form.TrackBar2->orientation(), Qt::Vertical);
-    EXPECT_DOUBLE_EQ(form.TrackBar2->Min(), 1);
-    EXPECT_DOUBLE_EQ(form.TrackBar2->Max(), 5);
-    EXPECT_DOUBLE_EQ(form.TrackBar2->Value(), 1);
+    EXPECT_EQ(form.zoomSlider->orientation(), Qt::Vertical);
+    EXPECT_DOUBLE_EQ(form.zoomSlider->Min(), 5);
+    EXPECT_DOUBLE_EQ(form.zoomSlider->Max(), 50);
+    EXPECT_DOUBLE_EQ(form.zoomSlider->Value(), 10);
+    EXPECT_EQ(form.speedSlider->orientation(), Qt::Vertical);
+    EXPECT_DOUBLE_EQ(form.speedSlider->Min(), 1);
+    EXPECT_DOUBLE_EQ(form.speedSlider->Max(), 5);
+    EXPECT_DOUBLE_EQ(form.speedSlider->Value(), 1);
 }
 
 TEST_F(Sliders, TakeValuesBetweenWholeUnits)
 {
     for (const double value : {1.0, 2.5, 3.999, 4.5, 5.0}) {
-        form.TrackBar2->SetValue(value);
-        EXPECT_DOUBLE_EQ(form.TrackBar2->Value(), value);
+        form.speedSlider->SetValue(value);
+        EXPECT_DOUBLE_EQ(form.speedSlider->Value(), value);
     }
-    form.TrackBar2->SetValue(7);
-    EXPECT_DOUBLE_EQ(form.TrackBar2->Value(), 5) << "values are kept within the range";
+    form.speedSlider->SetValue(7);
+    EXPECT_DOUBLE_EQ(form.speedSlider->Value(), 5) << "values are kept within the range";
 }
 
 TEST_F(Sliders, HaveTheirMinimumAtTheTopAndReportWhileDragged)
 {
-    for (ValueSlider* slider : {form.TrackBar1, form.TrackBar2}) {
+    for (ValueSlider* slider : {form.zoomSlider, form.speedSlider}) {
         const std::vector<double> towardsBottom = DragHandleTo(*slider, slider->height() - 1);
         EXPECT_DOUBLE_EQ(slider->Value(), slider->Max());
         const std::vector<double> towardsTop = DragHandleTo(*slider, 0);
@@ -82,7 +82,7 @@ TEST_F(Sliders, HaveTheirMinimumAtTheTopAndReportWhileDragged)
     }
 }
 
-float CameraZ(TForm1& form)
+float CameraZ(MainWindow& form)
 {
     return form.Scene().ViewCamera->Position.Z();
 }
@@ -90,33 +90,33 @@ float CameraZ(TForm1& form)
 TEST_F(Sliders, ZoomSliderMovesTheCameraFromMinus5AtTheTopToMinus50AtTheBottom)
 {
     EXPECT_FLOAT_EQ(CameraZ(form), -10);
-    DragHandleTo(*form.TrackBar1, form.TrackBar1->height() - 1);
+    DragHandleTo(*form.zoomSlider, form.zoomSlider->height() - 1);
     EXPECT_FLOAT_EQ(CameraZ(form), -50);
-    DragHandleTo(*form.TrackBar1, 0);
+    DragHandleTo(*form.zoomSlider, 0);
     EXPECT_FLOAT_EQ(CameraZ(form), -5);
-    form.TrackBar1->SetValue(12.5);
+    form.zoomSlider->SetValue(12.5);
     EXPECT_FLOAT_EQ(CameraZ(form), -12.5);
 }
 
 TEST_F(Sliders, ZoomSliderSweepsItsRangeInFifteenWheelNotches)
 {
-    form.TrackBar1->SetValue(5);
+    form.zoomSlider->SetValue(5);
     int notches = 0;
-    while (form.TrackBar1->Value() < 50 && notches < 100) {
-        QWheelEvent wheel(QPointF(5, 50), form.TrackBar1->mapToGlobal(QPointF(5, 50)), QPoint(), QPoint(0, -120),
+    while (form.zoomSlider->Value() < 50 && notches < 100) {
+        QWheelEvent wheel(QPointF(5, 50), form.zoomSlider->mapToGlobal(QPointF(5, 50)), QPoint(), QPoint(0, -120),
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(form.TrackBar1, &wheel);
+        QApplication::sendEvent(form.zoomSlider, &wheel);
         ++notches;
     }
-    EXPECT_EQ(form.TrackBar1->Value(), 50);
+    EXPECT_EQ(form.zoomSlider->Value(), 50);
     EXPECT_EQ(notches, 15);
 }
 
 TEST_F(Sliders, SpeedSliderLeavesTheCameraWhereTheZoomSliderPutIt)
 {
-    form.TrackBar1->SetValue(20);
+    form.zoomSlider->SetValue(20);
     const scene::Vector3 before = form.Scene().ViewCamera->Position.Point();
-    const std::vector<double> seen = DragHandleTo(*form.TrackBar2, form.TrackBar2->height() / 2);
+    const std::vector<double> seen = DragHandleTo(*form.speedSlider, form.speedSlider->height() / 2);
     ASSERT_FALSE(seen.empty()) << "the speed slider moved";
     EXPECT_EQ(form.Scene().ViewCamera->Position.Point(), before);
 }

@@ -3,8 +3,8 @@
 // of the window. With --explanation it makes the window's explanation picture.
 #include "ApplicationSetup.h"
 #include "Callouts.h"
+#include "MainWindow.h"
 #include "MessageBoxes.h"
-#include "Unit1.h"
 #include "ValueSlider.h"
 
 #include <QAction>
@@ -23,7 +23,7 @@
 
 namespace {
 
-using tessivar::ui::TForm1;
+using tessivar::ui::MainWindow;
 namespace grab = tessivar::ui::grab;
 
 constexpr QSize kExplanationSize(1074, 661);
@@ -32,18 +32,18 @@ constexpr int kSetSettleMs = 4500;
 
 // A point down the middle of a widget, `fraction` of its height from its
 // top, in the client area.
-QPoint PointInClientArea(const TForm1& form, const QWidget* widget, double fraction)
+QPoint PointInClientArea(const MainWindow& form, const QWidget* widget, double fraction)
 {
-    return widget->mapTo(form.ClientArea, QPoint(widget->width() / 2, static_cast<int>(widget->height() * fraction)));
+    return widget->mapTo(form.clientArea, QPoint(widget->width() / 2, static_cast<int>(widget->height() * fraction)));
 }
 
-QImage ExplanationPicture(const TForm1& form, const QImage& shot)
+QImage ExplanationPicture(const MainWindow& form, const QImage& shot)
 {
     const grab::Fitted fitted = grab::FitInto(shot, kExplanationSize);
     // Bubbles over the view: the zoom one low, the speed one high, its tail
     // running to the slider's top above the buttons.
-    const QPoint zoom = fitted.Map(PointInClientArea(form, form.TrackBar1, 0.5));
-    const QPoint speed = fitted.Map(PointInClientArea(form, form.TrackBar2, 0.05));
+    const QPoint zoom = fitted.Map(PointInClientArea(form, form.zoomSlider, 0.5));
+    const QPoint speed = fitted.Map(PointInClientArea(form, form.speedSlider, 0.05));
     return grab::WithCallouts(
         fitted.picture,
         {
@@ -52,19 +52,19 @@ QImage ExplanationPicture(const TForm1& form, const QImage& shot)
         });
 }
 
-void PutCaretOn(TForm1& form, int line)
+void PutCaretOn(MainWindow& form, int line)
 {
-    form.Memo2->setFocus();
-    form.Memo2->setTextCursor(QTextCursor(form.Memo2->document()->findBlockByNumber(line - 1)));
+    form.programEditor->setFocus();
+    form.programEditor->setTextCursor(QTextCursor(form.programEditor->document()->findBlockByNumber(line - 1)));
 }
 
 // A tooltip is a window of its own: it shows on the screen, not in the form.
-void ShowToolTip(TForm1& form, int line)
+void ShowToolTip(MainWindow& form, int line)
 {
-    const QTextBlock block = form.Memo2->document()->findBlockByNumber(line - 1);
-    const QPoint at = form.Memo2->cursorRect(QTextCursor(block)).center() + QPoint(10, 0);
-    QHelpEvent help(QEvent::ToolTip, at, form.Memo2->viewport()->mapToGlobal(at));
-    QApplication::sendEvent(form.Memo2->viewport(), &help);
+    const QTextBlock block = form.programEditor->document()->findBlockByNumber(line - 1);
+    const QPoint at = form.programEditor->cursorRect(QTextCursor(block)).center() + QPoint(10, 0);
+    QHelpEvent help(QEvent::ToolTip, at, form.programEditor->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(form.programEditor->viewport(), &help);
     QTest::qWait(500);
 }
 
@@ -131,7 +131,7 @@ int main(int argc, char** argv)
         parser.showHelp(2);
     const bool makeExplanation = parser.isSet(explanation);
 
-    TForm1 form;
+    MainWindow form;
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) {
         std::fprintf(stderr, "the window was not shown\n");
@@ -141,44 +141,44 @@ int main(int argc, char** argv)
         form.resize(form.width(), parser.value(clientHeight).toInt() + form.menuBar()->height());
     QTest::qWait(200);
     if (makeExplanation || parser.isSet(closeOverlay))
-        QTest::mouseClick(form.Button6, Qt::LeftButton);
+        QTest::mouseClick(form.closeExplanationButton, Qt::LeftButton);
     if (makeExplanation || parser.isSet(registers))
-        form.Memo1->setPlainText(makeExplanation ? QStringLiteral("3") : parser.value(registers));
+        form.registerEditor->setPlainText(makeExplanation ? QStringLiteral("3") : parser.value(registers));
     if (parser.isSet(open))
         form.OpenProgramFile(parser.value(open));
     if (parser.isSet(program))
-        form.Memo2->setPlainText(parser.value(program).replace(QLatin1Char(';'), QLatin1Char('\n')));
+        form.programEditor->setPlainText(parser.value(program).replace(QLatin1Char(';'), QLatin1Char('\n')));
     if (parser.isSet(example)) {
-        for (QAction* action : form.ExampleMenu->actions())
+        for (QAction* action : form.exampleMenu->actions())
             if (action->text() == parser.value(example))
                 action->trigger();
     }
     if (parser.isSet(breakpointLine)) {
         PutCaretOn(form, parser.value(breakpointLine).toInt());
-        form.ToggleBreakpointAction->trigger();
+        form.toggleBreakpointAction->trigger();
     }
     if (parser.isSet(caretLine))
         PutCaretOn(form, parser.value(caretLine).toInt());
     if (parser.isSet(zoom))
-        form.TrackBar1->SetValue(parser.value(zoom).toDouble());
+        form.zoomSlider->SetValue(parser.value(zoom).toDouble());
     if (makeExplanation || parser.isSet(set)) {
-        QTest::mouseClick(form.Button2, Qt::LeftButton);
+        QTest::mouseClick(form.setButton, Qt::LeftButton);
         QTest::qWait(kSetSettleMs);
     }
     if (parser.isSet(midRun)) {
-        form.TrackBar2->SetValue(form.TrackBar2->Max());
-        QTest::mouseClick(form.Button5, Qt::LeftButton);
+        form.speedSlider->SetValue(form.speedSlider->Max());
+        QTest::mouseClick(form.runButton, Qt::LeftButton);
         QTest::qWait(parser.value(midRun).toInt());
     } else if (parser.isSet(run)) {
-        form.TrackBar2->SetValue(form.TrackBar2->Max());
-        QTest::mouseClick(form.Button5, Qt::LeftButton);
-        if (!QTest::qWaitFor([&] { return form.Button5->text() == QStringLiteral("実行"); }, 60000)) {
+        form.speedSlider->SetValue(form.speedSlider->Max());
+        QTest::mouseClick(form.runButton, Qt::LeftButton);
+        if (!QTest::qWaitFor([&] { return form.runButton->text() == QStringLiteral("実行"); }, 60000)) {
             std::fprintf(stderr, "the run did not end within a minute\n");
             return 1;
         }
         QTest::qWait(1200);
     } else if (parser.isSet(stepWait)) {
-        QTest::mouseClick(form.Button4, Qt::LeftButton);
+        QTest::mouseClick(form.stepButton, Qt::LeftButton);
         QTest::qWait(parser.value(stepWait).toInt());
     } else {
         QTest::qWait(200);
@@ -188,7 +188,7 @@ int main(int argc, char** argv)
         ShowToolTip(form, parser.value(toolTipLine).toInt());
 
     // The explanation shows the client area: the real menu bar stays above it.
-    const QImage shot = makeExplanation ? form.ClientArea->grab().toImage()
+    const QImage shot = makeExplanation ? form.clientArea->grab().toImage()
         : parser.isSet(toolTipLine)     ? QGuiApplication::primaryScreen()->grabWindow(0).toImage()
                                         : form.grab().toImage();
     const QImage picture = makeExplanation ? ExplanationPicture(form, shot) : shot;

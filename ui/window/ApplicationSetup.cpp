@@ -1,13 +1,17 @@
 #include "ApplicationSetup.h"
 
-#include "MessageBoxes.h"
-
 #include <QApplication>
 #include <QProxyStyle>
 
 namespace tessivar::ui {
 
 namespace {
+
+// Where every user's settings live (~/.config/Tessivar/Tessivar.conf on
+// Linux): fixed here, apart from any title the window shows, so that no
+// renaming can lose them.
+constexpr const char* kSettingsOrganization = "Tessivar";
+constexpr const char* kSettingsApplication = "Tessivar";
 
 // Some desktop themes put icons on dialog buttons; the design has none.
 class PlainDialogButtons final : public QProxyStyle {
@@ -25,8 +29,8 @@ public:
 
 void SetUpApplication(std::optional<Language> language)
 {
-    QApplication::setApplicationName(QString::fromUtf8(kApplicationTitle));
-    QApplication::setOrganizationName(QString::fromUtf8(kApplicationTitle));
+    QApplication::setApplicationName(QString::fromUtf8(kSettingsApplication));
+    QApplication::setOrganizationName(QString::fromUtf8(kSettingsOrganization));
     QApplication::setStyle(new PlainDialogButtons);
     UseLanguage(language.value_or(SavedLanguage()));
 }

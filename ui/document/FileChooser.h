@@ -24,7 +24,7 @@ public:
     virtual std::optional<ChosenSaveFile> FileToSave() = 0;
 };
 
-// The dialogs OD and SD, shown modally.
+// The dialogs openDialog and saveDialog, shown modally.
 class DialogFileChooser final : public FileChooser {
 public:
     DialogFileChooser(QFileDialog& openDialog, QFileDialog& saveDialog) : open_(openDialog), save_(saveDialog) {}

@@ -9,12 +9,12 @@ namespace tessivar::ui {
 
 // The window's style book: the three custom looks as one style sheet. A control
 // takes a look through its "look" property (see SetLook).
-QString StyleBook1();
+QString WindowStyleSheet();
 
 enum class Look {
-    Panel5Style1, // section headers
-    Panel8Style1, // title strip
-    Memo1Style1, // both editors
+    SectionHeader, // section headers
+    TitleStrip, // title strip
+    Editor, // both editors
 };
 
 void SetLook(QWidget& control, Look look);

@@ -6,11 +6,19 @@
 #include <QSettings>
 #include <QTranslator>
 
+#include <algorithm>
+#include <array>
+
 namespace tessivar::ui {
 
 namespace {
 
 const QString LanguageKey = QStringLiteral("language");
+
+constexpr std::array kSpokenLanguages = {
+    SpokenLanguage{Language::Japanese, "ja", "日本語"},
+    SpokenLanguage{Language::English, "en", "English"},
+};
 
 struct Translators {
     QTranslator* program = nullptr;
@@ -47,16 +55,21 @@ template <typename Load> QTranslator* Install(Load load)
 
 } // namespace
 
+std::span<const SpokenLanguage> SpokenLanguages()
+{
+    return kSpokenLanguages;
+}
+
 QString LanguageCode(Language language)
 {
-    return language == Language::English ? QStringLiteral("en") : QStringLiteral("ja");
+    return QString::fromLatin1(std::ranges::find(kSpokenLanguages, language, &SpokenLanguage::language)->code);
 }
 
 std::optional<Language> LanguageOfCode(const QString& code)
 {
-    for (const Language language : {Language::Japanese, Language::English})
-        if (code == LanguageCode(language))
-            return language;
+    for (const SpokenLanguage& spoken : kSpokenLanguages)
+        if (code == QLatin1String(spoken.code))
+            return spoken.language;
     return std::nullopt;
 }
 

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <optional>
+#include <span>
 
 namespace tessivar::ui {
 
@@ -10,7 +11,18 @@ namespace tessivar::ui {
 // a translation, as further languages would.
 enum class Language { Japanese, English };
 
-// "ja" or "en", as --lang takes them and the settings keep them.
+// A language with its code ("ja", "en": as --lang takes them and the
+// settings keep them) and its name in itself, which reads the same in every
+// language.
+struct SpokenLanguage {
+    Language language;
+    const char* code;
+    const char* ownName;
+};
+
+// Every language the window speaks, its own first.
+std::span<const SpokenLanguage> SpokenLanguages();
+
 QString LanguageCode(Language language);
 std::optional<Language> LanguageOfCode(const QString& code);
 

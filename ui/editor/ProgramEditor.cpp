@@ -17,12 +17,10 @@ namespace tessivar::ui {
 
 namespace {
 
-QAction* AddEditorAction(QWidget& editor, const QKeySequence& keys)
+// Its keys come from the window's list of shortcuts.
+QAction* AddEditorAction(QWidget& editor)
 {
     auto* action = new QAction(&editor);
-    action->setShortcut(keys);
-    // Like the Debug menu's keys, they work wherever the focus is.
-    action->setShortcutContext(Qt::WindowShortcut);
     editor.addAction(action);
     return action;
 }
@@ -32,8 +30,8 @@ QAction* AddEditorAction(QWidget& editor, const QKeySequence& keys)
 ProgramEditor::ProgramEditor(QWidget* parent)
     : QPlainTextEdit(parent),
       lineNumbers_(new LineNumberArea(*this)),
-      jumpToTarget_(AddEditorAction(*this, QKeySequence(Qt::Key_F12))),
-      goToLine_(AddEditorAction(*this, QKeySequence(Qt::CTRL | Qt::Key_G)))
+      jumpToTarget_(AddEditorAction(*this)),
+      goToLine_(AddEditorAction(*this))
 {
     ShowTexts();
     new LineKindHighlighter(document()); // owned by the document

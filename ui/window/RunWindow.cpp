@@ -2,7 +2,7 @@
 
 #include "Application.h"
 #include "ApplicationSetup.h"
-#include "Unit1.h"
+#include "MainWindow.h"
 
 int RunWindow(int argc, char** argv, const std::optional<std::string>& programFile,
               const std::optional<std::string>& language)
@@ -10,9 +10,9 @@ int RunWindow(int argc, char** argv, const std::optional<std::string>& programFi
     using namespace tessivar::ui;
     Application application(argc, argv);
     SetUpApplication(language ? LanguageOfCode(QString::fromStdString(*language)) : std::nullopt);
-    TForm1 Form1;
-    Form1.show();
+    MainWindow window;
+    window.show();
     if (programFile)
-        Form1.OpenProgramFile(QString::fromLocal8Bit(programFile->c_str()));
+        window.OpenProgramFile(QString::fromLocal8Bit(programFile->c_str()));
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
-#include "Unit1.h"
+#include "MainWindow.h"
 
+#include "Debugger.h"
 #include "EditorLines.h"
 #include "FileChooser.h"
 #include "FramePacer.h"
@@ -7,7 +8,7 @@
 #include "MessageBoxes.h"
 #include "MessageText.h"
 #include "OverlayPanel.h"
-#include "ProgramEditorMarks.h"
+#include "ProgramDocument.h"
 #include "ProgramSizeLimit.h"
 #include "SceneView.h"
 #include "StepDuration.h"
@@ -17,7 +18,6 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 
 #include <string>
 
@@ -33,10 +33,10 @@ constexpr double kTopSpeedRunDrawingShare = 0.05;
 
 } // namespace
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
     CreateDesign();
-    framePacer_ = new FramePacer(*StageView, kDrawingShare, this);
+    framePacer_ = new FramePacer(*sceneView, kDrawingShare, this);
     clockDriver_.Attach(clock_, [this] { framePacer_->RequestFrame(); });
     BindEvents();
     ShowTexts();
@@ -45,62 +45,60 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 
 // The view draws the scene, so it goes before the scene does: the controls
 // would otherwise be freed by the window after every member has gone.
-TForm1::~TForm1()
+MainWindow::~MainWindow()
 {
     delete takeCentralWidget();
 }
 
-void TForm1::BindEvents()
+void MainWindow::BindEvents()
 {
-    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
-    connect(Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
-    connect(Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
-    connect(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
-    connect(TrackBar1, &ValueSlider::ValueChanged, this, &TForm1::TrackBar1Change);
-    connect(TrackBar2, &ValueSlider::ValueChanged, this, &TForm1::TrackBar1Change);
-    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    connect(clearButton, &QPushButton::clicked, this, &MainWindow::OnClearClicked);
+    connect(setButton, &QPushButton::clicked, this, &MainWindow::OnSetClicked);
+    connect(quitButton, &QPushButton::clicked, this, &MainWindow::OnQuitClicked);
+    connect(closeExplanationButton, &QPushButton::clicked, this, &MainWindow::OnCloseExplanationClicked);
+    connect(zoomSlider, &ValueSlider::ValueChanged, this, &MainWindow::OnZoomChanged);
+    connect(speedSlider, &ValueSlider::ValueChanged, this, &MainWindow::OnZoomChanged);
     BindAnimationEnds();
     BindFileMenu();
     CreateDebugMenu();
-    CreateFastRun();
+    CreateRunController();
+    BindDebugMenu();
 }
 
-void TForm1::showEvent(QShowEvent* event)
+void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     if (!shown_) {
         shown_ = true;
-        FormShow();
+        OnFirstShown();
     }
 }
 
-void TForm1::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!MayReplaceProgram()) {
+    if (!document_->MayReplaceProgram()) {
         event->ignore();
         return;
     }
     QMainWindow::closeEvent(event);
     if (event->isAccepted())
-        FormClose();
+        OnClosed();
 }
 
 // Escape closes the explanation. Enter presses the focused button, as it does
 // on the desktop the design comes from; from other controls it belongs to the
 // default button "1ステップ", unless the control uses it itself: the editors
 // insert a line break and never pass it on.
-void TForm1::keyPressEvent(QKeyEvent* event)
+void MainWindow::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape && Panel9->isVisible()) {
-        Button6->click();
+    if (event->key() == Qt::Key_Escape && explanation->isVisible()) {
+        closeExplanationButton->click();
         return;
     }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         auto* focused = qobject_cast<QPushButton*>(focusWidget());
-        QPushButton* pressed = focused ? focused : Button4;
+        QPushButton* pressed = focused ? focused : stepButton;
         if (pressed->isEnabled())
             pressed->click();
         return;
@@ -108,7 +106,7 @@ void TForm1::keyPressEvent(QKeyEvent* event)
     QMainWindow::keyPressEvent(event);
 }
 
-void TForm1::FormShow()
+void MainWindow::OnFirstShown()
 {
     scene_.BuildRegisterLabels();
     framePacer_->RequestFrame();
@@ -116,11 +114,9 @@ void TForm1::FormShow()
 
 // Nothing that arrives after the window has closed may run a step or touch
 // the released program.
-void TForm1::FormClose()
+void MainWindow::OnClosed()
 {
-    fastRun_->Stop();
-    Timer1->stop();
-    disconnect(Timer1, nullptr, this, nullptr);
+    run_->Shut();
     for (scene::FloatAnimation* animation :
          {scene_.CameraPan, scene_.InstructionSlide, scene_.ListingScroll, scene_.ComparisonRise})
         animation->OnFinish = {};
@@ -128,67 +124,69 @@ void TForm1::FormClose()
     machine_.ClearProgram();
 }
 
-float TForm1::StepDuration() const
+float MainWindow::StepDuration() const
 {
-    return scene::StepDuration(TrackBar2->Value(), TrackBar2->Max());
+    return scene::StepDuration(speedSlider->Value(), speedSlider->Max());
 }
 
-void TForm1::PaceFrames()
+// Step back waits for the end of a step, which changes no button when stopping.
+void MainWindow::OnRunStateChanged(RunState state)
 {
-    const bool topSpeedRun = Running() && !fastRun_->Active() && StepDuration() == 0;
+    UpdateDebugActions();
+    const bool topSpeedRun = (state == RunState::Running || state == RunState::RunStepShown) && StepDuration() == 0;
     framePacer_->SetDrawingShare(topSpeedRun ? kTopSpeedRunDrawingShare : kDrawingShare);
 }
 
-void TForm1::Button1Click()
+void MainWindow::OnClearClicked()
 {
-    Memo1->clear();
+    registerEditor->clear();
 }
 
-void TForm1::Button2Click()
+void MainWindow::OnSetClicked()
 {
-    if (!ProgramFitsWindow(*Memo2, this))
+    if (!ProgramFitsWindow(*programEditor, this))
         return;
-    EndFastRun();
+    run_->EndFullSpeed();
     machineScene_.FreeAllBalls();
-    TextLines registerLines = EditorLines(*Memo1);
-    const TextLines programLines = EditorLines(*Memo2);
+    TextLines registerLines = EditorLines(*registerEditor);
+    const TextLines programLines = EditorLines(*programEditor);
     const SetOutcome outcome = machine_.Set(registerLines, programLines);
-    RewriteEditorLines(*Memo1, registerLines);
+    RewriteEditorLines(*registerEditor, registerLines);
     machineScene_.BuildStacks(machine_.registers, registerLines.size(), outcome);
     // Even a failed Set changed registers that no undo record knows of.
-    ForgetHistory();
+    debugger_->ForgetHistory();
     if (outcome.error) {
-        ShowCurrentLine();
+        debugger_->ShowCurrentLine();
         framePacer_->RequestFrame();
         ShowErrorBox(this, MessageText(outcome.error->message));
         return;
     }
-    RememberProgramAtSet();
+    debugger_->RememberProgramAtSet();
     ShowProgram(programLines);
-    ShowCurrentLine();
+    debugger_->ShowCurrentLine();
 }
 
-void TForm1::ShowProgram(const TextLines& programLines)
+void MainWindow::ShowProgram(const TextLines& programLines)
 {
-    machineScene_.ShowProgram(scene::SetPanDuration(TrackBar2->Value(), TrackBar2->Max()),
+    machineScene_.ShowProgram(scene::SetPanDuration(speedSlider->Value(), speedSlider->Max()),
                               {programLines.size(), ListingWidth(machine_.program), JoinTextLines(programLines)});
     framePacer_->RequestFrame();
 }
 
-void TForm1::Button3Click()
+void MainWindow::OnQuitClicked()
 {
     close();
 }
 
-void TForm1::Button6Click()
+void MainWindow::OnCloseExplanationClicked()
 {
-    Panel9->setVisible(false);
+    explanation->setVisible(false);
 }
 
 // Serves both sliders and always reads the zoom slider.
-void TForm1::TrackBar1Change()
+void MainWindow::OnZoomChanged()
 {
-    scene_.ViewCamera->Position.SetZ(-static_cast<float>(TrackBar1->Value()));
+    scene_.ViewCamera->Position.SetZ(-static_cast<float>(zoomSlider->Value()));
     framePacer_->RequestFrame();
 }
 
