@@ -40,6 +40,24 @@ bool ShowsNothing(const TextBlock& block)
     return block.Text.isEmpty() || block.FontSize <= 0;
 }
 
+// In a box too low for a second line, a wrapped line could only be squeezed in
+// over the first: such a box keeps each paragraph on one line.
+QTextOption::WrapMode WrapModeOf(const TextBlock& block)
+{
+    return block.Height < 2 * LinePitchInEms * block.FontSize ? QTextOption::NoWrap : QTextOption::WordWrap;
+}
+
+// A line squeezed across such a box by `scale` shrinks as much down, so that
+// its glyphs keep their proportions (a long number stays legible), and keeps
+// its alignment in the box.
+AxisFit ShrunkWith(const AxisFit& fit, qreal scale, qreal low, qreal high, TextAlign align)
+{
+    const qreal extent = fit.Apply(high) - fit.Apply(low);
+    const qreal shrunkLow = fit.Apply(low) + AlignedStart(align, extent, extent * scale);
+    const qreal shrunkScale = fit.Scale * scale;
+    return {shrunkScale, shrunkLow - low * shrunkScale};
+}
+
 } // namespace
 
 qreal LayOutGlyphs(const TextBlock& block, const GlyphRunVisitor& visit)
@@ -53,7 +71,7 @@ qreal LayOutGlyphs(const TextBlock& block, const GlyphRunVisitor& visit)
     // The baseline divides the line as the font's ascent and descent do.
     const qreal baseline = pitch * metrics.ascent() / (metrics.ascent() + metrics.descent());
     QTextOption option;
-    option.setWrapMode(QTextOption::WordWrap);
+    option.setWrapMode(WrapModeOf(block));
     option.setUseDesignMetrics(true);
 
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|[\r\n\u2028\u2029]"));
@@ -82,7 +100,10 @@ QTransform BlockToScene(const TextBlock& block, qreal blockHeight, const QRectF&
     const qreal unit = UnitOf(block);
     const QRectF box(0, 0, block.Width / unit, block.Height / unit);
     const qreal blockTop = AlignedStart(block.VertAlign, box.height(), blockHeight);
-    const TextFit fit = FitIntoBox(box, glyphBounds.translated(0, blockTop));
+    const QRectF glyphs = glyphBounds.translated(0, blockTop);
+    TextFit fit = FitIntoBox(box, glyphs);
+    if (WrapModeOf(block) == QTextOption::NoWrap)
+        fit.Y = ShrunkWith(fit.Y, fit.X.Scale, glyphs.top(), glyphs.bottom(), block.VertAlign);
     return QTransform(fit.X.Scale * unit, 0, 0, fit.Y.Scale * unit, fit.X.Offset * unit - block.Width / 2,
                       fit.Y.Apply(blockTop) * unit - block.Height / 2);
 }

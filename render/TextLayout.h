@@ -35,14 +35,16 @@ inline constexpr qreal LinePitchInEms = 5.35 / 4;
 using GlyphRunVisitor = std::function<void(const QGlyphRun& run, QPointF offset)>;
 
 // Lays the text out at the reference size (split at line breaks, word wrap
-// within Width, each line aligned across the box) and shows every glyph run to
-// `visit`, line by line from the top. Returns the height of the block of lines.
+// within Width where the box has room for a second line, each line aligned
+// across the box) and shows every glyph run to `visit`, line by line from the
+// top. Returns the height of the block of lines.
 // One paragraph is held at a time, so that a long text costs its glyphs only.
 qreal LayOutGlyphs(const TextBlock& block, const GlyphRunVisitor& visit);
 
 // From the block's reference coordinates to the object's local scene
 // coordinates: the block aligned in the box, the glyphs (`glyphBounds`, in
-// block coordinates) fitted into it, origin at the box centre, Y down.
+// block coordinates) fitted into it (in a box too low to wrap, a line too
+// long is shrunk evenly), origin at the box centre, Y down.
 QTransform BlockToScene(const TextBlock& block, qreal blockHeight, const QRectF& glyphBounds);
 
 // The glyph outlines of the whole text, laid out and fitted into the box and

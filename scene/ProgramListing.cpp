@@ -18,6 +18,10 @@ constexpr std::size_t BytesInDesignWidth = 8;
 constexpr float WidthPerByte = 2.5f;
 constexpr float LineSpacing = 5.35f;
 constexpr float PanStop = 7;
+// The counter's box, centred where the design puts it, reaches from the right
+// edge of a design-width listing towards the right edge of the view, so that
+// a long count is squeezed into one line no further than it must be.
+constexpr float CounterWidth = 34;
 
 float ExtraLines(std::size_t editorLines)
 {
@@ -88,6 +92,7 @@ FloatAnimation* ListingScrollBack(Stage& scene, std::int64_t pc, std::size_t edi
 
 void ShowStepCounter(Stage& scene, StepCount step)
 {
+    scene.CounterText->SetWidth(CounterWidth);
     scene.CounterText->SetText(StepCounterText(step));
 }
 

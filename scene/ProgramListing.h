@@ -32,6 +32,8 @@ void ScrollListing(Stage& scene, std::int64_t pc, std::size_t editorLines);
 // scroll. The caller gives it an end handler that frees it.
 FloatAnimation* ListingScrollBack(Stage& scene, std::int64_t pc, std::size_t editorLines, float duration);
 
+// The counter text for `step` in a box wide enough for a long count to stay
+// legible on one line.
 void ShowStepCounter(Stage& scene, StepCount step);
 
 } // namespace tessivar::scene

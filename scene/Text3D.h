@@ -20,9 +20,10 @@ struct FontSpec {
     float Size = 12; // scene units
 };
 
-// Extruded text laid out in its Width x Height box (word wrap on), Depth deep,
-// front face (towards -Z) in MaterialSource, back in MaterialBackSource, side
-// walls in MaterialShaftSource. Every change of what the layout depends on
+// Extruded text laid out in its Width x Height box (word wrap on where the box
+// has room for a second line; a lower box keeps a long line whole and shrinks
+// it evenly), Depth deep, front face (towards -Z) in MaterialSource, back in
+// MaterialBackSource, side walls in MaterialShaftSource. Every change of what the layout depends on
 // bumps LayoutRevision().
 class Text3D final : public PlacedObject {
 public:

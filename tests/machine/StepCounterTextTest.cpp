@@ -19,6 +19,8 @@ TEST(StepCounterTextTest, CountIsRightAlignedInFourPlacesAndGrowsBeyond)
     };
     const std::vector<Case> cases = {
         {0, "Step:   0"},
+        {1, "Step:   1"},
+        {11, "Step:  11"},
         {12, "Step:  12"},
         {9999, "Step:9999"},
         {12345, "Step:12345"},
@@ -26,6 +28,7 @@ TEST(StepCounterTextTest, CountIsRightAlignedInFourPlacesAndGrowsBeyond)
         {StepCount{INT64_MAX}, "Step:9223372036854775807"},
         {StepCount{INT64_MAX} + 1, "Step:9223372036854775808"},
         {kTwoTo64, "Step:18446744073709551616"},
+        {kLargestStepCount, "Step:170141183460469231731687303715884105727"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(StepCounterText(c.step), c.text) << c.text;

@@ -1,6 +1,7 @@
 #include "RenderedScene.h"
 #include "ThreadDeadline.h"
 
+#include "ProgramListing.h"
 #include "SceneRoot.h"
 
 #include <QImage>
@@ -10,6 +11,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <set>
 
 namespace tessivar::render::testing {
 namespace {
@@ -312,6 +314,59 @@ TEST(SceneView, GridLinesFollowColourAndSpacingFromFrameToFrame)
     // Lines every 4 units from the grid's centre at 49 leave out the one at 3.
     grid.SetFrequency(4);
     EXPECT_FALSE(FoundNear(scene.Frame(), crossLine, 1, red, 3));
+}
+
+// Where the counter's box lands in the frame: the box around the projections
+// of its front and back corners.
+QRectF CounterArea(const RenderedScene& scene, const scene::Text3D& counter)
+{
+    QRectF area;
+    for (const float x : {-counter.Width() / 2, counter.Width() / 2})
+        for (const float y : {-counter.Height() / 2, counter.Height() / 2})
+            for (const float z : {-counter.Depth() / 2, counter.Depth() / 2}) {
+                const QPointF p = scene.Project(counter.LocalToAbsolute({x, y, z}));
+                area = area.united(QRectF(p, QSizeF(1, 1)));
+            }
+    return area;
+}
+
+TEST(SceneView, TheCounterShowsALongCountOnOneLineInsideItsBox)
+{
+    struct Case {
+        const char* name;
+        StepCount step;
+    };
+    RenderedScene scene;
+    scene::Text3D& counter = *scene.Design().CounterText;
+    for (const Case c : {Case{"five digits", 12345}, Case{"thirty-nine digits", kLargestStepCount}}) {
+        SCOPED_TRACE(c.name);
+        scene::ShowStepCounter(scene.Design(), c.step);
+        const QImage frame = scene.Frame();
+        // TESSIVAR_TEST_PICTURES names a folder that keeps the frames for a look by eye.
+        if (const QString folder = qEnvironmentVariable("TESSIVAR_TEST_PICTURES"); !folder.isEmpty())
+            frame.save(QStringLiteral("%1/counter-%2-digits.png").arg(folder).arg(DecimalText(c.step).size()));
+
+        const QRect area = CounterArea(scene, counter).toAlignedRect();
+        ASSERT_TRUE(frame.rect().contains(area)) << "the whole box is in view";
+        int inside = 0, outside = 0;
+        QRect lit; // around the yellow fronts of the glyphs
+        std::set<int> litRows;
+        for (int y = 0; y < frame.height(); ++y)
+            for (int x = 0; x < frame.width(); ++x)
+                if (ChannelDistance(frame.pixel(x, y), Yellow) <= 16) {
+                    ++(area.contains(x, y) ? inside : outside);
+                    lit = lit.united(QRect(x, y, 1, 1));
+                    litRows.insert(y);
+                }
+        EXPECT_GT(inside, 100);
+        EXPECT_EQ(outside, 0);
+        // One line: its rows follow one another with no gap between lines.
+        EXPECT_EQ(static_cast<int>(litRows.size()), lit.height());
+        EXPECT_LT(lit.height(), area.height());
+        EXPECT_GE(lit.height(), 12) << "tall enough to read";
+        // And it is read across the box, not squeezed into a corner of it.
+        EXPECT_NEAR(lit.center().x(), area.center().x(), 0.1 * area.width());
+    }
 }
 
 TEST(SceneView, RedrawsOnlyWhenAskedAndTheSceneChanged)

@@ -1,7 +1,11 @@
 #include "TextLayout.h"
 #include "FontApplication.h"
+#include "ProgramListing.h"
+#include "StillClockDriver.h"
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 namespace tessivar::render {
 namespace {
@@ -29,6 +33,26 @@ QString TwentyLines()
     for (int i = 1; i <= 20; ++i)
         lines << QStringLiteral("S(%1)").arg(i);
     return lines.join(QStringLiteral("\r\n"));
+}
+
+// The tops of the lines that a layout makes, one per line.
+std::set<qreal> LineTops(const TextBlock& block)
+{
+    std::set<qreal> tops;
+    LayOutGlyphs(block, [&](const QGlyphRun&, QPointF offset) { tops.insert(offset.y()); });
+    return tops;
+}
+
+// A 3D text as the renderer receives it.
+TextBlock BlockOf(const scene::Text3D& text)
+{
+    return {QString::fromUtf8(text.Text().View()),
+            QString::fromUtf8(text.Font().Family.View()),
+            text.Font().Size,
+            text.Width(),
+            text.Height(),
+            text.HorzTextAlign(),
+            text.VertTextAlign()};
 }
 
 class TextLayoutTest : public ::testing::Test {
@@ -70,7 +94,8 @@ TEST_F(TextLayoutTest, FitRuleKeepsOrSqueezesAlongEachAxis)
     };
     const Case cases[] = {
         {"fits", QStringLiteral("R(1)"), 20, 10, false, false},
-        {"too wide", QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"), 20, 10, true, false},
+        // (In a box with room for a second line: a lower one shrinks a long line evenly.)
+        {"too wide", QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"), 20, 20, true, false},
         {"twenty-line listing", TwentyLines(), 20, 100, false, true},
         {"register label", QStringLiteral("R(1)"), 10, 2, false, true},
     };
@@ -133,6 +158,90 @@ TEST_F(TextLayoutTest, WordWrapContinuesALongLineOnTheNext)
     // Wrapping happens in the box, not by squeezing: the glyphs keep their size.
     const QRectF word = Bounds(TextOutlines(Block("S(1)", 100, 100)));
     EXPECT_NEAR(Bounds(TextOutlines(Block("S(1) S(2)", 12, 100))).height(), word.height() + 5.35, 0.5);
+}
+
+TEST_F(TextLayoutTest, ABoxTooLowForTwoLinesKeepsALongLineWholeAndShrinksItEvenly)
+{
+    struct Case {
+        const char* name;
+        const char* text;
+        qreal width, height;
+        TextAlign align;
+    };
+    const Case cases[] = {
+        {"executed comment", "/ R(1):=R(1)-1 and so on", 20, 5, TextAlign::Leading},
+        {"centred label", "R(1) R(2) R(3)", 10, 2, TextAlign::Center},
+        {"trailing", "J(1,1,2) J(2,2,3)", 12, 10, TextAlign::Trailing},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const TextBlock block = Block(c.text, c.width, c.height, c.align, c.align);
+        EXPECT_EQ(LineTops(block).size(), 1u);
+        const QRectF fitted = Bounds(TextOutlines(block));
+        const QRectF natural = Bounds(TextOutlines(Block(c.text, 10000, c.height, c.align, c.align)));
+        ASSERT_GT(natural.width(), c.width);
+        // Across the box, give or take the glyphs' bearings, and as much smaller
+        // down as across: the glyphs keep their proportions.
+        EXPECT_LE(fitted.width(), c.width + 1e-6);
+        EXPECT_GT(fitted.width(), 0.95 * c.width);
+        EXPECT_NEAR(fitted.height() / natural.height(), fitted.width() / natural.width(), 1e-6);
+        // Still aligned in the box as a line that fits would be.
+        switch (c.align) {
+        case TextAlign::Leading:
+            EXPECT_NEAR(fitted.top(), natural.top(), 1e-6);
+            break;
+        case TextAlign::Center:
+            EXPECT_NEAR(fitted.center().y(), natural.center().y(), 1e-6);
+            break;
+        case TextAlign::Trailing:
+            EXPECT_NEAR(fitted.bottom(), natural.bottom(), 1e-6);
+            break;
+        }
+    }
+    // Room for two lines: the same text wraps as before.
+    EXPECT_EQ(LineTops(Block("J(1,1,2) J(2,2,3)", 12, 11)).size(), 2u);
+}
+
+TEST_F(TextLayoutTest, TheCounterShowsAnyCountOnOneLineWithinItsBox)
+{
+    render::testing::StillClockDriver driver;
+    scene::AnimationClock clock{driver};
+    scene::Stage stage{clock};
+    struct Case {
+        const char* name;
+        StepCount step;
+    };
+    const Case cases[] = {
+        {"four digits", 9999},
+        {"five digits", 12345},
+        {"ten digits", 1234567890},
+        {"twenty digits", StepCount{1234567890123456789} * 10},
+        {"thirty-nine digits", kLargestStepCount},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        scene::ShowStepCounter(stage, c.step);
+        const scene::Text3D& counter = *stage.CounterText;
+        const TextBlock block = BlockOf(counter);
+        EXPECT_EQ(LineTops(block).size(), 1u);
+
+        const qreal width = counter.Width(), height = counter.Height();
+        const QRectF fitted = Bounds(TextOutlines(block));
+        EXPECT_GE(fitted.left(), -width / 2 - 1e-6);
+        EXPECT_LE(fitted.right(), width / 2 + 1e-6);
+        EXPECT_GE(fitted.top(), -height / 2 - 1e-6);
+        EXPECT_LE(fitted.bottom(), height / 2 + 1e-6);
+        // Centred where the counter stands, give or take the glyphs' bearings.
+        EXPECT_NEAR(fitted.center().x(), 0, 0.05);
+
+        // Squeezed down into the box as the design has it, and across no more
+        // than down: a long count is shrunk evenly, never smeared sideways.
+        TextBlock unboxed = block;
+        unboxed.Width = unboxed.Height = 10000;
+        const QRectF natural = Bounds(TextOutlines(unboxed));
+        ASSERT_GT(natural.height(), height);
+        EXPECT_NEAR(fitted.height(), height * fitted.width() / natural.width(), 1e-6);
+    }
 }
 
 TEST_F(TextLayoutTest, NothingShowsForEmptyOrBlankText)

@@ -93,9 +93,15 @@ TEST_F(ProgramListingTest, CounterTextAfterSetAndSteps)
 {
     Set({"1"}, {"S(1)"});
     EXPECT_EQ(scene.CounterText->Text(), "Step:   0");
-    for (const auto& [step, text] : {std::pair{12, "Step:  12"}, std::pair{12345, "Step:12345"}}) {
+    const Vector3 place = scene.CounterText->Position.Point();
+    for (const auto& [step, text] : {std::pair<StepCount, const char*>{12, "Step:  12"},
+                                     {12345, "Step:12345"},
+                                     {kLargestStepCount, "Step:170141183460469231731687303715884105727"}}) {
         ShowStepCounter(scene, step);
         EXPECT_EQ(scene.CounterText->Text(), text);
+        // However long the count, the counter stays where it stands, as high as designed.
+        EXPECT_EQ(scene.CounterText->Position.Point(), place) << text;
+        EXPECT_FLOAT_EQ(scene.CounterText->Height(), 2) << text;
     }
 }
 
