@@ -78,6 +78,8 @@ struct FrameSnapshot {
 class SceneSync {
 public:
     FrameSnapshot Take(const scene::SceneRoot& viewport, int width, int height, BallDrawing balls);
+    // How many chunks of balls the last Take copied anew.
+    std::size_t BallChunksMade() const { return balls_.ChunksMade(); }
 
 private:
     struct KnownText;
