@@ -1,5 +1,7 @@
 #include "BallContacts.h"
 
+#include "SceneWalk.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -49,17 +51,6 @@ bool ContactBoxes::Touches(const BallInstance& ball) const
 {
     const float reach = 1.5F * ball.Radius;
     return std::any_of(boxes_.begin(), boxes_.end(), [&](const Box& box) { return Near(box, ball.Centre(), reach); });
-}
-
-void SeparateTouchingBalls(SceneFrame& frame)
-{
-    const ContactBoxes contacts(frame);
-    for (BallBatch& batch : frame.Balls) {
-        const auto touching = std::stable_partition(batch.Instances.begin(), batch.Instances.end(),
-                                                    [&](const BallInstance& ball) { return !contacts.Touches(ball); });
-        batch.Touching.assign(touching, batch.Instances.end());
-        batch.Instances.erase(touching, batch.Instances.end());
-    }
 }
 
 } // namespace tessivar::render

@@ -1,16 +1,19 @@
 #pragma once
 
-#include "SceneWalk.h"
+#include "BallInstance.h"
 
 #include <array>
 #include <vector>
 
 namespace tessivar::render {
 
+struct SceneFrame;
+
 // The boxes of a frame's planes, texts and grids, where balls meet other
 // geometry and must be drawn with their exact depth.
 class ContactBoxes {
 public:
+    ContactBoxes() = default; // none
     explicit ContactBoxes(const SceneFrame& frame);
 
     // Whether the ball comes within half its radius of a box.
@@ -30,9 +33,5 @@ private:
 
     std::vector<Box> boxes_;
 };
-
-// Moves the balls that touch other geometry from each batch's Instances to
-// its Touching list, keeping their order.
-void SeparateTouchingBalls(SceneFrame& frame);
 
 } // namespace tessivar::render

@@ -6,13 +6,12 @@
 
 namespace tessivar::render {
 
-BallInstance BallInstanceOf(const scene::Ball& sphere, const scene::Matrix4& world)
+BallInstance BallInstanceOf(float width, const scene::Matrix4& world)
 {
     const scene::Vector3 x = world.Row(0), y = world.Row(1), z = world.Row(2), centre = world.Row(3);
     const float scale = (x.Length() + y.Length() + z.Length()) / 3;
     const scene::Vector3 axisY = y.Normalized(), axisZ = z.Normalized();
-    return {centre.X, centre.Y, centre.Z, sphere.Width() / 2 * scale, axisY.X, axisY.Y, axisY.Z,
-            axisZ.X,  axisZ.Y,  axisZ.Z};
+    return {centre.X, centre.Y, centre.Z, width / 2 * scale, axisY.X, axisY.Y, axisY.Z, axisZ.X, axisZ.Y, axisZ.Z};
 }
 
 void SortNearestFirst(std::vector<BallInstance>& balls, const scene::Vector3& eye)

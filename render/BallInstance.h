@@ -16,9 +16,9 @@ struct BallInstance {
     scene::Vector3 Centre() const { return {CX, CY, CZ}; }
 };
 
-// The ball of `sphere` placed by `world` (its local-to-scene matrix). A ball is
-// round: an uneven scale takes the mean of the three axes.
-BallInstance BallInstanceOf(const scene::Ball& sphere, const scene::Matrix4& world);
+// A ball of diameter `width` placed by `world` (its local-to-scene matrix). A
+// ball is round: an uneven scale takes the mean of the three axes.
+BallInstance BallInstanceOf(float width, const scene::Matrix4& world);
 
 // Orders balls nearest to the eye first, so that the depth test turns away
 // the hidden parts of the balls behind before they are shaded.

@@ -66,19 +66,20 @@ void BallRenderer::AttachInstances(GL& gl)
         gl.glVertexAttribDivisor(location, 1);
 }
 
-void BallRenderer::Draw(GL& gl, ShaderLibrary& shaders, BallDrawing drawing, const BallsDraw& batch,
-                        const scene::Matrix4& viewProjection, const FrameLighting& lighting, PictureTextures& pictures)
+void BallRenderer::Draw(GL& gl, ShaderLibrary& shaders, BallDrawing drawing, const MaterialValues& material,
+                        const PlacedBalls& balls, const scene::Matrix4& viewProjection, const FrameLighting& lighting,
+                        PictureTextures& pictures)
 {
-    const FrameUniforms frame{viewProjection, lighting, pictures, batch.Material};
+    const FrameUniforms frame{viewProjection, lighting, pictures, material};
     if (drawing == BallDrawing::Impostors) {
         // A quad shows only the sphere's front, whichever way round it winds.
         gl.glDisable(GL_CULL_FACE);
-        DrawInstances(gl, shaders.BallImpostor(false), frame, batch.Instances, Shape::Impostor);
-        DrawInstances(gl, shaders.BallImpostor(true), frame, batch.Touching, Shape::Impostor);
+        DrawInstances(gl, shaders.BallImpostor(false), frame, balls.Instances, Shape::Impostor);
+        DrawInstances(gl, shaders.BallImpostor(true), frame, balls.Touching, Shape::Impostor);
         gl.glEnable(GL_CULL_FACE);
     } else {
-        DrawInstances(gl, shaders.BallMesh(), frame, batch.Instances, Shape::Mesh);
-        DrawInstances(gl, shaders.BallMesh(), frame, batch.Touching, Shape::Mesh);
+        DrawInstances(gl, shaders.BallMesh(), frame, balls.Instances, Shape::Mesh);
+        DrawInstances(gl, shaders.BallMesh(), frame, balls.Touching, Shape::Mesh);
     }
 }
 

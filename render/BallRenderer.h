@@ -17,8 +17,9 @@ class BallRenderer {
 public:
     explicit BallRenderer(GL& gl);
 
-    void Draw(GL& gl, ShaderLibrary& shaders, BallDrawing drawing, const BallsDraw& batch,
-              const scene::Matrix4& viewProjection, const FrameLighting& lighting, PictureTextures& pictures);
+    void Draw(GL& gl, ShaderLibrary& shaders, BallDrawing drawing, const MaterialValues& material,
+              const PlacedBalls& balls, const scene::Matrix4& viewProjection, const FrameLighting& lighting,
+              PictureTextures& pictures);
 
 private:
     enum class Shape { Impostor, Mesh };

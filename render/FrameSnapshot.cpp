@@ -65,12 +65,12 @@ FrameSnapshot SceneSync::Take(const scene::SceneRoot& viewport, int width, int h
     const float aspect = static_cast<float>(width) / static_cast<float>(height);
     snapshot.ViewProjection = camera->ViewMatrix() * camera->ProjectionMatrix(aspect);
     snapshot.Eye = camera->EyePosition();
-    const Frustum view = balls == BallDrawing::PlainMesh ? Frustum::Everything() : Frustum(snapshot.ViewProjection);
-    SceneFrame frame = WalkScene(viewport, view);
+    SceneFrame frame = outline_.Gather(viewport, balls_);
     snapshot.Lighting = FrameLighting::Of(frame.Light, snapshot.Eye);
-    for (BallBatch& batch : frame.Balls)
-        snapshot.BallBatches.push_back(
-            {MaterialValues::Of(batch.Material), std::move(batch.Instances), std::move(batch.Touching)});
+    snapshot.BallParents = std::move(frame.BallParents);
+    snapshot.Contacts = ContactBoxes(frame);
+    for (BallChunks::Batch& batch : balls_.Finish())
+        snapshot.BallBatches.push_back({MaterialValues::Of(batch.Material), std::move(batch.Chunks)});
     for (const Placed<scene::Text3D>& text : frame.Texts) {
         const scene::Text3D& object = *text.Object;
         snapshot.Texts.push_back({text.World, ContentOf(object), MaterialValues::Of(object.MaterialSource()),

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "BallChunks.h"
+#include "BallContacts.h"
 #include "BallDrawing.h"
-#include "BallInstance.h"
 #include "GridLines.h"
 #include "MaterialUniforms.h"
 #include "TextLayout.h"
@@ -44,11 +45,11 @@ struct GridDraw {
     GridShape Shape;
 };
 
+// The balls of one material, where they are as the scene holds them: placed
+// and culled where the frame is drawn.
 struct BallsDraw {
     MaterialValues Material;
-    std::vector<BallInstance> Instances;
-    // Those that meet other geometry, drawn with the depth of the sphere itself.
-    std::vector<BallInstance> Touching;
+    std::vector<std::shared_ptr<const BallChunk>> Chunks;
 };
 
 // Everything that one frame draws, copied from the scene in one pass: the
@@ -62,6 +63,8 @@ struct FrameSnapshot {
     scene::Matrix4 ViewProjection;
     scene::Vector3 Eye;
     FrameLighting Lighting;
+    std::vector<scene::Matrix4> BallParents;
+    ContactBoxes Contacts; // of the planes, texts and grids, for the balls
     std::vector<BallsDraw> BallBatches;
     std::vector<TextDraw> Texts;
     std::vector<PlaneDraw> Planes;
@@ -70,10 +73,13 @@ struct FrameSnapshot {
 
 // Takes the snapshots of one viewport's frames, on the scene's thread. A
 // text's content is copied when it changed since the previous snapshot and
-// shared from frame to frame otherwise, so a long listing is copied once.
+// shared from frame to frame otherwise, so a long listing is copied once;
+// so are the balls, in chunks.
 class SceneSync {
 public:
     FrameSnapshot Take(const scene::SceneRoot& viewport, int width, int height, BallDrawing balls);
+    // How many chunks of balls the last Take copied anew.
+    std::size_t BallChunksMade() const { return balls_.ChunksMade(); }
 
 private:
     struct KnownText;
@@ -81,6 +87,8 @@ private:
     void ForgetUnseenTexts();
 
     std::unordered_map<const scene::Text3D*, std::shared_ptr<KnownText>> texts_;
+    SceneOutline outline_;
+    BallChunks balls_;
 };
 
 } // namespace tessivar::render

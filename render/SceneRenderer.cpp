@@ -5,7 +5,7 @@ namespace tessivar::render {
 SceneRenderer::SceneRenderer(GL& gl) : gl_(gl), ready_(shaders_.Build()), planes_(gl), grids_(gl), balls_(gl)
 {}
 
-void SceneRenderer::Render(FrameSnapshot& frame)
+void SceneRenderer::Render(const FrameSnapshot& frame)
 {
     const QVector4D& background = frame.Background;
     gl_.glClearColor(background.x(), background.y(), background.z(), background.w());
@@ -29,9 +29,12 @@ void SceneRenderer::Render(FrameSnapshot& frame)
     // Near things first, so that the depth test spares the software renderer
     // the shading of what they hide: balls nearest first, the texts, then the
     // planes (the large backdrop stands behind everything).
-    for (BallsDraw& batch : frame.BallBatches) {
-        SortNearestFirst(batch.Instances, eye);
-        balls_.Draw(gl_, shaders_, frame.Balls, batch, viewProjection, lighting, pictures_);
+    for (const BallsDraw& batch : frame.BallBatches) {
+        PlacedBalls placed;
+        for (const auto& chunk : batch.Chunks)
+            PlaceBalls(*chunk, frame.BallParents, view, frame.Contacts, placed);
+        SortNearestFirst(placed.Instances, eye);
+        balls_.Draw(gl_, shaders_, frame.Balls, batch.Material, placed, viewProjection, lighting, pictures_);
     }
     QOpenGLShaderProgram& surface = shaders_.Surface();
     surface.bind();

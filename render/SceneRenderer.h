@@ -17,8 +17,7 @@ class SceneRenderer {
 public:
     explicit SceneRenderer(GL& gl);
 
-    // Sorts the snapshot's balls on the way.
-    void Render(FrameSnapshot& frame);
+    void Render(const FrameSnapshot& frame);
 
     const QString& Error() const { return shaders_.Error(); }
     std::uint64_t TextMeshBuilds() const { return texts_.Builds(); }

@@ -2,8 +2,7 @@
 
 #include "BallContacts.h"
 
-#include <algorithm>
-#include <cmath>
+#include <limits>
 
 namespace tessivar::render {
 
@@ -11,31 +10,17 @@ namespace {
 
 using scene::ObjectKind;
 
-class Walker {
+constexpr std::uint32_t NoParent = std::numeric_limits<std::uint32_t>::max();
+
+// Fills a frame with the visible objects as a pass meets them.
+class FrameBuilder {
 public:
-    Walker(SceneFrame& frame, const Frustum& view) : frame_(frame), view_(view) {}
+    FrameBuilder(SceneFrame& frame, BallSink& balls) : frame_(frame), balls_(balls) {}
 
-    void VisitChildren(const scene::SceneObject& parent, const scene::Matrix4& parentWorld)
+    // An object that is not a ball, placed by `world`.
+    void Add(const scene::PlacedObject& object, ObjectKind kind, const scene::Matrix4& world)
     {
-        // How much the parent enlarges, for the balls' quick view test.
-        const float parentScale
-            = std::max({parentWorld.Row(0).Length(), parentWorld.Row(1).Length(), parentWorld.Row(2).Length()});
-        for (const scene::SceneObject* child : parent.Children()) {
-            const ObjectKind kind = child->Kind();
-            if (!scene::IsPlaced(kind) || !child->Visible())
-                continue;
-            if (kind == ObjectKind::Ball
-                && OutOfView(static_cast<const scene::Ball&>(*child), parentWorld, parentScale))
-                continue;
-            Visit(static_cast<const scene::PlacedObject&>(*child), parentWorld);
-        }
-    }
-
-private:
-    void Visit(const scene::PlacedObject& object, const scene::Matrix4& parentWorld)
-    {
-        const scene::Matrix4 world = object.LocalMatrix() * parentWorld;
-        switch (object.Kind()) {
+        switch (kind) {
         case ObjectKind::Plane:
             frame_.Planes.push_back({static_cast<const scene::Plane*>(&object), world});
             break;
@@ -45,50 +30,26 @@ private:
         case ObjectKind::Grid:
             frame_.Grids.push_back({static_cast<const scene::Grid*>(&object), world});
             break;
-        case ObjectKind::Ball:
-            // Balls carry nothing but their animations: their children are
-            // not looked at, which would cost a cache miss per ball.
-            AddBall(static_cast<const scene::Ball&>(object), world);
-            return;
         case ObjectKind::Light:
             AddLight(static_cast<const scene::Light&>(object));
             break;
         default:
             break;
         }
-        if (object.FirstChild())
-            VisitChildren(object, world);
     }
 
-    // Most of 51,200 balls lie outside a close view: tell them by their centre
-    // and a bound on their radius, before working out their matrices.
-    bool OutOfView(const scene::Ball& sphere, const scene::Matrix4& parentWorld, float parentScale) const
+    // A ball; `parentIndex` is NoParent until the parent's first ball gives
+    // its world a place in the frame.
+    void AddBall(const scene::Ball& ball, std::uint32_t& parentIndex, const scene::Matrix4& parentWorld)
     {
-        const scene::Vector3& s = sphere.Scale.Point();
-        const float radius = sphere.Width() / 2 * std::max({std::abs(s.X), std::abs(s.Y), std::abs(s.Z)}) * parentScale;
-        return !view_.Touches(parentWorld.TransformPoint(sphere.Position.Point()), radius);
+        if (parentIndex == NoParent) {
+            parentIndex = static_cast<std::uint32_t>(frame_.BallParents.size());
+            frame_.BallParents.push_back(parentWorld);
+        }
+        balls_.Add(ball, parentIndex);
     }
 
-    void AddBall(const scene::Ball& sphere, const scene::Matrix4& world)
-    {
-        const BallInstance ball = BallInstanceOf(sphere, world);
-        // Balls come in long runs of one material: try the last batch first.
-        auto& batches = frame_.Balls;
-        if (lastBatch_ >= batches.size() || batches[lastBatch_].Material != sphere.MaterialSource())
-            lastBatch_ = BatchOf(sphere.MaterialSource());
-        batches[lastBatch_].Instances.push_back(ball);
-    }
-
-    std::size_t BatchOf(const scene::Material* material)
-    {
-        auto& batches = frame_.Balls;
-        for (std::size_t i = 0; i < batches.size(); ++i)
-            if (batches[i].Material == material)
-                return i;
-        batches.push_back(BallBatch{material, {}, {}});
-        return batches.size() - 1;
-    }
-
+private:
     void AddLight(const scene::Light& light)
     {
         if (!frame_.Light && light.LightType() == scene::LightKind::Directional)
@@ -96,18 +57,142 @@ private:
     }
 
     SceneFrame& frame_;
-    const Frustum& view_;
-    std::size_t lastBatch_ = 0;
+    BallSink& balls_;
+};
+
+// The pass down the scene's children, noting the steps it takes if asked.
+class Walker {
+public:
+    Walker(FrameBuilder& frame, std::vector<SceneOutline::Step>* steps) : frame_(frame), steps_(steps) {}
+
+    void VisitChildren(const scene::SceneObject& parent, const scene::Matrix4& parentWorld, std::uint32_t parentStep)
+    {
+        std::uint32_t ballParent = NoParent;
+        for (const scene::SceneObject* child : parent.Children()) {
+            const ObjectKind kind = child->Kind();
+            if (!scene::IsPlaced(kind) || !child->Visible())
+                continue;
+            const auto& object = static_cast<const scene::PlacedObject&>(*child);
+            if (steps_)
+                steps_->push_back({&object, parentStep, kind});
+            // Balls carry nothing but their animations: their children are
+            // not looked at, which would cost a cache miss per ball.
+            if (kind == ObjectKind::Ball) {
+                frame_.AddBall(static_cast<const scene::Ball&>(object), ballParent, parentWorld);
+                continue;
+            }
+            const scene::Matrix4 world = object.LocalMatrix() * parentWorld;
+            frame_.Add(object, kind, world);
+            const auto step = static_cast<std::uint32_t>(placedParents_++);
+            if (object.FirstChild())
+                VisitChildren(object, world, step);
+        }
+    }
+
+private:
+    FrameBuilder& frame_;
+    std::vector<SceneOutline::Step>* steps_;
+    std::size_t placedParents_ = 0;
+};
+
+SceneFrame Walk(const scene::SceneRoot& viewport, BallSink& balls, std::vector<SceneOutline::Step>* steps)
+{
+    SceneFrame frame;
+    FrameBuilder builder(frame, balls);
+    if (viewport.Visible())
+        Walker(builder, steps).VisitChildren(viewport, scene::Matrix4::Identity(), SceneOutline::Viewport);
+    return frame;
+}
+
+// The poses of the balls by material, in order of first appearance.
+class PoseBatches final : public BallSink {
+public:
+    struct Batch {
+        const scene::Material* Material;
+        std::vector<BallPose> Poses;
+    };
+
+    void Add(const scene::Ball& ball, std::uint32_t parent) override
+    {
+        // Balls come in long runs of one material: try the last batch first.
+        if (last_ >= batches_.size() || batches_[last_].Material != ball.MaterialSource())
+            last_ = BatchOf(ball.MaterialSource());
+        batches_[last_].Poses.push_back(BallPose::Of(ball, parent));
+    }
+
+    const std::vector<Batch>& Batches() const { return batches_; }
+
+private:
+    std::size_t BatchOf(const scene::Material* material)
+    {
+        for (std::size_t i = 0; i < batches_.size(); ++i)
+            if (batches_[i].Material == material)
+                return i;
+        batches_.push_back(Batch{material, {}});
+        return batches_.size() - 1;
+    }
+
+    std::vector<Batch> batches_;
+    std::size_t last_ = 0;
 };
 
 } // namespace
 
+SceneFrame GatherScene(const scene::SceneRoot& viewport, BallSink& balls)
+{
+    return Walk(viewport, balls, nullptr);
+}
+
 SceneFrame WalkScene(const scene::SceneRoot& viewport, const Frustum& view)
 {
+    PoseBatches poses;
+    SceneFrame frame = GatherScene(viewport, poses);
+    const ContactBoxes contacts(frame);
+    for (const PoseBatches::Batch& batch : poses.Batches()) {
+        frame.Balls.push_back({batch.Material, {}});
+        PlaceBalls(batch.Poses, frame.BallParents, view, contacts, frame.Balls.back().Balls);
+    }
+    return frame;
+}
+
+SceneFrame SceneOutline::Gather(const scene::SceneRoot& viewport, BallSink& balls)
+{
+    if (!viewport.Visible()) {
+        viewport_ = nullptr;
+        return {};
+    }
+    if (&viewport == viewport_ && viewport.OutlineRevision() == outlineRevision_)
+        return Replay(balls);
+    viewport_ = &viewport;
+    outlineRevision_ = viewport.OutlineRevision();
+    steps_.clear();
+    return Walk(viewport, balls, &steps_);
+}
+
+// The walk again, the same objects in the same order, with their values now.
+SceneFrame SceneOutline::Replay(BallSink& balls) const
+{
     SceneFrame frame;
-    if (viewport.Visible())
-        Walker(frame, view).VisitChildren(viewport, scene::Matrix4::Identity());
-    SeparateTouchingBalls(frame);
+    FrameBuilder builder(frame, balls);
+    // Of the objects that are not balls: their worlds, and their places in
+    // the frame's BallParents once a ball of theirs came by; the viewport's
+    // last.
+    std::vector<scene::Matrix4> worlds;
+    std::vector<std::uint32_t> ballParents;
+    std::uint32_t viewportBallParent = NoParent;
+    const scene::Matrix4 identity = scene::Matrix4::Identity();
+    for (const Step& step : steps_) {
+        const bool underViewport = step.Parent == Viewport;
+        const scene::Matrix4& parentWorld = underViewport ? identity : worlds[step.Parent];
+        if (step.Kind == ObjectKind::Ball) {
+            std::uint32_t& ballParent = underViewport ? viewportBallParent : ballParents[step.Parent];
+            builder.AddBall(static_cast<const scene::Ball&>(*step.Object), ballParent, parentWorld);
+            continue;
+        }
+        worlds.push_back(step.Object->LocalMatrix() * parentWorld);
+        ballParents.push_back(NoParent);
+        builder.Add(*step.Object, step.Kind, worlds.back());
+    }
     return frame;
 }
 

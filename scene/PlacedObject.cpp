@@ -65,16 +65,16 @@ bool PlacedObject::ParentedVisible() const
     return true;
 }
 
-Matrix4 PlacedObject::LocalMatrix() const
+Matrix4 PlacedObject::LocalMatrixOf(const Vector3& position, const Vector3& rotation, const Vector3& scale)
 {
     // S * R * T without the full products: R's rows scaled, then the move.
-    Matrix4 matrix = Matrix4::Rotation(RotationAngle.Point());
-    const Vector3& s = Scale.Point();
+    Matrix4 matrix = Matrix4::Rotation(rotation);
+    const Vector3& s = scale;
     const float factors[3] = {s.X, s.Y, s.Z};
     for (int row = 0; row < 3; ++row)
         for (int column = 0; column < 3; ++column)
             matrix.m[row][column] *= factors[row];
-    const Vector3& p = Position.Point();
+    const Vector3& p = position;
     matrix.m[3][0] = p.X;
     matrix.m[3][1] = p.Y;
     matrix.m[3][2] = p.Z;

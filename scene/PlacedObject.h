@@ -68,7 +68,8 @@ public:
     bool ParentedVisible() const;
 
     // S * R * T of this object alone.
-    Matrix4 LocalMatrix() const;
+    Matrix4 LocalMatrix() const { return LocalMatrixOf(Position.Point(), RotationAngle.Point(), Scale.Point()); }
+    static Matrix4 LocalMatrixOf(const Vector3& position, const Vector3& rotation, const Vector3& scale);
     // Local to scene: LocalMatrix() * the parents' matrices.
     Matrix4 AbsoluteMatrix() const;
     Vector3 LocalToAbsolute(const Vector3& p) const { return AbsoluteMatrix().TransformPoint(p); }

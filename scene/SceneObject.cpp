@@ -34,6 +34,7 @@ void SceneObject::DetachFromParent()
 {
     if (parent_) {
         Changed();
+        OutlineChanged();
         SceneObject& parent = *parent_;
         (previousSibling_ ? previousSibling_->nextSibling_ : parent.firstChild_) = nextSibling_;
         (nextSibling_ ? nextSibling_->previousSibling_ : parent.lastChild_) = previousSibling_;
@@ -81,6 +82,7 @@ void SceneObject::SetParent(SceneObject* parent)
             return; // would make a cycle
 
     DetachFromParent();
+    placed_ = IsPlaced(Kind());
     if (parent) {
         parent_ = parent;
         previousSibling_ = parent->lastChild_;
@@ -90,6 +92,7 @@ void SceneObject::SetParent(SceneObject* parent)
     }
     SetRootOfSubtree(parent ? parent->root_ : nullptr);
     Changed();
+    OutlineChanged();
     ParentChanged();
 }
 
@@ -136,6 +139,8 @@ FloatTarget SceneObject::ResolveFloat(const std::string_view*, std::size_t)
 
 void SceneObject::SetVisibleFlag(bool visible)
 {
+    if (visible_ != visible)
+        OutlineChanged();
     SetField(visible_, visible);
 }
 

@@ -69,6 +69,12 @@ public:
     // The object's own Visible flag; objects that draw nothing are visible.
     bool Visible() const { return visible_; }
 
+    // The scene revision of this object's last own change (its values,
+    // visibility or parent) while under a root; 0 before any. Unique per
+    // change, so that a view can tell an object to copy again from one it
+    // copied, even one that took a freed object's address.
+    std::uint64_t LastChange() const { return lastChange_; }
+
     // The float property at a dotted, case-insensitive path, e.g. "Position.X";
     // an empty target when the path names nothing.
     FloatTarget FindFloatProperty(std::string_view path);
@@ -84,6 +90,9 @@ protected:
     virtual void ParentChanged() {}
     // Records a change that the view must draw (defined with SceneRoot).
     inline void Changed();
+    // Records that the object was placed, freed, shown, hidden or painted
+    // anew (defined with SceneRoot).
+    inline void OutlineChanged();
     // A property setter: stores the value and records the change; an equal
     // value changes nothing.
     template <class T> void SetField(T& field, const T& value)
@@ -125,9 +134,15 @@ private:
     // Last, next to the first fields of the derived classes (a ball's
     // position and rotation): an animation's tick reads them together.
     SceneRoot* root_ = nullptr;
+    std::uint64_t lastChange_ = 0;
 
 protected:
     bool visible_ = true;
+
+private:
+    // Whether the object has a place in space, known once it has a parent:
+    // its kind cannot be asked while it is freed.
+    bool placed_ = false;
 };
 
 class SceneObject::ChildRange {

@@ -42,6 +42,10 @@ public:
     // Grows whenever anything in the scene changes (values, texts, visibility,
     // children, freed objects), animations included: redraw when it moved.
     std::uint64_t Revision() const { return revision_; }
+    // Grows whenever the visible objects that a view draws, or their order
+    // or materials, may have changed (objects placed, freed, shown, hidden,
+    // painted anew); not when their values change.
+    std::uint64_t OutlineRevision() const { return outlineRevision_; }
 
 protected:
     SceneObject* CloneSelf(SceneObject* owner) const override;
@@ -51,6 +55,7 @@ private:
     friend class Camera;
 
     std::uint64_t revision_ = 0;
+    std::uint64_t outlineRevision_ = 0;
     AnimationClock* clock_ = nullptr;
     scene::Camera* camera_ = nullptr;
     Argb color_ = 0xFF000000;
@@ -61,7 +66,13 @@ private:
 inline void SceneObject::Changed()
 {
     if (root_)
-        ++root_->revision_;
+        lastChange_ = ++root_->revision_;
+}
+
+inline void SceneObject::OutlineChanged()
+{
+    if (root_ && placed_)
+        ++root_->outlineRevision_;
 }
 
 } // namespace tessivar::scene

@@ -8,6 +8,8 @@ Shape::Shape(SceneObject* owner, const Shape& source)
 
 void Shape::SetMaterialSource(Material* material)
 {
+    if (materialSource_ != material)
+        OutlineChanged();
     SetField(materialSource_, material);
 }
 

@@ -46,12 +46,18 @@ FrameSnapshot BallScene::Sync()
     return sync_.Take(*design_.Root, 736, 602, BallDrawing::Impostors);
 }
 
+void BallScene::TurnBalls(float degrees)
+{
+    for (scene::Ball* ball : balls_)
+        ball->RotationAngle.SetY(ball->RotationAngle.Y() + degrees);
+}
+
 std::size_t BallScene::BallsInView() const
 {
     const SceneFrame frame = Walk();
     std::size_t count = 0;
     for (const BallBatch& batch : frame.Balls)
-        count += batch.Instances.size() + batch.Touching.size();
+        count += batch.Balls.Instances.size() + batch.Balls.Touching.size();
     return count;
 }
 
@@ -62,6 +68,7 @@ void BallScene::AddBall(int registerIndex, long long value, long long position)
     ball->Position.SetPoint(scene::BallPosition(registerIndex, value, position, design_.BallTemplate->Scale.Y()));
     ball->RotationAngle.SetY(static_cast<float>((position * 37 + registerIndex * 11) % 360));
     ball->SetVisible(true);
+    balls_.push_back(ball);
 }
 
 } // namespace tessivar::render::bench

@@ -6,6 +6,7 @@
 #include "Stage.h"
 
 #include <memory>
+#include <vector>
 
 namespace tessivar::render::bench {
 
@@ -32,6 +33,10 @@ public:
     // The copy of the scene that a frame drawn on the render thread is drawn
     // from, taken as the view takes it.
     FrameSnapshot Sync();
+    // The next Sync copies every ball, as the first does.
+    void ForgetSync() { sync_ = SceneSync(); }
+    // Turns every ball by `degrees` about its vertical axis, as its spin does.
+    void TurnBalls(float degrees);
     // How many balls a frame draws (those in view).
     std::size_t BallsInView() const;
 
@@ -43,6 +48,7 @@ private:
     scene::Stage design_{clock_};
     SceneSync sync_;
     std::unique_ptr<SceneView> view_;
+    std::vector<scene::Ball*> balls_;
 };
 
 } // namespace tessivar::render::bench

@@ -57,19 +57,42 @@ void WalkWholeRuler(benchmark::State& state)
 }
 BENCHMARK(WalkWholeRuler)->Unit(benchmark::kMillisecond);
 
+// What happens to the scene between two frames.
+enum class Between {
+    Nothing,
+    // Every ball turns, as they all do while they spin.
+    EveryBallTurns,
+    // The copy starts over, as for the view's first frame.
+    SyncForgotten,
+};
+
 // What a frame drawn on the render thread holds the window's thread for: the
 // copy of the scene, with 51,200 balls in the default view (most of them
 // culled) and all of them in view.
-void Sync(benchmark::State& state, scene::Vector3 camera)
+void Sync(benchmark::State& state, scene::Vector3 camera, Between between)
 {
     EnsureApplication();
     BallScene scene(256, camera, BallDrawing::Impostors);
-    for (auto _ : state)
+    benchmark::DoNotOptimize(scene.Sync());
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (between == Between::EveryBallTurns)
+            scene.TurnBalls(1);
+        else if (between == Between::SyncForgotten)
+            scene.ForgetSync();
+        state.ResumeTiming();
         benchmark::DoNotOptimize(scene.Sync());
+    }
     state.counters["balls_in_view"] = static_cast<double>(scene.BallsInView());
 }
-BENCHMARK_CAPTURE(Sync, DefaultView256Registers, DefaultCamera)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Sync, WholeRuler256Registers, WholeRulerCamera)->Unit(benchmark::kMillisecond);
+#define SYNC_BENCHMARK(name, camera, between)                                                                          \
+    BENCHMARK_CAPTURE(Sync, name, camera, between)->Unit(benchmark::kMillisecond)
+
+SYNC_BENCHMARK(DefaultView256Registers, DefaultCamera, Between::Nothing);
+SYNC_BENCHMARK(WholeRuler256Registers, WholeRulerCamera, Between::Nothing);
+SYNC_BENCHMARK(DefaultView256Registers_Spinning, DefaultCamera, Between::EveryBallTurns);
+SYNC_BENCHMARK(WholeRuler256Registers_Spinning, WholeRulerCamera, Between::EveryBallTurns);
+SYNC_BENCHMARK(WholeRuler256Registers_First, WholeRulerCamera, Between::SyncForgotten);
 
 } // namespace
 } // namespace tessivar::render::bench

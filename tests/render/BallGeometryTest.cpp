@@ -57,7 +57,7 @@ TEST(BallInstance, TakesCentreRadiusAndSpinFromTheWorldMatrix)
     ball->Scale.SetPoint({0.5F, 0.5F, 0.5F});
     ball->Position.SetPoint({3, -0.25F, 2});
     ball->RotationAngle.SetY(90);
-    const BallInstance instance = BallInstanceOf(*ball, ball->AbsoluteMatrix());
+    const BallInstance instance = BallInstanceOf(ball->Width(), ball->AbsoluteMatrix());
     ExpectNear(instance.Centre(), {3, -0.25F, 2});
     EXPECT_NEAR(instance.Radius, 0.25F, 1e-6);
     ExpectNear({instance.YX, instance.YY, instance.YZ}, {0, 1, 0});

@@ -149,6 +149,9 @@ TEST(RenderThread, FollowsAChangingSceneToItsLastState)
         design.CounterText->SetText("Step:" + std::to_string(step));
         design.ViewCamera->Position.SetX(0.01F * static_cast<float>(step));
         balls.push_back(scene.AddBall(step % 13, step, 199));
+        // Spinning, so that the balls a frame is drawn from are copied anew.
+        for (scene::Ball* ball : balls)
+            ball->RotationAngle.SetY(static_cast<float>(step));
         if (step % 7 == 0) {
             // Freed as a step frees the balls it drops.
             for (scene::Ball* ball : balls)

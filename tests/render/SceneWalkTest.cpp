@@ -92,11 +92,11 @@ TEST_F(SceneWalkTest, BallsInViewGoIntoOneBatchPerMaterial)
     const SceneFrame frame = Walk();
     ASSERT_EQ(frame.Balls.size(), 2u);
     EXPECT_EQ(frame.Balls[0].Material, design.BallMaterial);
-    ASSERT_EQ(frame.Balls[0].Instances.size(), 2u);
-    EXPECT_EQ(frame.Balls[0].Instances[0].CX, 0);
-    EXPECT_EQ(frame.Balls[0].Instances[1].CX, 1);
+    ASSERT_EQ(frame.Balls[0].Balls.Instances.size(), 2u);
+    EXPECT_EQ(frame.Balls[0].Balls.Instances[0].CX, 0);
+    EXPECT_EQ(frame.Balls[0].Balls.Instances[1].CX, 1);
     EXPECT_EQ(frame.Balls[1].Material, design.VioletRedMaterial);
-    EXPECT_EQ(frame.Balls[1].Instances.size(), 1u);
+    EXPECT_EQ(frame.Balls[1].Balls.Instances.size(), 1u);
 }
 
 TEST_F(SceneWalkTest, BallsMeetingOtherGeometryAreSetApart)
@@ -119,8 +119,8 @@ TEST_F(SceneWalkTest, BallsMeetingOtherGeometryAreSetApart)
         scene::Ball* ball = Ball(c.position);
         const SceneFrame frame = Walk();
         ASSERT_EQ(frame.Balls.size(), 1u) << c.name;
-        EXPECT_EQ(frame.Balls[0].Touching.size(), c.touching ? 1u : 0u) << c.name;
-        EXPECT_EQ(frame.Balls[0].Instances.size(), c.touching ? 0u : 1u) << c.name;
+        EXPECT_EQ(frame.Balls[0].Balls.Touching.size(), c.touching ? 1u : 0u) << c.name;
+        EXPECT_EQ(frame.Balls[0].Balls.Instances.size(), c.touching ? 0u : 1u) << c.name;
         delete ball;
     }
 }
@@ -129,9 +129,9 @@ TEST_F(SceneWalkTest, TheComparisonPlaneTouchesTheBallsItCutsOnlyWhileShown)
 {
     Ball({2, -2.25F, 0.5F});
     design.ComparisonPlane->Position.SetZ(2.25F); // level with the ball's centre
-    EXPECT_TRUE(Walk().Balls[0].Touching.empty());
+    EXPECT_TRUE(Walk().Balls[0].Balls.Touching.empty());
     design.ComparisonPlane->SetVisible(true);
-    EXPECT_EQ(Walk().Balls[0].Touching.size(), 1u);
+    EXPECT_EQ(Walk().Balls[0].Balls.Touching.size(), 1u);
 }
 
 TEST_F(SceneWalkTest, AnInvisibleRootDrawsNothing)

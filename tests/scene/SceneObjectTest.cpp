@@ -162,40 +162,65 @@ TEST_F(SceneObjectTest, FreeingTheViewsCameraTakesItOutOfTheView)
 
 // --- Revision ---------------------------------------------------------------------
 
+// The outline revision moves only when the objects drawn, their order or
+// the balls' materials may have changed.
 TEST_F(SceneObjectTest, EveryVisibleChangeMovesTheRevision)
 {
     auto* text = new Text3D(&form);
     Group* group = MakeObject();
+    auto* ball = new Ball(&form);
+    ball->SetParent(group);
     auto* other = new FlatMaterial(&form);
     struct Change {
         const char* name;
         std::function<void()> apply;
+        bool outline;
     };
     const Change changes[] = {
-        {"attach", [&] { text->SetParent(group); }},
-        {"position", [&] { text->Position.SetX(1); }},
-        {"rotation", [&] { text->RotationAngle.SetY(30); }},
+        {"attach", [&] { text->SetParent(group); }, true},
+        {"position", [&] { text->Position.SetX(1); }, false},
+        {"rotation", [&] { text->RotationAngle.SetY(30); }, false},
         {"scale",
          [&] {
              text->Scale.SetPoint({2, 2, 2});
-         }},
-        {"size", [&] { text->SetWidth(7); }},
-        {"text", [&] { text->SetText("R(2)"); }},
-        {"font", [&] { text->SetFontSize(5); }},
-        {"align", [&] { text->SetHorzTextAlign(TextAlign::Leading); }},
-        {"material", [&] { text->SetMaterialSource(other); }},
-        {"view colour", [&] { view->SetColor(0xFF102030); }},
-        {"animation", [&] { MakeAnimation(text, 0, 3, 1)->Start(); }},
-        {"tick", [&] { Advance(0.5); }},
-        {"visible", [&] { text->SetVisible(false); }},
-        {"detach", [&] { text->SetParent(nullptr); }},
-        {"free", [&] { delete group; }},
+         },
+         false},
+        {"size", [&] { text->SetWidth(7); }, false},
+        {"text", [&] { text->SetText("R(2)"); }, false},
+        {"font", [&] { text->SetFontSize(5); }, false},
+        {"align", [&] { text->SetHorzTextAlign(TextAlign::Leading); }, false},
+        {"material", [&] { text->SetMaterialSource(other); }, false},
+        {"ball's material", [&] { ball->SetMaterialSource(other); }, true},
+        {"view colour", [&] { view->SetColor(0xFF102030); }, false},
+        {"animation", [&] { MakeAnimation(text, 0, 3, 1)->Start(); }, false},
+        {"tick", [&] { Advance(0.5); }, false},
+        {"visible", [&] { text->SetVisible(false); }, true},
+        {"detach", [&] { text->SetParent(nullptr); }, true},
+        {"free", [&] { delete group; }, true},
     };
     for (const Change& change : changes) {
         const auto before = view->Revision();
+        const auto outlineBefore = view->OutlineRevision();
         change.apply();
         EXPECT_GT(view->Revision(), before) << change.name;
+        EXPECT_EQ(view->OutlineRevision() != outlineBefore, change.outline) << change.name;
     }
+}
+
+// A view tells the objects to copy again by the revision of their last
+// change, even one that took the address of an object it copied.
+TEST_F(SceneObjectTest, LastChangeIsTheRevisionOfTheObjectsOwnLastChange)
+{
+    Group* object = MakeObject();
+    Group* other = MakeObject();
+    object->Position.SetX(4);
+    const auto changed = object->LastChange();
+    EXPECT_EQ(changed, view->Revision());
+    other->Position.SetX(4);
+    object->Position.SetX(4);
+    EXPECT_EQ(object->LastChange(), changed);
+    delete object;
+    EXPECT_GT(MakeObject()->LastChange(), changed);
 }
 
 TEST_F(SceneObjectTest, EqualValuesAndDetachedObjectsLeaveTheRevision)
