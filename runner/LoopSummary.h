@@ -28,8 +28,10 @@ struct Leap {
 // then applied at once (PassSeries). The pass walked is, in turn: one trip
 // back to the head; one where the head starts an inner loop of its own, whose
 // passes are summarised before the trip that leaves and comes back (a reset
-// that jumps back to the loop's first line); two or three trips, for paths
-// that alternate. The pass in which anything changes is left to the caller.
+// that jumps back to the loop's first line); several trips, for paths that
+// repeat only after them (a flag, a counter modulo a number, registers in a
+// ring), up to PassWalk::kLongestPeriod. The pass in which anything changes
+// is left to the caller.
 class LoopSummary {
 public:
     explicit LoopSummary(std::span<const compiled::Op> ops);
