@@ -1,6 +1,6 @@
 #include "ProgramGraph.h"
 
-#include "DecodeInstruction.h"
+#include "LineClassification.h"
 #include "Machine.h"
 
 #include <cstdint>
@@ -70,6 +70,13 @@ std::string EndLabel(std::int64_t pc, std::int64_t lineCount)
     return pc == lineCount ? "end" : "end (line " + std::to_string(pc + 1) + ")";
 }
 
+// The index a taken jump continues at, past the 32-bit range too; the end by
+// line 0 is the usual way out.
+std::int64_t TargetIndex(const JumpDestination& destination, std::int64_t lineCount)
+{
+    return destination.kind == JumpDestination::Kind::End ? lineCount : destination.line - 1;
+}
+
 std::string RegisterName(std::int32_t number)
 {
     return "R(" + std::to_string(number) + ")";
@@ -104,9 +111,9 @@ private:
     void WriteLine(std::int64_t pc)
     {
         const std::string& text = lines_[static_cast<std::size_t>(pc)];
-        const DecodedInstruction decoded
-            = DecodeInstruction(PrepareProgramLine(text), pc, static_cast<std::int32_t>(lineCount_));
-        const InstructionKind kind = ClassifyInstruction(decoded);
+        const LineClassification line = ClassifyLine(text, pc, static_cast<std::int32_t>(lineCount_));
+        const DecodedInstruction& decoded = line.decoded;
+        const InstructionKind kind = line.kind;
         const std::int32_t missing = MissingRegister(kind, decoded);
         const std::string note = missing != 0 ? RegisterName(missing) + " does not exist: the step fails" : "";
         dot_ << "  " << NodeName(pc, lineCount_) << " [label=" << Quoted(std::to_string(pc + 1) + ": " + text, note);
@@ -118,19 +125,20 @@ private:
         }
         dot_ << "];\n";
 
-        // A jump below -1 is never taken; one on a register with itself always is.
-        const bool jumps = kind == InstructionKind::J && decoded.JumpPC >= -1;
+        // A jump before line 1 is never taken; one on a register with itself always is.
+        const bool jumps = kind == InstructionKind::J && line.destination->kind != JumpDestination::Kind::NeverTaken;
         if (!jumps) {
             Edge(pc, pc + 1, "");
             return;
         }
+        const std::int64_t target = TargetIndex(*line.destination, lineCount_);
         const std::string left = RegisterName(decoded.FirstArg);
         const std::string right = RegisterName(decoded.SecondArg);
         if (decoded.FirstArg == decoded.SecondArg) {
-            Edge(pc, std::int64_t{decoded.JumpPC} + 1, "always");
+            Edge(pc, target, "always");
             return;
         }
-        Edge(pc, std::int64_t{decoded.JumpPC} + 1, left + " = " + right);
+        Edge(pc, target, left + " = " + right);
         Edge(pc, pc + 1, left + " ≠ " + right);
     }
 
