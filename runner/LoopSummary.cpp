@@ -12,8 +12,12 @@ namespace {
 constexpr std::array<WalkPlan, 3> kPlans{
     WalkPlan{.returns = 1},
     WalkPlan{.returns = 1, .innerAtHead = true},
-    WalkPlan{.returns = 2, .seekPeriod = true},
+    WalkPlan{.returns = 2, .longestPeriod = PassWalk::kLongestPeriod},
 };
+
+// Once a leap worth taking is found, longer periods are sought only as far
+// as paths that merely alternate need: the search stays as cheap as the leap.
+constexpr int kLongestPeriodBeyondALeap = 3;
 
 // A leap that skips this many lines per line its search followed ends the
 // search; one that skips fewer than kWorthPerCost is not taken, since the
@@ -66,12 +70,15 @@ Leap LoopSummary::Apply(std::uint32_t head, std::int64_t* reg, bool* written, Le
             = static_cast<std::uint64_t>(std::min<StepCount>(search.best.lines / kWorthPerCost, UINT64_MAX));
         return search.best.passes == 0 ? UINT64_MAX : worth - std::min(worth, before);
     };
-    for (const WalkPlan& plan : kPlans) {
+    for (WalkPlan plan : kPlans) {
+        if (search.best.passes > 0 && search.best.lines >= kWorthPerCost * cost) {
+            plan.longestPeriod = std::min(plan.longestPeriod, kLongestPeriodBeyondALeap);
+        }
         const std::uint64_t before = cost;
         for (bool walked = search.walk.Walk(head, reg, plan); walked; walked = search.walk.Resume(mostCost(before))) {
             cost = before + search.walk.Cost();
             search.Consider(reg, room);
-            if (enough() || !plan.seekPeriod) {
+            if (enough() || !plan.Seeks()) {
                 break;
             }
         }

@@ -26,13 +26,16 @@ struct PassCondition {
 
 // Which pass a walk takes: back at the head `returns` times, the first of
 // them, with `innerAtHead`, the start of an inner loop at the head itself
-// (a loop whose reset leads back to its own first line). With `seekPeriod`,
-// `returns` is the fewest: the pass ends at the first return from which the
-// registers would take the same path again, up to kLongestPeriod returns.
+// (a loop whose reset leads back to its own first line). With a
+// `longestPeriod` above `returns`, the pass ends at the first return from
+// `returns` on from which the registers would take the same path again, if
+// one comes by that return.
 struct WalkPlan {
     int returns = 1;
     bool innerAtHead = false;
-    bool seekPeriod = false;
+    int longestPeriod = 0;
+
+    bool Seeks() const { return longestPeriod > returns; }
 };
 
 // Walks one pass of a loop from its head as the lines would run now, and
@@ -45,7 +48,7 @@ class PassWalk {
 public:
     explicit PassWalk(std::span<const compiled::Op> ops);
 
-    // The most trips back to the head one pass may take: paths that repeat
+    // The most trips back to the head a pass may take: paths that repeat
     // only after more are not summarised.
     static constexpr int kLongestPeriod = 64;
 
