@@ -15,9 +15,10 @@ constexpr std::array<WalkPlan, 3> kPlans{
     WalkPlan{.returns = 2, .longestPeriod = PassWalk::kLongestPeriod},
 };
 
-// Once a leap worth taking is found, longer periods are sought only as far
-// as paths that merely alternate need: the search stays as cheap as the leap.
-constexpr int kLongestPeriodBeyondALeap = 3;
+// Once a leap worth taking is found, or when long periods are not sought,
+// periods are sought only as far as paths that merely alternate need: the
+// search stays as cheap as the leap.
+constexpr int kShortPeriod = 3;
 
 // A leap that skips this many lines per line its search followed ends the
 // search; one that skips fewer than kWorthPerCost is not taken, since the
@@ -55,7 +56,7 @@ LoopSummary::LoopSummary(std::span<const compiled::Op> ops) : ops_(ops)
 LoopSummary::~LoopSummary() = default;
 
 Leap LoopSummary::Apply(std::uint32_t head, std::int64_t* reg, bool* written, LeapRoom room,
-                        std::vector<RegisterValue>* oldValues)
+                        std::vector<RegisterValue>* oldValues, bool seekLongPeriods)
 {
     if (!search_) {
         search_ = std::make_unique<Search>(ops_);
@@ -71,8 +72,8 @@ Leap LoopSummary::Apply(std::uint32_t head, std::int64_t* reg, bool* written, Le
         return search.best.passes == 0 ? UINT64_MAX : worth - std::min(worth, before);
     };
     for (WalkPlan plan : kPlans) {
-        if (search.best.passes > 0 && search.best.lines >= kWorthPerCost * cost) {
-            plan.longestPeriod = std::min(plan.longestPeriod, kLongestPeriodBeyondALeap);
+        if (!seekLongPeriods || (search.best.passes > 0 && search.best.lines >= kWorthPerCost * cost)) {
+            plan.longestPeriod = std::min(plan.longestPeriod, kShortPeriod);
         }
         const std::uint64_t before = cost;
         for (bool walked = search.walk.Walk(head, reg, plan); walked; walked = search.walk.Resume(mostCost(before))) {

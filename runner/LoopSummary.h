@@ -42,8 +42,11 @@ public:
     // counted; no passes when the loop cannot be summarised from here or when
     // too few lines would be skipped for the search to pay. `oldValues`, when
     // given, receives the registers the passes changed with their values before.
+    // Periods past three trips, whose search may follow PassWalk::kLongestWalk
+    // lines, are sought only with `seekLongPeriods`: for a loop that came back
+    // unsummarised time and again, and so is likely to run long.
     Leap Apply(std::uint32_t head, std::int64_t* reg, bool* written, LeapRoom room,
-               std::vector<RegisterValue>* oldValues = nullptr);
+               std::vector<RegisterValue>* oldValues = nullptr, bool seekLongPeriods = true);
 
 private:
     struct Search; // made on the first use: most runs never need it

@@ -119,12 +119,12 @@ PassWalk::Return PassWalk::JumpBack(std::uint32_t target)
             return SummariseInnerLoop(target) ? Return::Continue : Return::Fail;
         }
         const int trips = returns_ - (plan_.innerAtHead ? 1 : 0);
-        if (plan_.Seeks() ? trips >= plan_.returns && PathRepeats() : trips == plan_.returns) {
+        const int longest = std::min(std::max(plan_.returns, plan_.longestPeriod), kLongestPeriod);
+        if (plan_.Seeks() ? trips >= plan_.returns && trips <= longest && PathRepeats() : trips == plan_.returns) {
             Close();
             return Return::Complete;
         }
-        return trips < std::min(std::max(plan_.returns, plan_.longestPeriod), kLongestPeriod) ? Return::Continue
-                                                                                              : Return::Fail;
+        return trips < longest ? Return::Continue : Return::Fail;
     }
     if (visited_[target] == walk_ && unsummarised_[target] != walk_ && !SummariseInnerLoop(target)) {
         unsummarised_[target] = walk_; // its passes are walked one by one
