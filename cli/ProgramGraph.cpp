@@ -2,6 +2,7 @@
 
 #include "DecodeInstruction.h"
 #include "GraphLabel.h"
+#include "LineClassification.h"
 #include "Machine.h"
 #include "Phrase.h"
 
@@ -43,6 +44,13 @@ std::string EndLabel(std::int64_t pc, std::int64_t lineCount, Language language)
     return Say(language, {"end (line %1)", "終了 (行 %1)"}, {std::to_string(pc + 1)});
 }
 
+// The index a taken jump continues at, past the 32-bit range too; the end by
+// line 0 is the usual way out.
+std::int64_t TargetIndex(const JumpDestination& destination, std::int64_t lineCount)
+{
+    return destination.kind == JumpDestination::Kind::End ? lineCount : destination.line - 1;
+}
+
 std::string RegisterName(std::int32_t number)
 {
     return "R(" + std::to_string(number) + ")";
@@ -80,9 +88,9 @@ private:
     void WriteLine(std::int64_t pc)
     {
         const std::string& text = lines_[static_cast<std::size_t>(pc)];
-        const DecodedInstruction decoded
-            = DecodeInstruction(PrepareProgramLine(text), pc, static_cast<std::int32_t>(lineCount_));
-        const InstructionKind kind = ClassifyInstruction(decoded);
+        const LineClassification line = ClassifyLine(text, pc, static_cast<std::int32_t>(lineCount_));
+        const DecodedInstruction& decoded = line.decoded;
+        const InstructionKind kind = line.kind;
         const std::int32_t missing = MissingRegister(kind, decoded);
         const std::string note = missing != 0
             ? Say(language_, {"%1 does not exist: the step fails", "%1 はありません: この行はエラーで止まります"},
@@ -98,19 +106,20 @@ private:
         }
         dot_ << "];\n";
 
-        // A jump below -1 is never taken; one on a register with itself always is.
-        const bool jumps = kind == InstructionKind::J && decoded.JumpPC >= -1;
+        // A jump before line 1 is never taken; one on a register with itself always is.
+        const bool jumps = kind == InstructionKind::J && line.destination->kind != JumpDestination::Kind::NeverTaken;
         if (!jumps) {
             Edge(pc, pc + 1, "");
             return;
         }
+        const std::int64_t target = TargetIndex(*line.destination, lineCount_);
         const std::string left = RegisterName(decoded.FirstArg);
         const std::string right = RegisterName(decoded.SecondArg);
         if (decoded.FirstArg == decoded.SecondArg) {
-            Edge(pc, std::int64_t{decoded.JumpPC} + 1, Say(language_, {"always", "常に"}));
+            Edge(pc, target, Say(language_, {"always", "常に"}));
             return;
         }
-        Edge(pc, std::int64_t{decoded.JumpPC} + 1, left + " = " + right);
+        Edge(pc, target, left + " = " + right);
         Edge(pc, pc + 1, left + " ≠ " + right);
     }
 

@@ -2,10 +2,10 @@
 // budget and now and then lines to stop before ends exactly as it does
 // without acceleration, also when the accelerated run goes in pieces with
 // progress reports; and the history it keeps undoes it into states the lines
-// run one by one pass through. Programs are random lines, or the loop nests of
+// run one by one pass through. Programs are random lines, the loop nests of
 // teaching programs (nested loops, resets into an inner loop's head,
 // alternating paths, sums of series) with their registers mixed up and lines
-// slipped in.
+// slipped in, or loops whose path repeats after many trips.
 
 #include "CompiledProgram.h"
 #include "FuzzCheck.h"
@@ -177,6 +177,48 @@ TextLines MakeShaped(FuzzedDataProvider& data)
     return program;
 }
 
+// A loop whose path or registers repeat only after several trips, up to
+// past the longest period a summary follows: R(1) counts the trips up to
+// R(2); R(3) counts up to R(4) and restarts; a ring of copies from R(first)
+// turns once a trip, through R(first - 1); and now and then a jump on the
+// ring's first register, or an S, Z or T slipped in, changes the path as the
+// ring turns.
+TextLines MakePeriodic(FuzzedDataProvider& data)
+{
+    const int ring = data.ConsumeIntegralInRange(1, 13);
+    const int first = data.ConsumeIntegralInRange(7, 9);
+    const auto r = [](int number) { return std::to_string(number); };
+    TextLines body{"S(3)", "J(3,4,RESET)", "J(5,5,RING)", "Z(3)"};
+    body.push_back("T(" + r(first) + "," + r(first - 1) + ")");
+    for (int index = first + 1; index < first + ring; ++index) {
+        body.push_back("T(" + r(index) + "," + r(index - 1) + ")");
+    }
+    body.push_back("T(" + r(first - 1) + "," + r(first + ring - 1) + ")");
+    if (data.ConsumeBool()) {
+        body.push_back("J(" + r(first) + "," + r(data.ConsumeIntegralInRange(3, 4)) + ",.2)");
+        body.push_back("S(" + r(data.ConsumeIntegralInRange(1, 5)) + ")");
+    }
+    if (data.ConsumeIntegralInRange(0, 3) == 0) {
+        const std::string a = r(data.ConsumeIntegralInRange(1, first + ring));
+        const std::string b = r(data.ConsumeIntegralInRange(1, first + ring));
+        body.insert(body.begin()
+                        + data.ConsumeIntegralInRange<std::ptrdiff_t>(4, static_cast<std::ptrdiff_t>(body.size())),
+                    data.PickValueInArray({"S(" + a + ")", "Z(" + a + ")", "T(" + a + "," + b + ")"}));
+    }
+    const int lineCount = static_cast<int>(body.size()) + 3;
+    TextLines program{"S(1)", "J(1,2," + r(lineCount + 1) + ")"};
+    for (std::string& line : body) {
+        if (line == "J(3,4,RESET)") {
+            line = "J(3,4,6)";
+        } else if (line == "J(5,5,RING)") {
+            line = "J(5,5,7)";
+        }
+        program.push_back(std::move(line));
+    }
+    program.push_back("J(5,5,1)");
+    return program;
+}
+
 // Small values, values a long loop reaches, and values near the limits Set takes.
 std::string RegisterValue(FuzzedDataProvider& data)
 {
@@ -207,8 +249,14 @@ FuzzRun MakeRun(FuzzedDataProvider& data)
     for (int index = 0; index < registerCount; ++index) {
         run.registers.push_back(RegisterValue(data));
     }
-    if (data.ConsumeBool()) {
+    const int kind = data.ConsumeIntegralInRange(0, 2);
+    if (kind == 0) {
         run.program = MakeShaped(data);
+    } else if (kind == 1) {
+        run.program = MakePeriodic(data);
+        for (int index = registerCount; index < 22; ++index) {
+            run.registers.push_back(std::to_string(data.ConsumeIntegralInRange(0, 3)));
+        }
     } else {
         const int lineCount = data.ConsumeIntegralInRange(1, 16);
         for (int index = 0; index < lineCount; ++index) {

@@ -76,8 +76,10 @@ std::int32_t ReferenceJumpPC(const std::vector<std::string>& fields, std::int64_
     if (result == -2) {
         result = Wide{lineCount} - 1;
     }
-    const bool fits = result >= INT32_MIN && result <= INT32_MAX;
-    return fits ? static_cast<std::int32_t>(result) : kJumpNeverTaken;
+    if (result > INT32_MAX) {
+        return kJumpPastTheEnd;
+    }
+    return result >= INT32_MIN ? static_cast<std::int32_t>(result) : kJumpNeverTaken;
 }
 
 void CheckDecoded(std::string_view line, std::int64_t pc, std::int32_t lineCount)

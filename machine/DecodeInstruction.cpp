@@ -57,20 +57,15 @@ std::string LowerAscii(std::string text)
     return text;
 }
 
-bool Fits32(std::int64_t value)
-{
-    return value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max();
-}
-
 // `pc` + k - 1 for ".k", q - 2 for q; -2 means the line before the first and
-// becomes the end of the program.
+// becomes the end of the program. Past the 32-bit range it is the end too.
 std::int32_t JumpTarget(std::string_view field, std::int64_t pc, std::int32_t lineCount)
 {
     std::int64_t target = 0;
     if (!field.empty() && field.front() == '.') {
         const std::int64_t k = ParseInstructionNumber(field.substr(1)).value_or(0);
         if (__builtin_add_overflow(pc, k - 1, &target)) {
-            return kJumpNeverTaken;
+            return kJumpPastTheEnd; // `pc` is never negative: only a forward target overflows
         }
     } else {
         target = std::int64_t{ParseInstructionNumber(field).value_or(2)} - 2;
@@ -78,7 +73,10 @@ std::int32_t JumpTarget(std::string_view field, std::int64_t pc, std::int32_t li
     if (target == -2) {
         target = std::int64_t{lineCount} - 1;
     }
-    return Fits32(target) ? static_cast<std::int32_t>(target) : kJumpNeverTaken;
+    if (target > std::numeric_limits<std::int32_t>::max()) {
+        return kJumpPastTheEnd;
+    }
+    return target >= std::numeric_limits<std::int32_t>::min() ? static_cast<std::int32_t>(target) : kJumpNeverTaken;
 }
 
 } // namespace

@@ -9,9 +9,13 @@
 
 namespace tessivar {
 
-// A jump whose target cannot be represented in 32 bits is decoded to this value,
-// which lies below -1 and so is never taken.
+// A jump whose target lies below the 32-bit range is decoded to this value,
+// which lies below -1 and so is never taken, like any target before line 1.
 inline constexpr std::int32_t kJumpNeverTaken = std::numeric_limits<std::int32_t>::min();
+
+// One whose target lies past that range ends the program, like any target
+// past the last line: this value is past the last line of every program.
+inline constexpr std::int32_t kJumpPastTheEnd = std::numeric_limits<std::int32_t>::max();
 
 struct DecodedInstruction {
     std::string Mnemonic; // first field, ASCII letters lower-cased; empty when the line has no field

@@ -78,20 +78,45 @@ bool RunsIntoItsNumber(const std::string& mnemonic)
     return (next >= '0' && next <= '9') || next == '$' || next == '+' || next == '-';
 }
 
-NoOpCause NoOpCauseOf(const std::vector<std::string>& fields, const std::string& mnemonic)
+bool HoldsNoBreakSpace(std::string_view text)
+{
+    return text.find("\xC2\xA0") != std::string_view::npos;
+}
+
+// The register number that makes the line a no-op: its field and what is wrong with it.
+NoOpCause BadRegisterNumber(const std::vector<std::string>& fields, std::size_t taken, std::string& unreadNumber)
+{
+    for (std::size_t i = 1; i <= taken; ++i) {
+        if (IsRegisterNumber(ParseInstructionNumber(fields[i]).value_or(0))) {
+            continue;
+        }
+        const NumberFault fault = NumberFaultOf(fields[i]);
+        if (fault == NumberFault::TooLarge || fault == NumberFault::NotWhole) {
+            unreadNumber = fields[i];
+            return fault == NumberFault::TooLarge ? NoOpCause::NumberTooLarge : NoOpCause::NotAWholeNumber;
+        }
+        break;
+    }
+    return NoOpCause::NotARegisterNumber;
+}
+
+NoOpCause NoOpCauseOf(const std::vector<std::string>& fields, const std::string& mnemonic, std::string& unreadNumber)
 {
     if (fields.empty()) {
         return NoOpCause::Blank;
     }
     const std::size_t taken = RegistersTaken(mnemonic);
     const auto looked = fields.begin() + static_cast<std::ptrdiff_t>(std::min(fields.size(), 1 + taken));
+    if (std::any_of(fields.begin(), looked, HoldsNoBreakSpace)) {
+        return NoOpCause::NoBreakSpace;
+    }
     if (!std::all_of(fields.begin(), looked, IsAscii)) {
         return NoOpCause::FullWidth;
     }
     if (taken == 0) {
         return RunsIntoItsNumber(mnemonic) ? NoOpCause::NoSeparator : NoOpCause::UnknownMnemonic;
     }
-    return fields.size() < 1 + taken ? NoOpCause::ArgumentMissing : NoOpCause::NotARegisterNumber;
+    return fields.size() < 1 + taken ? NoOpCause::ArgumentMissing : BadRegisterNumber(fields, taken, unreadNumber);
 }
 
 void NoteMissingRegisters(LineClassification& line, const std::vector<Span>& spans)
@@ -126,10 +151,12 @@ void NoteHexNumbers(LineClassification& line, const std::vector<std::string>& fi
     }
 }
 
-// The fourth field of a J line: its form and q or k, read as the decoder reads them.
+// The fourth field of a J line: its form and q or k, read as the decoder
+// reads them, or why they are not.
 struct WrittenTarget {
     TargetForm form = TargetForm::Missing;
     std::int64_t number = 0;
+    NumberFault fault = NumberFault::None;
 };
 
 WrittenTarget ReadTarget(const std::vector<std::string>& fields)
@@ -139,15 +166,18 @@ WrittenTarget ReadTarget(const std::vector<std::string>& fields)
     }
     const std::string_view target = fields[3];
     const bool relative = target.starts_with('.');
-    const std::optional<std::int32_t> number = ParseInstructionNumber(relative ? target.substr(1) : target);
+    const std::string_view numberText = relative ? target.substr(1) : target;
+    const std::optional<std::int32_t> number = ParseInstructionNumber(numberText);
     if (!number) {
-        return {TargetForm::Unreadable};
+        return {.form = TargetForm::Unreadable, .fault = NumberFaultOf(numberText)};
     }
     return {relative ? TargetForm::Relative : TargetForm::Absolute, *number};
 }
 
-// The decoder's `JumpPC` says where a taken jump goes; the written target
-// tells an end by line 0 from one beyond the last line, which share it.
+// The decoder's `JumpPC` says whether a taken jump goes anywhere; the written
+// target tells an end by line 0 from one beyond the last line, which share
+// it, and names the line of a target past the 32-bit range, which `JumpPC`
+// cannot hold.
 JumpDestination DestinationOf(std::int32_t jumpPC, WrittenTarget target, std::int64_t index, std::int32_t lineCount)
 {
     if (jumpPC < -1) {
@@ -158,7 +188,10 @@ JumpDestination DestinationOf(std::int32_t jumpPC, WrittenTarget target, std::in
     if (namesLineZero) {
         return {JumpDestination::Kind::End};
     }
-    const std::int64_t landing = std::int64_t{jumpPC} + 2;
+    std::int64_t landing = std::int64_t{jumpPC} + 2;
+    if (target.form == TargetForm::Relative) {
+        landing = index + 1 + target.number;
+    }
     return {landing <= lineCount ? JumpDestination::Kind::Line : JumpDestination::Kind::PastEnd, landing};
 }
 
@@ -169,6 +202,7 @@ void NoteTarget(LineClassification& line, const std::vector<std::string>& fields
     const WrittenTarget target = ReadTarget(fields);
     line.targetForm = target.form;
     line.targetNumber = target.number;
+    line.targetFault = target.fault;
     if (target.form == TargetForm::Missing) {
         line.faults.push_back({LineFault::UnreadableTarget, written.begin, written.end});
     } else {
@@ -181,6 +215,27 @@ void NoteTarget(LineClassification& line, const std::vector<std::string>& fields
 }
 
 } // namespace
+
+NumberFault NumberFaultOf(std::string_view text)
+{
+    if (ParseInstructionNumber(text)) {
+        return NumberFault::None;
+    }
+    const NumberText number = SplitNumberText(text);
+    const auto isDigit = [&](char c) {
+        return (c >= '0' && c <= '9') || (number.hexadecimal && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')));
+    };
+    const std::string_view digits = number.digits;
+    if (!digits.empty() && std::all_of(digits.begin(), digits.end(), isDigit)) {
+        return NumberFault::TooLarge;
+    }
+    const std::size_t point = digits.find('.');
+    const std::string_view whole = digits.substr(0, point);
+    const std::string_view fraction = point == std::string_view::npos ? "" : digits.substr(point + 1);
+    const bool decimalFraction = !number.hexadecimal && !whole.empty() && !fraction.empty()
+        && std::all_of(whole.begin(), whole.end(), isDigit) && std::all_of(fraction.begin(), fraction.end(), isDigit);
+    return decimalFraction ? NumberFault::NotWhole : NumberFault::NotANumber;
+}
 
 std::int32_t ProgramLineCount(std::size_t editorLineCount, bool lastLineEmpty)
 {
@@ -199,7 +254,7 @@ LineClassification ClassifyLine(std::string_view editorLine, std::int64_t index,
     // The brackets that became blanks still belong to what the user wrote.
     const Span written = WrittenText(editorLine);
     if (line.kind == InstructionKind::NoOp) {
-        line.noOpCause = NoOpCauseOf(fields, line.decoded.Mnemonic);
+        line.noOpCause = NoOpCauseOf(fields, line.decoded.Mnemonic, line.unreadNumber);
         if (line.noOpCause != NoOpCause::Blank) {
             line.faults.push_back({LineFault::NoOpStep, written.begin, written.end});
         }

@@ -33,9 +33,22 @@ enum class NoOpCause {
     FullWidth, // characters beyond ASCII, which no field accepts
     NoSeparator, // "S3": the mnemonic runs into its number
     UnknownMnemonic,
+    NoBreakSpace, // U+00A0, which separates no fields
     ArgumentMissing, // "S", "T(2)", "J(1)"
     NotARegisterNumber, // "S(0)", "S(-1)", "S(x)"
+    NumberTooLarge, // "S(2147483648)": beyond 32 bits, so read as no number
+    NotAWholeNumber, // "S(1.5)"
 };
+
+// Why the text of a field is read as no number, as the decoder reads numbers.
+enum class NumberFault {
+    None, // read
+    NotANumber,
+    TooLarge, // digits beyond the 32 bits
+    NotWhole, // digits with a decimal point
+};
+
+NumberFault NumberFaultOf(std::string_view text);
 
 // How a J line writes its target, the fourth field.
 enum class TargetForm {
@@ -49,9 +62,9 @@ enum class TargetForm {
 struct JumpDestination {
     enum class Kind {
         Line, // `line`, inside the program
-        PastEnd, // `line`, beyond the last: the program ends
+        PastEnd, // `line`, beyond the last, even past the 32-bit range: the program ends
         End, // the target names line 0: the program ends
-        NeverTaken, // before the first line
+        NeverTaken, // before the first line, even past the 32-bit range
     };
     Kind kind = Kind::NeverTaken;
     std::int64_t line = 0; // 1-based, for Line and PastEnd
@@ -71,12 +84,14 @@ struct LineClassification {
     DecodedInstruction decoded;
     NoOpCause noOpCause = NoOpCause::None;
     std::vector<FaultMark> faults;
+    std::string unreadNumber; // the field of a NumberTooLarge or NotAWholeNumber cause
     std::vector<std::int32_t> missingRegisters; // named registers above 256
     std::vector<HexNumber> hexNumbers; // among the numbers the instruction uses
     // J lines only.
     TargetForm targetForm = TargetForm::Missing;
     std::string targetText; // the fourth field as written
     std::int64_t targetNumber = 0; // q or k, when readable
+    NumberFault targetFault = NumberFault::None; // why an Unreadable target is
     std::optional<JumpDestination> destination;
 };
 

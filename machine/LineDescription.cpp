@@ -31,6 +31,35 @@ Message JumpSentence(const LineClassification& line)
     return {TESSIVAR_MESSAGE("J(%1,%2): ジャンプしません (飛び先が行 1 より前です)"), args};
 }
 
+// An unreadable relative target comes back to the line, an absolute one goes on at line 2.
+Message UnreadableTargetNote(const LineClassification& line)
+{
+    const std::vector<std::string> args{line.targetText};
+    if (line.targetText.starts_with('.')) {
+        switch (line.targetFault) {
+        case NumberFault::TooLarge:
+            return {TESSIVAR_MESSAGE("飛び先「%1」の行数は大きすぎて読めないので、ジャンプするとこの行へ戻ります"),
+                    args};
+        case NumberFault::NotWhole:
+            return {TESSIVAR_MESSAGE("飛び先「%1」の行数は整数でないので、ジャンプするとこの行へ戻ります"), args};
+        case NumberFault::None:
+        case NumberFault::NotANumber:
+            break;
+        }
+        return {TESSIVAR_MESSAGE("飛び先「%1」の行数が読めないので、ジャンプするとこの行へ戻ります"), args};
+    }
+    switch (line.targetFault) {
+    case NumberFault::TooLarge:
+        return {TESSIVAR_MESSAGE("飛び先「%1」は大きすぎて数として読めないので、ジャンプすると行 2 へ進みます"), args};
+    case NumberFault::NotWhole:
+        return {TESSIVAR_MESSAGE("飛び先「%1」は整数でないので、ジャンプすると行 2 へ進みます"), args};
+    case NumberFault::None:
+    case NumberFault::NotANumber:
+        break;
+    }
+    return {TESSIVAR_MESSAGE("飛び先「%1」は数として読めないので、ジャンプすると行 2 へ進みます"), args};
+}
+
 // Why the jump goes where it goes, when the target does not say it plainly.
 std::vector<Message> TargetNotes(const LineClassification& line)
 {
@@ -39,12 +68,7 @@ std::vector<Message> TargetNotes(const LineClassification& line)
     case TargetForm::Missing:
         return {{TESSIVAR_MESSAGE("飛び先がないので、ジャンプすると行 2 へ進みます")}};
     case TargetForm::Unreadable:
-        if (line.targetText.starts_with('.')) {
-            return {{TESSIVAR_MESSAGE("飛び先「%1」の行数が読めないので、ジャンプするとこの行へ戻ります"),
-                     {line.targetText}}};
-        }
-        return {
-            {TESSIVAR_MESSAGE("飛び先「%1」は数として読めないので、ジャンプすると行 2 へ進みます"), {line.targetText}}};
+        return {UnreadableTargetNote(line)};
     case TargetForm::Relative:
         if (k == 0) {
             return {{TESSIVAR_MESSAGE("飛び先「%1」はこの行自身です"), {line.targetText}}};
@@ -77,6 +101,12 @@ Message NoOpCauseSentence(const LineClassification& line)
         return {TESSIVAR_MESSAGE("レジスタ番号が 2 つ要ります")};
     case NoOpCause::NotARegisterNumber:
         return {TESSIVAR_MESSAGE("レジスタ番号は 1 以上の数です")};
+    case NoOpCause::NumberTooLarge:
+        return {TESSIVAR_MESSAGE("「%1」は大きすぎて数として読めません (2147483647 まで)"), {line.unreadNumber}};
+    case NoOpCause::NotAWholeNumber:
+        return {TESSIVAR_MESSAGE("「%1」は整数ではありません: レジスタ番号は整数です"), {line.unreadNumber}};
+    case NoOpCause::NoBreakSpace:
+        return {TESSIVAR_MESSAGE("ノーブレークスペース (U+00A0) は区切りになりません: 普通の空白を使ってください")};
     case NoOpCause::None:
         break;
     }

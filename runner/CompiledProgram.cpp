@@ -21,8 +21,20 @@ constexpr std::int64_t kSlowPathValue = kLargestSetValue;
 // A loop that could not be summarised is tried again less and less often, so
 // that such loops cost next to nothing: the search for a summary costs a few
 // dozen lines' time per line it follows, and it follows about as many lines
-// as the loop runs between two tries.
+// as the loop runs between two tries. A search that follows more lines than
+// kCostPerWait, seeking a long period, waits as much longer at most.
 constexpr std::uint32_t kLongestWait = (1U << 14) - 1;
+constexpr std::uint64_t kCostPerWait = 64;
+
+// Long periods, whose search follows many more lines, are sought only for a
+// loop whose searches found nothing rewarding five times in a row, some 60
+// passes: one that runs long, not one of a few dozen passes.
+constexpr std::uint32_t kLongSearchAfter = 31;
+
+std::uint32_t LongestWait(std::uint64_t cost)
+{
+    return kLongestWait * static_cast<std::uint32_t>(std::max<std::uint64_t>(1, cost / kCostPerWait));
+}
 
 // A leap pays for its search once it skips this many lines per line the
 // search followed, and some for the summary itself; loops whose leaps save
@@ -303,8 +315,9 @@ private:
         const LeapRoom room{.lines = budget_ ? *budget_ - executed : kLeapCeiling,
                             .steps = std::max(kLeapCeiling - StepAt(executed, comments), StepCount{0})};
         std::vector<RegisterValue> oldValues;
+        Backoff& backoff = backoffs_[jumpPC];
         const Leap leap = loops_.Apply(head, machine_.registers.data(), outcome_.written.data(), room,
-                                       kRecording ? &oldValues : nullptr);
+                                       kRecording ? &oldValues : nullptr, backoff.length >= kLongSearchAfter);
         if constexpr (kRecording) {
             if (leap.passes > 0) {
                 Commit(lines);
@@ -313,8 +326,7 @@ private:
             }
         }
         outcome_.summarisedLines += leap.lines;
-        Backoff& backoff = backoffs_[jumpPC];
-        backoff.length = Rewarding(leap) ? 0 : std::min(2 * backoff.length + 1, kLongestWait);
+        backoff.length = Rewarding(leap) ? 0 : std::min(2 * backoff.length + 1, LongestWait(leap.cost));
         backoff.wait = backoff.length;
         if (leap.lines < left) {
             return {left - static_cast<std::uint64_t>(leap.lines), leap.comments};

@@ -28,8 +28,10 @@ struct Leap {
 // then applied at once (PassSeries). The pass walked is, in turn: one trip
 // back to the head; one where the head starts an inner loop of its own, whose
 // passes are summarised before the trip that leaves and comes back (a reset
-// that jumps back to the loop's first line); two or three trips, for paths
-// that alternate. The pass in which anything changes is left to the caller.
+// that jumps back to the loop's first line); several trips, for paths that
+// repeat only after them (a flag, a counter modulo a number, registers in a
+// ring), up to PassWalk::kLongestPeriod. The pass in which anything changes
+// is left to the caller.
 class LoopSummary {
 public:
     explicit LoopSummary(std::span<const compiled::Op> ops);
@@ -40,8 +42,11 @@ public:
     // counted; no passes when the loop cannot be summarised from here or when
     // too few lines would be skipped for the search to pay. `oldValues`, when
     // given, receives the registers the passes changed with their values before.
+    // Periods past three trips, whose search may follow PassWalk::kLongestWalk
+    // lines, are sought only with `seekLongPeriods`: for a loop that came back
+    // unsummarised time and again, and so is likely to run long.
     Leap Apply(std::uint32_t head, std::int64_t* reg, bool* written, LeapRoom room,
-               std::vector<RegisterValue>* oldValues = nullptr);
+               std::vector<RegisterValue>* oldValues = nullptr, bool seekLongPeriods = true);
 
 private:
     struct Search; // made on the first use: most runs never need it

@@ -34,21 +34,6 @@ std::optional<Wide> Triples(Wide n)
     return product ? std::optional<Wide>(*product / 6) : std::nullopt;
 }
 
-bool Holds(const PassCondition& condition, Wide value)
-{
-    switch (condition.kind) {
-    case PassCondition::Kind::Zero:
-        return value == 0;
-    case PassCondition::Kind::NonZero:
-        return value != 0;
-    case PassCondition::Kind::Positive:
-        return value > 0;
-    case PassCondition::Kind::NotDivisible:
-        return value % condition.divisor != 0;
-    }
-    return false;
-}
-
 } // namespace
 
 // A quantity per pass: its values at passes 0 to start + 2 and, from pass
@@ -279,7 +264,7 @@ std::optional<Wide> PassSeries::FirstBroken(const PassCondition& condition) cons
         return std::nullopt;
     }
     for (int pass = 0; pass < latestStart_; ++pass) {
-        if (!Holds(condition, series->values[static_cast<std::size_t>(pass)])) {
+        if (!condition.Holds(series->values[static_cast<std::size_t>(pass)])) {
             return pass;
         }
     }
@@ -287,7 +272,7 @@ std::optional<Wide> PassSeries::FirstBroken(const PassCondition& condition) cons
     // Past the passes computed one by one, only where the polynomial settles it.
     const auto firstOfComputed = [&]() -> Wide {
         for (int n = 0; n < 3; ++n) {
-            if (!Holds(condition, series->values[static_cast<std::size_t>(latestStart_ + n)])) {
+            if (!condition.Holds(series->values[static_cast<std::size_t>(latestStart_ + n)])) {
                 return n;
             }
         }

@@ -8,6 +8,21 @@ using compiled::Op;
 using compiled::OpKind;
 using Affine = StraightPass::Affine;
 
+bool PassCondition::Holds(Wide value) const
+{
+    switch (kind) {
+    case Kind::Zero:
+        return value == 0;
+    case Kind::NonZero:
+        return value != 0;
+    case Kind::Positive:
+        return value > 0;
+    case Kind::NotDivisible:
+        return value % divisor != 0;
+    }
+    return false;
+}
+
 PassWalk::PassWalk(std::span<const Op> ops) : ops_(ops), inner_(ops), visited_(ops.size()), unsummarised_(ops.size())
 {}
 
@@ -17,17 +32,30 @@ bool PassWalk::Walk(std::uint32_t head, const std::int64_t* reg, WalkPlan plan)
     ++walk_;
     head_ = head;
     plan_ = plan;
+    pc_ = head;
+    mostCost_ = kLongestWalk;
     std::copy(reg, reg + kRegisterCount, values_.begin());
-    std::uint32_t pc = head;
+    return Follow();
+}
+
+bool PassWalk::Resume(std::uint64_t mostCost)
+{
+    mostCost_ = std::min(mostCost, kLongestWalk);
+    Reopen();
+    return Follow();
+}
+
+bool PassWalk::Follow()
+{
     for (;;) {
-        if (cost_ >= kLongestWalk) {
+        if (cost_ >= mostCost_) {
             return false;
         }
-        visited_[pc] = walk_;
-        const Op op = ops_[pc];
+        visited_[pc_] = walk_;
+        const Op op = ops_[pc_];
         ++cost_;
         ++lines_;
-        ++pc;
+        ++pc_;
         switch (op.kind) {
         case OpKind::S: {
             if (values_[op.first] == INT64_MAX) {
@@ -59,9 +87,9 @@ bool PassWalk::Walk(std::uint32_t head, const std::int64_t* reg, WalkPlan plan)
             if (op.kind == OpKind::JumpOut) {
                 return false;
             }
-            pc = op.target;
+            pc_ = op.target;
             if (op.kind == OpKind::LoopJ) {
-                const Return next = JumpBack(pc);
+                const Return next = JumpBack(pc_);
                 if (next != Return::Continue) {
                     return next == Return::Complete;
                 }
@@ -90,11 +118,13 @@ PassWalk::Return PassWalk::JumpBack(std::uint32_t target)
         if (plan_.innerAtHead && returns_ == 1) {
             return SummariseInnerLoop(target) ? Return::Continue : Return::Fail;
         }
-        if (returns_ == plan_.returns + (plan_.innerAtHead ? 1 : 0)) {
+        const int trips = returns_ - (plan_.innerAtHead ? 1 : 0);
+        const int longest = std::min(std::max(plan_.returns, plan_.longestPeriod), kLongestPeriod);
+        if (plan_.Seeks() ? trips >= plan_.returns && trips <= longest && PathRepeats() : trips == plan_.returns) {
             Close();
             return Return::Complete;
         }
-        return Return::Continue;
+        return trips < longest ? Return::Continue : Return::Fail;
     }
     if (visited_[target] == walk_ && unsummarised_[target] != walk_ && !SummariseInnerLoop(target)) {
         unsummarised_[target] = walk_; // its passes are walked one by one
@@ -304,16 +334,37 @@ bool PassWalk::IsSteady() const
     });
 }
 
+// Whether the registers as they are now meet every condition of the pass so
+// far: then the next pass would take the same path, at least at its start.
+bool PassWalk::PathRepeats() const
+{
+    return std::all_of(conditions_.begin(), conditions_.end(), [this](const PassCondition& condition) {
+        const std::optional<Wide> value = condition.form.Evaluate(values_);
+        return value && condition.Holds(*value);
+    });
+}
+
+// The increments still pending are required here without being flushed, so
+// that Reopen can take the pass on from where it ended.
 void PassWalk::Close()
 {
     linesForm_ = innerLines_ + static_cast<Wide>(lines_);
     commentsForm_ = innerComments_ + static_cast<Wide>(comments_);
+    openConditions_ = conditions_.size();
     for (const std::uint8_t index : set_) {
-        FlushIncrement(index);
+        if (hasIncrement_[index]) {
+            RequireBelowLargest(increment_[index]);
+        }
         if (!(forms_[index] == LinearForm::Register(index))) {
             changed_.push_back(index);
         }
     }
+}
+
+void PassWalk::Reopen()
+{
+    conditions_.resize(openConditions_);
+    changed_.clear();
 }
 
 } // namespace tessivar

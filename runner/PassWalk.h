@@ -20,14 +20,22 @@ struct PassCondition {
     Kind kind = Kind::Zero;
     LinearForm form;
     Wide divisor = 0;
+
+    bool Holds(Wide value) const;
 };
 
 // Which pass a walk takes: back at the head `returns` times, the first of
 // them, with `innerAtHead`, the start of an inner loop at the head itself
-// (a loop whose reset leads back to its own first line).
+// (a loop whose reset leads back to its own first line). With a
+// `longestPeriod` above `returns`, the pass ends at the first return from
+// `returns` on from which the registers would take the same path again, if
+// one comes by that return.
 struct WalkPlan {
     int returns = 1;
     bool innerAtHead = false;
+    int longestPeriod = 0;
+
+    bool Seeks() const { return longestPeriod > returns; }
 };
 
 // Walks one pass of a loop from its head as the lines would run now, and
@@ -40,9 +48,17 @@ class PassWalk {
 public:
     explicit PassWalk(std::span<const compiled::Op> ops);
 
+    // The most trips back to the head a pass may take: paths that repeat
+    // only after more are not summarised.
+    static constexpr int kLongestPeriod = 64;
+
     // False when the pass leaves the program, meets a line the runner must
     // not pass, fails, or is too long or too involved to describe.
     bool Walk(std::uint32_t head, const std::int64_t* reg, WalkPlan plan);
+    // After a walk that seeks a period: takes the pass on to the next return
+    // where it could end, as Walk would have, had it not ended before; false
+    // too once Cost() reaches `mostCost`.
+    bool Resume(std::uint64_t mostCost);
 
     // Registers whose value at the end is not their value at the start.
     std::span<const std::uint8_t> Changed() const { return changed_; }
@@ -59,6 +75,7 @@ private:
     static constexpr std::uint64_t kLongestWalk = 1024;
 
     void Forget();
+    bool Follow();
     LinearForm Read(std::uint8_t index) const;
     void Write(std::uint8_t index, const LinearForm& value);
     // Write, but an S's: the increment it met is kept until the register is written otherwise.
@@ -72,12 +89,15 @@ private:
     Return JumpBack(std::uint32_t target);
     bool SummariseInnerLoop(std::uint32_t innerHead);
     bool IsSteady() const;
+    bool PathRepeats() const;
     void Close();
+    void Reopen();
 
     std::span<const compiled::Op> ops_;
     StraightPass inner_;
     std::uint32_t head_ = 0;
     WalkPlan plan_;
+    std::uint32_t pc_ = 0;
     int returns_ = 0;
 
     std::array<std::int64_t, kRegisterCount> values_{}; // the registers as the walk goes
@@ -92,6 +112,7 @@ private:
     std::array<bool, kRegisterCount> hasIncrement_{};
     std::vector<std::uint8_t> changed_;
     std::vector<PassCondition> conditions_;
+    std::size_t openConditions_ = 0; // those before Close added its own
     std::uint64_t lines_ = 0; // walked one by one
     std::uint64_t comments_ = 0;
     LinearForm innerLines_; // in summarised inner passes
@@ -99,6 +120,7 @@ private:
     LinearForm linesForm_; // the whole pass
     LinearForm commentsForm_;
     std::uint64_t cost_ = 0;
+    std::uint64_t mostCost_ = kLongestWalk;
 
     // Per line: the walk that last passed it, and the last that found no
     // summary for the inner loop there.

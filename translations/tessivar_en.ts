@@ -108,6 +108,22 @@
         <translation>The target &quot;%1&quot; cannot be read as a number, so a jump goes on at line 2</translation>
     </message>
     <message>
+        <source>飛び先「%1」の行数は大きすぎて読めないので、ジャンプするとこの行へ戻ります</source>
+        <translation>The number of lines in the target &quot;%1&quot; is too large to be read, so a jump comes back to this line</translation>
+    </message>
+    <message>
+        <source>飛び先「%1」の行数は整数でないので、ジャンプするとこの行へ戻ります</source>
+        <translation>The number of lines in the target &quot;%1&quot; is not a whole number, so a jump comes back to this line</translation>
+    </message>
+    <message>
+        <source>飛び先「%1」は大きすぎて数として読めないので、ジャンプすると行 2 へ進みます</source>
+        <translation>The target &quot;%1&quot; is too large to be read as a number, so a jump goes on at line 2</translation>
+    </message>
+    <message>
+        <source>飛び先「%1」は整数でないので、ジャンプすると行 2 へ進みます</source>
+        <translation>The target &quot;%1&quot; is not a whole number, so a jump goes on at line 2</translation>
+    </message>
+    <message>
         <source>飛び先「%1」はこの行自身です</source>
         <translation>The target &quot;%1&quot; is this line itself</translation>
     </message>
@@ -146,6 +162,18 @@
     <message>
         <source>レジスタ番号は 1 以上の数です</source>
         <translation>A register number is a number from 1 up</translation>
+    </message>
+    <message>
+        <source>「%1」は大きすぎて数として読めません (2147483647 まで)</source>
+        <translation>&quot;%1&quot; is too large to be read as a number (2147483647 at most)</translation>
+    </message>
+    <message>
+        <source>「%1」は整数ではありません: レジスタ番号は整数です</source>
+        <translation>&quot;%1&quot; is not a whole number: a register number is a whole number</translation>
+    </message>
+    <message>
+        <source>ノーブレークスペース (U+00A0) は区切りになりません: 普通の空白を使ってください</source>
+        <translation>A no-break space (U+00A0) separates nothing: use an ordinary blank</translation>
     </message>
     <message>
         <source>S(%1): R(%1) に 1 を足します</source>

@@ -170,8 +170,20 @@ BENCHMARK_CAPTURE(BM_Run, power_2_to_61_accelerated, kPower, TextLines{"61", "2"
 BENCHMARK_CAPTURE(BM_Run, power_2_to_26_line_by_line, kPower, TextLines{"26", "2"}, Off, PowerSteps(26, 2))
     ->Unit(benchmark::kMillisecond);
 
+// A path that repeats every five trips (a ring of five registers), 10^8 trips.
+BENCHMARK_CAPTURE(BM_Run, rotation_100000000_accelerated, kRotation,
+                  TextLines{"1", "2", "3", "4", "5", "0", "0", "100000000"}, On, 0)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Run, rotation_100000000_line_by_line, kRotation,
+                  TextLines{"1", "2", "3", "4", "5", "0", "0", "100000000"}, Off, 0)
+    ->Unit(benchmark::kMillisecond);
+
 // Acceleration must cost nothing where it cannot help, and little where its
-// leaps are short: medians of alternated runs.
+// leaps are short: medians of alternated runs. The rings' search walks as
+// far as any search does before it gives up.
+BENCHMARK_CAPTURE(BM_Alternated, three_rings_10000000, kThreeRings, ThreeRingsRegisters("10000000"))
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 BENCHMARK_CAPTURE(BM_Alternated, rotation_50000000, kRotation, TextLines{"1", "2", "3", "4", "5", "0", "0", "50000000"})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
@@ -181,11 +193,9 @@ BENCHMARK_CAPTURE(BM_Alternated, remainder_100000000_mod_4, kRemainder, TextLine
 
 // Kept for step back, a run no summary helps must stay well above half the
 // line-by-line speed without a history.
-BENCHMARK_CAPTURE(BM_Run, rotation_50000000_line_by_line, kRotation,
-                  TextLines{"1", "2", "3", "4", "5", "0", "0", "50000000"}, Off, 0)
+BENCHMARK_CAPTURE(BM_Run, three_rings_10000000_line_by_line, kThreeRings, ThreeRingsRegisters("10000000"), Off, 0)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_RunRecorded, rotation_50000000_recorded, kRotation,
-                  TextLines{"1", "2", "3", "4", "5", "0", "0", "50000000"})
+BENCHMARK_CAPTURE(BM_RunRecorded, three_rings_10000000_recorded, kThreeRings, ThreeRingsRegisters("10000000"))
     ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -4,6 +4,7 @@
 // by line on the same program, the longest pause of the window's thread
 // while a run goes on, and the time "停止" takes.
 #include "MainWindow.h"
+#include "TeachingPrograms.h"
 #include "ValueSlider.h"
 #include "WindowBench.h"
 
@@ -31,8 +32,12 @@ using ui::bench::RunEventLoopFor;
 const char* const kClassMultiplication = "J(1,3,12)\nJ(2,3,11)\nT(1,3)\nS(5)\nJ(2,5,11)\nZ(4)\nS(3)\nS(4)\n"
                                          "J(1,4,4)\nJ(1,1,7)\nT(3,1)\nZ(2)\nZ(3)\nZ(4)\nZ(5)";
 
-// Rotates R(1) to R(5) R(8) times: a ring of copies that no summary covers.
-const char* const kRotation = "T(1,6)\nT(2,1)\nT(3,2)\nT(4,3)\nT(5,4)\nT(6,5)\nS(7)\nJ(7,8,0)\nJ(1,1,1)";
+// Rings of copies that no summary covers, so that a run takes its time, and
+// their registers for 10^12 trips.
+const std::string kRingsText = teaching::EditorText(teaching::kThreeRings);
+const char* const kRings = kRingsText.c_str();
+const std::string kLongRingsText = teaching::EditorText(teaching::ThreeRingsRegisters("1000000000000"));
+const char* const kLongRings = kLongRingsText.c_str();
 
 bool Idle(const ui::MainWindow& form)
 {
@@ -132,8 +137,9 @@ double CommandLineStepsPerSecond(const char* registers, const char* program)
 // pause meanwhile.
 void UnsummarisedAgainstCommandLine(benchmark::State& state)
 {
-    const char* const registers = "1\n2\n3\n4\n5\n0\n0\n30000000";
-    ShownWindow window(registers, kRotation);
+    const std::string registerText = teaching::EditorText(teaching::ThreeRingsRegisters("30000000"));
+    const char* const registers = registerText.c_str();
+    ShownWindow window(registers, kRings);
     double windowRate = 0;
     double commandLineRate = 0;
     double longestPause = 0;
@@ -152,7 +158,7 @@ void UnsummarisedAgainstCommandLine(benchmark::State& state)
         const double ms = window.RunToEnd();
         ticks.stop();
         windowRate = static_cast<double>(window.form.MachineState().stepCount) / (ms / 1000);
-        commandLineRate = CommandLineStepsPerSecond(registers, kRotation);
+        commandLineRate = CommandLineStepsPerSecond(registers, kRings);
     }
     state.counters["window_steps_per_s"] = windowRate;
     state.counters["cli_steps_per_s"] = commandLineRate;
@@ -163,7 +169,7 @@ void UnsummarisedAgainstCommandLine(benchmark::State& state)
 // "停止" during a long run: from the click to idle.
 void StopAnswers(benchmark::State& state)
 {
-    ShownWindow window("1\n2\n3\n4\n5\n0\n0\n1000000000000", kRotation);
+    ShownWindow window(kLongRings, kRings);
     double longest = 0;
     for (auto _ : state) {
         window.Set();

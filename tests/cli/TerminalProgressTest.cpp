@@ -17,10 +17,13 @@
 namespace tessivar::test {
 namespace {
 
-// Rotates R(1) to R(5) for ever, a ring of copies whose path repeats only
-// every five trips, which no loop summary covers: about 1.2 billion lines
-// take more than a second at any speed the runner reaches.
-constexpr std::string_view kRotationForEver = "T(1,6)\nT(2,1)\nT(3,2)\nT(4,3)\nT(5,4)\nT(6,5)\nJ(1,1,1)\n";
+// Turns three rings of copies for ever, R(1) to R(5), R(9) and R(10), R(11)
+// to R(17), whose registers come back to their places only every 70 trips,
+// more than a loop summary follows: about 1.2 billion lines take more than a
+// second at any speed the runner reaches.
+constexpr std::string_view kRingsForEver = "T(1,6)\nT(2,1)\nT(3,2)\nT(4,3)\nT(5,4)\nT(6,5)\nT(9,6)\nT(10,9)\nT(6,10)\n"
+                                           "T(11,6)\nT(12,11)\nT(13,12)\nT(14,13)\nT(15,14)\nT(16,15)\nT(17,16)\n"
+                                           "T(6,17)\nJ(1,1,1)\n";
 constexpr const char* kLongRunBudget = "1200000000";
 
 struct TerminalRun {
@@ -70,7 +73,7 @@ TerminalRun RunOnTerminal(std::vector<std::string> args)
 
 TEST(TerminalProgress, LongRunShowsItsProgressAndWipesItBeforeTheSummary)
 {
-    const TemporaryProgramFile program(kRotationForEver);
+    const TemporaryProgramFile program(kRingsForEver);
     const TerminalRun run
         = RunOnTerminal({"--run", program.Path(), "1", "2", "3", "4", "5", "--max-steps", kLongRunBudget});
     EXPECT_EQ(run.exitCode, kExitNotEnded);
@@ -87,7 +90,7 @@ TEST(TerminalProgress, LongRunShowsItsProgressAndWipesItBeforeTheSummary)
 
 TEST(TerminalProgress, ShortRunOnATerminalShowsNone)
 {
-    const TemporaryProgramFile program(kRotationForEver);
+    const TemporaryProgramFile program(kRingsForEver);
     const TerminalRun run = RunOnTerminal({"--run", program.Path(), "--max-steps", "1000"});
     EXPECT_EQ(run.exitCode, kExitNotEnded);
     EXPECT_EQ(run.terminal.find("steps/s"), std::string::npos) << run.terminal;
@@ -95,7 +98,7 @@ TEST(TerminalProgress, ShortRunOnATerminalShowsNone)
 
 TEST(TerminalProgress, LongRunWithStandardErrorInAFileShowsNone)
 {
-    const TemporaryProgramFile program(kRotationForEver);
+    const TemporaryProgramFile program(kRingsForEver);
     const TemporaryFolder folder;
     const std::string errPath = folder.File("stderr");
     const std::string command = std::string("'") + TESSIVAR_EXECUTABLE + "' --run '" + program.Path()

@@ -1,4 +1,5 @@
 #include "FastRun.h"
+#include "TeachingPrograms.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -12,8 +13,9 @@
 namespace tessivar::ui {
 namespace {
 
-// Rotates R(1) to R(5) R(8) times: a ring of copies that no summary covers.
-const TextLines kRotation{"T(1,6)", "T(2,1)", "T(3,2)", "T(4,3)", "T(5,4)", "T(6,5)", "S(7)", "J(7,8,0)", "J(1,1,1)"};
+// Rings of copies that no summary covers, so that a run takes its time.
+using teaching::kThreeRings;
+using teaching::ThreeRingsRegisters;
 
 Machine SetMachine(TextLines registers, const TextLines& program)
 {
@@ -50,13 +52,13 @@ private:
 
 TEST_F(FastRunTest, ARunThatEndsByItselfIsHandedOverOnce)
 {
-    const TextLines registers{"1", "2", "3", "4", "5", "0", "0", "1000"};
-    run.Start(SetMachine(registers, kRotation), {}, history);
+    const TextLines registers = ThreeRingsRegisters("1000");
+    run.Start(SetMachine(registers, kThreeRings), {}, history);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !finished.empty(); }, 10000));
     QTest::qWait(50);
     ASSERT_EQ(finished.size(), 1u);
     EXPECT_FALSE(run.Active());
-    const Machine expected = LineByLine(registers, kRotation, std::nullopt);
+    const Machine expected = LineByLine(registers, kThreeRings, std::nullopt);
     EXPECT_EQ(finished[0].machine.registers, expected.registers);
     EXPECT_EQ(finished[0].machine.pc, expected.pc);
     EXPECT_EQ(finished[0].machine.stepCount, expected.stepCount);
@@ -68,15 +70,15 @@ TEST_F(FastRunTest, ARunThatEndsByItselfIsHandedOverOnce)
 // through, reports its progress until then, and is not handed over again.
 TEST_F(FastRunTest, StopLeavesAStateTheMachinePassedThrough)
 {
-    const TextLines registers{"1", "2", "3", "4", "5", "0", "0", "1000000000000"};
-    run.Start(SetMachine(registers, kRotation), {}, history);
+    const TextLines registers = ThreeRingsRegisters("1000000000000");
+    run.Start(SetMachine(registers, kThreeRings), {}, history);
     ASSERT_TRUE(QTest::qWaitFor([&] { return progress.size() >= 2; }, 10000));
     const std::optional<FastRunResult> stopped = run.Stop();
     ASSERT_TRUE(stopped);
     EXPECT_FALSE(run.Active());
     EXPECT_LE(progress.front(), progress.back());
     EXPECT_LE(progress.back(), stopped->machine.stepCount);
-    const Machine expected = LineByLine(registers, kRotation, stopped->machine.stepCount);
+    const Machine expected = LineByLine(registers, kThreeRings, stopped->machine.stepCount);
     EXPECT_EQ(stopped->machine.registers, expected.registers);
     EXPECT_EQ(stopped->machine.pc, expected.pc);
     QTest::qWait(50);
@@ -85,8 +87,8 @@ TEST_F(FastRunTest, StopLeavesAStateTheMachinePassedThrough)
 
 TEST_F(FastRunTest, ARunStopsBeforeAStopLineButNotOnTheLineItStartsOn)
 {
-    const TextLines registers{"1", "2", "3", "4", "5", "0", "0", "1000"};
-    Machine machine = SetMachine(registers, kRotation);
+    const TextLines registers = ThreeRingsRegisters("1000");
+    Machine machine = SetMachine(registers, kThreeRings);
     run.Start(machine, {0, 4}, history);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !finished.empty(); }, 10000));
     EXPECT_EQ(finished[0].machine.pc, 4);
@@ -99,21 +101,21 @@ TEST_F(FastRunTest, ARunStopsBeforeAStopLineButNotOnTheLineItStartsOn)
 TEST_F(FastRunTest, StartsAndStopsInAnyOrderHandOverWholeStates)
 {
     std::mt19937 random(7);
-    const TextLines registers{"1", "2", "3", "4", "5", "0", "0", "0"};
+    const TextLines registers = ThreeRingsRegisters("0");
     for (int round = 0; round < 200; ++round) {
         TextLines roundRegisters = registers;
         roundRegisters[7] = std::to_string(random() % 20000);
-        run.Start(SetMachine(roundRegisters, kRotation), {}, history);
+        run.Start(SetMachine(roundRegisters, kThreeRings), {}, history);
         QTest::qWait(static_cast<int>(random() % 3));
         if (std::optional<FastRunResult> stopped = run.Stop()) {
-            const Machine expected = LineByLine(roundRegisters, kRotation, stopped->machine.stepCount);
+            const Machine expected = LineByLine(roundRegisters, kThreeRings, stopped->machine.stepCount);
             ASSERT_EQ(stopped->machine.registers, expected.registers) << round;
             ASSERT_EQ(stopped->machine.pc, expected.pc) << round;
         }
         history.Clear();
     }
     auto doomed = std::make_unique<FastRun>([](StepCount) {}, [](FastRunResult) { FAIL() << "handed to no one"; });
-    doomed->Start(SetMachine({"1", "2", "3", "4", "5", "0", "0", "1000000000000"}, kRotation), {}, history);
+    doomed->Start(SetMachine(ThreeRingsRegisters("1000000000000"), kThreeRings), {}, history);
     doomed.reset();
     QTest::qWait(20);
 }

@@ -109,19 +109,23 @@ INSTANTIATE_TEST_SUITE_P(
     BeyondThirtyTwoBits, JumpTargetTest,
     testing::Values(JumpCase{"-2147483646", 0, std::numeric_limits<std::int32_t>::min()},
                     JumpCase{"-2147483647", 0, kJumpNeverTaken}, JumpCase{"-2147483648", 0, kJumpNeverTaken},
-                    JumpCase{".2147483647", 1, 2147483647}, JumpCase{".2147483647", 2, kJumpNeverTaken},
-                    JumpCase{".-2147483648", 1, -2147483648}, JumpCase{".-2147483648", 0, kJumpNeverTaken}));
+                    JumpCase{".2147483647", 1, 2147483647}, JumpCase{".2147483647", 2, kJumpPastTheEnd},
+                    JumpCase{".2147483647", 7, kJumpPastTheEnd}, JumpCase{".-2147483648", 1, -2147483648},
+                    JumpCase{".-2147483648", 0, kJumpNeverTaken}));
 
 TEST(JumpTargetEdgeTest, EndOfEmptyProgramIsMinusOne)
 {
     EXPECT_EQ(DecodeInstruction("J 1,1,0", 0, 0).JumpPC, -1);
 }
 
-TEST(JumpTargetEdgeTest, RelativeTargetFarFromAnyLineIsNeverTaken)
+// Past the 32-bit range forward a target ends the program, as any target
+// past the last line does; backward it is never taken, as any before line 1.
+TEST(JumpTargetEdgeTest, RelativeTargetFarPastAnyLineEndsTheProgram)
 {
     const std::int64_t farPC = std::numeric_limits<std::int64_t>::max() - 1;
-    EXPECT_EQ(DecodeInstruction("J 1,1,.2147483647", farPC, 8).JumpPC, kJumpNeverTaken);
-    EXPECT_EQ(DecodeInstruction("J 1,1,.1", farPC, 8).JumpPC, kJumpNeverTaken);
+    EXPECT_EQ(DecodeInstruction("J 1,1,.2147483647", farPC, 8).JumpPC, kJumpPastTheEnd);
+    EXPECT_EQ(DecodeInstruction("J 1,1,.1", farPC, 8).JumpPC, kJumpPastTheEnd);
+    EXPECT_EQ(DecodeInstruction("J 1,1,.-1", farPC, 8).JumpPC, kJumpPastTheEnd);
 }
 
 } // namespace

@@ -57,6 +57,7 @@ std::vector<LoopCase> SummarisedLoops()
         {"JumpWhoseOutcomeAlternates",
          {{"J(3,5,4)", "Z(3)", "J(1,1,5)", "S(3)", "S(1)", "J(1,2,0)", "J(4,4,1)"}, {"0", "400"}}},
         {"LongBody", {LongBody(130), {"0", "0", "40"}}},
+        {"RotationOfFive", {kRotation, {"1", "2", "3", "4", "5", "0", "0", "400"}}},
     };
 }
 
@@ -64,7 +65,7 @@ std::vector<LoopCase> SummarisedLoops()
 std::vector<LoopCase> LoopsThatRunLineByLine()
 {
     return {
-        {"RotationOfFive", {kRotation, {"1", "2", "3", "4", "5", "0", "0", "400"}}},
+        {"RingsThatRepeatAfterSeventyTrips", {kThreeRings, ThreeRingsRegisters("400")}},
         {"BodyLongerThanASearchFollows", {LongBody(1100), {"0", "0", "40"}}},
         {"FewIterations", {{"J(1,2,4)", "S(1)", "J(3,3,1)"}, {"0", "3"}}},
         {"OverflowWithinThreeIterations",
@@ -126,21 +127,23 @@ TEST(LoopAcceleration, BudgetEndsInsideALongSummarisedLoop)
     ExpectSameAsLineByLine(input, std::nullopt);
 }
 
-// An inner loop of R(10) passes inside a rotation that no summary covers: each
+// An inner loop of R(20) passes inside rings that no summary covers: each
 // entry of the inner loop is a chance to leap over the rest of its passes.
-RunInput InnerLoopInARotation(const std::string& innerPasses, const std::string& outerPasses)
+RunInput InnerLoopInRings(const std::string& innerPasses, const std::string& outerPasses)
 {
-    return {{"T(1,6)", "T(2,1)", "T(3,2)", "T(4,3)", "T(5,4)", "T(6,5)", "Z(9)", "S(9)", "J(9,10,11)", "J(1,1,8)",
-             "S(7)", "J(7,8,0)", "J(1,1,1)"},
-            {"1", "2", "3", "4", "5", "0", "0", outerPasses, "0", innerPasses}};
+    TextLines program(kThreeRings.begin(), kThreeRings.end() - 3);
+    program.insert(program.end(), {"Z(19)", "S(19)", "J(19,20,22)", "J(1,1,19)", "S(7)", "J(7,8,0)", "J(1,1,1)"});
+    TextLines registers = ThreeRingsRegisters(outerPasses);
+    registers.insert(registers.end(), {"0", "0", innerPasses});
+    return {program, registers};
 }
 
 // A leap is taken only where it skips more lines than its search follows, so
 // that a loop of a few passes runs line by line; one of many passes is skipped.
 TEST(LoopAcceleration, LeapsAreTakenOnlyWhereTheySaveMoreThanTheirSearch)
 {
-    const RunInput shortInner = InnerLoopInARotation("4", "300");
-    const RunInput longInner = InnerLoopInARotation("2000", "30");
+    const RunInput shortInner = InnerLoopInRings("4", "300");
+    const RunInput longInner = InnerLoopInRings("2000", "30");
     ExpectSameRun(shortInner, std::nullopt);
     ExpectSameRun(longInner, std::nullopt);
     EXPECT_EQ(RunCompiled(shortInner, std::nullopt).summarisedLines, 0u);
@@ -214,9 +217,9 @@ RunSnapshot RunReporting(const RunInput& input, std::optional<StepCount> maxLine
 TEST(LoopAcceleration, ProgressReportsLeaveTheRunAsItIs)
 {
     const RunInput multiplication{kClassMultiplication, {"300", "400"}};
-    const RunInput rotation{kRotation, {"1", "2", "3", "4", "5", "0", "0", "-1"}};
+    const RunInput rings{kThreeRings, ThreeRingsRegisters("-1")};
     for (const auto& [input, budget] :
-         {std::pair{multiplication, std::optional<StepCount>()}, std::pair{rotation, std::optional<StepCount>(1000)}}) {
+         {std::pair{multiplication, std::optional<StepCount>()}, std::pair{rings, std::optional<StepCount>(1000)}}) {
         const RunSnapshot quiet = RunCompiled(input, budget);
         for (const std::uint64_t every : {0u, 1u, 7u, 1000u, 100000u}) {
             SCOPED_TRACE(every);
@@ -244,7 +247,7 @@ TEST(LoopAcceleration, ProgressIsReportedAtEveryPauseOfALineByLineRun)
     for (const Case& test : {Case{7, 142, 994}, Case{1, 999, 999}, Case{0, 999, 999}}) {
         SCOPED_TRACE(test.every);
         std::vector<StepCount> reported;
-        RunReporting({kRotation, {"1", "2", "3", "4", "5", "0", "0", "-1"}}, 1000, test.every, reported);
+        RunReporting({kThreeRings, ThreeRingsRegisters("-1")}, 1000, test.every, reported);
         ASSERT_EQ(reported.size(), test.reports);
         EXPECT_EQ(reported.back(), test.last);
     }

@@ -1,4 +1,5 @@
 #include "CompiledProgram.h"
+#include "PeriodicLoops.h"
 #include "RunnerComparison.h"
 #include "StepHistory.h"
 #include "TeachingPrograms.h"
@@ -20,6 +21,14 @@ const TextLines kMultiplication{"J(4,2,9)", "Z(5)", "J(5,1,7)", "S(3)", "S(5)", 
 
 // Counts R(256) up to R(1), copying it into R(255) on the way.
 const TextLines kTopRegister{"Z(256)", "S(256)", "T(256,255)", "J(256,1,0)", "J(1,1,2)"};
+
+// Loops whose path repeats every R(3) trips, beside rings of seven and of two.
+using test::CounterBesideARing;
+using test::CounterBesideARingRegisters;
+using test::kCounterReset;
+using test::LineAfterTheRing;
+const TextLines kCounterBesideRingOfSeven = CounterBesideARing(7);
+const TextLines kCounterBesideRingOfTwo = CounterBesideARing(2);
 
 Machine SetMachine(TextLines registers, const TextLines& program)
 {
@@ -87,6 +96,16 @@ TEST(RunLimitsTest, StopLinesEndTheRunBeforeTheirLine)
         {"late in a sum of a series", kTriangular, {"100000"}, {5}, kStopLine},
         {"on the line of every other pass", kParity, {"100001"}, {3}, kStopLine},
         {"on an inner loop's second way out", kDivision, {"1000003", "7"}, {5}, kStopLine},
+        {"after a loop of period 7",
+         kCounterBesideRingOfSeven,
+         CounterBesideARingRegisters(7, 7, 100000),
+         {LineAfterTheRing(7)},
+         kStopLine},
+        {"on the reset of a loop of period 64",
+         kCounterBesideRingOfTwo,
+         CounterBesideARingRegisters(2, 64, 100000),
+         {kCounterReset},
+         kStopLine},
     };
     for (const StopCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -137,8 +156,8 @@ TEST(RunLimitsTest, ARunCarriesOutTheStopLineItStartsOn)
 // its lines one by one passes through.
 TEST(RunLimitsTest, CancelEndsTheRunFromAnotherThread)
 {
-    const TextLines registers{"1", "2", "3", "4", "5", "0", "0", "1000000000000"};
-    Machine machine = SetMachine(registers, kRotation);
+    const TextLines registers = ThreeRingsRegisters("1000000000000");
+    Machine machine = SetMachine(registers, kThreeRings);
     std::atomic<bool> cancel{false};
     std::vector<StepCount> reported;
     const RunProgress progress{.everyLines = 1 << 16, .report = [&](StepCount step) { reported.push_back(step); }};
@@ -155,7 +174,7 @@ TEST(RunLimitsTest, CancelEndsTheRunFromAnotherThread)
     ASSERT_FALSE(reported.empty());
     EXPECT_TRUE(std::is_sorted(reported.begin(), reported.end()));
     EXPECT_LE(reported.back(), machine.stepCount);
-    Machine expected = SetMachine(registers, kRotation);
+    Machine expected = SetMachine(registers, kThreeRings);
     CompiledProgram(expected.program, LoopAcceleration::Off).Run(expected, {.maxLines = machine.stepCount});
     EXPECT_EQ(Take(machine), Take(expected));
 }
@@ -196,6 +215,13 @@ TEST(RunLimitsTest, TheHistoryUndoesEveryLineAndLoopExactly)
         {"a sum of a series", kTriangular, {"30"}, {}, 1},
         {"alternating passes", kParity, {"300"}, {}, 1},
         {"division, from stop to stop", kDivision, {"5000", "70"}, {7}, 20},
+        {"a rotation of five", kRotation, {"1", "2", "3", "4", "5", "0", "0", "5000"}, {}, 1},
+        {"a loop of period 7, to a stop after it and on",
+         kCounterBesideRingOfSeven,
+         CounterBesideARingRegisters(7, 7, 7003),
+         {LineAfterTheRing(7)},
+         2},
+        {"a loop of period 64", kCounterBesideRingOfTwo, CounterBesideARingRegisters(2, 64, 6405), {}, 1},
     };
     for (const HistoryCase& c : cases) {
         SCOPED_TRACE(c.name);

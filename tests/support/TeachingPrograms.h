@@ -6,6 +6,8 @@
 #include "ProgramText.h"
 #include "StepCount.h"
 
+#include <string>
+
 namespace tessivar::teaching {
 
 // R(1) := R(1) × R(2) by repeated addition, the classroom version: an inner
@@ -95,9 +97,32 @@ constexpr StepCount PowerSteps(StepCount n, StepCount base)
     return steps;
 }
 
-// Rotates R(1) to R(5) until R(7) reaches R(8): a ring of copies whose path
-// repeats only every five trips, which no summary covers.
+// Rotates R(1) to R(5) until R(7) reaches R(8): a ring of copies whose
+// registers come back to their places every five trips, summarised five
+// trips at a time.
 inline const TextLines kRotation{"T(1,6)", "T(2,1)", "T(3,2)",   "T(4,3)",  "T(5,4)",
                                  "T(6,5)", "S(7)",   "J(7,8,0)", "J(1,1,1)"};
+
+// Rotates three rings, R(1) to R(5), R(9) and R(10), R(11) to R(17), until
+// R(7) reaches R(8): the registers come back to their places only every 70
+// trips, more than a summary follows, so that no summary covers the loop.
+inline const TextLines kThreeRings{"T(1,6)",   "T(2,1)",   "T(3,2)",  "T(4,3)",   "T(5,4)",   "T(6,5)",   "T(9,6)",
+                                   "T(10,9)",  "T(6,10)",  "T(11,6)", "T(12,11)", "T(13,12)", "T(14,13)", "T(15,14)",
+                                   "T(16,15)", "T(17,16)", "T(6,17)", "S(7)",     "J(7,8,0)", "J(1,1,1)"};
+
+// The rings' registers numbered from 1, for `passes` trips.
+inline TextLines ThreeRingsRegisters(const std::string& passes)
+{
+    return {"1", "2", "3", "4", "5", "0", "0", passes, "1", "2", "1", "2", "3", "4", "5", "6", "7"};
+}
+
+// Lines as an editor holds them, one per line.
+inline std::string EditorText(const TextLines& lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += (text.empty() ? "" : "\n") + line;
+    return text;
+}
 
 } // namespace tessivar::teaching

@@ -3,6 +3,7 @@
 #include "CompiledProgram.h"
 #include "MessageBoxWatcher.h"
 #include "SeenState.h"
+#include "TeachingPrograms.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
@@ -27,8 +28,12 @@ const char* const kMultiplication = "J(4,2,9)\n"
                                     "S(4)\n"
                                     "J(1,1,1)";
 
-// Rotates R(1) to R(5) R(8) times: a ring of copies that no summary covers.
-const char* const kRotation = "T(1,6)\nT(2,1)\nT(3,2)\nT(4,3)\nT(5,4)\nT(6,5)\nS(7)\nJ(7,8,0)\nJ(1,1,1)";
+// Rings of copies that no summary covers, so that a run takes its time, and
+// their registers for 10^12 trips.
+const std::string kRingsText = teaching::EditorText(teaching::kThreeRings);
+const char* const kRings = kRingsText.c_str();
+const std::string kLongRingsText = teaching::EditorText(teaching::ThreeRingsRegisters("1000000000000"));
+const char* const kLongRings = kLongRingsText.c_str();
 
 class FastRun : public ProgramForm {
 protected:
@@ -116,7 +121,7 @@ TEST_F(FastRun, EndsWhereSteppingLineByLineEnds)
 // it, and "停止" ends it where it has got to, in a state the machine passed.
 TEST_F(FastRun, StopEndsItWhereItHasGot)
 {
-    SetProgram("1\n2\n3\n4\n5\n0\n0\n1000000000000", kRotation);
+    SetProgram(kLongRings, kRings);
     EXPECT_TRUE(form.runToEndAction->isEnabled());
     form.runToEndAction->trigger();
     EXPECT_EQ(form.runButton->text(), QStringLiteral("停止"));
@@ -134,13 +139,13 @@ TEST_F(FastRun, StopEndsItWhereItHasGot)
     const Machine& shown = form.MachineState();
     ASSERT_GT(shown.stepCount, 0);
     Machine reference;
-    TextLines registerLines = {"1", "2", "3", "4", "5", "0", "0", "1000000000000"};
-    reference.Set(registerLines, SplitTextLines(kRotation));
+    TextLines registerLines = teaching::ThreeRingsRegisters("1000000000000");
+    reference.Set(registerLines, SplitTextLines(kRings));
     CompiledProgram(reference.program, LoopAcceleration::Off).Run(reference, RunLimits{.maxLines = shown.stepCount});
     EXPECT_EQ(shown.registers, reference.registers);
     EXPECT_EQ(shown.pc, reference.pc);
     TextLines panel = registerLines;
-    for (int number = 1; number <= 7; ++number)
+    for (int number = 1; number <= static_cast<int>(registerLines.size()); ++number)
         UpdateRegisterPanel(panel, number, reference.registers[static_cast<std::size_t>(number - 1)]);
     QStringList expectedPanel;
     for (const std::string& line : panel)
@@ -152,7 +157,7 @@ TEST_F(FastRun, StopEndsItWhereItHasGot)
 // and nothing is left running.
 TEST_F(FastRun, NewAndClosingStopItFirst)
 {
-    SetProgram("1\n2\n3\n4\n5\n0\n0\n1000000000000", kRotation);
+    SetProgram(kLongRings, kRings);
     form.runToEndAction->trigger();
     EXPECT_FALSE(form.setButton->isEnabled()) << "Set waits for the run, as during any run";
     QTest::qWait(50);
@@ -164,8 +169,8 @@ TEST_F(FastRun, NewAndClosingStopItFirst)
 
     auto other = std::make_unique<MainWindow>();
     other->show();
-    other->registerEditor->setPlainText(QStringLiteral("1\n2\n3\n4\n5\n0\n0\n1000000000000"));
-    other->programEditor->setPlainText(QString::fromUtf8(kRotation));
+    other->registerEditor->setPlainText(QString::fromUtf8(kLongRings));
+    other->programEditor->setPlainText(QString::fromUtf8(kRings));
     other->setButton->click();
     other->runToEndAction->trigger();
     QTest::qWait(50);
