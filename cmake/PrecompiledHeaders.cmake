@@ -10,27 +10,30 @@ set(tessivar_widget_headers <QWidget> <QApplication> <QMainWindow> <QPlainTextEd
     <QAction> <QMenu> <QMessageBox> <QFileDialog>)
 set(tessivar_test_headers <gtest/gtest.h> <gmock/gmock.h>)
 
+# Pairs of a pattern over a target's libraries and the headers it calls for.
+set(tessivar_header_rules
+  "GTest::" tessivar_test_headers
+  "Qt6::|tessivar_(ui|render|fastrun)" tessivar_core_headers
+  "Qt6::(Gui|Widgets|OpenGL)|tessivar_(ui|render)" tessivar_gui_headers
+  "Qt6::OpenGL|tessivar_(ui|render)" tessivar_opengl_headers
+  "Qt6::Widgets|tessivar_(ui|render)" tessivar_widget_headers)
+
 function(tessivar_precompile_headers target)
   get_target_property(libraries ${target} LINK_LIBRARIES)
   if(NOT libraries)
     return()
   endif()
   set(headers)
-  if(libraries MATCHES "GTest::")
-    list(APPEND headers ${tessivar_test_headers})
-  endif()
-  if(libraries MATCHES "Qt6::|tessivar_(ui|render|fastrun)")
-    list(APPEND headers ${tessivar_core_headers})
-  endif()
-  if(libraries MATCHES "Qt6::(Gui|Widgets|OpenGL)|tessivar_(ui|render)")
-    list(APPEND headers ${tessivar_gui_headers})
-  endif()
-  if(libraries MATCHES "Qt6::OpenGL|tessivar_(ui|render)")
-    list(APPEND headers ${tessivar_opengl_headers})
-  endif()
-  if(libraries MATCHES "Qt6::Widgets|tessivar_(ui|render)")
-    list(APPEND headers ${tessivar_widget_headers})
-  endif()
+  list(LENGTH tessivar_header_rules count)
+  math(EXPR last "${count} - 1")
+  foreach(index RANGE 0 ${last} 2)
+    math(EXPR next "${index} + 1")
+    list(GET tessivar_header_rules ${index} pattern)
+    list(GET tessivar_header_rules ${next} list_name)
+    if(libraries MATCHES "${pattern}")
+      list(APPEND headers ${${list_name}})
+    endif()
+  endforeach()
   if(headers)
     target_precompile_headers(${target} PRIVATE ${headers})
   endif()
