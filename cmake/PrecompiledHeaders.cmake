@@ -15,7 +15,7 @@ set(tessivar_header_rules
   "GTest::" tessivar_test_headers
   "Qt6::|tessivar_(ui|render|fastrun)" tessivar_core_headers
   "Qt6::(Gui|Widgets|OpenGL)|tessivar_(ui|render)" tessivar_gui_headers
-  "Qt6::OpenGL|tessivar_(ui|render)" tessivar_opengl_headers
+  "Qt6::OpenGL|tessivar_render|tessivar_ui([^_]|$)" tessivar_opengl_headers
   "Qt6::Widgets|tessivar_(ui|render)" tessivar_widget_headers)
 
 function(tessivar_precompile_headers target)
