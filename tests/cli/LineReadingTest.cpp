@@ -117,7 +117,7 @@ TEST(LineReading, TheMachineTheRunnerTheGraphAndTheTooltipAgree)
             EXPECT_EQ(run.registers, stepped.registers);
         }
 
-        const std::string dot = ProgramGraphDot(c.program);
+        const std::string dot = ProgramGraphDot(c.program, Language::English);
         EXPECT_NE(dot.find(c.graphEdge), std::string::npos) << dot;
     }
 }
