@@ -65,7 +65,7 @@ std::int32_t JumpTarget(std::string_view field, std::int64_t pc, std::int32_t li
     if (!field.empty() && field.front() == '.') {
         const std::int64_t k = ParseInstructionNumber(field.substr(1)).value_or(0);
         if (__builtin_add_overflow(pc, k - 1, &target)) {
-            return kJumpPastTheEnd; // `pc` is never negative: only a forward target overflows
+            return k > 0 ? kJumpPastTheEnd : kJumpNeverTaken;
         }
     } else {
         target = std::int64_t{ParseInstructionNumber(field).value_or(2)} - 2;
