@@ -52,11 +52,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(IsEditorLine(line));
     }
 
-    const ProgramFileReading second = DecodeProgramText(EncodeProgramText(first.lines, encoding));
-    // Plain ASCII in code page 932 reads back as UTF-8 (the same bytes), and
-    // unmarked UTF-8 that starts with U+FEFF is written with a mark.
+    const std::string saved = EncodeProgramText(first.lines, encoding);
+    const ProgramFileReading second = DecodeProgramText(saved);
+    // A plain ASCII file is the same bytes in code page 932 and in UTF-8, and
+    // reads back as UTF-8; unmarked UTF-8 that starts with U+FEFF is written
+    // with a mark.
     const std::string text = JoinTextLines(first.lines);
-    const bool ascii = std::ranges::all_of(text, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    const bool ascii = std::ranges::all_of(saved, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     if (encoding == TextEncoding::Ansi && ascii) {
         Check(second.encoding == TextEncoding::Utf8Unmarked);
     } else if (encoding == TextEncoding::Utf8Unmarked && text.starts_with(ByteOrderMark(TextEncoding::Utf8))) {
