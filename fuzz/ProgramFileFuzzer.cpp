@@ -5,7 +5,6 @@
 #include "ProgramFile.h"
 #include "UnicodeText.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -54,14 +53,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::string saved = EncodeProgramText(first.lines, encoding);
     const ProgramFileReading second = DecodeProgramText(saved);
-    // A plain ASCII file is the same bytes in code page 932 and in UTF-8, and
-    // reads back as UTF-8; unmarked UTF-8 that starts with U+FEFF is written
-    // with a mark.
+    // Code page 932 text saved as bytes that are valid UTF-8 (plain ASCII, say)
+    // reads back as UTF-8, as any unmarked file does; unmarked UTF-8 that
+    // starts with U+FEFF is written with a mark.
     const std::string text = JoinTextLines(first.lines);
-    const bool ascii = std::ranges::all_of(saved, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (encoding == TextEncoding::Ansi && ascii) {
-        Check(second.encoding == TextEncoding::Utf8Unmarked);
-    } else if (encoding == TextEncoding::Utf8Unmarked && text.starts_with(ByteOrderMark(TextEncoding::Utf8))) {
+    if (encoding == TextEncoding::Ansi && IsValidUtf8(saved)) {
+        Check(second.encoding == TextEncoding::Utf8Unmarked && !second.error);
+        return 0;
+    }
+    if (encoding == TextEncoding::Utf8Unmarked && text.starts_with(ByteOrderMark(TextEncoding::Utf8))) {
         Check(second.encoding == TextEncoding::Utf8);
     } else {
         Check(second.encoding == encoding);
